@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+
+#include "camera_library.h"
+#include "hand_over.h"
+#include "message_boxes.h"
+#include "session.h"
+
+namespace app {
+
+// The services every window is built from; main makes the real ones, tests their own.
+struct Context {
+    camera::CameraLibrary& camera;
+    MessageBoxes& messageBoxes;
+    HandOver& handOver;
+    camera::Session& session;
+    std::filesystem::path languageFile;
+};
+
+}  // namespace app

@@ -1,0 +1,47 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "edition.h"
+#include "language_setting.h"
+#include "library_functions.h"
+#include "qt_message_boxes.h"
+#include "session.h"
+#include "start_edition.h"
+#include "window_hand_over.h"
+
+namespace {
+
+bool hasDisplay() {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!hasDisplay()) {
+        std::fputs(
+            "qumat_pro: no display found; start it under X (DISPLAY), with xvfb-run, or with "
+            "QT_QPA_PLATFORM=vnc and a VNC viewer on port 5900\n",
+            stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("qumat_pro"));
+    application.setQuitOnLastWindowClosed(false);
+
+    camera::LibraryFunctions camera;
+    app::QtMessageBoxes messageBoxes;
+    camera::Session session;
+    app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile);
+
+    const int startEdition = app::chooseStartEdition(editions::kLanguageFile);
+    handOver.runLoginWindow(editions::edition(startEdition));
+    return 0;
+}

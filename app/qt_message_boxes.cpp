@@ -1,0 +1,50 @@
+#include "qt_message_boxes.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace app {
+
+MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& caption,
+                                      MessageBoxStyle style) {
+    const auto buttons = style == MessageBoxStyle::WarningYesNo
+                             ? QMessageBox::Yes | QMessageBox::No
+                             : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, caption, text, buttons);
+    box.setAccessibleName(caption);
+    box.setAccessibleDescription(text);
+
+    if (relabelNext_) {
+        relabelNext_ = false;
+        const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+            {QMessageBox::Yes, QStringLiteral("YES")},
+            {QMessageBox::No, QStringLiteral("NO")},
+            {QMessageBox::Ok, QStringLiteral("ОК")},
+            {QMessageBox::Cancel, QStringLiteral("CANCEL")},
+        };
+        for (const auto& [which, label] : captions) {
+            if (QAbstractButton* button = box.button(which)) {
+                button->setText(label);
+            }
+        }
+    }
+
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageBoxButton::Yes;
+        case QMessageBox::No:
+            return MessageBoxButton::No;
+        case QMessageBox::Ok:
+            return MessageBoxButton::Ok;
+        default:
+            // Closing the box with Esc or its close box answers like its escape button.
+            return style == MessageBoxStyle::WarningYesNo ? MessageBoxButton::No
+                                                          : MessageBoxButton::Ok;
+    }
+}
+
+void QtMessageBoxes::relabelNextBox() {
+    relabelNext_ = true;
+}
+
+}  // namespace app

@@ -1,0 +1,22 @@
+#include "window_hand_over.h"
+
+#include "login_window.h"
+#include "settings_window.h"
+
+namespace app {
+
+WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
+                               camera::Session& session, std::filesystem::path languageFile)
+    : context_{camera, messageBoxes, *this, session, std::move(languageFile)} {}
+
+void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
+    login::LoginWindow window(edition, context_);
+    window.exec();
+}
+
+void WindowHandOver::runSettingsWindow(const editions::Edition& edition) {
+    settings::SettingsWindow window(edition, context_);
+    window.exec();
+}
+
+}  // namespace app

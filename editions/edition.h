@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace editions {
+
+// A window size in dialog units of the 8-point dialog font.
+struct DialogSize {
+    int width;
+    int height;
+};
+
+// One 8-point dialog unit is 1.5 pixels across and 1.625 pixels down at 96 dpi.
+constexpr int horizontalPixels(int dialogUnits) {
+    return (dialogUnits * 3 + 1) / 2;
+}
+constexpr int verticalPixels(int dialogUnits) {
+    return (dialogUnits * 13 + 4) / 8;
+}
+
+// The texts of the login window and of its message boxes.
+struct LoginTexts {
+    std::string_view caption;
+    std::string_view connectFail;
+    std::string_view connectDeviceFirst;
+    std::string_view wrongPasswordLength;
+    std::string_view loginSuccessful;
+    std::string_view wrongPassword;
+    std::string_view userTypeLabel;
+    std::string_view passwordLabel;
+    std::string_view connectButton;
+    std::string_view connectedButton;
+    std::string_view loginButton;
+    std::array<std::string_view, 2> userTypes;
+    std::string_view languageLabel;
+    std::array<std::string_view, 4> languages;
+};
+
+// Shown in English by every edition.
+inline constexpr std::string_view kProtocolNotRight = "Protocol Not Right!";
+
+// What one language edition is: its names, layouts and title, and where it behaves differently
+// from the others. Code asks these switches, never the index.
+struct Edition {
+    int index;
+    std::string_view language;
+    std::string_view loginWindowClass;
+    int loginLayout;
+    std::string_view settingsWindowClass;
+    int settingsLayout;
+    std::string_view title;
+    DialogSize loginSize;
+    DialogSize settingsSize;
+    // The login window's banner, a Qt resource path.
+    std::string_view bannerResource;
+
+    bool relabelsConnectFailBox;
+    bool hasLanguageList;
+    bool keepsUserType;
+    bool exchangesLongMenuRecord;
+    bool readsSerialNumber;
+
+    LoginTexts login;
+};
+
+inline constexpr int kEnglish = 0;
+inline constexpr int kRussian = 1;
+inline constexpr int kFrench = 2;
+inline constexpr int kSpanish = 3;
+inline constexpr int kPortuguese = 4;
+
+const std::array<Edition, 5>& allEditions();
+
+// The edition with that index; the index must be 0 to 4.
+const Edition& edition(int index);
+
+}  // namespace editions

@@ -1,0 +1,42 @@
+#include "edition_records.h"
+
+namespace editions {
+
+Edition frenchEdition() {
+    return {
+        .index = kFrench,
+        .language = "French",
+        .loginWindowClass = "login_fran",
+        .loginLayout = 148,
+        .settingsWindowClass = "Qumat_main_en_fran",
+        .settingsLayout = 149,
+        .title = kCommonTitle,
+        .loginSize = {383, 203},
+        .settingsSize = kSettingsSize,
+        .bannerResource = ":/banners/french.bmp",
+        .relabelsConnectFailBox = true,
+        .hasLanguageList = true,
+        .keepsUserType = false,
+        .exchangesLongMenuRecord = false,
+        .readsSerialNumber = true,
+        .login =
+            {
+                .caption = "Attention !",
+                .connectFail = "Echec connexion",
+                .connectDeviceFirst = "Connecter camera",
+                .wrongPasswordLength = "Mauvais MDP",
+                .loginSuccessful = "Identification reussie",
+                .wrongPassword = "Mauvais MDP",
+                .userTypeLabel = "Utilisateur :",
+                .passwordLabel = "Mot de passe :",
+                .connectButton = "Connecter",
+                .connectedButton = "Connecté",
+                .loginButton = "Valider",
+                .userTypes = {"Administrateur", "Utilisateur"},
+                .languageLabel = "Reglage Langage :",
+                .languages = {"anglais", "russe", "français", "espagnol"},
+            },
+    };
+}
+
+}  // namespace editions

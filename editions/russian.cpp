@@ -1,0 +1,42 @@
+#include "edition_records.h"
+
+namespace editions {
+
+Edition russianEdition() {
+    return {
+        .index = kRussian,
+        .language = "Russian",
+        .loginWindowClass = "CqumatproDlg_Rus",
+        .loginLayout = 147,
+        .settingsWindowClass = "Qumat_main_en_rus",
+        .settingsLayout = 146,
+        .title = kCommonTitle,
+        .loginSize = {383, 203},
+        .settingsSize = kSettingsSize,
+        .bannerResource = ":/banners/russian.bmp",
+        .relabelsConnectFailBox = true,
+        .hasLanguageList = true,
+        .keepsUserType = false,
+        .exchangesLongMenuRecord = false,
+        .readsSerialNumber = true,
+        .login =
+            {
+                .caption = "Внимание!",
+                .connectFail = "Ошибка подключения",
+                .connectDeviceFirst = "Подключите устройство",
+                .wrongPasswordLength = "Ошибка пароля",
+                .loginSuccessful = "Успешно",
+                .wrongPassword = "Ошибка пароля ",
+                .userTypeLabel = "Тип пользователя:",
+                .passwordLabel = "Пароль :",
+                .connectButton = "Подключение",
+                .connectedButton = "Подключено",
+                .loginButton = "Логин",
+                .userTypes = {"Администратор", "Сотрудник"},
+                .languageLabel = "Выбор языка :",
+                .languages = {"английский", " Русский", " Франция", " испанский язык"},
+            },
+    };
+}
+
+}  // namespace editions

@@ -1,0 +1,218 @@
+#include "login_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "code_page.h"
+#include "language_setting.h"
+#include "usb_scan.h"
+
+namespace login {
+namespace {
+
+constexpr int kPasswordLength = 6;
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The device kind for the camera's answer to the device query, or -1 for an unknown answer.
+int deviceKindFor(int32_t answer) {
+    return answer >= 1 && answer <= 3 ? answer - 1 : -1;
+}
+
+}  // namespace
+
+LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context, QWidget* parent)
+    : QDialog(parent), edition_(edition), context_(context) {
+    buildLayout();
+
+    const auto& texts = edition_.login;
+    userTypeLabel_->setText(text(texts.userTypeLabel));
+    passwordLabel_->setText(text(texts.passwordLabel));
+    connectButton_->setText(text(texts.connectButton));
+    loginButton_->setText(text(texts.loginButton));
+
+    passwordEdit_->setMaxLength(kPasswordLength);
+
+    for (int position = 0; position < static_cast<int>(texts.userTypes.size()); ++position) {
+        userTypeList_->insertItem(position, text(texts.userTypes[position]));
+    }
+    userTypeList_->setCurrentIndex(0);
+
+    if (edition_.hasLanguageList) {
+        languageLabel_->setText(text(texts.languageLabel));
+        for (int position = 0; position < static_cast<int>(texts.languages.size()); ++position) {
+            languageList_->insertItem(position, text(texts.languages[position]));
+        }
+        languageList_->setCurrentIndex(edition_.index);
+        // `activated` follows the user's choices only, the entry already selected included.
+        connect(languageList_, &QComboBox::activated, this, &LoginWindow::chooseLanguage);
+    } else {
+        languageLabel_->hide();
+        languageList_->hide();
+    }
+
+    // Screen readers announce each field by its label.
+    for (QLabel* label : {userTypeLabel_, passwordLabel_, languageLabel_}) {
+        label->buddy()->setAccessibleName(label->text());
+    }
+
+    connect(connectButton_, &QPushButton::clicked, this, &LoginWindow::connectCamera);
+    connect(loginButton_, &QPushButton::clicked, this, &LoginWindow::logIn);
+
+    camera::scanForCameras();
+}
+
+void LoginWindow::buildLayout() {
+    setObjectName(text(edition_.loginWindowClass));
+    setWindowTitle(text(edition_.title));
+    const int width = editions::horizontalPixels(edition_.loginSize.width);
+    setFixedSize(width, editions::verticalPixels(edition_.loginSize.height));
+
+    const QPixmap banner(text(edition_.bannerResource));
+    banner_ = new QLabel(this);
+    banner_->setObjectName(QStringLiteral("bannerPicture"));
+    banner_->setPixmap(banner);
+    banner_->setAlignment(Qt::AlignCenter);
+    banner_->setFixedSize(width, banner.height());
+    banner_->setAccessibleName(text(edition_.title));
+
+    const auto makeLabel = [this](const char* name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        return label;
+    };
+    userTypeLabel_ = makeLabel("userTypeLabel");
+    passwordLabel_ = makeLabel("passwordLabel");
+    languageLabel_ = makeLabel("languageLabel");
+
+    userTypeList_ = new QComboBox(this);
+    userTypeList_->setObjectName(QStringLiteral("userTypeList"));
+    passwordEdit_ = new QLineEdit(this);
+    passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
+    languageList_ = new QComboBox(this);
+    languageList_->setObjectName(QStringLiteral("languageList"));
+
+    connectButton_ = new QPushButton(this);
+    connectButton_->setObjectName(QStringLiteral("connectButton"));
+    connectButton_->setDefault(true);
+    loginButton_ = new QPushButton(this);
+    loginButton_->setObjectName(QStringLiteral("loginButton"));
+
+    auto* rows = new QGridLayout;
+    rows->setColumnStretch(1, 1);
+    const std::array<std::pair<QLabel*, QWidget*>, 3> pairs{{{userTypeLabel_, userTypeList_},
+                                                             {passwordLabel_, passwordEdit_},
+                                                             {languageLabel_, languageList_}}};
+    for (int row = 0; row < static_cast<int>(pairs.size()); ++row) {
+        const auto [label, field] = pairs[static_cast<std::size_t>(row)];
+        label->setBuddy(field);
+        rows->addWidget(label, row, 0);
+        rows->addWidget(field, row, 1);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(connectButton_);
+    buttons->addStretch();
+    buttons->addWidget(loginButton_);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(24, 8, 24, 12);
+    content->addLayout(rows);
+    content->addStretch();
+    content->addLayout(buttons);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addWidget(banner_);
+    window->addLayout(content);
+}
+
+app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
+    return context_.messageBoxes.show(text(message), text(edition_.login.caption),
+                                      app::MessageBoxStyle::WarningOk);
+}
+
+void LoginWindow::connectCamera() {
+    std::array<uint8_t, 6> buffer{};
+    int32_t flag = 0;
+    context_.camera.Init_Device(buffer.data(), &flag);
+    if (flag == 1) {
+        connectButton_->setText(text(edition_.login.connectedButton));
+        context_.session.connected = 1;
+        return;
+    }
+    if (edition_.relabelsConnectFailBox) {
+        context_.messageBoxes.relabelNextBox();
+    }
+    showMessage(edition_.login.connectFail);
+    context_.session.connected = 0;
+}
+
+void LoginWindow::logIn() {
+    const auto& texts = edition_.login;
+    int32_t flag = 0;
+    if (context_.session.connected == 0) {
+        showMessage(texts.connectDeviceFirst);
+        return;
+    }
+
+    const QString password = passwordEdit_->text();
+    if (password.size() == kPasswordLength) {
+        // Room for six characters of two bytes each and the zero byte.
+        std::array<char, (kPasswordLength + 1) * 2> converted{};
+        const std::string bytes = platform::encodeAnsi(password.toStdU16String());
+        std::copy_n(bytes.begin(), std::min(bytes.size(), converted.size() - 1), converted.begin());
+        auto& kept = context_.session.loginPassword;
+        kept.fill('\0');
+        std::copy_n(converted.begin(), kPasswordLength, kept.begin());
+        context_.camera.Qumat_Login(0, converted.data(), &flag);
+    } else {
+        showMessage(texts.wrongPasswordLength);
+    }
+    if (flag != 1) {
+        showMessage(texts.wrongPassword);
+        return;
+    }
+    if (showMessage(texts.loginSuccessful) != app::MessageBoxButton::Ok) {
+        return;
+    }
+
+    int32_t answer = 0;
+    context_.camera.Qumat_Get4GDevOrNot(&answer);
+    if (edition_.keepsUserType) {
+        context_.session.userType = userTypeList_->currentIndex();
+    }
+    const int deviceKind = deviceKindFor(answer);
+    if (deviceKind < 0) {
+        showMessage(editions::kProtocolNotRight);
+        return;
+    }
+    context_.session.deviceKind = deviceKind;
+
+    done(QDialog::Accepted);
+    context_.handOver.runSettingsWindow(edition_);
+}
+
+void LoginWindow::chooseLanguage(int position) {
+    // A file that cannot be written does not stop the switch.
+    editions::writeLanguageSetting(context_.languageFile, std::to_string(position));
+    if (position == edition_.index) {
+        return;
+    }
+    done(QDialog::Accepted);
+    context_.handOver.runLoginWindow(editions::edition(position));
+}
+
+}  // namespace login

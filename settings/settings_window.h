@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+#include "context.h"
+#include "edition.h"
+
+namespace settings {
+
+// Reads and changes every setting of the camera, in the edition's language.
+class SettingsWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    SettingsWindow(const editions::Edition& edition, app::Context& context,
+                   QWidget* parent = nullptr);
+
+  private:
+    const editions::Edition& edition_;
+    app::Context& context_;
+};
+
+}  // namespace settings

@@ -1,0 +1,93 @@
+// Starts the built program as a user would and looks at what it leaves in its working directory.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+const QByteArray kFreshFile =
+    "[Configuration]\r\nLanguage=1\r\n{0-English;1-Russian;2-French;3-Spanish;4-Portuguese;}\r\n";
+
+class ProgramStartTest : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(workingDirectory_.isValid()); }
+
+    QString languageFile() const { return workingDirectory_.filePath("Language.ini"); }
+
+    void writeLanguageFile(const QByteArray& content) const {
+        QFile file(languageFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray languageFileContent() const {
+        QFile file(languageFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // Starts the program and lets it run until `done` holds or two seconds have passed.
+    void startAndWait(const std::function<bool()>& done = [] { return false; }) {
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("K47_CAMERA_STATE", stateDirectory_.filePath("camera.ini"));
+        process_.setProcessEnvironment(environment);
+        process_.setWorkingDirectory(workingDirectory_.path());
+        process_.start(QStringLiteral(QUMAT_BINARY), {});
+        ASSERT_TRUE(process_.waitForStarted());
+        for (int waited = 0; waited < 2000 && !done(); waited += 50) {
+            QThread::msleep(50);
+        }
+        // Still running: the login window is open and waiting for the user.
+        EXPECT_EQ(process_.state(), QProcess::Running) << process_.readAllStandardError().data();
+    }
+
+    void TearDown() override {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    QTemporaryDir workingDirectory_;
+    QTemporaryDir stateDirectory_;
+    QProcess process_;
+};
+
+TEST_F(ProgramStartTest, FirstStartCreatesTheLanguageFileInTheWorkingDirectory) {
+    startAndWait([this] { return languageFileContent() == kFreshFile; });
+    EXPECT_EQ(languageFileContent(), kFreshFile);
+}
+
+TEST_F(ProgramStartTest, EmptyValueIsRewrittenWithTheDefault) {
+    writeLanguageFile("[Configuration]\r\nLanguage=\r\n");
+    startAndWait([this] { return languageFileContent() == kFreshFile; });
+    EXPECT_EQ(languageFileContent(), kFreshFile);
+}
+
+TEST_F(ProgramStartTest, ChosenEditionLeavesTheFileAsItWas) {
+    const QByteArray content = "[Configuration]\nLanguage=0\n; kept\n";
+    writeLanguageFile(content);
+    startAndWait();
+    EXPECT_EQ(languageFileContent(), content);
+}
+
+TEST(ProgramWithoutDisplayTest, SaysHowToGetADisplayInsteadOfAborting) {
+    QProcess process;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(environment);
+    QTemporaryDir directory;
+    process.setWorkingDirectory(directory.path());
+    process.start(QStringLiteral(QUMAT_BINARY), {});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(process.exitCode(), 0);
+    const QByteArray message = process.readAllStandardError();
+    EXPECT_EQ(message.count('\n'), 1) << message.data();
+    EXPECT_TRUE(message.contains("xvfb-run")) << message.data();
+}
+
+}  // namespace
