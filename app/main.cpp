@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "command_line.h"
 #include "edition.h"
 #include "language_setting.h"
 #include "library_functions.h"
@@ -25,6 +26,9 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = app::handleCommandLine(argc, argv, stdout, stderr)) {
+        return *exitCode;
+    }
     if (!hasDisplay()) {
         std::fputs(
             "qumat_pro: no display found; start it under X (DISPLAY), with xvfb-run, or with "

@@ -90,4 +90,20 @@ TEST(ProgramWithoutDisplayTest, SaysHowToGetADisplayInsteadOfAborting) {
     EXPECT_TRUE(message.contains("xvfb-run")) << message.data();
 }
 
+TEST(ProgramWithoutDisplayTest, AnswersHelpWithoutOpeningAWindow) {
+    QProcess process;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    process.setProcessEnvironment(environment);
+    QTemporaryDir directory;
+    process.setWorkingDirectory(directory.path());
+    process.start(QStringLiteral(QUMAT_BINARY), {QStringLiteral("--help")});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardOutput().startsWith("Usage: qumat_pro"));
+    EXPECT_FALSE(QFile::exists(directory.filePath("Language.ini")));
+}
+
 }  // namespace

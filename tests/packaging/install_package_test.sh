@@ -1,0 +1,46 @@
+#!/bin/sh
+# Builds the Debian package, unpacks it into a scratch root and starts the program from there:
+# it must find its camera library through its RPATH, answer --version, and open its window.
+set -eu
+build_dir=$1
+scratch=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+pid=""
+
+cd "$build_dir"
+cpack -G DEB -B "$scratch/packages" >/dev/null
+package=$(ls "$scratch"/packages/qumat-pro_*.deb)
+
+dpkg-deb --field "$package" Depends | grep -q libqt6widgets6
+dpkg -x "$package" "$scratch/root"
+root=$scratch/root
+for file in usr/bin/qumat_pro usr/lib/qumat_pro/libk47_4g_pc.so \
+    usr/share/applications/qumat_pro.desktop usr/share/icons/hicolor/scalable/apps/qumat_pro.svg \
+    usr/lib/udev/rules.d/70-qumat-pro-camera.rules; do
+    [ -e "$root/$file" ] || { echo "missing from the package: $file"; exit 1; }
+done
+grep -q 'TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-qumat-pro-camera.rules"
+
+# The desktop entry's command is the installed program.
+command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/qumat_pro.desktop")
+[ -x "$root/usr/bin/$command" ] || { echo "desktop entry runs '$command'"; exit 1; }
+
+library=$(ldd "$root/usr/bin/qumat_pro" | awk '/libk47_4g_pc/ {print $3}')
+[ "$(realpath "$library")" = "$(realpath "$root/usr/lib/qumat_pro/libk47_4g_pc.so")" ] || {
+    echo "the installed program loads '$library'"
+    exit 1
+}
+"$root/usr/bin/qumat_pro" --version | grep -q '^qumat_pro '
+
+mkdir "$scratch/work"
+cd "$scratch/work"
+QT_QPA_PLATFORM=offscreen K47_CAMERA_STATE="$scratch/camera.ini" "$root/usr/bin/qumat_pro" &
+pid=$!
+for _ in $(seq 50); do
+    [ -f Language.ini ] && break
+    sleep 0.1
+done
+[ -f Language.ini ] || { echo "the installed program did not start"; exit 1; }
+sleep 0.5
+kill -0 "$pid" || { echo "the installed program ended at once"; exit 1; }
+echo "package installs and starts"
