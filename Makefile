@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check
+.PHONY: all deps configure build run test check fuzz check-sanitized install package
 
 all: build
 
@@ -24,4 +24,30 @@ run: build
 check: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $(JOBS)
 
-test: check
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE_DIR ?= build-sanitize
+check-sanitized: deps
+	@cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUMAT_SANITIZE=ON \
+		-DQUMAT_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+	@cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure --parallel $(JOBS) --exclude-regex DebianPackage
+
+# Builds the fuzz targets with clang in build-fuzz/ and runs each for a few seconds.
+fuzz: deps
+	@sh scripts/run-fuzzers.sh
+
+test: check fuzz check-sanitized
+
+PREFIX ?= /usr/local
+
+# Installs the program, its camera library, the desktop entry, the icon and the udev rule.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# Builds the Debian package into $(BUILD_DIR)/packages.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB

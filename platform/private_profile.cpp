@@ -169,7 +169,7 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
     if (existingKey) {
         lines[*existingKey] = keyLine;
     } else {
-        if (!lines.empty() && lines.back().ending.empty()) {
+        if (!lines.empty() && !lines.back().ending.ends_with('\n')) {
             lines.back().ending = "\r\n";
         }
         if (sectionLine) {

@@ -27,8 +27,8 @@ void Qumat_GetNetConfig(uint8_t* record, int32_t* flag);
 void Qumat_SetNetConfig(const uint8_t* record, int32_t* flag);
 
 /* `direction`: 0 reads from the camera into the buffer, 1 writes the buffer to the camera. */
-void Qumat_ApnUser(int32_t direction, char* text, int32_t* flag);     /* 33 bytes */
-void Qumat_ApnPsw(int32_t direction, char* text, int32_t* flag);      /* 33 bytes */
+void Qumat_ApnUser(int32_t direction, char* text, int32_t* flag);          /* 33 bytes */
+void Qumat_ApnPsw(int32_t direction, char* text, int32_t* flag);           /* 33 bytes */
 void Qumat_SN_Info(int32_t direction, char* serial_number, int32_t* flag); /* 16 bytes */
 
 /* Menu configuration record: 32 bytes, or 56 for the other camera model. */

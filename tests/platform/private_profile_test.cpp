@@ -90,6 +90,13 @@ TEST_F(PrivateProfileTest, WriteAddsAMissingKeyToItsSectionAndAMissingSectionAtT
               "[Added]\r\nKey=x\r\n");
 }
 
+TEST_F(PrivateProfileTest, WriteAfterALastLineWithoutLineFeedStartsANewLine) {
+    writeFile("[Other]\r\nx=1\r");
+    ASSERT_TRUE(writeProfileString(file(), "Configuration", "Language", "2"));
+    EXPECT_EQ(read("Configuration", "Language"), "2");
+    EXPECT_EQ(read("Other", "x"), "1");
+}
+
 TEST_F(PrivateProfileTest, WriteFailureIsReported) {
     const auto directoryAsFile = file().parent_path() / "missing" / "settings.ini";
     EXPECT_FALSE(writeProfileString(directoryAsFile, "Configuration", "Language", "1"));

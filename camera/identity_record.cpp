@@ -1,0 +1,40 @@
+#include "identity_record.h"
+
+#include "code_page.h"
+#include "text_field.h"
+
+namespace camera {
+namespace {
+
+constexpr std::size_t kDeviceIdWidth = 8;
+constexpr std::size_t kOfficerIdOffset = 8;
+
+std::size_t bytesWritten(OfficerIdWidth width) {
+    return width == OfficerIdWidth::sevenBytes ? 7 : 6;
+}
+
+}  // namespace
+
+std::u16string IdentityRecord::deviceId() const {
+    return platform::decodeAnsi(bytes().first<kDeviceIdWidth>());
+}
+
+std::size_t IdentityRecord::deviceIdLength() const {
+    return textLength(bytes().first<kDeviceIdWidth>());
+}
+
+std::u16string IdentityRecord::officerId(OfficerIdWidth width) const {
+    const auto field = bytes().subspan<kOfficerIdOffset>();
+    return platform::decodeAnsi(width == OfficerIdWidth::sevenBytes ? field.first(7) : field);
+}
+
+void IdentityRecord::writeDeviceId(std::u16string_view text, std::size_t length) {
+    writeTextField(bytes().first<kDeviceIdWidth>(), text, length);
+}
+
+void IdentityRecord::writeOfficerId(std::u16string_view text, OfficerIdWidth width) {
+    // Clearing to the record's end sends zeros after the officer ID, whatever the last read left.
+    writeTextField(bytes().subspan<kOfficerIdOffset>(), text, bytesWritten(width));
+}
+
+}  // namespace camera

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace camera {
+
+// The six text fields of the network record, in record order.
+enum class NetworkText { ssid, wifi_password, apn, pin_4g, server_ip, server_port };
+
+// The network settings as the camera library exchanges them, 103 bytes: `wifi_station`, then
+// the six zero-ended text fields.
+class NetworkRecord {
+  public:
+    static constexpr std::size_t kSize = 103;
+
+    std::uint8_t* data() { return bytes_.data(); }
+    const std::uint8_t* data() const { return bytes_.data(); }
+    std::span<std::uint8_t, kSize> bytes() { return bytes_; }
+    std::span<const std::uint8_t, kSize> bytes() const { return bytes_; }
+
+    // `wifi_station` read as signed: the WIFI list position a window may select (-1 selects none).
+    int wifiStationPosition() const;
+    // 1 when the WIFI list has "STA ON" selected; 0 for anything else, "AP ON" included.
+    void setWifiStationFromWifiSelection(int selectedPosition);
+
+    std::u16string text(NetworkText field) const;
+    // Writes the first N - 1 converted bytes into a field of width N; its last byte stays zero.
+    void writeText(NetworkText field, std::u16string_view text);
+
+  private:
+    std::span<std::uint8_t> field(NetworkText text);
+    std::span<const std::uint8_t> field(NetworkText text) const;
+
+    std::array<std::uint8_t, kSize> bytes_{};
+};
+
+}  // namespace camera

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A Windows ANSI code page by its number: the two the locale chooses from, or any other as
+// CodePage{936}.
+enum class CodePage : int { cyrillic = 1251, western = 1252 };
+
+// The process's ANSI code page: the one QUMAT_ANSI_CODE_PAGE names when it is a Windows ANSI code
+// page (874, 932, 936, 949, 950, 1250 to 1258), else the locale's (LC_ALL, LC_CTYPE or LANG,
+// the first one set): 1251 for a Cyrillic language, 1252 for any other.
+CodePage ansiCodePage();
+
+// Window text in the code page. Never fails: a character the code page lacks, and a surrogate
+// without its partner, become "?".
+std::string encodeAnsi(std::u16string_view text, CodePage codePage = ansiCodePage());
+
+// Code-page text as window text: the bytes up to the first zero byte, or all of them when there
+// is none. Bytes the code page cannot decode give the empty text.
+std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage = ansiCodePage());
+
+}  // namespace platform

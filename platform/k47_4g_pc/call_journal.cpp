@@ -1,0 +1,34 @@
+#include "call_journal.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace k47 {
+
+CallJournal::CallJournal(std::filesystem::path path) : path_(std::move(path)) {}
+
+void CallJournal::append(const JournalLine& line) {
+    if (path_.empty()) {
+        return;
+    }
+    // One write of the whole line in append mode, so that lines of several processes never mix.
+    const std::string text = line.str() + "\n";
+    const int descriptor = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    const bool written = descriptor >= 0 && ::write(descriptor, text.data(), text.size()) ==
+                                                static_cast<ssize_t>(text.size());
+    const int error = errno;
+    if (descriptor >= 0) {
+        ::close(descriptor);
+    }
+    if (!written && !failureReported_) {
+        std::fprintf(stderr, "k47_4g_pc: cannot append to the call journal %s: %s\n", path_.c_str(),
+                     std::strerror(error));
+        failureReported_ = true;
+    }
+}
+
+}  // namespace k47

@@ -1,0 +1,10 @@
+#include "faults.h"
+
+namespace k47 {
+
+int32_t Faults::successFlag(Function function) const {
+    const auto found = successFlags.find(function);
+    return found == successFlags.end() ? 1 : found->second;
+}
+
+}  // namespace k47
