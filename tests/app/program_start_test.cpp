@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "fake_usb_tree.h"
+
 namespace {
 
 const QByteArray kFreshFile =
@@ -33,6 +35,7 @@ class ProgramStartTest : public testing::Test {
         auto environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("K47_CAMERA_STATE", stateDirectory_.filePath("camera.ini"));
+        environment.insert("USB_DEVFS_PATH", usbTree_.path());
         process_.setProcessEnvironment(environment);
         process_.setWorkingDirectory(workingDirectory_.path());
         process_.start(QStringLiteral(QUMAT_BINARY), {});
@@ -51,6 +54,7 @@ class ProgramStartTest : public testing::Test {
 
     QTemporaryDir workingDirectory_;
     QTemporaryDir stateDirectory_;
+    QTemporaryDir usbTree_;
     QProcess process_;
 };
 
@@ -63,6 +67,17 @@ TEST_F(ProgramStartTest, EmptyValueIsRewrittenWithTheDefault) {
     writeLanguageFile("[Configuration]\r\nLanguage=\r\n");
     startAndWait([this] { return languageFileContent() == kFreshFile; });
     EXPECT_EQ(languageFileContent(), kFreshFile);
+}
+
+TEST_F(ProgramStartTest, LoginWindowScansTheUsbBusesAsItOpens) {
+    const std::filesystem::path tree = usbTree_.path().toStdString();
+    testing_support::addDevice(tree, "001", "001", 0x1d6b, 0x0002);
+    testing_support::addDevice(tree, "001", "002", testing_support::kCameraVendor,
+                               testing_support::kCameraProduct);
+    testing_support::addDevice(tree, "002", "001", testing_support::kCameraVendor, 0x4027);
+    // Three devices are new to libusb; the one camera among them makes the count four.
+    startAndWait([this] { return process_.bytesAvailable() > 0 || process_.waitForReadyRead(50); });
+    EXPECT_EQ(process_.readAllStandardOutput(), "find amba dev:4\n");
 }
 
 TEST_F(ProgramStartTest, ChosenEditionLeavesTheFileAsItWas) {

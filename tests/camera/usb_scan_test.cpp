@@ -4,38 +4,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <functional>
 #include <string>
 
+#include "fake_usb_tree.h"
 #include "temporary_directory.h"
 
 namespace {
 
-constexpr uint16_t kCameraVendor = 0x070A;
-constexpr uint16_t kCameraProduct = 0x4026;
-constexpr uint16_t kOtherVendor = 0x1234;
+using testing_support::addDevice;
+using testing_support::kCameraProduct;
+using testing_support::kCameraVendor;
 
-// A device file of the USB device file system as libusb 0.1 reads it: the device descriptor (its
-// words in host order, as the kernel gives them), then one configuration with one interface and
-// no endpoints. A configuration without interfaces would make libusb read past an allocation.
-void addDevice(const std::filesystem::path& tree, const std::string& bus, const std::string& device,
-               uint16_t vendor, uint16_t product) {
-    std::array<uint8_t, 36> file = {
-        18, 1, 0,  0, 0, 0,    0, 64,   0,  0, 0, 0, 0, 1, 0, 0, 0, 1,  // device
-        9,  2, 18, 0, 1, 1,    0, 0x80, 50,                             // configuration
-        9,  4, 0,  0, 0, 0xFF, 0, 0,    0,                              // interface
-    };
-    const uint16_t words[] = {0x0200, vendor, product, 0x0100};  // bcdUSB to bcdDevice
-    std::memcpy(&file[2], &words[0], 2);
-    std::memcpy(&file[8], &words[1], 6);
-    std::filesystem::create_directories(tree / bus);
-    std::ofstream(tree / bus / device, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), file.size());
-}
+constexpr uint16_t kOtherVendor = 0x1234;
 
 // Runs the scans in a child process, whose libusb has seen no scan yet, with the scan's standard
 // output going to a pipe; returns what the child wrote. The child ends without flushing, as a
