@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${FUZZ_SECONDS:-10}
-targets="fuzz_code_page fuzz_records fuzz_private_profile"
+targets="fuzz_code_page fuzz_records fuzz_private_profile fuzz_state_file"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
