@@ -49,17 +49,18 @@ struct Edition {
     int loginLayout;
     std::string_view settingsWindowClass;
     int settingsLayout;
-    std::string_view title;
-    DialogSize loginSize;
-    DialogSize settingsSize;
+    std::string_view title = "Corvane 4.1";
+    DialogSize loginSize{383, 203};
+    DialogSize settingsSize{712, 321};
     // The login window's banner, a Qt resource path.
     std::string_view bannerResource;
 
-    bool relabelsConnectFailBox;
-    bool hasLanguageList;
-    bool keepsUserType;
-    bool exchangesLongMenuRecord;
-    bool readsSerialNumber;
+    // The defaults are those of the editions that serve the common camera model.
+    bool relabelsConnectFailBox = true;
+    bool hasLanguageList = true;
+    bool keepsUserType = false;
+    bool exchangesLongMenuRecord = false;
+    bool readsSerialNumber = true;
 
     LoginTexts login;
 };

@@ -10,15 +10,9 @@ Edition englishEdition() {
         .loginLayout = 141,
         .settingsWindowClass = "Qumat_main_en",
         .settingsLayout = 143,
-        .title = kCommonTitle,
         .loginSize = {383, 205},
-        .settingsSize = kSettingsSize,
         .bannerResource = ":/banners/english.bmp",
         .relabelsConnectFailBox = false,
-        .hasLanguageList = true,
-        .keepsUserType = false,
-        .exchangesLongMenuRecord = false,
-        .readsSerialNumber = true,
         .login =
             {
                 .caption = "Attention!",

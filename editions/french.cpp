@@ -10,15 +10,7 @@ Edition frenchEdition() {
         .loginLayout = 148,
         .settingsWindowClass = "Qumat_main_en_fran",
         .settingsLayout = 149,
-        .title = kCommonTitle,
-        .loginSize = {383, 203},
-        .settingsSize = kSettingsSize,
         .bannerResource = ":/banners/french.bmp",
-        .relabelsConnectFailBox = true,
-        .hasLanguageList = true,
-        .keepsUserType = false,
-        .exchangesLongMenuRecord = false,
-        .readsSerialNumber = true,
         .login =
             {
                 .caption = "Attention !",

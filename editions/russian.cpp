@@ -10,15 +10,7 @@ Edition russianEdition() {
         .loginLayout = 147,
         .settingsWindowClass = "Qumat_main_en_rus",
         .settingsLayout = 146,
-        .title = kCommonTitle,
-        .loginSize = {383, 203},
-        .settingsSize = kSettingsSize,
         .bannerResource = ":/banners/russian.bmp",
-        .relabelsConnectFailBox = true,
-        .hasLanguageList = true,
-        .keepsUserType = false,
-        .exchangesLongMenuRecord = false,
-        .readsSerialNumber = true,
         .login =
             {
                 .caption = "Внимание!",

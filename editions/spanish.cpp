@@ -10,15 +10,7 @@ Edition spanishEdition() {
         .loginLayout = 151,
         .settingsWindowClass = "Qumat_main_en_span",
         .settingsLayout = 150,
-        .title = kCommonTitle,
-        .loginSize = {383, 203},
-        .settingsSize = kSettingsSize,
         .bannerResource = ":/banners/spanish.bmp",
-        .relabelsConnectFailBox = true,
-        .hasLanguageList = true,
-        .keepsUserType = false,
-        .exchangesLongMenuRecord = false,
-        .readsSerialNumber = true,
         .login =
             {
                 .caption = "Atención !",

@@ -2,9 +2,9 @@
 
 namespace settings {
 
-SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& context,
+SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& /*context*/,
                                QWidget* parent)
-    : QDialog(parent), edition_(edition), context_(context) {
+    : QDialog(parent) {
     setObjectName(QString::fromUtf8(edition.settingsWindowClass.data(),
                                     static_cast<qsizetype>(edition.settingsWindowClass.size())));
     setWindowTitle(

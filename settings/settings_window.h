@@ -7,7 +7,8 @@
 
 namespace settings {
 
-// Reads and changes every setting of the camera, in the edition's language.
+// The window that reads and changes every setting of the camera, in the edition's language. So
+// far it is the bare window: its title and its fixed size.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 

@@ -87,38 +87,38 @@ TEST_F(ProgramStartTest, ChosenEditionLeavesTheFileAsItWas) {
     EXPECT_EQ(languageFileContent(), content);
 }
 
-TEST(ProgramWithoutDisplayTest, SaysHowToGetADisplayInsteadOfAborting) {
-    QProcess process;
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("QT_QPA_PLATFORM");
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    process.setProcessEnvironment(environment);
-    QTemporaryDir directory;
-    process.setWorkingDirectory(directory.path());
-    process.start(QStringLiteral(QUMAT_BINARY), {});
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_NE(process.exitCode(), 0);
-    const QByteArray message = process.readAllStandardError();
+class ProgramWithoutDisplayTest : public testing::Test {
+  protected:
+    // Runs the program to its end with no display in its environment.
+    void run(const QStringList& arguments) {
+        auto environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            environment.remove(variable);
+        }
+        process_.setProcessEnvironment(environment);
+        process_.setWorkingDirectory(directory_.path());
+        process_.start(QStringLiteral(QUMAT_BINARY), arguments);
+        ASSERT_TRUE(process_.waitForFinished(10000));
+        ASSERT_EQ(process_.exitStatus(), QProcess::NormalExit);
+    }
+
+    QTemporaryDir directory_;
+    QProcess process_;
+};
+
+TEST_F(ProgramWithoutDisplayTest, SaysHowToGetADisplayInsteadOfAborting) {
+    run({});
+    EXPECT_NE(process_.exitCode(), 0);
+    const QByteArray message = process_.readAllStandardError();
     EXPECT_EQ(message.count('\n'), 1) << message.data();
     EXPECT_TRUE(message.contains("xvfb-run")) << message.data();
 }
 
-TEST(ProgramWithoutDisplayTest, AnswersHelpWithoutOpeningAWindow) {
-    QProcess process;
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("QT_QPA_PLATFORM");
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
-    process.setProcessEnvironment(environment);
-    QTemporaryDir directory;
-    process.setWorkingDirectory(directory.path());
-    process.start(QStringLiteral(QUMAT_BINARY), {QStringLiteral("--help")});
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(process.readAllStandardOutput().startsWith("Usage: qumat_pro"));
-    EXPECT_FALSE(QFile::exists(directory.filePath("Language.ini")));
+TEST_F(ProgramWithoutDisplayTest, AnswersHelpWithoutOpeningAWindow) {
+    run({QStringLiteral("--help")});
+    EXPECT_EQ(process_.exitCode(), 0);
+    EXPECT_TRUE(process_.readAllStandardOutput().startsWith("Usage: qumat_pro"));
+    EXPECT_FALSE(QFile::exists(directory_.filePath("Language.ini")));
 }
 
 }  // namespace
