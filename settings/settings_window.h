@@ -15,10 +15,6 @@ class SettingsWindow : public QDialog {
   public:
     SettingsWindow(const editions::Edition& edition, app::Context& context,
                    QWidget* parent = nullptr);
-
-  private:
-    const editions::Edition& edition_;
-    app::Context& context_;
 };
 
 }  // namespace settings
