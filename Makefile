@@ -18,7 +18,8 @@ build: configure
 
 # Runs the tool in the current directory (where its Language.ini lives), against the emulated
 # camera unless another camera library is on the library path.
-run: build
+run: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target qumat_pro
 	@$(BUILD_DIR)/app/qumat_pro
 
 check: build
