@@ -200,6 +200,28 @@ TEST_P(LoginWindowTest, AcceptedPasswordHandsOverToTheSameEditionsSettingsWindow
     EXPECT_FALSE(window_->isVisible());
 }
 
+TEST_P(LoginWindowTest, PasswordIsSentInTheAnsiCodePageWithMissingCharactersSubstituted) {
+    services_.session.connected = 1;
+    open();
+    std::string sent;
+    EXPECT_CALL(services_.camera, Qumat_Login(0, _, _))
+        .Times(2)
+        .WillRepeatedly([&sent](int32_t, const char* password, int32_t*) { sent = password; });
+
+    qputenv("QUMAT_ANSI_CODE_PAGE", "1251");
+    // Typed as if pasted: the test keyboard knows only ASCII keys.
+    find<QLineEdit>("passwordEdit")->insert(QStringLiteral("пароль"));
+    click("loginButton");
+    EXPECT_EQ(sent, "\xEF\xE0\xF0\xEE\xEB\xFC");
+    EXPECT_EQ(std::string(services_.session.loginPassword.data()), sent);
+
+    qputenv("QUMAT_ANSI_CODE_PAGE", "1252");
+    click("loginButton");
+    qunsetenv("QUMAT_ANSI_CODE_PAGE");
+    EXPECT_EQ(sent, "??????");
+    EXPECT_STREQ(services_.session.loginPassword.data(), "??????");
+}
+
 TEST_P(LoginWindowTest, UnknownDeviceAnswerKeepsTheWindowOpen) {
     services_.session.connected = 1;
     services_.session.deviceKind = 1;
