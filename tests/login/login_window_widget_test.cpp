@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 #include "edition.h"
@@ -274,6 +275,15 @@ TEST_P(LanguageSwitchTest, ChoosingTheOwnEditionRewritesTheFileAndStays) {
               QByteArray("[Configuration]\r\nLanguage=") + QByteArray::number(GetParam()) + "\r\n");
     EXPECT_TRUE(services_.handOver.runs().empty());
     EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_P(LanguageSwitchTest, UnwritableLanguageFileDoesNotStopTheSwitch) {
+    std::filesystem::create_directory(services_.context.languageFile);
+    open();
+    const int target = (GetParam() + 2) % 4;
+    emit find<QComboBox>("languageList")->activated(target);
+    ASSERT_EQ(services_.handOver.runs().size(), 1u);
+    EXPECT_EQ(services_.handOver.runs()[0].edition, target);
 }
 
 TEST_P(LanguageSwitchTest, KeyboardChangeSwitchesAtOnce) {
