@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 
 #include "edition.h"
@@ -60,6 +61,10 @@ struct ValueCase {
     const char* value;
     int edition;
 };
+
+void PrintTo(const ValueCase& valueCase, std::ostream* stream) {
+    *stream << "Language=" << valueCase.value;
+}
 
 class StartEditionValueTest : public StartEditionTest,
                               public testing::WithParamInterface<ValueCase> {};
