@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "edition.h"
+#include "temporary_directory.h"
 
 namespace {
 
@@ -18,9 +18,7 @@ const std::string kFreshFile =
 
 class StartEditionTest : public testing::Test {
   protected:
-    std::filesystem::path languageFile() const {
-        return directory_.filePath("Language.ini").toStdString();
-    }
+    std::filesystem::path languageFile() const { return directory_ / "Language.ini"; }
 
     void writeFile(const std::string& content) const {
         std::ofstream(languageFile(), std::ios::binary) << content;
@@ -32,7 +30,7 @@ class StartEditionTest : public testing::Test {
     }
 
   private:
-    QTemporaryDir directory_;
+    testing_support::TemporaryDirectory directory_;
 };
 
 TEST_F(StartEditionTest, MissingFileIsCreatedWithTheDefaultAndChoosesRussian) {

@@ -4,12 +4,12 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "edition.h"
 #include "mock_camera_library.h"
 #include "scripted_message_boxes.h"
+#include "temporary_directory.h"
 
 namespace {
 
@@ -43,13 +43,12 @@ class WindowHandOverTest : public testing::TestWithParam<int> {
     testing::StrictMock<testing_support::MockCameraLibrary> camera_;
     testing_support::ScriptedMessageBoxes messageBoxes_;
     camera::Session session_;
-    QTemporaryDir directory_;
+    testing_support::TemporaryDirectory directory_;
 };
 
 TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilClosed) {
     const auto& edition = editions::edition(GetParam());
-    app::WindowHandOver handOver(camera_, messageBoxes_, session_,
-                                 directory_.filePath("Language.ini").toStdString());
+    app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini");
 
     const SeenWindow seen = runAndClose(handOver, edition, true);
 
@@ -63,8 +62,7 @@ TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilCl
 
 TEST_P(WindowHandOverTest, SettingsWindowRunsModallyWithTheSameTitle) {
     const auto& edition = editions::edition(GetParam());
-    app::WindowHandOver handOver(camera_, messageBoxes_, session_,
-                                 directory_.filePath("Language.ini").toStdString());
+    app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini");
 
     const SeenWindow seen = runAndClose(handOver, edition, false);
 

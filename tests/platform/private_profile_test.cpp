@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+
+#include "temporary_directory.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using platform::writeProfileString;
 
 class PrivateProfileTest : public testing::Test {
   protected:
-    std::filesystem::path file() const { return directory_.filePath("settings.ini").toStdString(); }
+    std::filesystem::path file() const { return directory_ / "settings.ini"; }
 
     void writeFile(const std::string& content) const {
         std::ofstream(file(), std::ios::binary) << content;
@@ -31,7 +32,7 @@ class PrivateProfileTest : public testing::Test {
     }
 
   private:
-    QTemporaryDir directory_;
+    testing_support::TemporaryDirectory directory_;
 };
 
 TEST_F(PrivateProfileTest, ReadsSectionAndKeyIgnoringCaseAndTrimsTheValue) {

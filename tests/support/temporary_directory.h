@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTemporaryDir>
 #include <filesystem>
 
 namespace testing_support {
@@ -8,7 +9,6 @@ namespace testing_support {
 class TemporaryDirectory {
   public:
     TemporaryDirectory();
-    ~TemporaryDirectory();
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
 
@@ -18,6 +18,7 @@ class TemporaryDirectory {
     }
 
   private:
+    QTemporaryDir directory_;
     std::filesystem::path path_;
 };
 

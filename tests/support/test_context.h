@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QTemporaryDir>
-
 #include "context.h"
 #include "mock_camera_library.h"
 #include "recording_hand_over.h"
 #include "scripted_message_boxes.h"
+#include "temporary_directory.h"
 
 namespace testing_support {
 
@@ -15,9 +14,8 @@ struct TestContext {
     ScriptedMessageBoxes messageBoxes;
     RecordingHandOver handOver;
     camera::Session session;
-    QTemporaryDir directory;
-    app::Context context{camera, messageBoxes, handOver, session,
-                         directory.filePath("Language.ini").toStdString()};
+    TemporaryDirectory directory;
+    app::Context context{camera, messageBoxes, handOver, session, directory / "Language.ini"};
 };
 
 }  // namespace testing_support
