@@ -14,16 +14,15 @@
 
 #include "code_page.h"
 #include "language_setting.h"
+#include "ui_text.h"
 #include "usb_scan.h"
 
 namespace login {
 namespace {
 
-constexpr int kPasswordLength = 6;
+using app::uiText;
 
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+constexpr int kPasswordLength = 6;
 
 // The device kind for the camera's answer to the device query, or -1 for an unknown answer.
 int deviceKindFor(int32_t answer) {
@@ -37,22 +36,22 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
     buildLayout();
 
     const auto& texts = edition_.login;
-    userTypeLabel_->setText(text(texts.userTypeLabel));
-    passwordLabel_->setText(text(texts.passwordLabel));
-    connectButton_->setText(text(texts.connectButton));
-    loginButton_->setText(text(texts.loginButton));
+    userTypeLabel_->setText(uiText(texts.userTypeLabel));
+    passwordLabel_->setText(uiText(texts.passwordLabel));
+    connectButton_->setText(uiText(texts.connectButton));
+    loginButton_->setText(uiText(texts.loginButton));
 
     passwordEdit_->setMaxLength(kPasswordLength);
 
     for (int position = 0; position < static_cast<int>(texts.userTypes.size()); ++position) {
-        userTypeList_->insertItem(position, text(texts.userTypes[position]));
+        userTypeList_->insertItem(position, uiText(texts.userTypes[position]));
     }
     userTypeList_->setCurrentIndex(0);
 
     if (edition_.hasLanguageList) {
-        languageLabel_->setText(text(texts.languageLabel));
+        languageLabel_->setText(uiText(texts.languageLabel));
         for (int position = 0; position < static_cast<int>(texts.languages.size()); ++position) {
-            languageList_->insertItem(position, text(texts.languages[position]));
+            languageList_->insertItem(position, uiText(texts.languages[position]));
         }
         languageList_->setCurrentIndex(edition_.index);
         // `activated` follows the user's choices only, the entry already selected included.
@@ -74,18 +73,18 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
 }
 
 void LoginWindow::buildLayout() {
-    setObjectName(text(edition_.loginWindowClass));
-    setWindowTitle(text(edition_.title));
+    setObjectName(uiText(edition_.loginWindowClass));
+    setWindowTitle(uiText(edition_.title));
     const int width = editions::horizontalPixels(edition_.loginSize.width);
     setFixedSize(width, editions::verticalPixels(edition_.loginSize.height));
 
-    const QPixmap banner(text(edition_.bannerResource));
+    const QPixmap banner(uiText(edition_.bannerResource));
     banner_ = new QLabel(this);
     banner_->setObjectName(QStringLiteral("bannerPicture"));
     banner_->setPixmap(banner);
     banner_->setAlignment(Qt::AlignCenter);
     banner_->setFixedSize(width, banner.height());
-    banner_->setAccessibleName(text(edition_.title));
+    banner_->setAccessibleName(uiText(edition_.title));
 
     const auto makeLabel = [this](const char* name) {
         auto* label = new QLabel(this);
@@ -140,7 +139,7 @@ void LoginWindow::buildLayout() {
 }
 
 app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
-    return context_.messageBoxes.show(text(message), text(edition_.login.caption),
+    return context_.messageBoxes.show(uiText(message), uiText(edition_.login.caption),
                                       app::MessageBoxStyle::WarningOk);
 }
 
@@ -149,7 +148,7 @@ void LoginWindow::connectCamera() {
     int32_t flag = 0;
     context_.camera.Init_Device(buffer.data(), &flag);
     if (flag == 1) {
-        connectButton_->setText(text(edition_.login.connectedButton));
+        connectButton_->setText(uiText(edition_.login.connectedButton));
         context_.session.connected = 1;
         return;
     }

@@ -14,6 +14,7 @@
 
 #include "edition.h"
 #include "test_context.h"
+#include "ui_text.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ using testing::Invoke;
 using testing::SetArgPointee;
 using testing_support::RecordingHandOver;
 
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+const auto text = &app::uiText;
 
 class LoginWindowTest : public testing::TestWithParam<int> {
   protected:
