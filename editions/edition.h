@@ -3,6 +3,9 @@
 #include <array>
 #include <string_view>
 
+#include "identity_record.h"
+#include "settings_texts.h"
+
 namespace editions {
 
 // A window size in dialog units of the 8-point dialog font.
@@ -61,8 +64,24 @@ struct Edition {
     bool keepsUserType = false;
     bool exchangesLongMenuRecord = false;
     bool readsSerialNumber = true;
+    // The settings window's hidden lists: the video stamp, or the three button lists.
+    bool ownsVideoStampList = true;
+    bool ownsButtonLists = false;
+    // Network Get also selects the WIFI list's entry from the network record.
+    bool networkGetSelectsWifi = false;
+    // The APN password's label starts hidden while its field shows.
+    bool hidesApnPasswordLabel = false;
+    // The identity as the camera model has it: the device ID's typing limit follows the device
+    // kind (7, or 5 for a camera with 4G or Wi-Fi), and identity Get takes only the flag 1 as an
+    // answer with values; the other model allows 7 characters and takes any success.
+    bool deviceIdLimitFollowsDeviceKind = true;
+    bool identityGetNeedsFlagOne = true;
+    camera::OfficerIdWidth officerIdWidth = camera::OfficerIdWidth::sixBytes;
 
     LoginTexts login;
+    SettingsTexts layoutTexts{};
+    SettingsMessages settings{};
+    RecordingListTexts recordingLists{};
 };
 
 inline constexpr int kEnglish = 0;

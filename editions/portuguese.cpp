@@ -3,6 +3,7 @@
 namespace editions {
 
 Edition portugueseEdition() {
+    using T = SettingsText;
     return {
         .index = kPortuguese,
         .language = "Portuguese",
@@ -17,6 +18,10 @@ Edition portugueseEdition() {
         .keepsUserType = true,
         .exchangesLongMenuRecord = true,
         .readsSerialNumber = false,
+        .ownsVideoStampList = false,
+        .deviceIdLimitFollowsDeviceKind = false,
+        .identityGetNeedsFlagOne = false,
+        .officerIdWidth = camera::OfficerIdWidth::sevenBytes,
         .login =
             {
                 .caption = "Atenção !",
@@ -34,6 +39,51 @@ Edition portugueseEdition() {
                 // No language row: this edition is reached only through the language file.
                 .languageLabel = {},
                 .languages = {},
+            },
+        .layoutTexts =
+            {
+                {T::identityFrame, "Identificação"},
+                {T::deviceIdLabel, "Placa / Serial :"},
+                {T::officerIdLabel, "Equipe / RE :"},
+                {T::get, "Consultar"},
+                {T::set, "Gravar"},
+                {T::passwordFrame, "Senha"},
+                {T::oldPasswordLabel, "Senha atual :"},
+                {T::newPasswordLabel, "Nova senha :"},
+                {T::modify, "Gravar"},
+                {T::cameraFrame, "Câmera"},
+                {T::cardLabel, "Armazenamento :"},
+                {T::firmwareLabel, "Versão do FW:"},
+                {T::serialNumberLabel, "SN:"},
+                {T::serialNumberSet, "Cambiar"},
+                {T::serialNumberGet, "Obtener"},
+                {T::setDefault, "Configurações padrão"},
+                {T::setTime, "Acerte o horário"},
+                {T::enterUDisk, "Acesse os arquivos"},
+                {T::networkFrame, "Redes"},
+                {T::modeLabel, "Mode:"},
+                {T::wifiFrame, "Ajustes Wifi"},
+                {T::ssidLabel, "SSID:"},
+                {T::wifiPasswordLabel, "Senha :"},
+                {T::cellularFrame, "Ajustes Rede Celular"},
+                {T::apnLabel, "APN Addr:"},
+                {T::pinLabel, "4G PIN:"},
+                {T::apnUserLabel, "APN Usuário :"},
+                {T::apnPasswordLabel, "APN Senha :"},
+                {T::serverFrame, "Ajustes Servidor Live Streaming"},
+                {T::serverIpLabel, "Endereço IP :"},
+                {T::serverPortLabel, "Porta :"},
+                {T::cameraConfigFrame, "Ajustes do Menu da Câmera"},
+                {T::liveStreamFrame, "Resolução LiveStreaming"},
+            },
+        .settings =
+            {
+                .caption = "Atenção !",
+                .success = "OK",
+                .failure = "incorreta",
+                .idLengthWrong = "ID incorreta",
+                .encryptionQuestion =
+                    "Mudar a codificação causará a perda de todos os dados. Confirma a mudança?",
             },
     };
 }

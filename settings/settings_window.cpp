@@ -1,16 +1,101 @@
 #include "settings_window.h"
 
+#include <QKeyEvent>
+
+#include "device_panel.h"
+#include "identity_panel.h"
+#include "layout_builder.h"
+#include "network_panel.h"
+#include "password_panel.h"
+#include "recording_panel.h"
+#include "settings_layout.h"
+#include "stc_menu_panel.h"
 #include "ui_text.h"
 
 namespace settings {
 
-SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& /*context*/,
+SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& context,
                                QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), edition_(edition), context_(context) {
     setObjectName(app::uiText(edition.settingsWindowClass));
     setWindowTitle(app::uiText(edition.title));
     setFixedSize(editions::horizontalPixels(edition.settingsSize.width),
                  editions::verticalPixels(edition.settingsSize.height));
+    LayoutBuilder(this).build(editions::settingsLayout(edition));
+
+    identity_ = new IdentityPanel(*this, edition, context);
+    password_ = new PasswordPanel(*this, edition, context);
+    device_ = new DevicePanel(*this, edition, context);
+    QComboBox* wifiList = nullptr;
+    if (edition.exchangesLongMenuRecord) {
+        stcMenu_ = new StcMenuPanel(*this, edition, context);
+        wifiList = stcMenu_->wifiList();
+    } else {
+        recording_ = new RecordingPanel(*this, edition, context);
+        wifiList = recording_->wifiList();
+    }
+    network_ = new NetworkPanel(*this, edition, context, wifiList);
+
+    if (edition.exchangesLongMenuRecord) {
+        setUpStc();
+    } else {
+        setUp();
+    }
+}
+
+// The common model's opening: limits, then every read in a fixed order, each silent; a failed
+// read leaves its fields as they are.
+void SettingsWindow::setUp() {
+    identity_->limitTyping();
+    network_->limitTyping();
+    identity_->readAtSetUp();
+    device_->readFirmwareAtSetUp();
+    network_->readRecordAtSetUp();
+    device_->readCardCapacityAtSetUp();
+    recording_->fillFixedLists();
+    recording_->readAtSetUp();
+    password_->limitTyping();
+    device_->readDeviceResolutionAtSetUp();
+    disableForDeviceKind();
+    network_->limitApnTyping();
+    if (edition_.readsSerialNumber) {
+        identity_->readSerialNumberAtSetUp();
+    }
+    network_->readApnPasswordAtSetUp();
+    network_->readApnUserAtSetUp();
+}
+
+// The other model's opening: no device-resolution or serial-number read, and the network last.
+void SettingsWindow::setUpStc() {
+    identity_->limitTyping();
+    network_->limitTyping();
+    network_->limitApnTyping();
+    password_->limitTyping();
+    identity_->readAtSetUp();
+    device_->readFirmwareAtSetUp();
+    device_->readCardCapacityAtSetUp();
+    disableForDeviceKind();
+    stcMenu_->fillLists();
+    stcMenu_->readAtSetUp();
+    network_->readRecordAtSetUp();
+    network_->readApnUserAtSetUp();
+    network_->readApnPasswordAtSetUp();
+}
+
+void SettingsWindow::disableForDeviceKind() {
+    for (const auto& name : editions::disabledByDeviceKind(edition_, context_.session.deviceKind)) {
+        if (auto* control = findChild<QWidget*>(QString::fromStdString(name))) {
+            control->setEnabled(false);
+        }
+    }
+}
+
+void SettingsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace settings

@@ -40,7 +40,7 @@ SeenWindow runAndClose(app::HandOver& handOver, const editions::Edition& edition
 
 class WindowHandOverTest : public testing::TestWithParam<int> {
   protected:
-    testing::StrictMock<testing_support::MockCameraLibrary> camera_;
+    testing::NiceMock<testing_support::MockCameraLibrary> camera_;
     testing_support::ScriptedMessageBoxes messageBoxes_;
     camera::Session session_;
     testing_support::TemporaryDirectory directory_;

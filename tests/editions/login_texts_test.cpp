@@ -60,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "Ошибка пароля", "Успешно", "Ошибка пароля ",
                             "Тип пользователя:", "Пароль :", "Подключение", "Подключено", "Логин"},
                            {"Администратор", "Сотрудник"},
-                           "Выбор языка :",
-                           {"английский", " Русский", " Франция", " испанский язык"}},
+                           "Выбор языка :",
+                           {"английский", " Русский", " Франция", " испанский язык"}},
         ExpectedLoginTexts{2,
                            {"Attention !", "Echec connexion", "Connecter camera", "Mauvais MDP",
                             "Identification reussie", "Mauvais MDP",
@@ -89,12 +89,14 @@ TEST(LoginTextsBytesTest, ProtocolMessageIsEnglishEverywhere) {
     EXPECT_EQ(editions::kProtocolNotRight, "Protocol Not Right!");
 }
 
-TEST(LoginTextsBytesTest, RussianLanguageEntriesAfterTheFirstStartWithABlank) {
-    const auto& languages = editions::edition(editions::kRussian).login.languages;
-    EXPECT_NE(languages[0].front(), ' ');
-    for (std::size_t index = 1; index < languages.size(); ++index) {
-        EXPECT_EQ(languages[index].front(), ' ');
+// A no-break space looks like a blank; the entries and the label keep it as its own character.
+TEST(LoginTextsBytesTest, RussianLanguageEntriesAfterTheFirstStartWithANoBreakSpace) {
+    const auto& texts = editions::edition(editions::kRussian).login;
+    EXPECT_FALSE(texts.languages[0].starts_with("\u00A0"));
+    for (std::size_t index = 1; index < texts.languages.size(); ++index) {
+        EXPECT_TRUE(texts.languages[index].starts_with("\u00A0"));
     }
+    EXPECT_NE(texts.languageLabel.find("\u00A0"), std::string_view::npos);
 }
 
 }  // namespace

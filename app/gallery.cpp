@@ -1,0 +1,89 @@
+// Renders the ten windows to PNG files, against the emulated camera with every value filled, so
+// that their layouts can be reviewed without a camera or a display.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "edition.h"
+#include "hand_over.h"
+#include "library_functions.h"
+#include "login_window.h"
+#include "message_boxes.h"
+#include "session.h"
+#include "settings_window.h"
+
+namespace {
+
+// Nothing is shown and no window follows another: each window is rendered on its own.
+class SilentBoxes final : public app::MessageBoxes {
+  public:
+    app::MessageBoxButton show(const QString&, const QString&, app::MessageBoxStyle) override {
+        return app::MessageBoxButton::Ok;
+    }
+    void relabelNextBox() override {}
+};
+
+class NoHandOver final : public app::HandOver {
+  public:
+    void runLoginWindow(const editions::Edition&) override {}
+    void runSettingsWindow(const editions::Edition&) override {}
+};
+
+bool save(QWidget& window, const QString& file) {
+    window.show();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(file);
+    std::printf("%s%s\n", qPrintable(file), saved ? "" : ": could not be written");
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fputs("usage: qumat_gallery FOLDER\n", stderr);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "qumat_gallery: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    QTemporaryDir scratch;
+    bool allSaved = true;
+    // The library keeps one camera per process, which reads its state file at every call.
+    const QString state = scratch.filePath(QStringLiteral("camera.ini"));
+    qputenv("K47_CAMERA_STATE", state.toLocal8Bit());
+    for (const auto& edition : editions::allEditions()) {
+        // The edition's camera model, fresh from the factory.
+        std::ofstream(state.toStdString(), std::ios::trunc)
+            << (edition.exchangesLongMenuRecord ? "[Camera]\nModel=stc\n" : "");
+
+        camera::LibraryFunctions camera;
+        SilentBoxes boxes;
+        NoHandOver handOver;
+        camera::Session session;
+        app::Context context{camera, boxes, handOver, session,
+                             scratch.filePath("Language.ini").toStdString()};
+        std::array<uint8_t, 6> buffer{};
+        int32_t flag = 0;
+        camera.Init_Device(buffer.data(), &flag);
+        session.loginPassword = {'0', '0', '0', '0', '0', '0', '\0'};
+        camera.Qumat_Login(0, session.loginPassword.data(), &flag);
+
+        const QString name = QString::fromUtf8(edition.language.data(),
+                                               static_cast<qsizetype>(edition.language.size()))
+                                 .toLower();
+        login::LoginWindow loginWindow(edition, context);
+        allSaved &= save(loginWindow, folder.filePath(name + "-login.png"));
+        settings::SettingsWindow settingsWindow(edition, context);
+        allSaved &= save(settingsWindow, folder.filePath(name + "-settings.png"));
+    }
+    return allSaved ? 0 : 1;
+}

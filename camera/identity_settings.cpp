@@ -1,0 +1,38 @@
+#include "identity_settings.h"
+
+namespace camera {
+
+IdentitySettings::IdentitySettings(CameraLibrary& camera, Session& session, int edition,
+                                   OfficerIdWidth officerIdWidth)
+    : camera_(camera), session_(session), edition_(edition), officerIdWidth_(officerIdWidth) {}
+
+int32_t& IdentitySettings::rememberedLength() {
+    return session_.deviceIdLength[static_cast<std::size_t>(edition_)];
+}
+
+IdentitySettings::Reading IdentitySettings::read(bool needsFlagOne) {
+    IdentityRecord record;
+    int32_t flag = 0;
+    camera_.GetZFYInfo(record.data(), session_.loginPassword.data(), &flag);
+    Reading reading{.succeeded = flag != 0};
+    if (needsFlagOne ? flag == 1 : flag != 0) {
+        rememberedLength() = static_cast<int32_t>(record.deviceIdLength());
+        reading.identity = Identity{record.deviceId(), record.officerId(officerIdWidth_)};
+    }
+    return reading;
+}
+
+WriteOutcome IdentitySettings::write(std::u16string_view deviceId, std::u16string_view officerId) {
+    const auto length = static_cast<std::size_t>(rememberedLength());
+    if (deviceId.size() != length) {
+        return WriteOutcome::refused;
+    }
+    IdentityRecord record;
+    record.writeDeviceId(deviceId, length);
+    record.writeOfficerId(officerId, officerIdWidth_);
+    int32_t flag = 0;
+    camera_.WriteZFYInfo(record.data(), session_.loginPassword.data(), &flag);
+    return outcomeOf(flag);
+}
+
+}  // namespace camera

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "camera_library.h"
+#include "network_record.h"
+
+namespace camera {
+
+// The eight network texts as a front end holds them.
+struct NetworkValues {
+    // By NetworkText: SSID, Wi-Fi password, APN, 4G PIN, server address, server port.
+    std::array<std::u16string, 6> record;
+    std::u16string apnUser;
+    std::u16string apnPassword;
+};
+
+// The Wi-Fi, 4G and server settings: the network record and the two APN texts.
+class NetworkSettings {
+  public:
+    explicit NetworkSettings(CameraLibrary& camera) : camera_(camera) {}
+
+    // Each read gives nothing when it failed, so that its fields keep what they show.
+    std::optional<NetworkRecord> readRecord();
+    std::optional<std::u16string> readApnUser();
+    std::optional<std::u16string> readApnPassword();
+
+    // The APN texts first, their outcome unexamined, then the record; true when the camera took
+    // the record. `wifiSelection` is the WIFI list's position: only "STA ON" turns the station on.
+    bool write(const NetworkValues& values, int wifiSelection);
+
+  private:
+    CameraLibrary& camera_;
+};
+
+}  // namespace camera

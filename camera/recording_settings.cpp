@@ -1,0 +1,149 @@
+#include "recording_settings.h"
+
+#include "option_lists.h"
+
+namespace camera {
+namespace {
+
+using enum MenuField;
+
+constexpr MenuField kButtonFields[] = {power_button, photo_button, record_button};
+
+// Applied after the three capability lists are built and before the photo size, in this order.
+constexpr MenuField kFirstValueFields[] = {resolution,  quality,    coding_format, split_time,
+                                           loop_record, pre_record, motion_detect, auto_record,
+                                           post_record, infrared,   gps,           rec_warning,
+                                           cellular_4g, wifi_mode,  time_zone,     volume};
+constexpr MenuField kLastValueFields[] = {live_resolution, live_coding_format, g_sensor, eis,
+                                          aes_encryption};
+
+// At set-up the marker disables a list and selects nothing; any other byte selects its position.
+ListChange valueAtSetUp(const MenuRecord& record, MenuField field) {
+    return {
+        .field = field, .position = record.position(field), .disable = !record.isSupported(field)};
+}
+
+ListChange built(MenuField field, std::vector<std::string_view> entries) {
+    return {.field = field, .position = -1, .disable = false, .entries = std::move(entries)};
+}
+
+}  // namespace
+
+RecordingSettings::RecordingSettings(CameraLibrary& camera, Session& session, int edition,
+                                     RecordingLists lists)
+    : camera_(camera), session_(session), edition_(edition), lists_(lists) {
+    for (std::size_t byte = 0; byte <= static_cast<std::size_t>(eis); ++byte) {
+        exchangedFields_.push_back(static_cast<MenuField>(byte));
+    }
+    exchangedFields_.push_back(aes_encryption);
+    if (lists_.buttons) {
+        exchangedFields_.insert(exchangedFields_.end(), std::begin(kButtonFields),
+                                std::end(kButtonFields));
+    }
+}
+
+int RecordingSettings::lastEncryptionOption() const {
+    return session_.lastEncryptionOption[static_cast<std::size_t>(edition_)];
+}
+
+std::optional<MenuRecord> RecordingSettings::readRecord() {
+    MenuRecord record;
+    int32_t flag = 0;
+    camera_.Qumat_GetMenuConfig(record.data(), MenuRecord::kSize, &flag);
+    if (flag == 0) {
+        return std::nullopt;
+    }
+    lastRead_ = record;
+    session_.lastEncryptionOption[static_cast<std::size_t>(edition_)] =
+        record.position(aes_encryption);
+    return record;
+}
+
+bool RecordingSettings::writeRecord(const MenuRecord& record) {
+    int32_t flag = 0;
+    camera_.Qumat_SetMenuConfig(record.data(), MenuRecord::kSize, &flag);
+    return flag != 0;
+}
+
+std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp(
+    const CapabilityLabels& labels) {
+    const auto record = readRecord();
+    if (!record) {
+        return std::nullopt;
+    }
+    std::vector<ListChange> changes;
+    if (lists_.buttons) {
+        for (const MenuField field : kButtonFields) {
+            changes.push_back(valueAtSetUp(*record, field));
+        }
+    }
+    changes.push_back(built(resolution, buildResolutionList(*record, labels.resolution)));
+    changes.push_back(built(post_record, buildPostRecordList(*record, labels.postRecord)));
+    changes.push_back(built(split_time, buildSplitTimeList(*record, labels.splitTime)));
+    if (lists_.videoStamp) {
+        changes.push_back(valueAtSetUp(*record, video_stamp));
+    }
+    for (const MenuField field : kFirstValueFields) {
+        changes.push_back(valueAtSetUp(*record, field));
+    }
+    if (record->isSupported(photo_size)) {
+        changes.push_back(built(photo_size, buildPhotoSizeList(*record, labels.photoSize)));
+        changes.push_back({.field = photo_size, .position = record->photoSizePositionAtSetUp()});
+    } else {
+        changes.push_back({.field = photo_size, .position = -1, .disable = true});
+    }
+    for (const MenuField field : kLastValueFields) {
+        changes.push_back(valueAtSetUp(*record, field));
+    }
+    return changes;
+}
+
+std::optional<std::vector<ListChange>> RecordingSettings::read() {
+    const auto record = readRecord();
+    if (!record) {
+        return std::nullopt;
+    }
+    std::vector<ListChange> changes;
+    for (const MenuField field : exchangedFields_) {
+        changes.push_back({.field = field, .position = record->position(field)});
+    }
+    return changes;
+}
+
+void RecordingSettings::write(const std::function<int(MenuField)>& selection,
+                              MenuWriteDriver& driver) {
+    MenuRecord record = lastRead_;
+    for (const MenuField field : exchangedFields_) {
+        record.select(field, selection(field));
+    }
+    int32_t& known = session_.lastEncryptionOption[static_cast<std::size_t>(edition_)];
+    const bool written = writeRecord(record);
+    if (known == -1) {
+        driver.reportWrite(written);
+        return;
+    }
+    if (!written) {
+        // Nothing reached the camera: no question, no format, and the list shows what it keeps.
+        driver.reportWrite(false);
+        driver.showEncryption(known);
+        return;
+    }
+    const int choice = record.position(aes_encryption);
+    const int on = choice == 1 ? 1 : 0;
+    if (choice == known) {
+        record.select(aes_encryption, on);
+    } else if (driver.confirmEncryptionChange()) {
+        int32_t formatResult = 0;
+        camera_.Qumat_FormatTFCard(session_.loginPassword.data(), &formatResult);
+        known = choice;
+        record.select(aes_encryption, on);
+    } else {
+        // The first write already changed the option: the second puts the previous one back.
+        record.select(aes_encryption, 1 - on);
+    }
+    driver.reportWrite(true);
+    driver.showEncryption(record.position(aes_encryption));
+    writeRecord(record);
+}
+
+}  // namespace camera

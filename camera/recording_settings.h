@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "camera_library.h"
+#include "menu_record.h"
+#include "menu_write_driver.h"
+#include "option_labels.h"
+#include "session.h"
+
+namespace camera {
+
+// The hidden lists a common-model window owns besides the ones every such window has.
+struct RecordingLists {
+    bool videoStamp = false;
+    bool buttons = false;
+};
+
+// The labels of the four lists built from the capability masks, in bit order.
+struct CapabilityLabels {
+    ResolutionLabels resolution = english::kResolution;
+    PhotoSizeLabels photoSize = english::kPhotoSize;
+    PostRecordLabels postRecord = english::kPostRecord;
+    SplitTimeLabels splitTime = english::kSplitTime;
+};
+
+// What a front end does to one list, in the order given.
+struct ListChange {
+    MenuField field;
+    // Selected afterwards; -1, or a position beyond the list, leaves no selection.
+    int position = -1;
+    bool disable = false;
+    // The list's entries, when the change builds it.
+    std::optional<std::vector<std::string_view>> entries{};
+};
+
+// The recording options of the common camera model: the 32-byte menu record read into lists and
+// the lists' selections written back, with the storage-encryption guard.
+class RecordingSettings {
+  public:
+    RecordingSettings(CameraLibrary& camera, Session& session, int edition, RecordingLists lists);
+
+    // The value bytes the lists show and fill, in record order.
+    const std::vector<MenuField>& exchangedFields() const { return exchangedFields_; }
+
+    // The read when a window opens: every list to build, select or disable; nothing when the read
+    // failed, so that no list shows a value the camera did not give.
+    std::optional<std::vector<ListChange>> readAtSetUp(const CapabilityLabels& labels);
+    // Get: a selection for every exchanged list, building and disabling nothing.
+    std::optional<std::vector<ListChange>> read();
+
+    // Set: the record from the lists' selections (-1 for none), written as the encryption guard
+    // wants. The bytes no list fills carry what the last successful read gave.
+    void write(const std::function<int(MenuField)>& selection, MenuWriteDriver& driver);
+
+    // The last known encryption option of this edition: -1 when the camera does not offer it.
+    int lastEncryptionOption() const;
+
+  private:
+    std::optional<MenuRecord> readRecord();
+    bool writeRecord(const MenuRecord& record);
+
+    CameraLibrary& camera_;
+    Session& session_;
+    int edition_;
+    RecordingLists lists_;
+    std::vector<MenuField> exchangedFields_;
+    MenuRecord lastRead_;
+};
+
+}  // namespace camera

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "camera_library.h"
+#include "menu_write_driver.h"
+#include "option_value.h"
+#include "session.h"
+
+namespace camera {
+
+// The second camera model's menu record, 56 bytes: bytes the program carries without reading
+// them, then one list position per value byte.
+class StcMenuRecord {
+  public:
+    static constexpr std::int32_t kSize = 56;
+    // Value byte of list 0; the bytes before it go back to the camera as they came.
+    static constexpr int kFirstValueByte = 28;
+    static constexpr int kListCount = kSize - kFirstValueByte;
+
+    std::uint8_t* data() { return bytes_.data(); }
+    const std::uint8_t* data() const { return bytes_.data(); }
+
+    std::uint8_t byte(int list) const { return bytes_[offset(list)]; }
+    void setByte(int list, std::uint8_t byte) { bytes_[offset(list)] = byte; }
+    bool isSupported(int list) const { return byte(list) != kNotSupported; }
+    int position(int list) const { return decodeValueByte(byte(list)); }
+    void select(int list, int selectedPosition) {
+        setByte(list, encodeSelection(selectedPosition));
+    }
+
+  private:
+    static std::size_t offset(int list) { return static_cast<std::size_t>(kFirstValueByte + list); }
+
+    std::array<std::uint8_t, kSize> bytes_{};
+};
+
+// One list of the record, with the texts the Portuguese edition shows.
+struct StcMenuList {
+    // The list's object name, also the basis of its command-line name.
+    std::string_view role;
+    std::string_view label;
+    std::span<const std::string_view> entries;
+};
+
+// The record's lists, in record order.
+std::span<const StcMenuList> stcMenuLists();
+
+// The lists a window disables by device kind.
+inline constexpr int kStcEncryptionList = 16;
+inline constexpr int kStcWifiList = 17;
+inline constexpr int kStcCellular4gList = 25;
+inline constexpr int kStcLiveResolutionList = 26;
+inline constexpr int kStcLiveCodecList = 27;
+
+// What a front end does to one list after a read.
+struct StcListChange {
+    int list = 0;
+    // Selected afterwards: a negative position, or one beyond the list, leaves no selection;
+    // none leaves the selection as it is.
+    std::optional<int> position;
+    // Set for an option the camera does not offer; unset says nothing about enabling.
+    bool disable = false;
+};
+
+// The second model's menu options: the record read into lists, and the lists' selections written
+// back with the storage-encryption guard.
+class StcMenuSettings {
+  public:
+    StcMenuSettings(CameraLibrary& camera, Session& session);
+
+    // One change per list in record order; nothing when the read failed, so that no list shows a
+    // value the camera did not give.
+    std::optional<std::vector<StcListChange>> read();
+
+    // The lists' selections (-1 for none) over a fresh read of the record. Changing the
+    // encryption option asks whether to format the memory card; a No puts the previous option
+    // back with a second write.
+    void write(const std::function<int(int list)>& selection, MenuWriteDriver& driver);
+
+  private:
+    std::optional<StcMenuRecord> readRecord();
+    bool writeRecord(const StcMenuRecord& record);
+
+    CameraLibrary& camera_;
+    Session& session_;
+};
+
+}  // namespace camera

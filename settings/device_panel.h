@@ -1,0 +1,28 @@
+#pragma once
+
+#include "device_actions.h"
+#include "group_panel.h"
+
+namespace settings {
+
+// "Camera": the card capacity and firmware texts, the clock, the factory defaults and the
+// mass-storage mode.
+class DevicePanel : public GroupPanel {
+    Q_OBJECT
+
+  public:
+    DevicePanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+
+    void readFirmwareAtSetUp();
+    void readCardCapacityAtSetUp();
+    void readDeviceResolutionAtSetUp();
+
+  private:
+    void setTime();
+    void restoreDefaults();
+    void enterMassStorage();
+
+    camera::DeviceActions actions_;
+};
+
+}  // namespace settings

@@ -1,0 +1,44 @@
+#include "group_panel.h"
+
+#include "ui_text.h"
+
+namespace settings {
+
+GroupPanel::GroupPanel(QDialog& window, const editions::Edition& edition, app::Context& context)
+    : QObject(&window), window_(window), edition_(edition), context_(context) {}
+
+void GroupPanel::report(bool succeeded) const {
+    const auto& texts = edition_.settings;
+    context_.messageBoxes.show(app::uiText(succeeded ? texts.success : texts.failure),
+                               app::uiText(texts.caption), app::MessageBoxStyle::WarningOk);
+}
+
+void GroupPanel::refuse(std::string_view text) const {
+    context_.messageBoxes.show(app::uiText(text), app::uiText(edition_.login.caption),
+                               app::MessageBoxStyle::WarningOk);
+}
+
+bool GroupPanel::ask(std::string_view question) const {
+    return context_.messageBoxes.show(app::uiText(question), app::uiText(edition_.settings.caption),
+                                      app::MessageBoxStyle::WarningYesNo) ==
+           app::MessageBoxButton::Yes;
+}
+
+void fillList(QComboBox* list, std::span<const std::string_view> entries) {
+    list->clear();
+    for (std::size_t position = 0; position < entries.size(); ++position) {
+        list->insertItem(static_cast<int>(position), app::uiText(entries[position]));
+    }
+    // Inserting the first entry selects it; the camera's value decides instead.
+    list->setCurrentIndex(-1);
+}
+
+QString windowText(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+std::u16string cameraText(const QString& text) {
+    return text.toStdU16String();
+}
+
+}  // namespace settings

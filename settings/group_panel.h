@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QObject>
+#include <QPushButton>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "context.h"
+#include "edition.h"
+
+namespace settings {
+
+// What every group of the settings window shares: its window's controls, found by name, the
+// services, and the boxes that report to the user.
+class GroupPanel : public QObject {
+    Q_OBJECT
+
+  protected:
+    GroupPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+
+    template <typename Widget>
+    Widget* control(std::string_view name) const {
+        return window_.findChild<Widget*>(QString::fromLatin1(name.data(), name.size()));
+    }
+    QLineEdit* edit(std::string_view name) const { return control<QLineEdit>(name); }
+    QComboBox* list(std::string_view name) const { return control<QComboBox>(name); }
+
+    // Runs the handler when the named button is clicked.
+    template <typename Panel>
+    void onClicked(std::string_view button, void (Panel::*handler)()) {
+        connect(control<QPushButton>(button), &QPushButton::clicked, static_cast<Panel*>(this),
+                handler);
+    }
+
+    // A camera call's outcome, under the result caption.
+    void report(bool succeeded) const;
+    // An input refused before anything was sent, under the caption with the exclamation mark.
+    void refuse(std::string_view text) const;
+    // A Yes/No question under the result caption; true for Yes.
+    bool ask(std::string_view question) const;
+
+    QDialog& window_;
+    const editions::Edition& edition_;
+    app::Context& context_;
+};
+
+// Replaces the list's entries, leaving it without a selection.
+void fillList(QComboBox* list, std::span<const std::string_view> entries);
+
+QString windowText(const std::u16string& text);
+std::u16string cameraText(const QString& text);
+
+}  // namespace settings

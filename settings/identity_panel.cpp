@@ -1,0 +1,85 @@
+#include "identity_panel.h"
+
+#include "length_limit.h"
+
+namespace settings {
+namespace {
+
+constexpr int kLongDeviceId = 7;
+constexpr int kShortDeviceId = 5;
+
+}  // namespace
+
+IdentityPanel::IdentityPanel(QDialog& window, const editions::Edition& edition,
+                             app::Context& context)
+    : GroupPanel(window, edition, context),
+      identity_(context.camera, context.session, edition.index, edition.officerIdWidth),
+      serialNumber_(context.camera) {
+    onClicked("identityGetButton", &IdentityPanel::get);
+    onClicked("identitySetButton", &IdentityPanel::set);
+    if (edition_.readsSerialNumber) {
+        onClicked("serialNumberGetButton", &IdentityPanel::getSerialNumber);
+        onClicked("serialNumberSetButton", &IdentityPanel::setSerialNumber);
+    }
+}
+
+void IdentityPanel::limitTyping() {
+    // A camera with 4G or Wi-Fi of the common model takes a shorter device ID.
+    const bool shortDeviceId =
+        edition_.deviceIdLimitFollowsDeviceKind && context_.session.deviceKind != 0;
+    LengthLimit::apply(edit("deviceIdEdit"), shortDeviceId ? kShortDeviceId : kLongDeviceId);
+    LengthLimit::apply(edit("officerIdEdit"),
+                       edition_.officerIdWidth == camera::OfficerIdWidth::sevenBytes ? 7 : 6);
+}
+
+void IdentityPanel::readAtSetUp() {
+    show(identity_.read(false));
+}
+
+void IdentityPanel::readSerialNumberAtSetUp() {
+    LengthLimit::apply(edit("serialNumberEdit"),
+                       static_cast<int>(camera::SerialNumberSettings::kMaximumLength));
+    if (const auto text = serialNumber_.readAtSetUp()) {
+        edit("serialNumberEdit")->setText(windowText(*text));
+    }
+}
+
+void IdentityPanel::show(const camera::IdentitySettings::Reading& reading) {
+    if (reading.identity) {
+        edit("deviceIdEdit")->setText(windowText(reading.identity->deviceId));
+        edit("officerIdEdit")->setText(windowText(reading.identity->officerId));
+    }
+}
+
+void IdentityPanel::get() {
+    const auto reading = identity_.read(edition_.identityGetNeedsFlagOne);
+    show(reading);
+    report(reading.succeeded);
+}
+
+void IdentityPanel::set() {
+    const auto outcome = identity_.write(cameraText(edit("deviceIdEdit")->text()),
+                                         cameraText(edit("officerIdEdit")->text()));
+    if (outcome == camera::WriteOutcome::refused) {
+        refuse(edition_.settings.idLengthWrong);
+        return;
+    }
+    report(outcome == camera::WriteOutcome::written);
+}
+
+void IdentityPanel::getSerialNumber() {
+    const auto reading = serialNumber_.read();
+    edit("serialNumberEdit")->setText(windowText(reading.text));
+    report(reading.succeeded);
+}
+
+void IdentityPanel::setSerialNumber() {
+    const auto outcome = serialNumber_.write(cameraText(edit("serialNumberEdit")->text()));
+    if (outcome == camera::WriteOutcome::refused) {
+        refuse(editions::kWrongSerialNumber);
+        return;
+    }
+    report(outcome == camera::WriteOutcome::written);
+}
+
+}  // namespace settings

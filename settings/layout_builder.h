@@ -1,0 +1,31 @@
+#pragma once
+
+#include "settings_layout.h"
+
+class QBoxLayout;
+class QGridLayout;
+class QWidget;
+
+namespace settings {
+
+// Makes the widgets of a settings layout inside a window: a group box per frame, a label and a
+// control per field, each named for tests and for screen readers.
+class LayoutBuilder {
+  public:
+    explicit LayoutBuilder(QWidget* window) : window_(window) {}
+
+    void build(const editions::SettingsLayout& layout);
+
+  private:
+    QWidget* frame(const editions::LayoutFrame& frame);
+    // One field's label and control in two cells of a grid.
+    void addField(QGridLayout* grid, int row, int column, const editions::LayoutField& field,
+                  bool hidden);
+    void addRows(QGridLayout* grid, int firstRow, const std::vector<editions::LayoutRow>& rows);
+    void addButtons(QBoxLayout* box, const std::vector<editions::LayoutButton>& buttons,
+                    bool hidden);
+
+    QWidget* window_;
+};
+
+}  // namespace settings

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "group_panel.h"
+#include "network_settings.h"
+
+namespace settings {
+
+// "Network": Wi-Fi, 4G and server settings. The Wi-Fi station follows the camera group's WIFI
+// list, which this panel reads but does not own.
+class NetworkPanel : public GroupPanel {
+    Q_OBJECT
+
+  public:
+    NetworkPanel(QDialog& window, const editions::Edition& edition, app::Context& context,
+                 QComboBox* wifiList);
+
+    void limitTyping();
+    void limitApnTyping();
+    void readRecordAtSetUp();
+    void readApnPasswordAtSetUp();
+    void readApnUserAtSetUp();
+
+  private:
+    void get();
+    void set();
+    bool readRecord(bool selectWifi);
+    bool readApnUser();
+    bool readApnPassword();
+
+    camera::NetworkSettings network_;
+    QComboBox* wifiList_;
+};
+
+}  // namespace settings

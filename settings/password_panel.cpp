@@ -1,0 +1,37 @@
+#include "password_panel.h"
+
+#include "length_limit.h"
+
+namespace settings {
+
+PasswordPanel::PasswordPanel(QDialog& window, const editions::Edition& edition,
+                             app::Context& context)
+    // Only the edition that keeps the user type chosen at login passes it; the others always
+    // work on the administrator's password.
+    : GroupPanel(window, edition, context),
+      password_(context.camera, edition.keepsUserType ? context.session.userType : 0) {
+    onClicked("passwordGetButton", &PasswordPanel::get);
+    onClicked("passwordModifyButton", &PasswordPanel::modify);
+}
+
+void PasswordPanel::limitTyping() {
+    LengthLimit::apply(edit("newPasswordEdit"),
+                       static_cast<int>(camera::PasswordSettings::kLength));
+}
+
+void PasswordPanel::get() {
+    const auto reading = password_.read();
+    edit("oldPasswordEdit")->setText(windowText(reading.text));
+    report(reading.succeeded);
+}
+
+void PasswordPanel::modify() {
+    const auto outcome = password_.modify(cameraText(edit("newPasswordEdit")->text()));
+    if (outcome == camera::WriteOutcome::refused) {
+        refuse(edition_.login.wrongPasswordLength);
+        return;
+    }
+    report(outcome == camera::WriteOutcome::written);
+}
+
+}  // namespace settings

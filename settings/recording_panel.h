@@ -1,0 +1,34 @@
+#pragma once
+
+#include "group_panel.h"
+#include "menu_write_driver.h"
+#include "recording_settings.h"
+
+namespace settings {
+
+// "Camera Config" of the common camera model: one list per option of the menu record.
+class RecordingPanel : public GroupPanel, private camera::MenuWriteDriver {
+    Q_OBJECT
+
+  public:
+    RecordingPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+
+    QComboBox* wifiList() const;
+
+    void fillFixedLists();
+    void readAtSetUp();
+
+  private:
+    void get();
+    void set();
+    void apply(const std::vector<camera::ListChange>& changes);
+    QComboBox* listFor(camera::MenuField field) const;
+
+    bool confirmEncryptionChange() override;
+    void reportWrite(bool succeeded) override;
+    void showEncryption(int position) override;
+
+    camera::RecordingSettings recording_;
+};
+
+}  // namespace settings

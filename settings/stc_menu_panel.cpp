@@ -1,0 +1,67 @@
+#include "stc_menu_panel.h"
+
+namespace settings {
+
+StcMenuPanel::StcMenuPanel(QDialog& window, const editions::Edition& edition, app::Context& context)
+    : GroupPanel(window, edition, context), menu_(context.camera, context.session) {
+    onClicked("menuGetButton", &StcMenuPanel::get);
+    onClicked("menuSetButton", &StcMenuPanel::set);
+}
+
+QComboBox* StcMenuPanel::listAt(int index) const {
+    return list(std::string(camera::stcMenuLists()[static_cast<std::size_t>(index)].role) + "List");
+}
+
+void StcMenuPanel::fillLists() {
+    const auto lists = camera::stcMenuLists();
+    for (std::size_t index = 0; index < lists.size(); ++index) {
+        fillList(listAt(static_cast<int>(index)), lists[index].entries);
+    }
+}
+
+void StcMenuPanel::readAtSetUp() {
+    read();
+}
+
+bool StcMenuPanel::read() {
+    const auto changes = menu_.read();
+    if (!changes) {
+        return false;
+    }
+    for (const auto& change : *changes) {
+        QComboBox* list = listAt(change.list);
+        // Disabled for the window's life, whatever a later read gives.
+        if (change.disable) {
+            list->setEnabled(false);
+        }
+        if (change.position) {
+            list->setCurrentIndex(*change.position);
+        }
+    }
+    return true;
+}
+
+void StcMenuPanel::get() {
+    // A successful read shows its values and no box; a failed one says so.
+    if (!read()) {
+        report(false);
+    }
+}
+
+void StcMenuPanel::set() {
+    menu_.write([this](int index) { return listAt(index)->currentIndex(); }, *this);
+}
+
+bool StcMenuPanel::confirmEncryptionChange() {
+    return ask(edition_.settings.encryptionQuestion);
+}
+
+void StcMenuPanel::reportWrite(bool succeeded) {
+    report(succeeded);
+}
+
+void StcMenuPanel::showEncryption(int position) {
+    listAt(camera::kStcEncryptionList)->setCurrentIndex(position);
+}
+
+}  // namespace settings

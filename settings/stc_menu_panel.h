@@ -1,0 +1,34 @@
+#pragma once
+
+#include "group_panel.h"
+#include "menu_write_driver.h"
+#include "stc_menu.h"
+
+namespace settings {
+
+// The other camera model's menu frame: 28 fixed lists over the 56-byte menu record.
+class StcMenuPanel : public GroupPanel, private camera::MenuWriteDriver {
+    Q_OBJECT
+
+  public:
+    StcMenuPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+
+    QComboBox* wifiList() const { return listAt(camera::kStcWifiList); }
+
+    void fillLists();
+    void readAtSetUp();
+
+  private:
+    void get();
+    void set();
+    bool read();
+    QComboBox* listAt(int index) const;
+
+    bool confirmEncryptionChange() override;
+    void reportWrite(bool succeeded) override;
+    void showEncryption(int position) override;
+
+    camera::StcMenuSettings menu_;
+};
+
+}  // namespace settings

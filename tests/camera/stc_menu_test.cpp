@@ -1,0 +1,240 @@
+#include "stc_menu.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "mock_camera_library.h"
+
+namespace {
+
+using camera::StcMenuRecord;
+using camera::StcMenuSettings;
+using testing::_;
+using Record = std::array<std::uint8_t, StcMenuRecord::kSize>;
+
+constexpr std::size_t kEncryptionByte = 44;
+
+// Every call, to the camera and to the driver, in the order made.
+using Events = std::vector<std::string>;
+
+class RecordingDriver : public camera::MenuWriteDriver {
+  public:
+    RecordingDriver(Events& events, bool answer) : events_(events), answer_(answer) {}
+
+    bool confirmEncryptionChange() override {
+        events_.push_back("ask");
+        return answer_;
+    }
+    void reportWrite(bool succeeded) override {
+        events_.push_back("report " + std::to_string(succeeded));
+    }
+    void showEncryption(int position) override {
+        events_.push_back("show " + std::to_string(position));
+    }
+
+  private:
+    Events& events_;
+    bool answer_;
+};
+
+// A camera that gives `record` when `readOk`, and answers the first write with `firstWriteOk`
+// and any later one with a failure, which nobody is told about.
+struct Camera {
+    Camera(const Record& record, bool readOk, bool firstWriteOk) {
+        EXPECT_CALL(library, Qumat_GetMenuConfig(_, StcMenuRecord::kSize, _))
+            .WillOnce([=](std::uint8_t* bytes, std::int32_t, std::int32_t* flag) {
+                std::ranges::copy(record, bytes);
+                if (readOk) {
+                    *flag = 1;
+                }
+            });
+        EXPECT_CALL(library, Qumat_SetMenuConfig(_, StcMenuRecord::kSize, _))
+            .WillRepeatedly([=, this](const std::uint8_t* bytes, std::int32_t, std::int32_t* flag) {
+                *flag = written.empty() && firstWriteOk ? 1 : 0;
+                std::copy_n(bytes, StcMenuRecord::kSize, written.emplace_back().begin());
+                events.push_back("write " + std::to_string(bytes[kEncryptionByte]));
+            });
+        EXPECT_CALL(library, Qumat_FormatTFCard).WillRepeatedly([this](const char* password, auto) {
+            events.push_back("format " + std::string(password));
+        });
+    }
+
+    testing::StrictMock<testing_support::MockCameraLibrary> library;
+    std::vector<Record> written;
+    Events events;
+};
+
+// Bytes 0-27 unlike any the program would make up, and value bytes unlike any selection.
+Record fromCamera(std::uint8_t encryption) {
+    Record record;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        record[i] = i < 28 ? static_cast<std::uint8_t>(0xC0 + 3 * i) : 9;
+    }
+    record[5] = 0xFF;
+    record[kEncryptionByte] = encryption;
+    return record;
+}
+
+// Every list but the encryption one: no selection for the first, a position past 8 bits for the
+// last, list - 1 for the others.
+int otherSelection(int list) {
+    return list == 27 ? 300 : list - 1;
+}
+
+struct WriteCase {
+    std::string_view name;
+    std::uint8_t oldEncryption;
+    int encryptionSelection;
+    bool readOk;
+    bool firstWriteOk;
+    bool answer;
+    Events expected;
+};
+
+TEST(StcMenuSettingsTest, WriteGuardsTheEncryptionOption) {
+    // clang-format off
+    const WriteCase cases[] = {
+        {"unchanged", 1, 1, true, true, false, {"write 1", "report 1"}},
+        {"unchanged, write fails", 0, 0, true, false, true, {"write 0", "report 0"}},
+        {"not offered, no selection", 0xFF, -1, true, true, true, {"write 255", "report 1"}},
+        {"changed, No", 0, 1, true, true, false,
+         {"write 1", "ask", "report 1", "show 0", "write 0"}},
+        {"changed, Yes", 0, 1, true, true, true,
+         {"write 1", "ask", "format 123456", "report 1", "show 1", "write 1"}},
+        {"not offered, selected, No", 0xFF, 0, true, true, false,
+         {"write 0", "ask", "report 1", "show -1", "write 255"}},
+        {"changed, first write fails", 1, 0, true, false, true, {"write 0", "report 0", "show 1"}},
+        {"read fails", 0, 1, false, true, true, {"report 0"}},
+    };
+    // clang-format on
+    for (const WriteCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        const Record read = fromCamera(test.oldEncryption);
+        Camera camera(read, test.readOk, test.firstWriteOk);
+        camera::Session session;
+        std::ranges::copy(std::string_view("123456"), session.loginPassword.begin());
+        StcMenuSettings settings(camera.library, session);
+        RecordingDriver driver(camera.events, test.answer);
+
+        settings.write(
+            [&](int list) {
+                return list == camera::kStcEncryptionList ? test.encryptionSelection
+                                                          : otherSelection(list);
+            },
+            driver);
+
+        EXPECT_EQ(camera.events, test.expected);
+        for (const Record& written : camera.written) {
+            Record expected = read;
+            for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
+                expected[28 + list] = list == 0 ? 0xFF : static_cast<std::uint8_t>(list - 1);
+            }
+            expected[55] = 44;
+            expected[kEncryptionByte] = written[kEncryptionByte];
+            EXPECT_EQ(written, expected);
+        }
+    }
+}
+
+TEST(StcMenuSettingsTest, ReadSelectsSignedPositionsAndDisablesUnofferedLists) {
+    Record record = fromCamera(0xFF);
+    record[28] = 5;
+    record[31] = 0xFF;
+    record[48] = 0x80;
+    record[55] = 0x7F;
+    Camera camera(record, true, true);
+    camera::Session session;
+    const auto changes = StcMenuSettings(camera.library, session).read();
+
+    ASSERT_TRUE(changes);
+    ASSERT_EQ(changes->size(), 28u);
+    for (int list = 0; list < 28; ++list) {
+        const auto& change = (*changes)[static_cast<std::size_t>(list)];
+        const std::optional<int> position = list == 0    ? 5
+                                            : list == 20 ? -128
+                                            : list == 27 ? 127
+                                                         : 9;
+        const bool offered = list != 3 && list != 16;
+        EXPECT_EQ(std::tuple(change.list, change.position, change.disable),
+                  std::tuple(list, offered ? position : std::nullopt, !offered))
+            << list;
+    }
+}
+
+TEST(StcMenuSettingsTest, FailedReadGivesNoChanges) {
+    Camera camera(fromCamera(0), false, true);
+    camera::Session session;
+    EXPECT_FALSE(StcMenuSettings(camera.library, session).read());
+}
+
+TEST(StcMenuListsTest, LabelsAndEntriesAreTheEditionsTexts) {
+    struct Expected {
+        std::string_view role, label;
+        std::size_t size;
+        std::string_view first, last;
+    };
+    // clang-format off
+    const Expected expected[] = {
+        {"frontCameraResolution", "Frontal Camera Res:", 6, "2688x1512", "864x480"},
+        {"frontCameraFrameRate", "Frontal Camera Frame:", 2, "30 FPS", "15 FPS"},
+        {"externalCameraResolution", "Camera Externa Res:", 2, "720p", "480p"},
+        {"videoCodec", "Codifica\xC3\xA7\xC3\xA3o de V\xC3\xAD" "deo:", 2, "H.264", "H.265"},
+        {"recordingNoticeKind", "Tipo de Aviso Grav:", 4, "Desl.", "Vibra\xC3\xA7\xC3\xA3o"},
+        {"recordingNoticeInterval", "Tempo de Aviso Grav:", 4, "1 min", "10 min"},
+        {"vehicleMode", "Modo Viatura:", 2, "Desl.", "Ligado"},
+        {"timeZone", "Fuso Horario:", 25, "- 12", "+ 12"},
+        {"stabiliser", "Estabilizador:", 2, "Desl.", "Ligado"},
+        {"infrared", "InfraRed:", 3, "Desl.", "Auto"},
+        {"loopRecord", "Loop Rec:", 2, "Desl.", "Ligado"},
+        {"splitTime", "Split Time:", 7, "1 Min", "45 Min"},
+        {"gps", "Mapa GPS:", 2, "Desl.", "Ligado"},
+        {"recordingNotice", "Aviso Grav:", 2, "Desl.", "Ligado"},
+        {"encrypted", "Encriptado:", 2, "Desl.", "Ligado"},
+        {"muteAudio", "Sem Audio:", 2, "Desl.", "Ligado"},
+        {"storageEncryption", "Codifica\xC3\xA7\xC3\xA3o:", 2, "Desl.", "Ligado"},
+        {"wifiMode", "WIFI :", 3, "Desl.", "AP"},
+        {"speed", "Velocidade:", 2, "Desl.", "Ligado"},
+        {"recordingCamera", "Gravar:", 3, "Frontal", "Ambas"},
+        {"quality", "Qualidade:", 5, "S.Fine", "S.Low"},
+        {"gSensor", "G-Sensor:", 2, "Desl.", "Ligado"},
+        {"audioButton", "Bot\xC3\xA3o Audio:", 2, "Desl.", "Ligado"},
+        {"photoButton", "Bot\xC3\xA3o Foto:", 2, "Desl.", "Ligado"},
+        {"functionButton", "Bot\xC3\xA3o Fn :", 2, "Desl.", "Ligado"},
+        {"cellular4g", "4G:", 2, "Desl.", "Ligado"},
+        {"liveResolution", "Resolu\xC3\xA7\xC3\xA3o:", 4, "1280x720 30p", "848x480 15P"},
+        {"liveCodec", "Codec:", 2, "H.264", "H.265"},
+    };
+    // clang-format on
+    const auto lists = camera::stcMenuLists();
+    ASSERT_EQ(lists.size(), std::size(expected));
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const auto& list = lists[i];
+        const Expected& want = expected[i];
+        EXPECT_EQ(std::tuple(list.role, list.label, list.entries.size(), list.entries.front(),
+                             list.entries.back()),
+                  std::tuple(want.role, want.label, want.size, want.first, want.last))
+            << i;
+    }
+    using Entries = std::vector<std::string_view>;
+    const auto entries = [&](int list) {
+        const auto span = lists[static_cast<std::size_t>(list)].entries;
+        return Entries(span.begin(), span.end());
+    };
+    EXPECT_EQ(entries(0),
+              (Entries{"2688x1512", "2560x1440", "2304x1296", "1920x1080", "1280x720", "864x480"}));
+    EXPECT_EQ(entries(4), (Entries{"Desl.", "Audio", "Chime", "Vibra\xC3\xA7\xC3\xA3o"}));
+    EXPECT_EQ(entries(11),
+              (Entries{"1 Min", "3 Min", "5 Min", "10 Min", "15 Min", "30 Min", "45 Min"}));
+    EXPECT_EQ(entries(26), (Entries{"1280x720 30p", "1280x720 15p", "848x480 30p", "848x480 15P"}));
+}
+
+}  // namespace
