@@ -4,7 +4,7 @@
 
 namespace camera {
 
-PasswordSettings::Reading PasswordSettings::read() {
+TextReading PasswordSettings::read() {
     PasswordBuffer buffer;
     int32_t flag = 0;
     camera_.Qumat_GetPsw(userType_, buffer.data(), &flag);

@@ -17,12 +17,7 @@ class PasswordSettings {
     PasswordSettings(CameraLibrary& camera, int32_t userType)
         : camera_(camera), userType_(userType) {}
 
-    struct Reading {
-        bool succeeded = false;
-        // What the buffer holds after the call, whatever the flag.
-        std::u16string text;
-    };
-    Reading read();
+    TextReading read();
     // Refused when shorter than six characters; the first six converted bytes are sent.
     WriteOutcome modify(std::u16string_view newPassword);
 

@@ -20,7 +20,7 @@ std::optional<std::u16string> SerialNumberSettings::readAtSetUp() {
     return serialNumberTextAtSetUp(buffer);
 }
 
-SerialNumberSettings::Reading SerialNumberSettings::read() {
+TextReading SerialNumberSettings::read() {
     SerialNumberBuffer buffer;
     int32_t flag = 0;
     camera_.Qumat_SN_Info(kRead, buffer.data(), &flag);

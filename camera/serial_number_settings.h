@@ -20,12 +20,7 @@ class SerialNumberSettings {
     // shows as an empty text; nothing when the read failed.
     std::optional<std::u16string> readAtSetUp();
 
-    struct Reading {
-        bool succeeded = false;
-        // What the buffer holds after the call, whatever the flag.
-        std::u16string text;
-    };
-    Reading read();
+    TextReading read();
     WriteOutcome write(std::u16string_view serialNumber);
 
   private:

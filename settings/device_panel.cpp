@@ -32,24 +32,22 @@ void DevicePanel::setTime() {
 }
 
 void DevicePanel::restoreDefaults() {
-    if (!actions_.restoreDefaults()) {
-        report(false);
-        return;
-    }
-    report(true);
     // A fresh window reads everything again; the session's values stay.
-    window_.done(QDialog::Accepted);
-    context_.handOver.runSettingsWindow(edition_);
+    handOverIf(actions_.restoreDefaults(), &app::HandOver::runSettingsWindow);
 }
 
 void DevicePanel::enterMassStorage() {
-    if (!actions_.enterMassStorage()) {
-        report(false);
-        return;
+    handOverIf(actions_.enterMassStorage(), &app::HandOver::runLoginWindow);
+}
+
+void DevicePanel::handOverIf(bool succeeded,
+                             void (app::HandOver::*runNext)(const editions::Edition&)) {
+    report(succeeded);
+    if (succeeded) {
+        // The window ends before the next one runs, from inside this handler.
+        window_.done(QDialog::Accepted);
+        (context_.handOver.*runNext)(edition_);
     }
-    report(true);
-    window_.done(QDialog::Accepted);
-    context_.handOver.runLoginWindow(edition_);
 }
 
 }  // namespace settings

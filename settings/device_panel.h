@@ -21,6 +21,8 @@ class DevicePanel : public GroupPanel {
     void setTime();
     void restoreDefaults();
     void enterMassStorage();
+    // Reports the action; after a success ends this window and runs the next.
+    void handOverIf(bool succeeded, void (app::HandOver::*runNext)(const editions::Edition&));
 
     camera::DeviceActions actions_;
 };

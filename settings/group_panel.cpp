@@ -18,6 +18,14 @@ void GroupPanel::refuse(std::string_view text) const {
                                app::MessageBoxStyle::WarningOk);
 }
 
+void GroupPanel::report(camera::WriteOutcome outcome, std::string_view refusal) const {
+    if (outcome == camera::WriteOutcome::refused) {
+        refuse(refusal);
+    } else {
+        report(outcome == camera::WriteOutcome::written);
+    }
+}
+
 bool GroupPanel::ask(std::string_view question) const {
     return context_.messageBoxes.show(app::uiText(question), app::uiText(edition_.settings.caption),
                                       app::MessageBoxStyle::WarningYesNo) ==

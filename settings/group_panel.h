@@ -11,6 +11,7 @@
 
 #include "context.h"
 #include "edition.h"
+#include "write_outcome.h"
 
 namespace settings {
 
@@ -40,6 +41,8 @@ class GroupPanel : public QObject {
     void report(bool succeeded) const;
     // An input refused before anything was sent, under the caption with the exclamation mark.
     void refuse(std::string_view text) const;
+    // A write's outcome: the refusal text when a check stopped it, else the camera's answer.
+    void report(camera::WriteOutcome outcome, std::string_view refusal) const;
     // A Yes/No question under the result caption; true for Yes.
     bool ask(std::string_view question) const;
 

@@ -58,13 +58,9 @@ void IdentityPanel::get() {
 }
 
 void IdentityPanel::set() {
-    const auto outcome = identity_.write(cameraText(edit("deviceIdEdit")->text()),
-                                         cameraText(edit("officerIdEdit")->text()));
-    if (outcome == camera::WriteOutcome::refused) {
-        refuse(edition_.settings.idLengthWrong);
-        return;
-    }
-    report(outcome == camera::WriteOutcome::written);
+    report(identity_.write(cameraText(edit("deviceIdEdit")->text()),
+                           cameraText(edit("officerIdEdit")->text())),
+           edition_.settings.idLengthWrong);
 }
 
 void IdentityPanel::getSerialNumber() {
@@ -74,12 +70,8 @@ void IdentityPanel::getSerialNumber() {
 }
 
 void IdentityPanel::setSerialNumber() {
-    const auto outcome = serialNumber_.write(cameraText(edit("serialNumberEdit")->text()));
-    if (outcome == camera::WriteOutcome::refused) {
-        refuse(editions::kWrongSerialNumber);
-        return;
-    }
-    report(outcome == camera::WriteOutcome::written);
+    report(serialNumber_.write(cameraText(edit("serialNumberEdit")->text())),
+           editions::kWrongSerialNumber);
 }
 
 }  // namespace settings

@@ -26,12 +26,8 @@ void PasswordPanel::get() {
 }
 
 void PasswordPanel::modify() {
-    const auto outcome = password_.modify(cameraText(edit("newPasswordEdit")->text()));
-    if (outcome == camera::WriteOutcome::refused) {
-        refuse(edition_.login.wrongPasswordLength);
-        return;
-    }
-    report(outcome == camera::WriteOutcome::written);
+    report(password_.modify(cameraText(edit("newPasswordEdit")->text())),
+           edition_.login.wrongPasswordLength);
 }
 
 }  // namespace settings

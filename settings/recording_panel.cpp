@@ -43,7 +43,7 @@ constexpr std::string_view kListNames[camera::MenuRecord::kSize] = {"resolutionL
 
 RecordingPanel::RecordingPanel(QDialog& window, const editions::Edition& edition,
                                app::Context& context)
-    : GroupPanel(window, edition, context),
+    : MenuPanel(window, edition, context),
       recording_(context.camera, context.session, edition.index,
                  {.videoStamp = edition.ownsVideoStampList, .buttons = edition.ownsButtonLists}) {
     onClicked("menuGetButton", &RecordingPanel::get);
@@ -126,16 +126,8 @@ void RecordingPanel::set() {
     recording_.write([this](MenuField field) { return listFor(field)->currentIndex(); }, *this);
 }
 
-bool RecordingPanel::confirmEncryptionChange() {
-    return ask(edition_.settings.encryptionQuestion);
-}
-
-void RecordingPanel::reportWrite(bool succeeded) {
-    report(succeeded);
-}
-
-void RecordingPanel::showEncryption(int position) {
-    listFor(MenuField::aes_encryption)->setCurrentIndex(position);
+QComboBox* RecordingPanel::encryptionList() const {
+    return listFor(MenuField::aes_encryption);
 }
 
 }  // namespace settings

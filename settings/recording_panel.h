@@ -1,13 +1,12 @@
 #pragma once
 
-#include "group_panel.h"
-#include "menu_write_driver.h"
+#include "menu_panel.h"
 #include "recording_settings.h"
 
 namespace settings {
 
 // "Camera Config" of the common camera model: one list per option of the menu record.
-class RecordingPanel : public GroupPanel, private camera::MenuWriteDriver {
+class RecordingPanel : public MenuPanel {
     Q_OBJECT
 
   public:
@@ -23,10 +22,7 @@ class RecordingPanel : public GroupPanel, private camera::MenuWriteDriver {
     void set();
     void apply(const std::vector<camera::ListChange>& changes);
     QComboBox* listFor(camera::MenuField field) const;
-
-    bool confirmEncryptionChange() override;
-    void reportWrite(bool succeeded) override;
-    void showEncryption(int position) override;
+    QComboBox* encryptionList() const override;
 
     camera::RecordingSettings recording_;
 };

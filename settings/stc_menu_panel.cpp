@@ -3,7 +3,7 @@
 namespace settings {
 
 StcMenuPanel::StcMenuPanel(QDialog& window, const editions::Edition& edition, app::Context& context)
-    : GroupPanel(window, edition, context), menu_(context.camera, context.session) {
+    : MenuPanel(window, edition, context), menu_(context.camera, context.session) {
     onClicked("menuGetButton", &StcMenuPanel::get);
     onClicked("menuSetButton", &StcMenuPanel::set);
 }
@@ -52,16 +52,8 @@ void StcMenuPanel::set() {
     menu_.write([this](int index) { return listAt(index)->currentIndex(); }, *this);
 }
 
-bool StcMenuPanel::confirmEncryptionChange() {
-    return ask(edition_.settings.encryptionQuestion);
-}
-
-void StcMenuPanel::reportWrite(bool succeeded) {
-    report(succeeded);
-}
-
-void StcMenuPanel::showEncryption(int position) {
-    listAt(camera::kStcEncryptionList)->setCurrentIndex(position);
+QComboBox* StcMenuPanel::encryptionList() const {
+    return listAt(camera::kStcEncryptionList);
 }
 
 }  // namespace settings

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "group_panel.h"
-#include "menu_write_driver.h"
+#include "menu_panel.h"
 #include "stc_menu.h"
 
 namespace settings {
 
 // The other camera model's menu frame: 28 fixed lists over the 56-byte menu record.
-class StcMenuPanel : public GroupPanel, private camera::MenuWriteDriver {
+class StcMenuPanel : public MenuPanel {
     Q_OBJECT
 
   public:
@@ -23,10 +22,7 @@ class StcMenuPanel : public GroupPanel, private camera::MenuWriteDriver {
     void set();
     bool read();
     QComboBox* listAt(int index) const;
-
-    bool confirmEncryptionChange() override;
-    void reportWrite(bool succeeded) override;
-    void showEncryption(int position) override;
+    QComboBox* encryptionList() const override;
 
     camera::StcMenuSettings menu_;
 };

@@ -56,6 +56,10 @@ struct IdentityCase {
     std::vector<uint8_t> written;
 };
 
+void PrintTo(const IdentityCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class IdentitySetTest : public testing::TestWithParam<IdentityCase> {};
 
 TEST_P(IdentitySetTest, WritesOnlyADeviceIdOfTheLengthLastRead) {
@@ -195,6 +199,10 @@ struct WifiCase {
     uint8_t station;
 };
 
+void PrintTo(const WifiCase& value, std::ostream* out) {
+    *out << "edition " << value.edition << " selection " << value.selection;
+}
+
 class NetworkSetTest : public testing::TestWithParam<WifiCase> {};
 
 // The APN texts go first; the record carries every field, disabled ones included.
@@ -282,6 +290,10 @@ struct HandOverCase {
     k47::Function function;
     RecordingHandOver::Window next;
 };
+
+void PrintTo(const HandOverCase& value, std::ostream* out) {
+    *out << value.button;
+}
 
 class DeviceHandOverTest : public testing::TestWithParam<HandOverCase> {};
 

@@ -112,6 +112,10 @@ struct DeviceKindCase {
     std::set<std::string> disabled;
 };
 
+void PrintTo(const DeviceKindCase& value, std::ostream* out) {
+    *out << "edition " << value.edition << " kind " << value.kind;
+}
+
 class DeviceKindTest : public testing::TestWithParam<DeviceKindCase> {};
 
 TEST_P(DeviceKindTest, DisablesWhatTheCameraLacks) {
@@ -309,6 +313,10 @@ struct EncryptionCase {
     int shown;  // the encryption list's selection afterwards
     QStringList boxes;
 };
+
+void PrintTo(const EncryptionCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class EncryptionTest : public testing::TestWithParam<EncryptionCase> {};
 
