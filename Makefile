@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check fuzz check-sanitized install package
+.PHONY: all deps configure build run test check fuzz check-sanitized install package gallery
 
 all: build
 
@@ -42,6 +42,12 @@ fuzz: deps
 	@sh scripts/run-fuzzers.sh
 
 test: check fuzz check-sanitized
+
+# Renders the ten windows to PNG files in $(GALLERY_DIR), on the emulated camera, for review.
+GALLERY_DIR ?= gallery
+gallery: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target qumat_gallery
+	@$(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)
 
 PREFIX ?= /usr/local
 
