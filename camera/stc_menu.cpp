@@ -99,6 +99,7 @@ std::optional<std::vector<StcListChange>> StcMenuSettings::read() {
         if (record->isSupported(list)) {
             changes.push_back({.list = list, .position = record->position(list)});
         } else {
+            unsupported_[static_cast<std::size_t>(list)] = true;
             changes.push_back({.list = list, .position = std::nullopt, .disable = true});
         }
     }
@@ -115,7 +116,7 @@ void StcMenuSettings::write(const std::function<int(int list)>& selection,
     }
     const std::uint8_t kept = record->byte(kStcEncryptionList);
     for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
-        record->select(list, selection(list));
+        record->select(list, unsupported_[static_cast<std::size_t>(list)] ? -1 : selection(list));
     }
     if (record->byte(kStcEncryptionList) == kept) {
         driver.reportWrite(writeRecord(*record));

@@ -91,6 +91,9 @@ class StcMenuSettings {
 
     CameraLibrary& camera_;
     Session& session_;
+    // Lists a read found not offered: they stay so for this object's life and are written back
+    // with the marker, whatever selection they kept.
+    std::array<bool, StcMenuRecord::kListCount> unsupported_{};
 };
 
 }  // namespace camera

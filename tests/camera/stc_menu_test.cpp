@@ -176,65 +176,25 @@ TEST(StcMenuSettingsTest, FailedReadGivesNoChanges) {
     EXPECT_FALSE(StcMenuSettings(camera.library, session).read());
 }
 
-TEST(StcMenuListsTest, LabelsAndEntriesAreTheEditionsTexts) {
-    struct Expected {
-        std::string_view role, label;
-        std::size_t size;
-        std::string_view first, last;
-    };
-    // clang-format off
-    const Expected expected[] = {
-        {"frontCameraResolution", "Frontal Camera Res:", 6, "2688x1512", "864x480"},
-        {"frontCameraFrameRate", "Frontal Camera Frame:", 2, "30 FPS", "15 FPS"},
-        {"externalCameraResolution", "Camera Externa Res:", 2, "720p", "480p"},
-        {"videoCodec", "Codifica\xC3\xA7\xC3\xA3o de V\xC3\xAD" "deo:", 2, "H.264", "H.265"},
-        {"recordingNoticeKind", "Tipo de Aviso Grav:", 4, "Desl.", "Vibra\xC3\xA7\xC3\xA3o"},
-        {"recordingNoticeInterval", "Tempo de Aviso Grav:", 4, "1 min", "10 min"},
-        {"vehicleMode", "Modo Viatura:", 2, "Desl.", "Ligado"},
-        {"timeZone", "Fuso Horario:", 25, "- 12", "+ 12"},
-        {"stabiliser", "Estabilizador:", 2, "Desl.", "Ligado"},
-        {"infrared", "InfraRed:", 3, "Desl.", "Auto"},
-        {"loopRecord", "Loop Rec:", 2, "Desl.", "Ligado"},
-        {"splitTime", "Split Time:", 7, "1 Min", "45 Min"},
-        {"gps", "Mapa GPS:", 2, "Desl.", "Ligado"},
-        {"recordingNotice", "Aviso Grav:", 2, "Desl.", "Ligado"},
-        {"encrypted", "Encriptado:", 2, "Desl.", "Ligado"},
-        {"muteAudio", "Sem Audio:", 2, "Desl.", "Ligado"},
-        {"storageEncryption", "Codifica\xC3\xA7\xC3\xA3o:", 2, "Desl.", "Ligado"},
-        {"wifiMode", "WIFI :", 3, "Desl.", "AP"},
-        {"speed", "Velocidade:", 2, "Desl.", "Ligado"},
-        {"recordingCamera", "Gravar:", 3, "Frontal", "Ambas"},
-        {"quality", "Qualidade:", 5, "S.Fine", "S.Low"},
-        {"gSensor", "G-Sensor:", 2, "Desl.", "Ligado"},
-        {"audioButton", "Bot\xC3\xA3o Audio:", 2, "Desl.", "Ligado"},
-        {"photoButton", "Bot\xC3\xA3o Foto:", 2, "Desl.", "Ligado"},
-        {"functionButton", "Bot\xC3\xA3o Fn :", 2, "Desl.", "Ligado"},
-        {"cellular4g", "4G:", 2, "Desl.", "Ligado"},
-        {"liveResolution", "Resolu\xC3\xA7\xC3\xA3o:", 4, "1280x720 30p", "848x480 15P"},
-        {"liveCodec", "Codec:", 2, "H.264", "H.265"},
-    };
-    // clang-format on
-    const auto lists = camera::stcMenuLists();
-    ASSERT_EQ(lists.size(), std::size(expected));
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        const auto& list = lists[i];
-        const Expected& want = expected[i];
-        EXPECT_EQ(std::tuple(list.role, list.label, list.entries.size(), list.entries.front(),
-                             list.entries.back()),
-                  std::tuple(want.role, want.label, want.size, want.first, want.last))
-            << i;
-    }
-    using Entries = std::vector<std::string_view>;
-    const auto entries = [&](int list) {
-        const auto span = lists[static_cast<std::size_t>(list)].entries;
-        return Entries(span.begin(), span.end());
-    };
-    EXPECT_EQ(entries(0),
-              (Entries{"2688x1512", "2560x1440", "2304x1296", "1920x1080", "1280x720", "864x480"}));
-    EXPECT_EQ(entries(4), (Entries{"Desl.", "Audio", "Chime", "Vibra\xC3\xA7\xC3\xA3o"}));
-    EXPECT_EQ(entries(11),
-              (Entries{"1 Min", "3 Min", "5 Min", "10 Min", "15 Min", "30 Min", "45 Min"}));
-    EXPECT_EQ(entries(26), (Entries{"1280x720 30p", "1280x720 15p", "848x480 30p", "848x480 15P"}));
+// A list the camera once marked as not offered goes back with the marker, whatever it shows.
+TEST(StcMenuSettingsTest, ListsReadAsNotOfferedAreWrittenBackAsNotOffered) {
+    Record record = fromCamera(0xFF);
+    record[33] = 0xFF;
+    Camera camera(record, true, true);
+    EXPECT_CALL(camera.library, Qumat_GetMenuConfig(_, StcMenuRecord::kSize, _))
+        .WillOnce([&](std::uint8_t* bytes, std::int32_t, std::int32_t* flag) {
+            std::ranges::copy(record, bytes);
+            *flag = 1;
+        })
+        .RetiresOnSaturation();
+    camera::Session session;
+    StcMenuSettings settings(camera.library, session);
+    ASSERT_TRUE(settings.read());
+    RecordingDriver driver(camera.events, true);
+    settings.write([](int) { return 1; }, driver);
+    EXPECT_EQ(camera.events, (Events{"write 255", "report 1"}));
+    EXPECT_EQ(camera.written[0][33], 0xFF);
+    EXPECT_EQ(camera.written[0][34], 1);
 }
 
 }  // namespace

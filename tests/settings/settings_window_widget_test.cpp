@@ -384,4 +384,47 @@ TEST(EncryptionOptionTest, IsKeptPerEditionAcrossWindows) {
     EXPECT_EQ(fixture.session.lastEncryptionOption[editions::kFrench], 1);
 }
 
+// The other model's menu: read with no box unless it fails, written over the camera's own bytes.
+TEST(StcMenuWindowTest, ReadsSilentlyAndWritesOverTheCamerasFirstBytes) {
+    SettingsFixture fixture;
+    fixture.useModelOf(editions::kPortuguese);
+    fixture.changeCamera([](k47::CameraState& state) { state.menuRecord[30] = 0xFF; });
+    fixture.open(editions::kPortuguese);
+    fixture.mark();
+    EXPECT_FALSE(fixture.list("externalCameraResolutionList")->isEnabled());
+    EXPECT_EQ(fixture.list("frontCameraResolutionList")->currentText(), "1920x1080");
+
+    fixture.changeCamera([](k47::CameraState& state) { state.menuRecord[28] = 0; });
+    fixture.click("menuGetButton");
+    EXPECT_EQ(fixture.list("frontCameraResolutionList")->currentText(), "2688x1512");
+    EXPECT_TRUE(fixture.boxes.boxes().empty());
+
+    const auto camera = fixture.camera.state().menuRecord;
+    fixture.list("storageEncryptionList")->setCurrentIndex(1);
+    fixture.click("menuSetButton");
+    const auto writes = fixture.sent("Qumat_SetMenuConfig");
+    ASSERT_EQ(writes.size(), 2u);
+    auto expected = camera;
+    expected[44] = 1;
+    EXPECT_EQ(writes[0], expected);
+    expected[44] = 0;
+    EXPECT_EQ(writes[1], expected);
+    EXPECT_EQ(fixture.list("storageEncryptionList")->currentIndex(), 0);
+    EXPECT_EQ(fixture.boxes.texts(),
+              QStringList({"Mudar a codificação causará a perda de todos os dados. Confirma a "
+                           "mudança?",
+                           "OK"}));
+
+    fixture.changeCamera([](k47::CameraState& state) {
+        state.faults.failing.insert(k47::Function::Qumat_GetMenuConfig);
+        state.menuRecord[28] = 3;
+    });
+    fixture.boxes.clear();
+    fixture.click("menuGetButton");
+    fixture.click("menuSetButton");
+    EXPECT_EQ(fixture.list("frontCameraResolutionList")->currentText(), "2688x1512");
+    EXPECT_EQ(fixture.boxes.texts(), QStringList({"incorreta", "incorreta"}));
+    EXPECT_EQ(fixture.sent("Qumat_SetMenuConfig").size(), 2u);
+}
+
 }  // namespace
