@@ -272,7 +272,18 @@ TEST_P(SettingsTextsTest, AreByteExactAndNoneIsLeftOut) {
         EXPECT_EQ(shownText(widget), expected) << name;
         checked.insert(name);
     }
+    // A screen reader names every field and list by its label.
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            EXPECT_EQ(label->buddy()->accessibleName(), label->text())
+                << label->objectName().toStdString();
+        }
+    }
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool needsName =
+            qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
+        EXPECT_TRUE(!needsName || !widget->accessibleName().isEmpty())
+            << widget->objectName().toStdString();
         const bool hasText =
             qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QLabel*>(widget) ||
             qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget);
