@@ -1,5 +1,7 @@
 #include "group_panel.h"
 
+#include <QAbstractItemView>
+
 #include "ui_text.h"
 
 namespace settings {
@@ -39,6 +41,8 @@ void fillList(QComboBox* list, std::span<const std::string_view> entries) {
     }
     // Inserting the first entry selects it; the camera's value decides instead.
     list->setCurrentIndex(-1);
+    // A narrow list still shows its entries whole when it opens.
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + list->iconSize().width());
 }
 
 QString windowText(const std::u16string& text) {

@@ -20,7 +20,11 @@ using editions::ControlKind;
 
 // Lists stay narrow enough for three columns in the fixed window; their popups show whole
 // entries.
-constexpr int kListCharacters = 10;
+constexpr int kListCharacters = 8;
+// The menu frame takes three parts of the bottom row, the network frame two.
+constexpr int kColumnsStretch = 3;
+constexpr int kOtherStretch = 2;
+constexpr int kEditMinimumWidth = 80;
 
 QString objectName(std::string_view name, std::string_view suffix) {
     return uiText(name) + uiText(suffix);
@@ -31,6 +35,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent) {
         case ControlKind::textField: {
             auto* edit = new QLineEdit(parent);
             edit->setObjectName(objectName(field.name, "Edit"));
+            edit->setMinimumWidth(kEditMinimumWidth);
             return edit;
         }
         case ControlKind::list: {
@@ -64,7 +69,8 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
         auto* row = new QHBoxLayout;
         row->setSpacing(6);
         for (const auto& frameLayout : *frames) {
-            row->addWidget(frame(frameLayout), frameLayout.columns.empty() ? 1 : 2);
+            row->addWidget(frame(frameLayout),
+                           frameLayout.columns.empty() ? kOtherStretch : kColumnsStretch);
         }
         window->addLayout(row, frames == &layout.top ? 0 : 1);
     }
@@ -89,8 +95,10 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout) {
         for (std::size_t column = 0; column < layout.columns.size(); ++column) {
             const auto& fields = layout.columns[column];
             for (std::size_t row = 0; row < fields.size(); ++row) {
-                addField(grid, static_cast<int>(row), static_cast<int>(column) * 2, fields[row],
-                         false);
+                QLabel* label = addField(grid, static_cast<int>(row), static_cast<int>(column) * 2,
+                                         fields[row], false);
+                // Long labels take two lines rather than squeeze the lists beside them.
+                label->setWordWrap(true);
             }
             if (column < 2) {
                 firstTwoRows = std::max(firstTwoRows, fields.size());
@@ -141,8 +149,8 @@ void LayoutBuilder::addRows(QGridLayout* grid, int firstRow,
     }
 }
 
-void LayoutBuilder::addField(QGridLayout* grid, int row, int column,
-                             const editions::LayoutField& field, bool hidden) {
+QLabel* LayoutBuilder::addField(QGridLayout* grid, int row, int column,
+                                const editions::LayoutField& field, bool hidden) {
     auto* label = new QLabel(uiText(field.label), window_);
     label->setObjectName(objectName(field.name, "Label"));
     QWidget* control = makeControl(field, window_);
@@ -162,6 +170,7 @@ void LayoutBuilder::addField(QGridLayout* grid, int row, int column,
     if (hidden) {
         control->hide();
     }
+    return label;
 }
 
 void LayoutBuilder::addButtons(QBoxLayout* box, const std::vector<editions::LayoutButton>& buttons,

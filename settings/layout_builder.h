@@ -4,6 +4,7 @@
 
 class QBoxLayout;
 class QGridLayout;
+class QLabel;
 class QWidget;
 
 namespace settings {
@@ -19,8 +20,8 @@ class LayoutBuilder {
   private:
     QWidget* frame(const editions::LayoutFrame& frame);
     // One field's label and control in two cells of a grid.
-    void addField(QGridLayout* grid, int row, int column, const editions::LayoutField& field,
-                  bool hidden);
+    QLabel* addField(QGridLayout* grid, int row, int column, const editions::LayoutField& field,
+                     bool hidden);
     void addRows(QGridLayout* grid, int firstRow, const std::vector<editions::LayoutRow>& rows);
     void addButtons(QBoxLayout* box, const std::vector<editions::LayoutButton>& buttons,
                     bool hidden);
