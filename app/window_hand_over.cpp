@@ -7,7 +7,8 @@ namespace app {
 
 WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
                                camera::Session& session, std::filesystem::path languageFile)
-    : context_{camera, messageBoxes, *this, session, std::move(languageFile)} {}
+    : busyCamera_(camera),
+      context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile)} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
     login::LoginWindow window(edition, context_);

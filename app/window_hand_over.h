@@ -1,5 +1,6 @@
 #pragma once
 
+#include "busy_camera_library.h"
 #include "context.h"
 #include "hand_over.h"
 
@@ -15,6 +16,7 @@ class WindowHandOver final : public HandOver {
     void runSettingsWindow(const editions::Edition& edition) override;
 
   private:
+    BusyCameraLibrary busyCamera_;
     Context context_;
 };
 
