@@ -16,12 +16,17 @@ enum class CodePage : int { cyrillic = 1251, western = 1252 };
 // the first one set): 1251 for a Cyrillic language, 1252 for any other.
 CodePage ansiCodePage();
 
-// Window text in the code page. Never fails: a character the code page lacks, and a surrogate
-// without its partner, become "?".
+// Window text in the code page. Never fails: a character the code page lacks becomes its base
+// letter when it is a letter with diacritics whose base letter the code page has, its ASCII
+// character when it is a full-width form, and otherwise one "?" per code unit (a surrogate pair
+// gives "??"). A control character U+0080 to U+009F that stands for a byte a single-byte code page
+// leaves undefined becomes that byte again.
 std::string encodeAnsi(std::u16string_view text, CodePage codePage = ansiCodePage());
 
 // Code-page text as window text: the bytes up to the first zero byte, or all of them when there
-// is none. Bytes the code page cannot decode give the empty text.
+// is none. A byte 0x80 to 0x9F that a single-byte code page leaves undefined becomes the control
+// character of its number; any other byte the code page cannot decode, alone or as the start of a
+// sequence, becomes U+FFFD, and decoding goes on after it.
 std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage = ansiCodePage());
 
 }  // namespace platform

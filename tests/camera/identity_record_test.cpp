@@ -51,7 +51,7 @@ TEST(IdentityRecordTest, UnterminatedDeviceIdEndsAtItsEighthByte) {
 
 TEST(IdentityRecordTest, DeviceIdLengthCountsBytesEvenWhenTheyDoNotDecode) {
     const auto record = recordWith("AB\xFF");
-    EXPECT_EQ(record.deviceId(), u"");
+    EXPECT_EQ(record.deviceId(), u"AB\uFFFD");
     EXPECT_EQ(record.deviceIdLength(), 3u);
 }
 

@@ -41,16 +41,40 @@ TEST(CodePageTest, RoundTripsWesternAndCyrillicText) {
     EXPECT_EQ(decode(encodeAnsi(cyrillic, CodePage::cyrillic), CodePage::cyrillic), cyrillic);
 }
 
-TEST(CodePageTest, CharacterOutsideTheCodePageBecomesAQuestionMark) {
-    EXPECT_EQ(encodeAnsi(u"aЖb", CodePage::western), "a?b");
-    EXPECT_EQ(encodeAnsi(u"café", CodePage::cyrillic), "caf?");
-    // A character beyond 16 bits is one character: one "?".
-    EXPECT_EQ(encodeAnsi(u"x\U0001F600y", CodePage::western), "x?y");
-    // Surrogates without their partner, at the start, inside and at the end.
-    EXPECT_EQ(
-        encodeAnsi(std::u16string{u'\xDC00', u'a', u'\xD800', u'b', u'\xD800'}, CodePage::western),
-        "?a?b?");
-    EXPECT_EQ(encodeAnsi(u"", CodePage::western), "");
+struct EncodeCase {
+    std::u16string text;
+    CodePage codePage;
+    std::string bytes;
+};
+
+TEST(CodePageTest, CharacterOutsideTheCodePageIsReplaced) {
+    const EncodeCase cases[] = {
+        {u"aЖb", CodePage::western, "a?b"},
+        {u"æ", CodePage::cyrillic, "?"},
+        {u"", CodePage::western, ""},
+        // A letter with diacritics by its base letter, when the code page has that.
+        {u"café", CodePage::cyrillic, "cafe"},
+        {u"āĂőŻ", CodePage::western, "aAoZ"},
+        {u"Ǣ", CodePage::western, "\xC6"},
+        {u"Ӝ", CodePage::cyrillic, "\xC6"},
+        {u"ё", CodePage::western, "?"},
+        {u"ἀ", CodePage{1253}, "\xE1"},
+        {u"ő", kVietnamese, "o"},
+        {u"Ő", kChinese, "O"},
+        // Full-width forms by their ASCII characters.
+        {u"ＡＢｃ！～", CodePage::western, "ABc!~"},
+        // One "?" per code unit: a surrogate pair gives two.
+        {u"x\U0001F600y", CodePage::western, "x??y"},
+        {std::u16string{u'\xDC00', u'a', u'\xD800', u'b', u'\xD800'}, CodePage::western, "?a?b?"},
+        // A control character gives back the byte it stands for only where that byte is undefined.
+        {u"\u0080\u009F", CodePage::western, "??"},
+        {u"\u0098\u0081", CodePage::cyrillic, "\x98?"},
+        {u"\u0081", kChinese, "?"},
+    };
+    for (const EncodeCase& test : cases) {
+        EXPECT_EQ(encodeAnsi(test.text, test.codePage), test.bytes)
+            << static_cast<int>(test.codePage) << " " << test.bytes;
+    }
 }
 
 TEST(CodePageTest, ConvertedTextCanHoldMoreBytesThanCharacters) {
@@ -84,14 +108,52 @@ TEST(CodePageTest, DecodingAnUnterminatedBufferStopsAtItsEnd) {
     EXPECT_EQ(decodeAnsi(std::span(buffer.get(), 2), CodePage::western), u"xy");
 }
 
-TEST(CodePageTest, BytesThatCannotBeDecodedGiveTheEmptyText) {
-    // Five bytes that code page 1252 leaves undefined, and one of 1251.
-    for (const char* bytes : {"\x81", "\x8D", "\x8F", "\x90", "\x9D"}) {
-        EXPECT_EQ(decode(std::string("ab") + bytes + "cd", CodePage::western), u"") << bytes;
+struct DecodeCase {
+    std::string bytes;
+    CodePage codePage;
+    std::u16string text;
+};
+
+TEST(CodePageTest, BytesThatCannotBeDecodedAreReplacedOneByOne) {
+    const DecodeCase cases[] = {
+        // The bytes that code page 1252 leaves undefined, and the one of 1251.
+        {"ab\x81\x8D\x8F\x90\x9D"
+         "cd",
+         CodePage::western, u"ab\u0081\u008D\u008F\u0090\u009Dcd"},
+        {"ok\x98", CodePage::cyrillic, u"ok\u0098"},
+        // Undefined above 0x9F, where no control character has the byte's number.
+        {"\x81\xAA"
+         "a",
+         CodePage{1253}, u"\u0081\uFFFDa"},
+        {"\xDB", CodePage{874}, u"\uFFFD"},
+        // A letter held back for a combining mark comes before what replaces the next byte.
+        {"a\x81", kVietnamese, u"a\u0081"},
+        // Double-byte code pages: a byte that starts no character, a lead byte whose second byte
+        // is missing or lies beyond the zero byte, and one followed by no valid second byte.
+        {"\xFFx", kChinese, u"\uFFFDx"},
+        {"\x80", CodePage{932}, u"\uFFFD"},
+        {"a\xD6", kChinese, u"a\uFFFD"},
+        {std::string("a\xD6\0\xD0", 4), kChinese, u"a\uFFFD"},
+        {"\xD6 \xD6\xD0", kChinese, u"\uFFFD 中"},
+    };
+    for (const DecodeCase& test : cases) {
+        EXPECT_EQ(decode(test.bytes, test.codePage), test.text)
+            << static_cast<int>(test.codePage) << " " << test.bytes;
     }
-    EXPECT_EQ(decode("ok\x98", CodePage::cyrillic), u"");
-    // A lead byte whose second byte lies beyond the zero byte.
-    EXPECT_EQ(decode(std::string("a\xD6\0\xD0", 4), kChinese), u"");
+}
+
+// Every byte of the single-byte code pages that neither combine characters nor leave a byte above
+// 0x9F undefined survives a read and a write, whatever the camera holds.
+TEST(CodePageTest, SingleByteTextSurvivesDecodingAndEncoding) {
+    std::string bytes;
+    for (int byte = 1; byte <= 0xFF; ++byte) {
+        bytes.push_back(static_cast<char>(byte));
+    }
+    for (const int number : {1250, 1251, 1252, 1254, 1256}) {
+        const std::u16string text = decode(bytes, CodePage{number});
+        EXPECT_EQ(text.size(), bytes.size()) << number;
+        EXPECT_EQ(encodeAnsi(text, CodePage{number}), bytes) << number;
+    }
 }
 
 // The process code page comes from the environment; an empty variable counts as unset.
