@@ -55,7 +55,10 @@ JournalLine menuJournalLine(Function function, const uint8_t* record, int32_t si
 }  // namespace
 
 EmulatedCamera::EmulatedCamera(std::filesystem::path stateFile, std::filesystem::path journalFile)
-    : stateFile_(std::move(stateFile)), journal_(std::move(journalFile)) {}
+    : persistent_(!stateFile.empty()),
+      stateFile_(std::move(stateFile)),
+      journal_(std::move(journalFile)),
+      state_(factorySettings()) {}
 
 void EmulatedCamera::Init_Device(uint8_t* buffer, int32_t* flag) {
     call(Function::Init_Device, flag, [this](CameraState&) {
@@ -311,7 +314,9 @@ void EmulatedCamera::Qumat_SetDefault(int32_t* flag) {
 }
 
 void EmulatedCamera::call(Function function, int32_t* flag, const Operation& operation) {
-    state_ = stateFile_.load();
+    if (persistent_) {
+        state_ = stateFile_.load();
+    }
     if (!state_.attached) {
         connected_ = false;
         massStorage_ = false;
@@ -320,9 +325,14 @@ void EmulatedCamera::call(Function function, int32_t* flag, const Operation& ope
     const bool reportable = flag != nullptr || function == Function::Qumat_Get4GDevOrNot;
     bool succeeded = reportable && canAnswer(function) && !state_.faults.fails(function);
     if (succeeded) {
-        const Outcome outcome = operation(state_);
+        // A change takes effect only once kept, so a failed save leaves the camera as it was.
+        CameraState next = state_;
+        const Outcome outcome = operation(next);
         succeeded = outcome == Outcome::unchanged ||
-                    (outcome == Outcome::changed && stateFile_.save(state_));
+                    (outcome == Outcome::changed && (!persistent_ || stateFile_.save(next)));
+        if (succeeded) {
+            state_ = std::move(next);
+        }
     }
     if (flag != nullptr) {
         *flag = succeeded ? state_.faults.successFlag(function) : 0;

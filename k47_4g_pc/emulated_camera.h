@@ -24,7 +24,8 @@ namespace k47 {
 // every function but Init_Device fails until the next Init_Device.
 class EmulatedCamera {
   public:
-    // An empty journal path keeps no journal.
+    // An empty journal path keeps no journal; an empty state path keeps the state in memory only,
+    // from the factory settings, for as long as the object lives.
     explicit EmulatedCamera(std::filesystem::path stateFile,
                             std::filesystem::path journalFile = {});
 
@@ -71,6 +72,7 @@ class EmulatedCamera {
     void giveStatusText(Function function, std::string CameraState::*text, char* buffer,
                         int32_t* flag);
 
+    bool persistent_;
     StateFile stateFile_;
     CallJournal journal_;
     CameraState state_;  // as the current call read it

@@ -4,8 +4,9 @@
 
 namespace settings {
 
-DevicePanel::DevicePanel(QDialog& window, const editions::Edition& edition, app::Context& context)
-    : GroupPanel(window, edition, context), actions_(context.camera, context.session) {
+DevicePanel::DevicePanel(QDialog& window, const Controls& controls,
+                         const editions::Edition& edition, app::Context& context)
+    : GroupPanel(window, controls, edition, context), actions_(context.camera, context.session) {
     onClicked("setTimeButton", &DevicePanel::setTime);
     onClicked("setDefaultButton", &DevicePanel::restoreDefaults);
     onClicked("enterUDiskButton", &DevicePanel::enterMassStorage);

@@ -11,7 +11,8 @@ class DevicePanel : public GroupPanel {
     Q_OBJECT
 
   public:
-    DevicePanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+    DevicePanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                app::Context& context);
 
     void readFirmwareAtSetUp();
     void readCardCapacityAtSetUp();

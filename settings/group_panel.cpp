@@ -1,13 +1,16 @@
 #include "group_panel.h"
 
-#include <QAbstractItemView>
-
 #include "ui_text.h"
 
 namespace settings {
 
-GroupPanel::GroupPanel(QDialog& window, const editions::Edition& edition, app::Context& context)
-    : QObject(&window), window_(window), edition_(edition), context_(context) {}
+GroupPanel::GroupPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                       app::Context& context)
+    : QObject(&window),
+      window_(window),
+      controls_(controls),
+      edition_(edition),
+      context_(context) {}
 
 void GroupPanel::report(bool succeeded) const {
     const auto& texts = edition_.settings;
@@ -41,8 +44,6 @@ void fillList(QComboBox* list, std::span<const std::string_view> entries) {
     }
     // Inserting the first entry selects it; the camera's value decides instead.
     list->setCurrentIndex(-1);
-    // A narrow list still shows its entries whole when it opens.
-    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + list->iconSize().width());
 }
 
 QString windowText(const std::u16string& text) {

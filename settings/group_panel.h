@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "context.h"
+#include "controls.h"
 #include "edition.h"
 #include "write_outcome.h"
 
@@ -21,11 +22,12 @@ class GroupPanel : public QObject {
     Q_OBJECT
 
   protected:
-    GroupPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+    GroupPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+               app::Context& context);
 
     template <typename Widget>
     Widget* control(std::string_view name) const {
-        return window_.findChild<Widget*>(QString::fromLatin1(name.data(), name.size()));
+        return controls_.find<Widget>(name);
     }
     QLineEdit* edit(std::string_view name) const { return control<QLineEdit>(name); }
     QComboBox* list(std::string_view name) const { return control<QComboBox>(name); }
@@ -47,6 +49,7 @@ class GroupPanel : public QObject {
     bool ask(std::string_view question) const;
 
     QDialog& window_;
+    const Controls& controls_;
     const editions::Edition& edition_;
     app::Context& context_;
 };

@@ -10,9 +10,9 @@ constexpr int kShortDeviceId = 5;
 
 }  // namespace
 
-IdentityPanel::IdentityPanel(QDialog& window, const editions::Edition& edition,
-                             app::Context& context)
-    : GroupPanel(window, edition, context),
+IdentityPanel::IdentityPanel(QDialog& window, const Controls& controls,
+                             const editions::Edition& edition, app::Context& context)
+    : GroupPanel(window, controls, edition, context),
       identity_(context.camera, context.session, edition.index, edition.officerIdWidth),
       serialNumber_(context.camera) {
     onClicked("identityGetButton", &IdentityPanel::get);

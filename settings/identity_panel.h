@@ -11,7 +11,8 @@ class IdentityPanel : public GroupPanel {
     Q_OBJECT
 
   public:
-    IdentityPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+    IdentityPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                  app::Context& context);
 
     void limitTyping();
     void readAtSetUp();

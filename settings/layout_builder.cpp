@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "option_list.h"
 #include "ui_text.h"
 
 namespace settings {
@@ -18,9 +19,6 @@ namespace {
 using app::uiText;
 using editions::ControlKind;
 
-// Lists stay narrow enough for three columns in the fixed window; their popups show whole
-// entries.
-constexpr int kListCharacters = 8;
 // The menu frame takes three parts of the bottom row, the network frame two.
 constexpr int kColumnsStretch = 3;
 constexpr int kOtherStretch = 2;
@@ -39,10 +37,8 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent) {
             return edit;
         }
         case ControlKind::list: {
-            auto* list = new QComboBox(parent);
+            auto* list = new OptionList(parent);
             list->setObjectName(objectName(field.name, "List"));
-            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            list->setMinimumContentsLength(kListCharacters);
             for (const std::string_view entry : field.presetEntries) {
                 list->addItem(uiText(entry));
             }
@@ -69,34 +65,38 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
         auto* row = new QHBoxLayout;
         row->setSpacing(6);
         for (const auto& frameLayout : *frames) {
-            row->addWidget(frame(frameLayout),
+            row->addWidget(frame(frameLayout, window_),
                            frameLayout.columns.empty() ? kOtherStretch : kColumnsStretch);
         }
         window->addLayout(row, frames == &layout.top ? 0 : 1);
     }
 }
 
-QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout) {
-    auto* box = new QGroupBox(uiText(layout.title), window_);
+// Every widget is made with the frame it sits in as its parent and every layout is installed
+// before widgets go in: moving a widget to another parent costs more than making it.
+QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
+    auto* box = new QGroupBox(uiText(layout.title), parent);
     box->setObjectName(uiText(layout.role));
+    controls_.add(box);
     auto* content = new QVBoxLayout(box);
     content->setContentsMargins(6, 4, 6, 4);
     content->setSpacing(4);
 
     if (!layout.rows.empty()) {
         auto* grid = new QGridLayout;
-        addRows(grid, 0, layout.rows);
         content->addLayout(grid);
+        addRows(grid, box, layout.rows);
     }
     if (!layout.columns.empty()) {
         auto* grid = new QGridLayout;
+        content->addLayout(grid);
         grid->setVerticalSpacing(3);
         std::size_t firstTwoRows = 0;
         for (std::size_t column = 0; column < layout.columns.size(); ++column) {
             const auto& fields = layout.columns[column];
             for (std::size_t row = 0; row < fields.size(); ++row) {
-                QLabel* label = addField(grid, static_cast<int>(row), static_cast<int>(column) * 2,
-                                         fields[row], false);
+                QLabel* label = addField(grid, box, static_cast<int>(row),
+                                         static_cast<int>(column) * 2, fields[row], false);
                 // Long labels take two lines rather than squeeze the lists beside them.
                 label->setWordWrap(true);
             }
@@ -107,53 +107,54 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout) {
         // Inner frames sit below the first two columns, beside the end of the third.
         int row = static_cast<int>(firstTwoRows);
         for (const auto& inner : layout.frames) {
-            grid->addWidget(frame(inner), row++, 0, 2, 4);
-            ++row;
+            grid->addWidget(frame(inner, box), row, 0, 2, 4);
+            row += 2;
         }
-        content->addLayout(grid);
     } else {
         for (const auto& inner : layout.frames) {
-            content->addWidget(frame(inner));
+            content->addWidget(frame(inner, box));
         }
     }
     if (!layout.lowerRows.empty()) {
         auto* grid = new QGridLayout;
-        addRows(grid, 0, layout.lowerRows);
         content->addLayout(grid);
+        addRows(grid, box, layout.lowerRows);
     }
     content->addStretch();
     if (!layout.buttons.empty()) {
         auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        addButtons(buttons, layout.buttons, false);
         content->addLayout(buttons);
+        buttons->addStretch();
+        addButtons(buttons, box, layout.buttons, false);
     }
     return box;
 }
 
-void LayoutBuilder::addRows(QGridLayout* grid, int firstRow,
+void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
                             const std::vector<editions::LayoutRow>& rows) {
-    int row = firstRow;
+    int row = 0;
     for (const auto& rowLayout : rows) {
         int column = 0;
         for (const auto& field : rowLayout.fields) {
-            addField(grid, row, column, field, rowLayout.hidden);
+            addField(grid, parent, row, column, field, rowLayout.hidden);
             column += 2;
         }
         if (!rowLayout.buttons.empty()) {
             auto* buttons = new QHBoxLayout;
-            addButtons(buttons, rowLayout.buttons, rowLayout.hidden);
             grid->addLayout(buttons, row, column);
+            addButtons(buttons, parent, rowLayout.buttons, rowLayout.hidden);
         }
         ++row;
     }
 }
 
-QLabel* LayoutBuilder::addField(QGridLayout* grid, int row, int column,
+QLabel* LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
                                 const editions::LayoutField& field, bool hidden) {
-    auto* label = new QLabel(uiText(field.label), window_);
+    auto* label = new QLabel(uiText(field.label), parent);
     label->setObjectName(objectName(field.name, "Label"));
-    QWidget* control = makeControl(field, window_);
+    QWidget* control = makeControl(field, parent);
+    controls_.add(label);
+    controls_.add(control);
     grid->addWidget(label, row, column);
     grid->addWidget(control, row, column + 1);
     grid->setColumnStretch(column + 1, 1);
@@ -173,11 +174,12 @@ QLabel* LayoutBuilder::addField(QGridLayout* grid, int row, int column,
     return label;
 }
 
-void LayoutBuilder::addButtons(QBoxLayout* box, const std::vector<editions::LayoutButton>& buttons,
-                               bool hidden) {
+void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
+                               const std::vector<editions::LayoutButton>& buttons, bool hidden) {
     for (const auto& buttonLayout : buttons) {
-        auto* button = new QPushButton(uiText(buttonLayout.text), window_);
+        auto* button = new QPushButton(uiText(buttonLayout.text), parent);
         button->setObjectName(uiText(buttonLayout.role));
+        controls_.add(button);
         // Enter ends the settings window whichever button has the focus.
         button->setAutoDefault(false);
         if (hidden) {

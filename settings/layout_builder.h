@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls.h"
 #include "settings_layout.h"
 
 class QBoxLayout;
@@ -13,20 +14,21 @@ namespace settings {
 // control per field, each named for tests and for screen readers.
 class LayoutBuilder {
   public:
-    explicit LayoutBuilder(QWidget* window) : window_(window) {}
+    LayoutBuilder(QWidget* window, Controls& controls) : window_(window), controls_(controls) {}
 
     void build(const editions::SettingsLayout& layout);
 
   private:
-    QWidget* frame(const editions::LayoutFrame& frame);
+    QWidget* frame(const editions::LayoutFrame& frame, QWidget* parent);
     // One field's label and control in two cells of a grid.
-    QLabel* addField(QGridLayout* grid, int row, int column, const editions::LayoutField& field,
-                     bool hidden);
-    void addRows(QGridLayout* grid, int firstRow, const std::vector<editions::LayoutRow>& rows);
-    void addButtons(QBoxLayout* box, const std::vector<editions::LayoutButton>& buttons,
-                    bool hidden);
+    QLabel* addField(QGridLayout* grid, QWidget* parent, int row, int column,
+                     const editions::LayoutField& field, bool hidden);
+    void addRows(QGridLayout* grid, QWidget* parent, const std::vector<editions::LayoutRow>& rows);
+    void addButtons(QBoxLayout* box, QWidget* parent,
+                    const std::vector<editions::LayoutButton>& buttons, bool hidden);
 
     QWidget* window_;
+    Controls& controls_;
 };
 
 }  // namespace settings

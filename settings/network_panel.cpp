@@ -15,9 +15,12 @@ constexpr int kApnLimit = 32;
 
 }  // namespace
 
-NetworkPanel::NetworkPanel(QDialog& window, const editions::Edition& edition, app::Context& context,
+NetworkPanel::NetworkPanel(QDialog& window, const Controls& controls,
+                           const editions::Edition& edition, app::Context& context,
                            QComboBox* wifiList)
-    : GroupPanel(window, edition, context), network_(context.camera), wifiList_(wifiList) {
+    : GroupPanel(window, controls, edition, context),
+      network_(context.camera),
+      wifiList_(wifiList) {
     onClicked("networkGetButton", &NetworkPanel::get);
     onClicked("networkSetButton", &NetworkPanel::set);
 }

@@ -11,8 +11,8 @@ class NetworkPanel : public GroupPanel {
     Q_OBJECT
 
   public:
-    NetworkPanel(QDialog& window, const editions::Edition& edition, app::Context& context,
-                 QComboBox* wifiList);
+    NetworkPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                 app::Context& context, QComboBox* wifiList);
 
     void limitTyping();
     void limitApnTyping();

@@ -4,11 +4,11 @@
 
 namespace settings {
 
-PasswordPanel::PasswordPanel(QDialog& window, const editions::Edition& edition,
-                             app::Context& context)
+PasswordPanel::PasswordPanel(QDialog& window, const Controls& controls,
+                             const editions::Edition& edition, app::Context& context)
     // Only the edition that keeps the user type chosen at login passes it; the others always
     // work on the administrator's password.
-    : GroupPanel(window, edition, context),
+    : GroupPanel(window, controls, edition, context),
       password_(context.camera, edition.keepsUserType ? context.session.userType : 0) {
     onClicked("passwordGetButton", &PasswordPanel::get);
     onClicked("passwordModifyButton", &PasswordPanel::modify);

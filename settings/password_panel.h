@@ -10,7 +10,8 @@ class PasswordPanel : public GroupPanel {
     Q_OBJECT
 
   public:
-    PasswordPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+    PasswordPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                  app::Context& context);
 
     void limitTyping();
 

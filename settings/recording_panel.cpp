@@ -41,9 +41,9 @@ constexpr std::string_view kListNames[camera::MenuRecord::kSize] = {"resolutionL
 
 }  // namespace
 
-RecordingPanel::RecordingPanel(QDialog& window, const editions::Edition& edition,
-                               app::Context& context)
-    : MenuPanel(window, edition, context),
+RecordingPanel::RecordingPanel(QDialog& window, const Controls& controls,
+                               const editions::Edition& edition, app::Context& context)
+    : MenuPanel(window, controls, edition, context),
       recording_(context.camera, context.session, edition.index,
                  {.videoStamp = edition.ownsVideoStampList, .buttons = edition.ownsButtonLists}) {
     onClicked("menuGetButton", &RecordingPanel::get);

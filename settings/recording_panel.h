@@ -10,7 +10,8 @@ class RecordingPanel : public MenuPanel {
     Q_OBJECT
 
   public:
-    RecordingPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+    RecordingPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                   app::Context& context);
 
     QComboBox* wifiList() const;
 

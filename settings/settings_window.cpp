@@ -21,20 +21,20 @@ SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& c
     setWindowTitle(app::uiText(edition.title));
     setFixedSize(editions::horizontalPixels(edition.settingsSize.width),
                  editions::verticalPixels(edition.settingsSize.height));
-    LayoutBuilder(this).build(editions::settingsLayout(edition));
+    LayoutBuilder(this, controls_).build(editions::settingsLayout(edition));
 
-    identity_ = new IdentityPanel(*this, edition, context);
-    password_ = new PasswordPanel(*this, edition, context);
-    device_ = new DevicePanel(*this, edition, context);
+    identity_ = new IdentityPanel(*this, controls_, edition, context);
+    password_ = new PasswordPanel(*this, controls_, edition, context);
+    device_ = new DevicePanel(*this, controls_, edition, context);
     QComboBox* wifiList = nullptr;
     if (edition.exchangesLongMenuRecord) {
-        stcMenu_ = new StcMenuPanel(*this, edition, context);
+        stcMenu_ = new StcMenuPanel(*this, controls_, edition, context);
         wifiList = stcMenu_->wifiList();
     } else {
-        recording_ = new RecordingPanel(*this, edition, context);
+        recording_ = new RecordingPanel(*this, controls_, edition, context);
         wifiList = recording_->wifiList();
     }
-    network_ = new NetworkPanel(*this, edition, context, wifiList);
+    network_ = new NetworkPanel(*this, controls_, edition, context, wifiList);
 
     if (edition.exchangesLongMenuRecord) {
         setUpStc();
@@ -84,7 +84,7 @@ void SettingsWindow::setUpStc() {
 
 void SettingsWindow::disableForDeviceKind() {
     for (const auto& name : editions::disabledByDeviceKind(edition_, context_.session.deviceKind)) {
-        if (auto* control = findChild<QWidget*>(QString::fromStdString(name))) {
+        if (auto* control = controls_.find<QWidget>(name)) {
             control->setEnabled(false);
         }
     }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "context.h"
+#include "controls.h"
 #include "edition.h"
 
 namespace settings {
@@ -34,6 +35,7 @@ class SettingsWindow : public QDialog {
 
     const editions::Edition& edition_;
     app::Context& context_;
+    Controls controls_;
     IdentityPanel* identity_ = nullptr;
     PasswordPanel* password_ = nullptr;
     DevicePanel* device_ = nullptr;

@@ -2,8 +2,9 @@
 
 namespace settings {
 
-StcMenuPanel::StcMenuPanel(QDialog& window, const editions::Edition& edition, app::Context& context)
-    : MenuPanel(window, edition, context), menu_(context.camera, context.session) {
+StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
+                           const editions::Edition& edition, app::Context& context)
+    : MenuPanel(window, controls, edition, context), menu_(context.camera, context.session) {
     onClicked("menuGetButton", &StcMenuPanel::get);
     onClicked("menuSetButton", &StcMenuPanel::set);
 }

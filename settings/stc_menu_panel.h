@@ -10,7 +10,8 @@ class StcMenuPanel : public MenuPanel {
     Q_OBJECT
 
   public:
-    StcMenuPanel(QDialog& window, const editions::Edition& edition, app::Context& context);
+    StcMenuPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
+                 app::Context& context);
 
     QComboBox* wifiList() const { return listAt(camera::kStcWifiList); }
 

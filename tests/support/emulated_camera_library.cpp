@@ -6,9 +6,10 @@
 
 namespace testing_support {
 
-EmulatedCameraLibrary::EmulatedCameraLibrary(const std::filesystem::path& directory)
+EmulatedCameraLibrary::EmulatedCameraLibrary(const std::filesystem::path& directory,
+                                             Journal journal)
     : stateFile_(directory / "camera.ini"),
-      journalFile_(directory / "journal.txt"),
+      journalFile_(journal == Journal::kept ? directory / "journal.txt" : std::filesystem::path()),
       camera_(stateFile_, journalFile_) {}
 
 bool EmulatedCameraLibrary::connectAndLogIn() {

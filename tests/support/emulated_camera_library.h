@@ -14,7 +14,9 @@ namespace testing_support {
 // (camera.ini) and its call journal (journal.txt) in a directory of the test's own.
 class EmulatedCameraLibrary final : public camera::CameraLibrary {
   public:
-    explicit EmulatedCameraLibrary(const std::filesystem::path& directory);
+    enum class Journal { kept, none };
+    explicit EmulatedCameraLibrary(const std::filesystem::path& directory,
+                                   Journal journal = Journal::kept);
 
     // Connects and logs in with the administrator's password, as the login window would; true
     // when both succeeded.

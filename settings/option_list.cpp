@@ -1,0 +1,33 @@
+#include "option_list.h"
+
+#include <QAbstractItemView>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+namespace settings {
+namespace {
+
+constexpr int kCharacters = 10;
+
+}  // namespace
+
+// A fixed width of a few characters, measured without the popup, which costs more to make than
+// the list itself and is made only for the lists the user opens.
+QSize OptionList::sizeHint() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QFontMetrics metrics = fontMetrics();
+    const QSize text(metrics.horizontalAdvance(QLatin1Char('x')) * kCharacters, metrics.height());
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
+}
+
+QSize OptionList::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void OptionList::showPopup() {
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + iconSize().width());
+    QComboBox::showPopup();
+}
+
+}  // namespace settings
