@@ -214,6 +214,21 @@ TEST_F(EmulatedCameraTest, WrittenRecordsAreReadBackByAnotherInstance) {
     EXPECT_EQ(record[20], 0x01);
 }
 
+// Without a state file the camera keeps what it is given for its own life, and writes no file.
+TEST_F(EmulatedCameraTest, WithoutAStateFileKeepsItsStateInMemory) {
+    EmulatedCamera memory{std::filesystem::path()};
+    connectAndLogIn(memory);
+    Bytes menu(32, 0x02);
+    int32_t flag = 0;
+    memory.Qumat_SetMenuConfig(menu.data(), 32, &flag);
+    ASSERT_EQ(flag, 1);
+    Bytes record(32, 0);
+    memory.Qumat_GetMenuConfig(record.data(), 32, &flag);
+    EXPECT_EQ(record[20], 0x02);
+    EXPECT_EQ(record[21], k47::factorySettings().menuRecord[21]);
+    EXPECT_TRUE(std::filesystem::is_empty(directory.path()));
+}
+
 TEST_F(EmulatedCameraTest, CommonMenuWriteLeavesTheCapabilityMasksToTheCamera) {
     connectAndLogIn(camera);
     Bytes written(32, 0x05);
