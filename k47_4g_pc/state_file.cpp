@@ -1,13 +1,13 @@
 #include "state_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "state_format.h"
@@ -32,46 +32,88 @@ bool writeAll(int descriptor, std::string_view text) {
     return true;
 }
 
+bool readAll(int descriptor, std::string& text) {
+    char buffer[4096];
+    for (;;) {
+        const auto count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return count == 0;
+        }
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+// The state the file holds, or why it holds none; nothing when there is no file. The file is
+// opened without waiting, so that a pipe in its place cannot hang the camera.
+std::optional<StateParseResult> readState(const std::filesystem::path& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        return std::nullopt;
+    }
+    if (descriptor < 0) {
+        return StateParseResult{std::nullopt,
+                                std::string("the file cannot be read: ") + std::strerror(errno)};
+    }
+    struct stat status {};
+    std::string text;
+    std::string error;
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = S_ISDIR(status.st_mode) ? "it is a directory" : "it is not a regular file";
+    } else if (static_cast<std::uintmax_t>(status.st_size) > kMaximumFileSize) {
+        error = "the file is too large to be a camera state file";
+    } else if (!readAll(descriptor, text)) {
+        error = std::string("the file cannot be read: ") + std::strerror(errno);
+    }
+    ::close(descriptor);
+    if (!error.empty()) {
+        return StateParseResult{std::nullopt, error};
+    }
+    return parseState(text);
+}
+
 }  // namespace
 
 StateFile::StateFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 CameraState StateFile::load() {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path_, error);
-    if (error == std::errc::no_such_file_or_directory) {
-        auto factory = factorySettings();
-        save(factory);
+    keepsInvalidFile_ = false;
+    const auto parsed = readState(path_);
+    if (parsed && parsed->state) {
+        return *parsed->state;
+    }
+    auto factory = factorySettings();
+    if (parsed && !keepAside(parsed->error)) {
         return factory;
     }
-    StateParseResult parsed;
-    std::ifstream stream(path_, std::ios::binary);
-    if (error || !stream) {
-        report("cannot read the camera state file " + path_.string() +
-               "; the camera runs on its factory settings");
-        return factorySettings();
-    }
-    if (size > kMaximumFileSize) {
-        parsed.error = "the file is too large to be a camera state file";
-    } else {
-        parsed = parseState(
-            std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()));
-    }
-    if (parsed.state) {
-        return *parsed.state;
-    }
-    auto kept = path_;
-    kept += ".invalid";
-    std::filesystem::rename(path_, kept, error);
-    report("camera state file " + path_.string() + ", " + parsed.error +
-           "; the camera starts again from its factory settings and the file is kept as " +
-           kept.string());
-    auto factory = factorySettings();
     save(factory);
     return factory;
 }
 
+bool StateFile::keepAside(const std::string& problem) {
+    auto kept = path_;
+    kept += ".invalid";
+    std::error_code error;
+    std::filesystem::rename(path_, kept, error);
+    if (error) {
+        keepsInvalidFile_ = true;
+        report("camera state file " + path_.string() + ", " + problem + "; it cannot be kept as " +
+               kept.string() + " (" + error.message() +
+               "), so the camera runs on its factory settings and saves no change");
+        return false;
+    }
+    report("camera state file " + path_.string() + ", " + problem +
+           "; the camera starts again from its factory settings and the file is kept as " +
+           kept.string());
+    return true;
+}
+
 bool StateFile::save(const CameraState& state) {
+    if (keepsInvalidFile_) {
+        return false;
+    }
     std::error_code ignored;
     if (path_.has_parent_path()) {
         std::filesystem::create_directories(path_.parent_path(), ignored);

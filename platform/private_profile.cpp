@@ -1,7 +1,13 @@
 #include "private_profile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -14,21 +20,40 @@ namespace {
 
 // Settings files are a few lines long; anything larger is not one of ours.
 constexpr std::uintmax_t kMaximumFileSize = 1024 * 1024;
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMaximumLinks = 40;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// A file as it is stored: bytes (UTF-8 or not) after an optional UTF-8 byte-order mark, or UTF-16
+// little-endian after its mark. Writes change the bytes of one line and keep all others.
+struct StoredText {
+    std::string bytes;      // the whole file, mark included
+    std::size_t begin = 0;  // the text's first byte, after the mark
+    std::size_t unit = 1;   // bytes per code unit
+};
 
 struct Line {
-    std::string text;    // without its line end
-    std::string ending;  // "\r\n", "\n" or "" for a last line without one
+    std::string text;         // as UTF-8, without its line end
+    std::size_t begin = 0;    // offsets in the stored bytes: the line's first byte,
+    std::size_t textEnd = 0;  // the first byte of its line end
+    std::size_t end = 0;      // and the first byte after it
+};
+
+// Where a key is: only the first section of a name counts, and in it only the key's first line.
+struct KeyPlace {
+    std::optional<std::size_t> section;  // the section's header line
+    std::size_t lastLine = 0;            // its last line that is not blank
+    std::optional<std::size_t> key;
 };
 
 std::string_view trim(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
     }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -49,14 +74,33 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     return trim(line.substr(1, close - 1));
 }
 
+// A line inside a section names a key, with or without an equals sign; a blank line none.
 bool isKeyLine(std::string_view line, std::string_view key) {
+    return !trim(line).empty() && equalsIgnoringCase(trim(line.substr(0, line.find('='))), key);
+}
+
+std::string_view valueOf(std::string_view line) {
     const auto equals = line.find('=');
-    return equals != std::string_view::npos &&
-           equalsIgnoringCase(trim(line.substr(0, equals)), key);
+    if (equals == std::string_view::npos) {
+        return {};
+    }
+    auto value = trim(line.substr(equals + 1));
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\'')) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+char32_t unitAt(const StoredText& stored, std::size_t offset) {
+    const auto byte = [&](std::size_t at) {
+        return static_cast<char32_t>(static_cast<unsigned char>(stored.bytes[at]));
+    };
+    return stored.unit == 2 ? byte(offset) | byte(offset + 1) << 8 : byte(offset);
 }
 
 // The whole file, or nothing when it is missing, unreadable, too large or not text.
-std::optional<std::string> readTextFile(const std::filesystem::path& file) {
+std::optional<StoredText> readStoredText(const std::filesystem::path& file) {
     std::error_code error;
     const auto size = std::filesystem::file_size(file, error);
     if (error || size > kMaximumFileSize) {
@@ -66,32 +110,274 @@ std::optional<std::string> readTextFile(const std::filesystem::path& file) {
     if (!stream) {
         return std::nullopt;
     }
-    std::string content{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    if (stream.bad() || content.find('\0') != std::string::npos) {
+    StoredText stored;
+    stored.bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    if (stream.bad()) {
         return std::nullopt;
     }
-    return content;
+    if (stored.bytes.starts_with(kUtf16Mark)) {
+        stored.begin = kUtf16Mark.size();
+        stored.unit = 2;
+    } else if (stored.bytes.starts_with(kUtf8Mark)) {
+        stored.begin = kUtf8Mark.size();
+    }
+    if ((stored.bytes.size() - stored.begin) % stored.unit != 0) {
+        return std::nullopt;
+    }
+    for (auto offset = stored.begin; offset < stored.bytes.size(); offset += stored.unit) {
+        if (unitAt(stored, offset) == 0) {
+            return std::nullopt;
+        }
+    }
+    return stored;
 }
 
-std::vector<Line> splitLines(std::string_view content) {
-    std::vector<Line> lines;
-    while (!content.empty()) {
-        const auto newline = content.find('\n');
-        std::string_view text = content.substr(0, newline);
-        std::string ending;
-        if (newline == std::string_view::npos) {
-            content = {};
+void appendUtf8(std::string& text, char32_t c) {
+    const auto append = [&](char32_t byte) { text += static_cast<char>(byte); };
+    if (c < 0x80) {
+        append(c);
+    } else if (c < 0x800) {
+        append(0xC0 | c >> 6);
+        append(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        append(0xE0 | c >> 12);
+        append(0x80 | (c >> 6 & 0x3F));
+        append(0x80 | (c & 0x3F));
+    } else {
+        append(0xF0 | c >> 18);
+        append(0x80 | (c >> 12 & 0x3F));
+        append(0x80 | (c >> 6 & 0x3F));
+        append(0x80 | (c & 0x3F));
+    }
+}
+
+// The code point at `position` of a UTF-8 text, which moves past it; a malformed sequence is
+// one byte read as the replacement character.
+char32_t nextCodePoint(std::string_view text, std::size_t& position) {
+    const auto lead = static_cast<unsigned char>(text[position++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    const int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (following == 0 || lead > 0xF4) {
+        return kReplacementCharacter;
+    }
+    char32_t c = lead & (0x3F >> following);
+    auto end = position;
+    for (int count = 0; count < following; ++count, ++end) {
+        if (end >= text.size() || (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80) {
+            return kReplacementCharacter;
+        }
+        c = c << 6 | (static_cast<unsigned char>(text[end]) & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[following] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
+        return kReplacementCharacter;
+    }
+    position = end;
+    return c;
+}
+
+// The text of stored bytes as UTF-8; an unpaired surrogate reads as the replacement character.
+std::string decode(const StoredText& stored, std::size_t begin, std::size_t end) {
+    if (stored.unit == 1) {
+        return stored.bytes.substr(begin, end - begin);
+    }
+    std::string text;
+    for (auto offset = begin; offset < end; offset += 2) {
+        char32_t c = unitAt(stored, offset);
+        if (c >= 0xD800 && c < 0xDC00 && offset + 2 < end) {
+            const char32_t low = unitAt(stored, offset + 2);
+            if (low >= 0xDC00 && low < 0xE000) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+                offset += 2;
+            }
+        }
+        appendUtf8(text, c >= 0xD800 && c < 0xE000 ? kReplacementCharacter : c);
+    }
+    return text;
+}
+
+std::string encode(const StoredText& stored, std::string_view text) {
+    if (stored.unit == 1) {
+        return std::string(text);
+    }
+    std::string bytes;
+    const auto appendUnit = [&](char32_t unit) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    };
+    for (std::size_t position = 0; position < text.size();) {
+        const char32_t c = nextCodePoint(text, position);
+        if (c < 0x10000) {
+            appendUnit(c);
         } else {
-            content.remove_prefix(newline + 1);
-            ending = "\n";
+            appendUnit(0xD800 + ((c - 0x10000) >> 10));
+            appendUnit(0xDC00 + ((c - 0x10000) & 0x3FF));
         }
-        if (!text.empty() && text.back() == '\r') {
-            text.remove_suffix(1);
-            ending.insert(0, "\r");
+    }
+    return bytes;
+}
+
+// Lines end at a line feed, a carriage return or both together.
+std::vector<Line> splitLines(const StoredText& stored) {
+    std::vector<Line> lines;
+    const auto size = stored.bytes.size();
+    for (auto position = stored.begin; position < size;) {
+        Line line;
+        line.begin = position;
+        while (position < size && unitAt(stored, position) != '\n' &&
+               unitAt(stored, position) != '\r') {
+            position += stored.unit;
         }
-        lines.push_back({std::string(text), ending});
+        line.textEnd = position;
+        if (position < size) {
+            const bool carriageReturn = unitAt(stored, position) == '\r';
+            position += stored.unit;
+            if (carriageReturn && position < size && unitAt(stored, position) == '\n') {
+                position += stored.unit;
+            }
+        }
+        line.end = position;
+        line.text = decode(stored, line.begin, line.textEnd);
+        lines.push_back(std::move(line));
     }
     return lines;
+}
+
+KeyPlace findKey(const std::vector<Line>& lines, std::string_view section, std::string_view key) {
+    KeyPlace place;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const auto& text = lines[index].text;
+        if (const auto name = sectionName(text)) {
+            if (place.section) {
+                break;
+            }
+            if (equalsIgnoringCase(*name, section)) {
+                place.section = index;
+                place.lastLine = index;
+            }
+        } else if (place.section) {
+            if (isKeyLine(text, key)) {
+                place.key = index;
+                break;
+            }
+            if (!trim(text).empty()) {
+                place.lastLine = index;
+            }
+        }
+    }
+    return place;
+}
+
+// The stored bytes with the key's line replaced, or with the key (and its section) added.
+std::string withKey(const StoredText& stored, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    const auto lines = splitLines(stored);
+    const auto place = findKey(lines, section, key);
+    const std::string keyLine = std::string(key) + "=" + std::string(value);
+    std::string bytes = stored.bytes;
+    if (place.key) {
+        const Line& line = lines[*place.key];
+        return bytes.replace(line.begin, line.textEnd - line.begin, encode(stored, keyLine));
+    }
+    std::string added = keyLine + "\r\n";
+    if (!place.section) {
+        added.insert(0, "[" + std::string(section) + "]\r\n");
+    }
+    auto position = bytes.size();
+    const Line* after = place.section ? &lines[place.lastLine] : nullptr;
+    if (!after && !lines.empty()) {
+        after = &lines.back();
+    }
+    if (after) {
+        position = after->end;
+        if (after->end == after->textEnd) {
+            added.insert(0, "\r\n");
+        }
+    }
+    return bytes.insert(position, encode(stored, added));
+}
+
+// The file a path ends at once symbolic links are followed: a write replaces it and keeps the
+// links.
+std::optional<std::filesystem::path> followLinks(std::filesystem::path file) {
+    for (int links = 0; links < kMaximumLinks; ++links) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(file, error)) {
+            return file;
+        }
+        const auto target = std::filesystem::read_symlink(file, error);
+        if (error) {
+            return std::nullopt;
+        }
+        file = file.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+bool writeAll(int descriptor, std::string_view text) {
+    while (!text.empty()) {
+        const auto written = ::write(descriptor, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Creates a file of a name no other file has, beside `target`.
+int createBeside(const std::filesystem::path& target, mode_t mode, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target.string() + ".new-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter++);
+        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (descriptor >= 0 || errno != EEXIST) {
+            return descriptor;
+        }
+    }
+    return -1;
+}
+
+// Where the folder takes no new file: writes over the file and then cuts it to its new length,
+// so that it is at least never empty on the way.
+bool rewriteInPlace(const std::filesystem::path& file, std::string_view content) {
+    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool written = writeAll(descriptor, content) &&
+                         ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0 &&
+                         ::fsync(descriptor) == 0;
+    return ::close(descriptor) == 0 && written;
+}
+
+// Writes the content to a new file beside the target and renames it over the target, so that
+// the target is at every moment either the old file or the new one. A replaced file keeps its
+// mode; a new one gets the mode a file created in place would get.
+bool replaceFile(const std::filesystem::path& target, std::string_view content,
+                 std::optional<std::filesystem::perms> mode) {
+    std::string temporary;
+    const int descriptor = createBeside(target, mode ? 0600 : 0666, temporary);
+    if (descriptor < 0) {
+        const bool folderRefuses = errno == EACCES || errno == EPERM;
+        return mode && folderRefuses && rewriteInPlace(target, content);
+    }
+    bool written =
+        (!mode ||
+         ::fchmod(descriptor, static_cast<mode_t>(*mode & std::filesystem::perms::mask)) == 0) &&
+        writeAll(descriptor, content) && ::fsync(descriptor) == 0;
+    written = ::close(descriptor) == 0 && written;
+    written = written && ::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!written) {
+        ::unlink(temporary.c_str());
+    }
+    return written;
 }
 
 // Cuts a UTF-8 text after `count` characters without splitting one.
@@ -116,77 +402,35 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
         return {};
     }
     const auto limit = bufferSize - 1;
-    const auto content = readTextFile(file);
-    if (!content) {
+    const auto stored = readStoredText(file);
+    if (!stored) {
         return std::string(firstCharacters(defaultValue, limit));
     }
-    bool inSection = false;
-    for (const auto& line : splitLines(*content)) {
-        if (const auto name = sectionName(line.text)) {
-            inSection = equalsIgnoringCase(*name, section);
-        } else if (inSection && isKeyLine(line.text, key)) {
-            const auto value = trim(std::string_view(line.text).substr(line.text.find('=') + 1));
-            return std::string(firstCharacters(value, limit));
-        }
+    const auto lines = splitLines(*stored);
+    const auto place = findKey(lines, section, key);
+    if (!place.key) {
+        return std::string(firstCharacters(defaultValue, limit));
     }
-    return std::string(firstCharacters(defaultValue, limit));
+    return std::string(firstCharacters(valueOf(lines[*place.key].text), limit));
 }
 
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value) {
-    std::vector<Line> lines;
+    const auto target = followLinks(file);
+    if (!target) {
+        return false;
+    }
     std::error_code error;
-    if (std::filesystem::exists(file, error)) {
-        const auto content = readTextFile(file);
-        if (!content) {
-            return false;
-        }
-        lines = splitLines(*content);
+    const auto status = std::filesystem::status(*target, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return replaceFile(*target, withKey(StoredText{}, section, key, value), std::nullopt);
     }
-
-    const Line keyLine{std::string(key) + "=" + std::string(value), "\r\n"};
-    std::optional<std::size_t> sectionLine;
-    std::optional<std::size_t> lastLineOfSection;
-    std::optional<std::size_t> existingKey;
-    for (std::size_t index = 0; index < lines.size() && !existingKey; ++index) {
-        if (const auto name = sectionName(lines[index].text)) {
-            if (sectionLine) {
-                break;
-            }
-            if (equalsIgnoringCase(*name, section)) {
-                sectionLine = index;
-                lastLineOfSection = index;
-            }
-        } else if (sectionLine) {
-            if (isKeyLine(lines[index].text, key)) {
-                existingKey = index;
-            } else if (!trim(lines[index].text).empty()) {
-                lastLineOfSection = index;
-            }
-        }
+    const auto stored = readStoredText(*target);
+    // A file this process may not write stays as it is, though its folder would let us replace it.
+    if (!stored || ::access(target->c_str(), W_OK) != 0) {
+        return false;
     }
-
-    if (existingKey) {
-        lines[*existingKey] = keyLine;
-    } else {
-        if (!lines.empty() && !lines.back().ending.ends_with('\n')) {
-            lines.back().ending = "\r\n";
-        }
-        if (sectionLine) {
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastLineOfSection + 1),
-                         keyLine);
-        } else {
-            lines.push_back({"[" + std::string(section) + "]", "\r\n"});
-            lines.push_back(keyLine);
-        }
-    }
-
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    for (const auto& line : lines) {
-        stream << line.text << line.ending;
-    }
-    stream.flush();
-    return static_cast<bool>(stream);
+    return replaceFile(*target, withKey(*stored, section, key, value), status.permissions());
 }
 
 }  // namespace platform

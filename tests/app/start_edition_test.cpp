@@ -1,17 +1,22 @@
 #include "start_edition.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "edition.h"
 #include "temporary_directory.h"
+#include "utf16_file.h"
 
 namespace {
+
+using testing_support::utf16File;
 
 const std::string kFreshFile =
     "[Configuration]\r\nLanguage=1\r\n{0-English;1-Russian;2-French;3-Spanish;4-Portuguese;}\r\n";
@@ -87,11 +92,101 @@ INSTANTIATE_TEST_SUITE_P(
                     ValueCase{"0000000003", editions::kEnglish},
                     ValueCase{"99999999999999999999", editions::kEnglish}));
 
-TEST_F(StartEditionTest, UnwritableFileStillStartsTheRussianEdition) {
-    // A directory where the file should be: it can be neither read nor written.
-    std::filesystem::create_directory(languageFile());
-    EXPECT_EQ(app::chooseStartEdition(languageFile()), editions::kRussian);
-    EXPECT_TRUE(std::filesystem::is_directory(languageFile()));
+// Files a user may have edited by hand or damaged, and working directories the program may not
+// write in: the program starts the edition the value gives and loses nothing.
+struct FileCase {
+    const char* name;
+    std::string content;
+    int edition;
+    std::string after;  // the file's content after the start
+    enum Kind { file, directory, unreadableFile, readOnlyFolder, readOnlyFolderWithoutFile };
+    Kind kind = file;
+};
+
+void PrintTo(const FileCase& fileCase, std::ostream* stream) {
+    *stream << fileCase.name;
 }
+
+class StartEditionFileTest : public StartEditionTest,
+                             public testing::WithParamInterface<FileCase> {};
+
+TEST_P(StartEditionFileTest, StartsTheEditionOfTheValueAndLosesNothing) {
+    const auto& fileCase = GetParam();
+    const auto folder = languageFile().parent_path();
+    const bool needsModes = fileCase.kind == FileCase::unreadableFile ||
+                            fileCase.kind == FileCase::readOnlyFolder ||
+                            fileCase.kind == FileCase::readOnlyFolderWithoutFile;
+    if (needsModes && ::geteuid() == 0) {
+        GTEST_SKIP() << "root reads and writes whatever the modes say";
+    }
+    if (fileCase.kind == FileCase::directory) {
+        std::filesystem::create_directory(languageFile());
+    } else if (fileCase.kind != FileCase::readOnlyFolderWithoutFile) {
+        writeFile(fileCase.content);
+    }
+    if (fileCase.kind == FileCase::unreadableFile) {
+        std::filesystem::permissions(languageFile(), std::filesystem::perms::owner_write);
+    }
+    if (fileCase.kind == FileCase::readOnlyFolder ||
+        fileCase.kind == FileCase::readOnlyFolderWithoutFile) {
+        std::filesystem::permissions(folder, std::filesystem::perms(0500));
+    }
+
+    const int edition = app::chooseStartEdition(languageFile());
+    std::filesystem::permissions(folder, std::filesystem::perms(0700));
+    EXPECT_EQ(edition, fileCase.edition);
+
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    if (fileCase.kind == FileCase::readOnlyFolderWithoutFile) {
+        EXPECT_TRUE(names.empty());
+        return;
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"Language.ini"});
+    if (fileCase.kind == FileCase::directory) {
+        EXPECT_TRUE(std::filesystem::is_directory(languageFile()));
+        return;
+    }
+    std::filesystem::permissions(languageFile(), std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::add);
+    EXPECT_TRUE(fileContent() == fileCase.after) << fileContent().substr(0, 200);
+}
+
+const std::string kSecondSection = "[Configuration]\r\nLanguage=2\r\n";
+const std::string kTenMegabytes = "[Configuration]\r\nLanguage=2\r\n" + std::string(10000000, 'x');
+const std::string kBinary("[Configuration]\r\nLanguage=2\r\n\0\x01\x02", 32);
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StartEditionFileTest,
+    testing::Values(
+        FileCase{"double quotes", "[Configuration]\r\nLanguage=\"2\"\r\n", editions::kFrench,
+                 "[Configuration]\r\nLanguage=\"2\"\r\n"},
+        FileCase{"UTF-8 mark, empty value", "\xEF\xBB\xBF[Configuration]\r\nLanguage=\r\n",
+                 editions::kRussian, "\xEF\xBB\xBF" + kFreshFile},
+        FileCase{"UTF-16", utf16File(u"[Configuration]\r\nLanguage=2\r\n"), editions::kFrench,
+                 utf16File(u"[Configuration]\r\nLanguage=2\r\n")},
+        FileCase{"UTF-16, empty value", utf16File(u"[Configuration]\r\nLanguage=\r\n"),
+                 editions::kRussian,
+                 utf16File(u"[Configuration]\r\nLanguage=1\r\n"
+                           u"{0-English;1-Russian;2-French;3-Spanish;4-Portuguese;}\r\n")},
+        FileCase{"value in a second section of the name",
+                 "[Configuration]\r\nOther=5\r\n" + kSecondSection, editions::kRussian,
+                 "[Configuration]\r\nOther=5\r\nLanguage=1\r\n"
+                 "{0-English;1-Russian;2-French;3-Spanish;4-Portuguese;}\r\n" +
+                     kSecondSection},
+        FileCase{"key line without an equals sign first",
+                 "[Configuration]\r\nLanguage\r\nLanguage=2\r\n", editions::kRussian,
+                 kFreshFile + "Language=2\r\n"},
+        FileCase{"binary", kBinary, editions::kRussian, kBinary},
+        FileCase{"ten megabytes", kTenMegabytes, editions::kRussian, kTenMegabytes},
+        FileCase{"directory", "", editions::kRussian, "", FileCase::directory},
+        FileCase{"unreadable", "[Configuration]\r\nLanguage=2\r\n", editions::kRussian,
+                 "[Configuration]\r\nLanguage=2\r\n", FileCase::unreadableFile},
+        FileCase{"read-only folder, empty value", "[Configuration]\r\nLanguage=\r\n",
+                 editions::kRussian, kFreshFile, FileCase::readOnlyFolder},
+        FileCase{"read-only folder, no file", "", editions::kRussian, "",
+                 FileCase::readOnlyFolderWithoutFile}));
 
 }  // namespace
