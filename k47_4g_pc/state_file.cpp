@@ -126,7 +126,9 @@ bool StateFile::save(const CameraState& state) {
                std::strerror(errno));
         return false;
     }
-    bool saved = writeAll(descriptor, formatState(state)) && ::fsync(descriptor) == 0;
+    // The rename alone keeps a killed tool from leaving half a file; waiting for the disk as
+    // well would make every call that changes the camera cost milliseconds.
+    bool saved = writeAll(descriptor, formatState(state));
     saved = ::close(descriptor) == 0 && saved;
     saved = saved && ::rename(temporary.c_str(), path_.c_str()) == 0;
     if (!saved) {
