@@ -1,23 +1,24 @@
 #include "command_line.h"
 
+#include <string>
 #include <string_view>
+
+#include "help_text.h"
 
 namespace app {
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: qumat_pro [--help | --version]\n"
-    "Configures a body-worn camera connected by USB. The language edition is read from\n"
-    "./Language.ini in the current directory.\n"
-    "\n"
-    "  -h, --help     show this help and exit\n"
-    "  -v, --version  show the version and exit\n";
 
 bool isHelp(std::string_view argument) {
     return argument == "--help" || argument == "-h";
 }
 bool isVersion(std::string_view argument) {
     return argument == "--version" || argument == "-v";
+}
+
+int refuse(const char* argument, std::FILE* errors) {
+    std::fprintf(errors, "qumat_pro: unknown command or option '%s'\n%s", argument,
+                 std::string(cli::usageText()).c_str());
+    return 2;
 }
 
 }  // namespace
@@ -28,23 +29,52 @@ std::optional<int> handleCommandLine(int argc, const char* const argv[], std::FI
         return std::nullopt;
     }
     if (argc == 2 && isHelp(argv[1])) {
-        std::fputs(kUsage, output);
+        std::fputs(cli::helpText().c_str(), output);
         return 0;
     }
     if (argc == 2 && isVersion(argv[1])) {
         std::fprintf(output, "qumat_pro %s\n", QUMAT_VERSION);
         return 0;
     }
-    // The first argument that is not an option of ours, or the second option when there are two.
-    const char* unknown = argv[argc > 2 ? 2 : 1];
-    for (int index = 1; index < argc; ++index) {
+    // Qt's options all start with '-'; what follows one may be its value.
+    const std::string_view first = argv[1];
+    const bool ours = isHelp(first) || isVersion(first);
+    if (!first.starts_with('-')) {
+        return refuse(argv[1], errors);
+    }
+    if (!ours) {
+        return std::nullopt;
+    }
+    // With --help or --version first, the first argument that is not one of them, or the
+    // second of them.
+    const char* unknown = argv[2];
+    for (int index = 2; index < argc; ++index) {
         if (!isHelp(argv[index]) && !isVersion(argv[index])) {
             unknown = argv[index];
             break;
         }
     }
-    std::fprintf(errors, "qumat_pro: unknown option '%s'\n%s", unknown, kUsage);
-    return 2;
+    return refuse(unknown, errors);
+}
+
+std::optional<int> refuseLeftOverArguments(int argc, const char* const argv[], std::FILE* errors) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    return refuse(argv[1], errors);
+}
+
+bool choosesDisplay(int argc, const char* const argv[]) {
+    for (int index = 1; index + 1 < argc; ++index) {
+        const std::string_view argument = argv[index];
+        for (const std::string_view option : {"-platform", "-display"}) {
+            if (argument == option ||
+                (argument.starts_with("--") && argument.substr(1) == option)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli.h"
 #include "command_line.h"
 #include "edition.h"
 #include "language_setting.h"
@@ -13,7 +14,10 @@
 
 namespace {
 
-bool hasDisplay() {
+bool hasDisplay(int argc, const char* const argv[]) {
+    if (app::choosesDisplay(argc, argv)) {
+        return true;
+    }
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && *value != '\0') {
@@ -26,10 +30,15 @@ bool hasDisplay() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The commands run without Qt: no window, no display.
+    if (argc > 1 && cli::isCommand(argv[1])) {
+        camera::LibraryFunctions camera;
+        return cli::runInProcess(argc, argv, camera);
+    }
     if (const auto exitCode = app::handleCommandLine(argc, argv, stdout, stderr)) {
         return *exitCode;
     }
-    if (!hasDisplay()) {
+    if (!hasDisplay(argc, argv)) {
         std::fputs(
             "qumat_pro: no display found; start it under X (DISPLAY), with xvfb-run, or with "
             "QT_QPA_PLATFORM=vnc and a VNC viewer on port 5900\n",
@@ -37,6 +46,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
+    if (const auto exitCode = app::refuseLeftOverArguments(argc, argv, stderr)) {
+        return *exitCode;
+    }
     application.setApplicationName(QStringLiteral("qumat_pro"));
     application.setQuitOnLastWindowClosed(false);
 

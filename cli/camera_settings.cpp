@@ -1,0 +1,135 @@
+#include "camera_settings.h"
+
+#include <algorithm>
+#include <array>
+
+#include "code_page.h"
+#include "common_menu_group.h"
+#include "device_actions.h"
+#include "identity_group.h"
+#include "network_group.h"
+#include "setting_table.h"
+#include "stc_menu_group.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t kPasswordLength = 6;
+
+}  // namespace
+
+CameraSettings::CameraSettings(camera::CameraLibrary& camera, MenuModel model)
+    : calls_(camera), table_(settingTable(model)) {
+    const auto& edition = editionFor(model);
+    groups_.emplace_back(Group::identity,
+                         std::make_unique<IdentityGroup>(calls_, session_, edition));
+    groups_.emplace_back(Group::network, std::make_unique<NetworkGroup>(calls_));
+    if (model == MenuModel::common) {
+        groups_.emplace_back(Group::recording,
+                             std::make_unique<CommonMenuGroup>(calls_, session_, edition));
+    } else {
+        groups_.emplace_back(Group::recording, std::make_unique<StcMenuGroup>(calls_, session_));
+    }
+}
+
+std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16string_view password) {
+    std::array<uint8_t, 6> buffer{};
+    int32_t flag = 0;
+    calls_.Init_Device(buffer.data(), &flag);
+    if (flag != 1) {
+        return "no camera answered: Init_Device failed";
+    }
+    // As the login window sends it: room for six two-byte characters and the zero byte.
+    std::array<char, (kPasswordLength + 1) * 2> converted{};
+    const std::string bytes = platform::encodeAnsi(password);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), converted.size() - 1), converted.begin());
+    session_.loginPassword.fill('\0');
+    std::copy_n(converted.begin(), kPasswordLength, session_.loginPassword.begin());
+    session_.userType = userType;
+    flag = 0;
+    calls_.Qumat_Login(userType, converted.data(), &flag);
+    if (flag != 1) {
+        return "the camera refused the password: Qumat_Login failed";
+    }
+    int32_t answer = 0;
+    calls_.Qumat_Get4GDevOrNot(&answer);
+    if (answer < 1 || answer > 3) {
+        return "Qumat_Get4GDevOrNot answered " + std::to_string(answer) +
+               ", which is no device kind (1 to 3)";
+    }
+    session_.connected = 1;
+    session_.deviceKind = answer - 1;
+    return std::nullopt;
+}
+
+std::string CameraSettings::failedCalls() {
+    std::string text;
+    for (const auto call : calls_.takeFailures()) {
+        text += (text.empty() ? "" : ", ") + std::string(call);
+    }
+    return text;
+}
+
+void CameraSettings::readStatus(std::string_view name, std::optional<std::u16string> text,
+                                std::vector<std::string>& failures) {
+    if (text) {
+        values_[std::string(name)].text = toUtf8(*text);
+    } else {
+        failures.push_back(std::string(name) + " not read: " + failedCalls() + " failed");
+    }
+}
+
+std::vector<std::string> CameraSettings::read() {
+    std::vector<std::string> failures;
+    calls_.takeFailures();
+    for (const auto& [group, settingGroup] : groups_) {
+        if (!settingGroup->read(values_)) {
+            failures.push_back(std::string(groupName(group)) + " not read: " + failedCalls() +
+                               " failed");
+        }
+    }
+    camera::DeviceActions device(calls_, session_);
+    readStatus(kFirmwareName, device.firmwareVersion(), failures);
+    readStatus(kCardName, device.cardCapacity(), failures);
+    return failures;
+}
+
+bool CameraSettings::changesGroup(Group group, const Values& wanted) const {
+    return std::ranges::any_of(table_, [&](const Setting& setting) {
+        return setting.group == group &&
+               values_.at(setting.name).text != wanted.at(setting.name).text;
+    });
+}
+
+bool CameraSettings::write(const Values& wanted, bool formatCard, std::ostream& output,
+                           std::ostream& errors) {
+    calls_.takeFailures();
+    for (auto current = groups_.begin(); current != groups_.end(); ++current) {
+        const auto& [group, settingGroup] = *current;
+        if (!changesGroup(group, wanted)) {
+            continue;
+        }
+        const GroupWrite outcome = settingGroup->write({values_, wanted, formatCard});
+        const std::string failed = failedCalls();
+        if (outcome.written && failed.empty()) {
+            output << groupName(group) << ": written"
+                   << (outcome.cardFormatted ? ", memory card formatted" : "") << '\n';
+            continue;
+        }
+        // The APN texts, the card format and the menu's second write may fail after the
+        // group's own write succeeded.
+        const std::string what = outcome.written  ? "written, but " + failed + " failed"
+                                 : failed.empty() ? "not written"
+                                                  : "not written: " + failed + " failed";
+        errors << "qumat_pro: " << groupName(group) << ": " << what << '\n';
+        for (auto later = std::next(current); later != groups_.end(); ++later) {
+            if (changesGroup(later->first, wanted)) {
+                errors << "qumat_pro: " << groupName(later->first) << ": not written\n";
+            }
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace cli

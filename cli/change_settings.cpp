@@ -1,0 +1,92 @@
+#include "commands.h"
+#include "password_source.h"
+#include "setting_table.h"
+
+namespace cli {
+namespace {
+
+bool refuse(const std::vector<std::string>& refusals, Console& console) {
+    for (const auto& refusal : refusals) {
+        console.errors << "qumat_pro: " << refusal << '\n';
+    }
+    return !refusals.empty();
+}
+
+}  // namespace
+
+std::optional<int> logIn(CameraSettings& settings, const Options& options, Console& console) {
+    const auto password = loginPassword(options.passwordFile, console);
+    if (!password) {
+        return kUsageError;
+    }
+    if (const auto refusal = settings.logIn(options.userType, *password)) {
+        console.errors << "qumat_pro: " << *refusal << '\n';
+        return kCameraFailed;
+    }
+    return std::nullopt;
+}
+
+int changeSettings(const std::vector<Request>& requests, const Options& options,
+                   camera::CameraLibrary& camera, Console& console) {
+    const auto table = settingTable(options.model);
+    if (refuse(checkNames(requests, table), console)) {
+        return kUsageError;
+    }
+    CameraSettings settings(camera, options.model);
+    if (const auto status = logIn(settings, options, console)) {
+        return *status;
+    }
+    // Every group is read first, so that a write keeps what it does not change.
+    if (refuse(settings.read(), console)) {
+        return kCameraFailed;
+    }
+    const auto checked =
+        checkValues(requests, {.table = table,
+                               .current = settings.values(),
+                               .edition = editionFor(options.model),
+                               .deviceKind = settings.deviceKind(),
+                               // A dry run lists the change it would refuse.
+                               .formatCard = options.formatCard || options.dryRun});
+    if (refuse(checked.refusals, console)) {
+        return kUsageError;
+    }
+    if (checked.changed.empty()) {
+        console.output << "nothing to change\n";
+        return kDone;
+    }
+    if (options.command == Command::importProfile) {
+        for (const auto& name : checked.changed) {
+            console.output << name << ": " << settings.values().at(name).text << " -> "
+                           << checked.wanted.at(name).text
+                           << (findSetting(table, name)->destroysRecordings
+                                   ? " (formats the memory card: needs --format-card)"
+                                   : "")
+                           << '\n';
+        }
+        if (options.dryRun) {
+            return kDone;
+        }
+    }
+    return settings.write(checked.wanted, options.formatCard, console.output, console.errors)
+               ? kDone
+               : kCameraFailed;
+}
+
+int runSet(const Options& options, camera::CameraLibrary& camera, Console& console) {
+    std::vector<Request> requests;
+    std::vector<std::string> refusals;
+    for (const std::string& pair : options.operands) {
+        const auto equals = pair.find('=');
+        if (equals == std::string::npos) {
+            refusals.push_back(pair + ": expected NAME=VALUE");
+        } else {
+            requests.push_back({.name = pair.substr(0, equals), .value = pair.substr(equals + 1)});
+        }
+    }
+    if (refuse(refusals, console)) {
+        return kUsageError;
+    }
+    return changeSettings(requests, options, camera, console);
+}
+
+}  // namespace cli

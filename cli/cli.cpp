@@ -1,0 +1,40 @@
+#include "cli.h"
+
+#include <variant>
+
+#include "commands.h"
+#include "help_text.h"
+#include "options.h"
+
+namespace cli {
+
+bool isCommand(std::string_view argument) {
+    return commandNamed(argument).has_value();
+}
+
+int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
+        Console& console) {
+    const auto parsed = parseOptions(arguments);
+    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+        console.errors << "qumat_pro: " << *refusal << '\n' << usageText();
+        return kUsageError;
+    }
+    const auto& options = std::get<Options>(parsed);
+    if (options.help) {
+        console.output << helpText();
+        return kDone;
+    }
+    switch (options.command) {
+        case Command::show:
+            return runShow(options, camera, console);
+        case Command::set:
+            return runSet(options, camera, console);
+        case Command::exportProfile:
+            return runExport(options, camera, console);
+        case Command::importProfile:
+            break;
+    }
+    return runImport(options, camera, console);
+}
+
+}  // namespace cli

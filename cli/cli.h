@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "camera_library.h"
+#include "console.h"
+
+namespace cli {
+
+// Whether the program's first argument asks for a command rather than the windows.
+bool isCommand(std::string_view argument);
+
+// Runs one command line (without the program's name, the command first) on the camera; returns
+// the exit status.
+int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera, Console& console);
+
+// run() for main: the process's streams, QUMAT_PASSWORD and its terminal.
+int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera);
+
+}  // namespace cli

@@ -1,0 +1,99 @@
+#include "help_text.h"
+
+#include "identity_group.h"
+#include "setting_table.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: qumat_pro [Qt options]   open the windows (-platform, -style, -display, ...)\n"
+    "       qumat_pro show [--json] [OPTIONS]\n"
+    "       qumat_pro set NAME=VALUE... [--format-card] [OPTIONS]\n"
+    "       qumat_pro export FILE [--include-identity] [--include-secrets] [OPTIONS]\n"
+    "       qumat_pro import FILE [--dry-run] [--format-card] [OPTIONS]\n"
+    "       qumat_pro --help | --version\n";
+
+constexpr std::string_view kDetails =
+    "\n"
+    "Configures a body-worn camera connected by USB. Without a command it opens its windows,\n"
+    "in the language edition ./Language.ini names; a command opens none and needs no display.\n"
+    "\n"
+    "  show     print every setting as 'NAME = VALUE', or as one JSON object with --json\n"
+    "  set      check every NAME=VALUE against the camera, then write each changed group\n"
+    "  export   write the settings to FILE, an INI file, leaving out the camera's identity\n"
+    "           and the secrets unless asked for them\n"
+    "  import   list what FILE changes on the camera (NAME: old -> new), then write it as set\n"
+    "           does; --dry-run writes nothing\n"
+    "\n"
+    "  --model common|stc     the camera model: a 32-byte (default) or 56-byte menu record\n"
+    "  --user admin|user      log in as the administrator (default) or the user\n"
+    "  --password-file FILE   the password is FILE's first line; without it, QUMAT_PASSWORD,\n"
+    "                         else it is asked for on the terminal\n"
+    "  --format-card          go ahead with a change of storage encryption, which formats the\n"
+    "                         memory card and so destroys the recordings on it\n"
+    "  --include-identity     export the device ID, officer ID and serial number too\n"
+    "  --include-secrets      export the Wi-Fi password, 4G PIN and APN password too; the file\n"
+    "                         is then readable by its owner only\n"
+    "  -h, --help             show this help;  -v, --version  show the version\n"
+    "\n"
+    "Exit status: 0 done, 1 the camera refused or failed a call (named on stderr), 2 a usage\n"
+    "or input error (nothing written).\n"
+    "\n"
+    "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
+    "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"
+    "recording; a failed group stops the ones after it.\n";
+
+constexpr std::size_t kValueColumn = 38;
+constexpr std::size_t kWidth = 100;
+
+std::string describe(const Setting& setting, const editions::Edition& edition) {
+    if (setting.readOnly) {
+        return "read only";
+    }
+    if (!setting.isList()) {
+        std::string text = "text, at most " + std::to_string(setting.limit) + " characters";
+        if (setting.name == kDeviceIdName) {
+            const auto shortLimit = IdentityGroup::deviceIdLimit(edition, 1);
+            if (shortLimit != setting.limit) {
+                text += " (" + std::to_string(shortLimit) + " with 4G or Wi-Fi)";
+            }
+            text += ", as long as the camera's device ID";
+        }
+        return text;
+    }
+    std::string text;
+    std::size_t column = kValueColumn;
+    for (const auto entry : setting.entries) {
+        const std::string item = std::string(text.empty() ? "" : " | ") + std::string(entry);
+        if (column + item.size() > kWidth) {
+            text += " |\n" + std::string(kValueColumn, ' ') + std::string(entry);
+            column = kValueColumn + entry.size();
+        } else {
+            text += item;
+            column += item.size();
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string_view usageText() {
+    return kUsage;
+}
+
+std::string helpText() {
+    std::string text = std::string(kUsage) + std::string(kDetails);
+    for (const auto model : {MenuModel::common, MenuModel::stc}) {
+        text += "\nSettings of the " + std::string(menuModelName(model)) + " model:\n";
+        for (const auto& setting : settingTable(model)) {
+            std::string line = "  " + setting.name;
+            line.resize(std::max(kValueColumn, line.size() + 1), ' ');
+            text += line + describe(setting, editionFor(model)) + '\n';
+        }
+    }
+    return text;
+}
+
+}  // namespace cli

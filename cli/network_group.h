@@ -1,0 +1,26 @@
+#pragma once
+
+#include <vector>
+
+#include "network_settings.h"
+#include "setting.h"
+#include "setting_group.h"
+
+namespace cli {
+
+// The Wi-Fi, 4G and server texts: the network record and the two APN texts.
+class NetworkGroup final : public SettingGroup {
+  public:
+    explicit NetworkGroup(camera::CameraLibrary& camera) : network_(camera) {}
+
+    static std::vector<Setting> settings();
+
+    bool read(Values& values) override;
+    // The APN texts first, then the record, as the window sends them.
+    GroupWrite write(const WriteRequest& request) override;
+
+  private:
+    camera::NetworkSettings network_;
+};
+
+}  // namespace cli

@@ -1,0 +1,127 @@
+#include "options.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+
+namespace cli {
+namespace {
+
+// In the order of Command.
+constexpr std::array<std::string_view, 4> kCommandNames{"show", "set", "export", "import"};
+
+constexpr unsigned bit(Command command) {
+    return 1U << static_cast<unsigned>(command);
+}
+
+struct Option {
+    std::string_view name;
+    // The commands that take it, by bit; 0 for every command.
+    unsigned commands = 0;
+    // What the switch sets; nothing for an option that takes a value.
+    bool Options::*flag = nullptr;
+};
+
+constexpr Option kOptions[] = {
+    {"--model"},
+    {"--user"},
+    {"--password-file"},
+    {"--help", 0, &Options::help},
+    {"--json", bit(Command::show), &Options::json},
+    {"--format-card", bit(Command::set) | bit(Command::importProfile), &Options::formatCard},
+    {"--include-identity", bit(Command::exportProfile), &Options::includeIdentity},
+    {"--include-secrets", bit(Command::exportProfile), &Options::includeSecrets},
+    {"--dry-run", bit(Command::importProfile), &Options::dryRun},
+};
+
+// Sets an option that takes a value; the reason when the value is not one it takes.
+std::optional<std::string> applyValue(std::string_view name, const std::string& value,
+                                      Options& options) {
+    if (name == "--password-file") {
+        options.passwordFile = value;
+    } else if (name == "--user") {
+        if (value != "admin" && value != "user") {
+            return "--user is admin or user";
+        }
+        options.userType = value == "admin" ? 0 : 1;
+    } else {
+        const auto model = menuModelNamed(value);
+        if (!model) {
+            return "--model is common or stc";
+        }
+        options.model = *model;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkOperands(const Options& options, std::string_view command) {
+    const std::size_t count = options.operands.size();
+    switch (options.command) {
+        case Command::show:
+            return count == 0 ? std::nullopt : std::optional<std::string>("show takes no operand");
+        case Command::set:
+            return count > 0 ? std::nullopt
+                             : std::optional<std::string>("set needs at least one NAME=VALUE");
+        case Command::exportProfile:
+        case Command::importProfile:
+            break;
+    }
+    return count == 1 ? std::nullopt : std::optional(std::string(command) + " needs one FILE");
+}
+
+}  // namespace
+
+std::optional<Command> commandNamed(std::string_view name) {
+    const auto found = std::ranges::find(kCommandNames, name);
+    if (found == kCommandNames.end()) {
+        return std::nullopt;
+    }
+    return static_cast<Command>(found - kCommandNames.begin());
+}
+
+std::variant<Options, std::string> parseOptions(const std::vector<std::string>& arguments) {
+    Options options;
+    const auto command = arguments.empty() ? std::nullopt : commandNamed(arguments.front());
+    if (!command) {
+        return "a command first: show, set, export or import";
+    }
+    options.command = *command;
+    for (std::size_t index = 1; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (!argument.starts_with("--")) {
+            options.operands.push_back(argument);
+            continue;
+        }
+        const auto equals = argument.find('=');
+        const std::string_view name = std::string_view(argument).substr(0, equals);
+        const auto option = std::ranges::find(kOptions, name, &Option::name);
+        if (option == std::end(kOptions) ||
+            (option->commands != 0 && (option->commands & bit(*command)) == 0)) {
+            return "unknown option '" + std::string(name) + "' for " + arguments.front();
+        }
+        if (option->flag != nullptr) {
+            if (equals != std::string::npos) {
+                return std::string(name) + " takes no value";
+            }
+            options.*(option->flag) = true;
+            continue;
+        }
+        if (equals == std::string::npos && index + 1 == arguments.size()) {
+            return std::string(name) + " needs a value";
+        }
+        const std::string value =
+            equals != std::string::npos ? argument.substr(equals + 1) : arguments[++index];
+        if (auto refusal = applyValue(name, value, options)) {
+            return *refusal;
+        }
+    }
+    if (options.help) {
+        return options;
+    }
+    if (auto refusal = checkOperands(options, arguments.front())) {
+        return *refusal;
+    }
+    return options;
+}
+
+}  // namespace cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "menu_model.h"
+
+namespace cli {
+
+enum class Command { show, set, exportProfile, importProfile };
+
+std::optional<Command> commandNamed(std::string_view name);
+
+// A command line after the program's name: the command, then options and operands in any order.
+struct Options {
+    Command command = Command::show;
+    MenuModel model = MenuModel::common;
+    int32_t userType = 0;
+    std::optional<std::string> passwordFile;
+    bool help = false;
+    bool json = false;
+    bool formatCard = false;
+    bool dryRun = false;
+    bool includeIdentity = false;
+    bool includeSecrets = false;
+    std::vector<std::string> operands;
+};
+
+// The options, or the reason they cannot be used: an option unknown or not of this command, a
+// missing or wrong value, too few or too many operands.
+std::variant<Options, std::string> parseOptions(const std::vector<std::string>& arguments);
+
+}  // namespace cli

@@ -1,0 +1,166 @@
+#include "profile_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+#include "setting_table.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kHeader = "; qumat_pro profile: model ";
+constexpr std::string_view kBlanks = " \t\r";
+
+bool isControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+bool needsQuotes(std::string_view value) {
+    return !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
+                              kBlanks.find(value.back()) != std::string_view::npos ||
+                              value.front() == '"' || std::ranges::any_of(value, isControl));
+}
+
+std::string quoted(std::string_view value) {
+    if (!needsQuotes(value)) {
+        return std::string(value);
+    }
+    std::string text = "\"";
+    for (const char c : value) {
+        if (c == '"' || c == '\\') {
+            text += '\\';
+            text += c;
+        } else if (isControl(c)) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
+            text += escape;
+        } else {
+            text += c;
+        }
+    }
+    return text + '"';
+}
+
+std::optional<std::string> unquoted(std::string_view value) {
+    if (value.empty() || value.front() != '"') {
+        return std::string(value);
+    }
+    std::string text;
+    for (std::size_t i = 1; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '"') {
+            return i + 1 == value.size() ? std::optional(text) : std::nullopt;
+        }
+        if (c != '\\') {
+            text += c;
+        } else if (i + 1 < value.size() && (value[i + 1] == '"' || value[i + 1] == '\\')) {
+            text += value[++i];
+        } else if (i + 3 < value.size() && value[i + 1] == 'x' &&
+                   std::isxdigit(static_cast<unsigned char>(value[i + 2])) &&
+                   std::isxdigit(static_cast<unsigned char>(value[i + 3]))) {
+            text += static_cast<char>(std::stoi(std::string(value.substr(i + 2, 2)), nullptr, 16));
+            i += 3;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+bool isExported(const Setting& setting, ProfileContent content) {
+    switch (setting.privacy) {
+        case Privacy::perCamera:
+            return content.identity;
+        case Privacy::secret:
+            return content.secrets;
+        case Privacy::shared:
+            break;
+    }
+    return !setting.readOnly;
+}
+
+}  // namespace
+
+bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content) {
+    return content.secrets && std::ranges::any_of(table, [](const Setting& setting) {
+               return setting.privacy == Privacy::secret;
+           });
+}
+
+std::string profileText(const std::vector<Setting>& table, const Values& values, MenuModel model,
+                        ProfileContent content) {
+    const auto firmware = values.find(kFirmwareName);
+    std::string text = std::string(kHeader) + std::string(menuModelName(model)) + ", firmware " +
+                       quoted(firmware == values.end() ? "" : firmware->second.text) + '\n';
+    std::optional<Group> section;
+    for (const auto& setting : table) {
+        if (!isExported(setting, content)) {
+            continue;
+        }
+        if (section != setting.group) {
+            section = setting.group;
+            text += "\n[" + std::string(groupName(setting.group)) + "]\n";
+        }
+        text += std::string(setting.key()) + " = " + quoted(values.at(setting.name).text) + '\n';
+    }
+    return text;
+}
+
+ProfileReading readProfile(std::string_view text) {
+    ProfileReading reading;
+    std::string section;
+    std::size_t number = 0;
+    for (std::size_t start = 0; start < text.size(); ++number) {
+        const auto end = std::min(text.find('\n', start), text.size());
+        const std::string_view raw = text.substr(start, end - start);
+        start = end + 1;
+        const std::string_view line = trimmed(raw);
+        const auto error = [&](std::string_view what) {
+            reading.errors.push_back("line " + std::to_string(number + 1) + ": " +
+                                     std::string(what));
+        };
+        if (raw.starts_with(kHeader) && !reading.model) {
+            const auto model = raw.substr(kHeader.size());
+            reading.model = menuModelNamed(model.substr(0, model.find(',')));
+        }
+        if (line.empty() || line.front() == ';' || line.front() == '#') {
+            continue;
+        }
+        if (line.front() == '[') {
+            if (line.back() != ']') {
+                error("a section line ends with ']'");
+            }
+            section = trimmed(line.substr(1, line.size() - 2));
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            error("expected 'key = value'");
+            continue;
+        }
+        if (section.empty()) {
+            error("a setting before the first [section]");
+            continue;
+        }
+        const auto value = unquoted(trimmed(line.substr(equals + 1)));
+        if (!value) {
+            error("a quoted value ends with its quote; inside, only \\\", \\\\ and \\xHH");
+            continue;
+        }
+        reading.requests.push_back(
+            {.name = section + "." + std::string(trimmed(line.substr(0, equals))),
+             .value = *value});
+    }
+    return reading;
+}
+
+}  // namespace cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "change_check.h"
+#include "menu_model.h"
+#include "setting.h"
+#include "setting_value.h"
+
+namespace cli {
+
+// What an export keeps besides the settings every camera of a fleet shares.
+struct ProfileContent {
+    bool identity = false;
+    bool secrets = false;
+};
+
+// A settings profile: an INI file with one section per group and `key = value` lines, after a
+// comment naming the model and the firmware it was read from. A value with blanks at either
+// end, a quote or a control character is written in quotes, with \" \\ and \xHH inside.
+std::string profileText(const std::vector<Setting>& table, const Values& values, MenuModel model,
+                        ProfileContent content);
+
+bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content);
+
+struct ProfileReading {
+    // As the first comment names it, when it does.
+    std::optional<MenuModel> model;
+    std::vector<Request> requests;
+    // "line N: what is wrong", one per line that cannot be read.
+    std::vector<std::string> errors;
+};
+
+// Reads a profile written by profileText or by hand: blank lines and lines starting with ';' or
+// '#' are comments; blanks around keys and values do not count.
+ProfileReading readProfile(std::string_view text);
+
+}  // namespace cli

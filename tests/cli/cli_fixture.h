@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "emulated_camera_library.h"
+#include "temporary_directory.h"
+
+namespace cli_testing {
+
+struct Outcome {
+    int status = -1;
+    std::string output;
+    std::string errors;
+};
+
+// One emulated camera in a directory of its own, driven through cli::run as main drives it,
+// with the administrator's password in QUMAT_PASSWORD and no terminal.
+class CliCamera {
+  public:
+    explicit CliCamera(k47::Model model = k47::Model::common,
+                       const std::function<void(k47::CameraState&)>& change = {}) {
+        auto state = k47::factorySettings(model);
+        if (change) {
+            change(state);
+        }
+        camera_.setState(state);
+    }
+
+    Outcome run(const std::vector<std::string>& arguments,
+                std::optional<std::string> password = "000000") {
+        std::ostringstream output;
+        std::ostringstream errors;
+        cli::Console console{.output = output,
+                             .errors = errors,
+                             .passwordVariable = std::move(password),
+                             .askPassword = [] { return std::optional<std::string>(); }};
+        const int status = cli::run(arguments, camera_, console);
+        return {status, output.str(), errors.str()};
+    }
+
+    k47::CameraState state() const { return camera_.state(); }
+    std::vector<std::string> journal() const { return camera_.journal(); }
+    std::filesystem::path file(const std::string& name) const { return directory_ / name; }
+
+  private:
+    testing_support::TemporaryDirectory directory_;
+    testing_support::EmulatedCameraLibrary camera_{directory_.path()};
+};
+
+// The value show prints for `name`, or "<absent>".
+inline std::string shown(const std::string& output, const std::string& name) {
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(name + " = ")) {
+            return line.substr(name.size() + 3);
+        }
+    }
+    return "<absent>";
+}
+
+}  // namespace cli_testing

@@ -1,0 +1,102 @@
+// The built program's commands, run as a user runs them: no display, the emulated camera's state
+// in a file of the test's own.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+class CliProgramTest : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(directory_.isValid()); }
+
+    QString path(const QString& name) const { return directory_.filePath(name); }
+
+    void writeFile(const QString& name, const QByteArray& content) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QByteArray stateOf(const QString& camera) const {
+        QFile file(path(camera));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // Runs the program to its end against the camera whose state is in `camera`.
+    void run(const QString& camera, const QStringList& arguments) {
+        auto environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            environment.remove(variable);
+        }
+        environment.insert("K47_CAMERA_STATE", path(camera));
+        environment.insert("QUMAT_PASSWORD", "000000");
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(directory_.path());
+        process.start(QStringLiteral(QUMAT_BINARY), arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        ASSERT_EQ(process.exitStatus(), QProcess::NormalExit);
+        exitCode_ = process.exitCode();
+        output_ = process.readAllStandardOutput();
+        errors_ = process.readAllStandardError();
+    }
+
+    QTemporaryDir directory_;
+    int exitCode_ = -1;
+    QByteArray output_;
+    QByteArray errors_;
+};
+
+TEST_F(CliProgramTest, ShowAndSetNeedNoDisplay) {
+    run("camera.ini", {"show"});
+    EXPECT_EQ(exitCode_, 0) << errors_.data();
+    EXPECT_TRUE(output_.contains("\nrecording.resolution = 1920x1080 30P\n")) << output_.data();
+
+    run("camera.ini", {"set", "recording.gps=OFF", "network.ssid=Home"});
+    EXPECT_EQ(exitCode_, 0) << errors_.data();
+    EXPECT_EQ(output_, "network: written\nrecording: written\n");
+    EXPECT_TRUE(stateOf("camera.ini").contains("Ssid=Home\n"));
+
+    run("camera.ini", {"show", "--json"});
+    EXPECT_TRUE(output_.contains("  \"recording.gps\": \"OFF\",\n")) << output_.data();
+    EXPECT_FALSE(QFile::exists(path("Language.ini")));
+}
+
+TEST_F(CliProgramTest, ExportFromOneCameraAndImportOnAnotherForBothModels) {
+    for (const QString model : {"common", "stc"}) {
+        const QByteArray camera = "[Camera]\nModel=" + model.toLatin1() + "\n";
+        writeFile("first.ini", camera + "[Network]\nApn=fleet.apn\n");
+        writeFile("second.ini", camera);
+        run("first.ini", {"export", "profile.ini", "--model", model});
+        ASSERT_EQ(exitCode_, 0) << errors_.data();
+
+        run("second.ini", {"import", "profile.ini", "--model", model});
+        EXPECT_EQ(exitCode_, 0) << errors_.data();
+        EXPECT_EQ(output_, "network.apn: internet -> fleet.apn\nnetwork: written\n");
+        EXPECT_TRUE(stateOf("second.ini").contains("Apn=fleet.apn\n"));
+    }
+}
+
+TEST_F(CliProgramTest, AnEncryptionChangeWithoutFormatCardIsRefusedWithExitStatus2) {
+    run("camera.ini", {"show"});
+    const QByteArray before = stateOf("camera.ini");
+    run("camera.ini", {"set", "recording.aes_encryption=ON", "recording.gps=OFF"});
+    EXPECT_EQ(exitCode_, 2);
+    EXPECT_TRUE(errors_.contains("add --format-card")) << errors_.data();
+    EXPECT_EQ(stateOf("camera.ini"), before);
+}
+
+TEST_F(CliProgramTest, AFailingCameraCallGivesExitStatus1AndIsNamed) {
+    const QByteArray failing = "[Faults]\nFail=Qumat_SetMenuConfig\n";
+    writeFile("camera.ini", failing);
+    run("camera.ini", {"set", "recording.aes_encryption=ON", "--format-card"});
+    EXPECT_EQ(exitCode_, 1);
+    EXPECT_EQ(errors_, "qumat_pro: recording: not written: Qumat_SetMenuConfig failed\n");
+    // Neither the option nor the card's recordings changed: the camera rewrote no state.
+    EXPECT_EQ(stateOf("camera.ini"), failing);
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// show over the in-process emulated camera: the values the settings window would show.
+#include <gtest/gtest.h>
+
+#include "cli_fixture.h"
+#include "stc_menu_group.h"
+
+namespace {
+
+using cli_testing::CliCamera;
+using cli_testing::shown;
+
+constexpr std::size_t kResolutionByte = 0;
+constexpr std::size_t kPhotoSizeByte = 11;
+constexpr std::size_t kResolutionMasks = 21;
+constexpr std::size_t kPhotoSizeMasks = 23;
+
+TEST(CliShowTest, CommonMenuValuesAreTheEntriesTheWindowSelects) {
+    const struct {
+        const char* what;
+        std::function<void(std::vector<uint8_t>&)> change;
+        const char* name;
+        const char* value;
+    } cases[] = {
+        {"factory record", [](auto&) {}, "recording.resolution", "1920x1080 30P"},
+        {"factory split time", [](auto&) {}, "recording.split_time", "5 Mins"},
+        {"factory time zone", [](auto&) {}, "recording.time_zone", "+ 3"},
+        {"a position in the list the masks build",
+         [](auto& record) { record[kResolutionByte] = 0; }, "recording.resolution",
+         "2304x1296 30P"},
+        {"no resolution mask: the default list",
+         [](auto& record) {
+             record[kResolutionByte] = 0;
+             record[kResolutionMasks] = record[kResolutionMasks + 1] = 0;
+         },
+         "recording.resolution", "2560x1440 30P"},
+        {"the marker", [](auto& record) { record[kResolutionByte] = 0xFF; }, "recording.resolution",
+         "unsupported"},
+        {"a position past the list", [](auto& record) { record[kResolutionByte] = 9; },
+         "recording.resolution", "none"},
+        {"photo size without its top bit", [](auto& record) { record[kPhotoSizeByte] = 0x83; },
+         "recording.photo_size", "12M"},
+        {"no photo-size mask: an empty list",
+         [](auto& record) { record[kPhotoSizeMasks] = record[kPhotoSizeMasks + 1] = 0; },
+         "recording.photo_size", "none"},
+    };
+    for (const auto& [what, change, name, value] : cases) {
+        CliCamera camera(k47::Model::common,
+                         [&](k47::CameraState& state) { change(state.menuRecord); });
+        const auto outcome = camera.run({"show"});
+        EXPECT_EQ(outcome.status, 0) << what << outcome.errors;
+        EXPECT_EQ(shown(outcome.output, name), value) << what;
+    }
+}
+
+TEST(CliShowTest, StcNamesComeFromTheListRoles) {
+    const std::pair<const char*, const char*> roles[] = {
+        {"frontCameraResolution", "front_camera_resolution"},
+        {"gSensor", "g_sensor"},
+        {"cellular4g", "cellular_4g"},
+        {"stabiliser", "stabiliser"},
+    };
+    for (const auto& [role, name] : roles) {
+        EXPECT_EQ(cli::StcMenuGroup::snakeCase(role), name);
+    }
+    CliCamera camera(k47::Model::stc);
+    const auto outcome = camera.run({"show", "--model", "stc"});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_EQ(shown(outcome.output, "recording.front_camera_resolution"), "1920x1080");
+    EXPECT_EQ(shown(outcome.output, "recording.storage_encryption"), "Desl.");
+    EXPECT_EQ(shown(outcome.output, "identity.serial_number"), "<absent>");
+}
+
+TEST(CliShowTest, JsonHoldsTheSameValuesEscaped) {
+    CliCamera camera(k47::Model::common,
+                     [](k47::CameraState& state) { state.ssid = "Say \"hi\"\\"; });
+    const auto outcome = camera.run({"show", "--json"});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_TRUE(outcome.output.starts_with("{\n  \"identity.device_id\": \"A123456\",\n"))
+        << outcome.output;
+    EXPECT_NE(outcome.output.find("\"network.ssid\": \"Say \\\"hi\\\"\\\\\",\n"), std::string::npos)
+        << outcome.output;
+    EXPECT_TRUE(outcome.output.ends_with("\"status.card\": \"Total 29.72 GB\"\n}\n"));
+}
+
+TEST(CliShowTest, AFailedReadLeavesItsGroupOutAndGivesExitStatus1) {
+    CliCamera camera(k47::Model::common, [](k47::CameraState& state) {
+        state.faults.failing.insert(k47::Function::Qumat_GetNetConfig);
+    });
+    const auto outcome = camera.run({"show"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors, "qumat_pro: network not read: Qumat_GetNetConfig failed\n");
+    EXPECT_EQ(shown(outcome.output, "network.ssid"), "<absent>");
+    // The APN texts come from calls of their own.
+    EXPECT_EQ(shown(outcome.output, "network.apn_user"), "fieldunit");
+    EXPECT_EQ(shown(outcome.output, "recording.gps"), "ON");
+}
+
+}  // namespace
