@@ -7,7 +7,7 @@ namespace app {
 
 WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
                                camera::Session& session, std::filesystem::path languageFile)
-    : busyCamera_(camera),
+    : busyCamera_(camera, busyCursor_),
       context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile)} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {

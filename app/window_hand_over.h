@@ -1,6 +1,6 @@
 #pragma once
 
-#include "busy_camera_library.h"
+#include "busy_cursor.h"
 #include "context.h"
 #include "hand_over.h"
 
@@ -16,7 +16,8 @@ class WindowHandOver final : public HandOver {
     void runSettingsWindow(const editions::Edition& edition) override;
 
   private:
-    BusyCameraLibrary busyCamera_;
+    BusyCursor busyCursor_;
+    camera::ObservedCameraLibrary busyCamera_;
     Context context_;
 };
 

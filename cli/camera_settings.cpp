@@ -19,7 +19,7 @@ constexpr std::size_t kPasswordLength = 6;
 }  // namespace
 
 CameraSettings::CameraSettings(camera::CameraLibrary& camera, MenuModel model)
-    : calls_(camera), table_(settingTable(model)) {
+    : calls_(camera, failures_), table_(settingTable(model)) {
     const auto& edition = editionFor(model);
     groups_.emplace_back(Group::identity,
                          std::make_unique<IdentityGroup>(calls_, session_, edition));
@@ -64,7 +64,7 @@ std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16strin
 
 std::string CameraSettings::failedCalls() {
     std::string text;
-    for (const auto call : calls_.takeFailures()) {
+    for (const auto call : failures_.takeFailures()) {
         text += (text.empty() ? "" : ", ") + std::string(call);
     }
     return text;
@@ -81,7 +81,7 @@ void CameraSettings::readStatus(std::string_view name, std::optional<std::u16str
 
 std::vector<std::string> CameraSettings::read() {
     std::vector<std::string> failures;
-    calls_.takeFailures();
+    failures_.takeFailures();
     for (const auto& [group, settingGroup] : groups_) {
         if (!settingGroup->read(values_)) {
             failures.push_back(std::string(groupName(group)) + " not read: " + failedCalls() +
@@ -103,7 +103,7 @@ bool CameraSettings::changesGroup(Group group, const Values& wanted) const {
 
 bool CameraSettings::write(const Values& wanted, bool formatCard, std::ostream& output,
                            std::ostream& errors) {
-    calls_.takeFailures();
+    failures_.takeFailures();
     for (auto current = groups_.begin(); current != groups_.end(); ++current) {
         const auto& [group, settingGroup] = *current;
         if (!changesGroup(group, wanted)) {

@@ -44,7 +44,9 @@ class CameraSettings {
     // The calls failed since the last look, "A, B"; empty when none.
     std::string failedCalls();
 
-    CallLog calls_;
+    CallLog failures_;
+    // The camera as the groups use it, noting every failed call.
+    camera::ObservedCameraLibrary calls_;
     camera::Session session_;
     std::vector<Setting> table_;
     std::vector<std::pair<Group, std::unique_ptr<SettingGroup>>> groups_;

@@ -1,15 +1,15 @@
-#include "busy_camera_library.h"
+#include "busy_cursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 
 namespace app {
 
-BusyCameraLibrary::BusyCursor::BusyCursor() {
+void BusyCursor::before(std::string_view /*function*/) {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
-BusyCameraLibrary::BusyCursor::~BusyCursor() {
+void BusyCursor::after(std::string_view /*function*/, const int32_t* /*flag*/) {
     QGuiApplication::restoreOverrideCursor();
 }
 

@@ -1,4 +1,4 @@
-#include "busy_camera_library.h"
+#include "busy_cursor.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ Qt::CursorShape currentCursor() {
     return cursor == nullptr ? Qt::ArrowCursor : cursor->shape();
 }
 
-TEST(BusyCameraLibraryTest, ShowsTheBusyCursorDuringEachCallOnly) {
+TEST(BusyCursorTest, ShowsTheBusyCursorDuringEachCallOnly) {
     testing::StrictMock<testing_support::MockCameraLibrary> camera;
     Qt::CursorShape during = Qt::ArrowCursor;
     EXPECT_CALL(camera, Qumat_GetMenuConfig(_, 32, _))
@@ -24,7 +24,8 @@ TEST(BusyCameraLibraryTest, ShowsTheBusyCursorDuringEachCallOnly) {
             during = currentCursor();
             *flag = 1;
         });
-    app::BusyCameraLibrary busy(camera);
+    app::BusyCursor cursor;
+    camera::ObservedCameraLibrary busy(camera, cursor);
     uint8_t record[32] = {};
     int32_t flag = 0;
     busy.Qumat_GetMenuConfig(record, 32, &flag);
