@@ -9,29 +9,12 @@
 #include <fstream>
 
 #include "edition.h"
-#include "hand_over.h"
 #include "library_functions.h"
 #include "login_window.h"
-#include "message_boxes.h"
-#include "session.h"
 #include "settings_window.h"
+#include "standalone_window.h"
 
 namespace {
-
-// Nothing is shown and no window follows another: each window is rendered on its own.
-class SilentBoxes final : public app::MessageBoxes {
-  public:
-    app::MessageBoxButton show(const QString&, const QString&, app::MessageBoxStyle) override {
-        return app::MessageBoxButton::Ok;
-    }
-    void relabelNextBox() override {}
-};
-
-class NoHandOver final : public app::HandOver {
-  public:
-    void runLoginWindow(const editions::Edition&) override {}
-    void runSettingsWindow(const editions::Edition&) override {}
-};
 
 bool save(QWidget& window, const QString& file) {
     window.show();
@@ -66,16 +49,8 @@ int main(int argc, char* argv[]) {
             << (edition.exchangesLongMenuRecord ? "[Camera]\nModel=stc\n" : "");
 
         camera::LibraryFunctions camera;
-        SilentBoxes boxes;
-        NoHandOver handOver;
-        camera::Session session;
-        app::Context context{camera, boxes, handOver, session,
-                             scratch.filePath("Language.ini").toStdString()};
-        std::array<uint8_t, 6> buffer{};
-        int32_t flag = 0;
-        camera.Init_Device(buffer.data(), &flag);
-        session.loginPassword = {'0', '0', '0', '0', '0', '0', '\0'};
-        camera.Qumat_Login(0, session.loginPassword.data(), &flag);
+        app::StandaloneWindowServices services(camera, scratch.filePath("Language.ini"));
+        auto& context = services.context;
 
         const QString name = QString::fromUtf8(edition.language.data(),
                                                static_cast<qsizetype>(edition.language.size()))

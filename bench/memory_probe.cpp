@@ -3,32 +3,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTemporaryDir>
-#include <array>
 #include <cstring>
 
 #include "edition.h"
-#include "hand_over.h"
 #include "library_functions.h"
-#include "message_boxes.h"
-#include "session.h"
 #include "settings_window.h"
+#include "standalone_window.h"
 #include "widget_census.h"
 
 namespace {
-
-class NoBoxes final : public app::MessageBoxes {
-  public:
-    app::MessageBoxButton show(const QString&, const QString&, app::MessageBoxStyle) override {
-        return app::MessageBoxButton::Ok;
-    }
-    void relabelNextBox() override {}
-};
-
-class NoHandOver final : public app::HandOver {
-  public:
-    void runLoginWindow(const editions::Edition&) override {}
-    void runSettingsWindow(const editions::Edition&) override {}
-};
 
 void showOnce(QDialog& window) {
     window.show();
@@ -49,17 +32,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir scratch;
     qputenv("K47_CAMERA_STATE", scratch.filePath(QStringLiteral("camera.ini")).toLocal8Bit());
     camera::LibraryFunctions camera;
-    NoBoxes boxes;
-    NoHandOver handOver;
-    camera::Session session;
-    session.loginPassword = {'0', '0', '0', '0', '0', '0', '\0'};
-    app::Context context{camera, boxes, handOver, session,
-                         scratch.filePath(QStringLiteral("Language.ini")).toStdString()};
-    std::array<uint8_t, 6> buffer{};
-    int32_t flag = 0;
-    camera.Init_Device(buffer.data(), &flag);
-    camera.Qumat_Login(0, session.loginPassword.data(), &flag);
-    settings::SettingsWindow window(editions::edition(editions::kEnglish), context);
+    app::StandaloneWindowServices services(camera,
+                                           scratch.filePath(QStringLiteral("Language.ini")));
+    settings::SettingsWindow window(editions::edition(editions::kEnglish), services.context);
     showOnce(window);
-    return flag == 1 ? 0 : 1;
+    return services.loggedIn == 1 ? 0 : 1;
 }
