@@ -61,6 +61,8 @@ template <typename Window>
 const WidgetCensus& censusOf() {
     static const WidgetCensus census = [] {
         Window window(english(), services().context);
+        // Placed as it is shown.
+        showOnce(window);
         return WidgetCensus::of(window);
     }();
     return census;
@@ -120,15 +122,19 @@ BENCHMARK_CAPTURE(BM_CameraCall, inMemory, false)
     ->Name("camera call in memory")
     ->Unit(benchmark::kMicrosecond);
 
-// Keeps every run's time per iteration, in nanoseconds, by name.
+// Keeps the median processor time per iteration of each benchmark's repetitions, in nanoseconds,
+// by name: what the work costs, all threads counted, less swayed by other processes than the
+// time on the clock.
 class Recorder : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            nanoseconds[run.benchmark_name()] =
-                run.GetAdjustedRealTime() *
-                benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
-                benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                nanoseconds[run.run_name.function_name] =
+                    run.GetAdjustedCPUTime() *
+                    benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+                    benchmark::GetTimeUnitMultiplier(run.time_unit);
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -172,9 +178,26 @@ bool printRatio(const char* what, double measured, double baseline, double targe
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    // Medians of a few repetitions, so that a busy moment of the machine does not decide.
+    benchmark::AddCustomContext("repetitions", "9, interleaved, median taken");
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=9";
+    std::string interleaving = "--benchmark_enable_random_interleaving=true";
+    std::string aggregates = "--benchmark_report_aggregates_only=true";
+    arguments.insert(arguments.begin() + 1,
+                     {repetitions.data(), interleaving.data(), aggregates.data()});
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
     Recorder recorder;
-    benchmark::RunSpecifiedBenchmarks(&recorder);
+    // The windows against their floors first, their repetitions interleaved, before the camera
+    // calls churn the heap; a filter given on the command line runs as given.
+    const std::string filter = benchmark::GetBenchmarkFilter();
+    if (filter.empty() || filter == "." || filter == "all") {
+        benchmark::RunSpecifiedBenchmarks(&recorder, "window|dialog");
+        benchmark::RunSpecifiedBenchmarks(&recorder, "call");
+    } else {
+        benchmark::RunSpecifiedBenchmarks(&recorder);
+    }
 
     auto& time = recorder.nanoseconds;
     const std::string probe =

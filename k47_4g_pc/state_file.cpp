@@ -76,12 +76,35 @@ std::optional<StateParseResult> readState(const std::filesystem::path& path) {
 
 }  // namespace
 
+std::optional<StateFile::Identity> StateFile::identityOf(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return Identity{static_cast<long long>(status.st_dev),
+                    static_cast<long long>(status.st_ino),
+                    static_cast<long long>(status.st_size),
+                    static_cast<long long>(status.st_mtim.tv_sec),
+                    static_cast<long long>(status.st_mtim.tv_nsec),
+                    static_cast<long long>(status.st_ctim.tv_nsec)};
+}
+
 StateFile::StateFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 CameraState StateFile::load() {
     keepsInvalidFile_ = false;
+    // A file that has not changed since it was last read is not parsed again; any edit, by hand
+    // or by another process, gives it another identity.
+    const auto identity = identityOf(path_);
+    if (identity && cached_ && cached_->first == *identity) {
+        return cached_->second;
+    }
+    cached_.reset();
     const auto parsed = readState(path_);
     if (parsed && parsed->state) {
+        if (identity) {
+            cached_.emplace(*identity, *parsed->state);
+        }
         return *parsed->state;
     }
     auto factory = factorySettings();

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -14,6 +13,7 @@
 
 #include "code_page.h"
 #include "language_setting.h"
+#include "size_remembered.h"
 #include "ui_text.h"
 #include "usb_scan.h"
 
@@ -43,16 +43,12 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
 
     passwordEdit_->setMaxLength(kPasswordLength);
 
-    for (int position = 0; position < static_cast<int>(texts.userTypes.size()); ++position) {
-        userTypeList_->insertItem(position, uiText(texts.userTypes[position]));
-    }
+    userTypeList_->insertItems(0, app::uiTexts(texts.userTypes));
     userTypeList_->setCurrentIndex(0);
 
     if (edition_.hasLanguageList) {
         languageLabel_->setText(uiText(texts.languageLabel));
-        for (int position = 0; position < static_cast<int>(texts.languages.size()); ++position) {
-            languageList_->insertItem(position, uiText(texts.languages[position]));
-        }
+        languageList_->insertItems(0, app::uiTexts(texts.languages));
         languageList_->setCurrentIndex(edition_.index);
         // `activated` follows the user's choices only, the entry already selected included.
         connect(languageList_, &QComboBox::activated, this, &LoginWindow::chooseLanguage);
@@ -87,7 +83,7 @@ void LoginWindow::buildLayout() {
     banner_->setAccessibleName(uiText(edition_.title));
 
     const auto makeLabel = [this](const char* name) {
-        auto* label = new QLabel(this);
+        auto* label = new app::CaptionLabel(this);
         label->setObjectName(QString::fromLatin1(name));
         return label;
     };
@@ -95,20 +91,22 @@ void LoginWindow::buildLayout() {
     passwordLabel_ = makeLabel("passwordLabel");
     languageLabel_ = makeLabel("languageLabel");
 
-    userTypeList_ = new QComboBox(this);
+    userTypeList_ = new app::CaptionList(this);
     userTypeList_->setObjectName(QStringLiteral("userTypeList"));
     passwordEdit_ = new QLineEdit(this);
     passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
-    languageList_ = new QComboBox(this);
+    languageList_ = new app::CaptionList(this);
     languageList_->setObjectName(QStringLiteral("languageList"));
 
-    connectButton_ = new QPushButton(this);
+    connectButton_ = new app::CaptionButton(this);
     connectButton_->setObjectName(QStringLiteral("connectButton"));
     connectButton_->setDefault(true);
-    loginButton_ = new QPushButton(this);
+    loginButton_ = new app::CaptionButton(this);
     loginButton_->setObjectName(QStringLiteral("loginButton"));
 
+    // One grid below the banner: the labelled rows, room, and the buttons at either side.
     auto* rows = new QGridLayout;
+    rows->setContentsMargins(24, 8, 24, 12);
     rows->setColumnStretch(1, 1);
     const std::array<std::pair<QLabel*, QWidget*>, 3> pairs{{{userTypeLabel_, userTypeList_},
                                                              {passwordLabel_, passwordEdit_},
@@ -120,22 +118,18 @@ void LoginWindow::buildLayout() {
         rows->addWidget(field, row, 1);
     }
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(connectButton_);
-    buttons->addStretch();
-    buttons->addWidget(loginButton_);
-
-    auto* content = new QVBoxLayout;
-    content->setContentsMargins(24, 8, 24, 12);
-    content->addLayout(rows);
-    content->addStretch();
-    content->addLayout(buttons);
+    const int buttonRow = static_cast<int>(pairs.size()) + 1;
+    rows->setRowStretch(buttonRow - 1, 1);
+    rows->addWidget(connectButton_, buttonRow, 0, Qt::AlignLeft);
+    rows->addWidget(loginButton_, buttonRow, 1, Qt::AlignRight);
 
     auto* window = new QVBoxLayout(this);
+    // The window's size is fixed: the layout need not work out the smallest and largest it may be.
+    window->setSizeConstraint(QLayout::SetNoConstraint);
     window->setContentsMargins(0, 0, 0, 0);
     window->setSpacing(0);
     window->addWidget(banner_);
-    window->addLayout(content);
+    window->addLayout(rows);
 }
 
 app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {

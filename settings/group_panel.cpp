@@ -38,10 +38,9 @@ bool GroupPanel::ask(std::string_view question) const {
 }
 
 void fillList(QComboBox* list, std::span<const std::string_view> entries) {
+    // One insertion of every entry, each at its position.
     list->clear();
-    for (std::size_t position = 0; position < entries.size(); ++position) {
-        list->insertItem(static_cast<int>(position), app::uiText(entries[position]));
-    }
+    list->insertItems(0, app::uiTexts(entries));
     // Inserting the first entry selects it; the camera's value decides instead.
     list->setCurrentIndex(-1);
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "option_list.h"
+#include "size_remembered.h"
 #include "ui_text.h"
 
 namespace settings {
@@ -23,6 +24,7 @@ using editions::ControlKind;
 constexpr int kColumnsStretch = 3;
 constexpr int kOtherStretch = 2;
 constexpr int kEditMinimumWidth = 80;
+constexpr int kLongLabelWidth = 100;
 
 QString objectName(std::string_view name, std::string_view suffix) {
     return uiText(name) + uiText(suffix);
@@ -49,9 +51,6 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent) {
     }
     auto* value = new QLabel(uiText(field.initialText), parent);
     value->setObjectName(objectName(field.name, "Value"));
-    // The camera's own texts: readable and copyable from the keyboard.
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    value->setFocusPolicy(Qt::StrongFocus);
     return value;
 }
 
@@ -59,6 +58,8 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent) {
 
 void LayoutBuilder::build(const editions::SettingsLayout& layout) {
     auto* window = new QVBoxLayout(window_);
+    // The window's size is fixed: the layout need not work out the smallest and largest it may be.
+    window->setSizeConstraint(QLayout::SetNoConstraint);
     window->setContentsMargins(8, 6, 8, 6);
     window->setSpacing(4);
     for (const auto* frames : {&layout.top, &layout.bottom}) {
@@ -97,8 +98,10 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
             for (std::size_t row = 0; row < fields.size(); ++row) {
                 QLabel* label = addField(grid, box, static_cast<int>(row),
                                          static_cast<int>(column) * 2, fields[row], false);
-                // Long labels take two lines rather than squeeze the lists beside them.
-                label->setWordWrap(true);
+                // Long labels take two lines rather than squeeze the lists beside them; short
+                // ones keep to one, which spares the layout measuring their height.
+                label->setWordWrap(label->fontMetrics().horizontalAdvance(label->text()) >
+                                   kLongLabelWidth);
             }
             if (column < 2) {
                 firstTwoRows = std::max(firstTwoRows, fields.size());
@@ -150,7 +153,7 @@ void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
 
 QLabel* LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
                                 const editions::LayoutField& field, bool hidden) {
-    auto* label = new QLabel(uiText(field.label), parent);
+    auto* label = new app::CaptionLabel(uiText(field.label), parent);
     label->setObjectName(objectName(field.name, "Label"));
     QWidget* control = makeControl(field, parent);
     controls_.add(label);
@@ -177,7 +180,7 @@ QLabel* LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int
 void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
                                const std::vector<editions::LayoutButton>& buttons, bool hidden) {
     for (const auto& buttonLayout : buttons) {
-        auto* button = new QPushButton(uiText(buttonLayout.text), parent);
+        auto* button = new app::CaptionButton(uiText(buttonLayout.text), parent);
         button->setObjectName(uiText(buttonLayout.role));
         controls_.add(button);
         // Enter ends the settings window whichever button has the focus.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <optional>
 
 namespace settings {
 
@@ -15,6 +16,13 @@ class OptionList : public QComboBox {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     void showPopup() override;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // Layouts ask often; the answer changes only with the font or the style.
+    mutable std::optional<QSize> sizeHint_;
 };
 
 }  // namespace settings
