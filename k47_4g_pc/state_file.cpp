@@ -32,6 +32,12 @@ bool writeAll(int descriptor, std::string_view text) {
     return true;
 }
 
+struct FileText {
+    std::string text;
+    // Why the file gives no text; empty when it does.
+    std::string error;
+};
+
 bool readAll(int descriptor, std::string& text) {
     char buffer[4096];
     for (;;) {
@@ -46,69 +52,54 @@ bool readAll(int descriptor, std::string& text) {
     }
 }
 
-// The state the file holds, or why it holds none; nothing when there is no file. The file is
+// What the file holds: its text, or why it gives none; nothing when there is no file. The file is
 // opened without waiting, so that a pipe in its place cannot hang the camera.
-std::optional<StateParseResult> readState(const std::filesystem::path& path) {
+std::optional<FileText> readText(const std::filesystem::path& path) {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0 && (errno == ENOENT || errno == ENOTDIR)) {
         return std::nullopt;
     }
     if (descriptor < 0) {
-        return StateParseResult{std::nullopt,
-                                std::string("the file cannot be read: ") + std::strerror(errno)};
+        return FileText{{}, std::string("the file cannot be read: ") + std::strerror(errno)};
     }
     struct stat status {};
-    std::string text;
-    std::string error;
+    FileText file;
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        error = S_ISDIR(status.st_mode) ? "it is a directory" : "it is not a regular file";
+        file.error = S_ISDIR(status.st_mode) ? "it is a directory" : "it is not a regular file";
     } else if (static_cast<std::uintmax_t>(status.st_size) > kMaximumFileSize) {
-        error = "the file is too large to be a camera state file";
-    } else if (!readAll(descriptor, text)) {
-        error = std::string("the file cannot be read: ") + std::strerror(errno);
+        file.error = "the file is too large to be a camera state file";
+    } else if (!readAll(descriptor, file.text)) {
+        file.error = std::string("the file cannot be read: ") + std::strerror(errno);
     }
     ::close(descriptor);
-    if (!error.empty()) {
-        return StateParseResult{std::nullopt, error};
-    }
-    return parseState(text);
+    return file;
 }
 
 }  // namespace
-
-std::optional<StateFile::Identity> StateFile::identityOf(const std::filesystem::path& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::nullopt;
-    }
-    return Identity{static_cast<long long>(status.st_dev),
-                    static_cast<long long>(status.st_ino),
-                    static_cast<long long>(status.st_size),
-                    static_cast<long long>(status.st_mtim.tv_sec),
-                    static_cast<long long>(status.st_mtim.tv_nsec),
-                    static_cast<long long>(status.st_ctim.tv_nsec)};
-}
 
 StateFile::StateFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 CameraState StateFile::load() {
     keepsInvalidFile_ = false;
-    // A file that has not changed since it was last read is not parsed again; any edit, by hand
-    // or by another process, gives it another identity.
-    const auto identity = identityOf(path_);
-    if (identity && cached_ && cached_->first == *identity) {
-        return cached_->second;
+    const auto file = readText(path_);
+    std::string problem;
+    if (file && file->error.empty()) {
+        // The same text as last time is not parsed again: reading is cheap, parsing is not.
+        if (cached_ && cached_->first == file->text) {
+            return cached_->second;
+        }
+        auto parsed = parseState(file->text);
+        if (parsed.state) {
+            cached_.emplace(file->text, *parsed.state);
+            return *parsed.state;
+        }
+        problem = parsed.error;
+    } else if (file) {
+        problem = file->error;
     }
     cached_.reset();
-    const auto parsed = readState(path_);
-    if (parsed && parsed->state) {
-        if (identity) {
-            cached_.emplace(*identity, *parsed->state);
-        }
-        return *parsed->state;
-    }
     auto factory = factorySettings();
-    if (parsed && !keepAside(parsed->error)) {
+    if (file && !keepAside(problem)) {
         return factory;
     }
     save(factory);

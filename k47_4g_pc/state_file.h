@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,16 +27,13 @@ class StateFile {
     bool save(const CameraState& state);
 
   private:
-    // What tells one version of the file from another: device, inode, size and change times.
-    using Identity = std::array<long long, 6>;
-    static std::optional<Identity> identityOf(const std::filesystem::path& path);
-
     // Moves an invalid file aside; false, with the file left where it is, when it cannot.
     bool keepAside(const std::string& problem);
     // Each problem once, not at every call while it lasts.
     void report(const std::string& message);
 
-    std::optional<std::pair<Identity, CameraState>> cached_;
+    // The text last read and the state it gave.
+    std::optional<std::pair<std::string, CameraState>> cached_;
     std::filesystem::path path_;
     std::string lastReport_;
     bool keepsInvalidFile_ = false;  // an invalid file load() could not move aside

@@ -217,6 +217,18 @@ INSTANTIATE_TEST_SUITE_P(
                     UnwritableCase{"read-only folder", UnwritableCase::readOnlyFolder},
                     UnwritableCase{"folder closed to everyone", UnwritableCase::closedFolder}));
 
+// An edit that keeps the file's size, inode and, within the clock's tick, its times is still seen
+// at the next load.
+TEST(StateFileTest, SeesAnEditThatKeepsTheFilesSizeAtTheNextLoad) {
+    testing_support::TemporaryDirectory directory;
+    const auto path = directory / "camera.ini";
+    k47::StateFile file(path);
+    for (const char* ssid : {"AAAA", "BBBB", "AAAA"}) {
+        writeFile(path, std::string("[Network]\nSsid=") + ssid + "\n");
+        EXPECT_EQ(file.load().ssid, ssid);
+    }
+}
+
 TEST(StateFileKilled, WriterKilledAtAnyMomentLeavesTheOldOrTheNewState) {
     testing_support::TemporaryDirectory directory;
     const auto path = directory / "camera.ini";
