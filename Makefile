@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check fuzz check-sanitized install package gallery
+.PHONY: all deps configure build run test check fuzz check-sanitized install package gallery bench
 
 all: build
 
@@ -48,6 +48,12 @@ GALLERY_DIR ?= gallery
 gallery: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target qumat_gallery
 	@$(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)
+
+# Measures the windows and the emulated camera against their baselines in the same run and
+# prints each ratio beside its target; fails when one is missed.
+bench: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe
+	@$(BUILD_DIR)/bench/window_bench
 
 PREFIX ?= /usr/local
 
