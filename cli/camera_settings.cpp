@@ -3,21 +3,15 @@
 #include <algorithm>
 #include <array>
 
-#include "code_page.h"
 #include "common_menu_group.h"
 #include "device_actions.h"
 #include "identity_group.h"
+#include "login_password.h"
 #include "network_group.h"
 #include "setting_table.h"
 #include "stc_menu_group.h"
 
 namespace cli {
-namespace {
-
-constexpr std::size_t kPasswordLength = 6;
-
-}  // namespace
-
 CameraSettings::CameraSettings(camera::CameraLibrary& camera, MenuModel model)
     : calls_(camera, failures_), table_(settingTable(model)) {
     const auto& edition = editionFor(model);
@@ -39,12 +33,8 @@ std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16strin
     if (flag != 1) {
         return "no camera answered: Init_Device failed";
     }
-    // As the login window sends it: room for six two-byte characters and the zero byte.
-    std::array<char, (kPasswordLength + 1) * 2> converted{};
-    const std::string bytes = platform::encodeAnsi(password);
-    std::copy_n(bytes.begin(), std::min(bytes.size(), converted.size() - 1), converted.begin());
-    session_.loginPassword.fill('\0');
-    std::copy_n(converted.begin(), kPasswordLength, session_.loginPassword.begin());
+    const camera::LoginPassword converted(password);
+    converted.keepIn(session_);
     session_.userType = userType;
     flag = 0;
     calls_.Qumat_Login(userType, converted.data(), &flag);

@@ -11,8 +11,8 @@
 #include <array>
 #include <string>
 
-#include "code_page.h"
 #include "language_setting.h"
+#include "login_password.h"
 #include "size_remembered.h"
 #include "ui_text.h"
 #include "usb_scan.h"
@@ -163,13 +163,8 @@ void LoginWindow::logIn() {
 
     const QString password = passwordEdit_->text();
     if (password.size() == kPasswordLength) {
-        // Room for six characters of two bytes each and the zero byte.
-        std::array<char, (kPasswordLength + 1) * 2> converted{};
-        const std::string bytes = platform::encodeAnsi(password.toStdU16String());
-        std::copy_n(bytes.begin(), std::min(bytes.size(), converted.size() - 1), converted.begin());
-        auto& kept = context_.session.loginPassword;
-        kept.fill('\0');
-        std::copy_n(converted.begin(), kPasswordLength, kept.begin());
+        const camera::LoginPassword converted(password.toStdU16String());
+        converted.keepIn(context_.session);
         context_.camera.Qumat_Login(0, converted.data(), &flag);
     } else {
         showMessage(texts.wrongPasswordLength);
