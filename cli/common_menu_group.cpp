@@ -1,56 +1,61 @@
 #include "common_menu_group.h"
 
 #include <map>
-#include <span>
 #include <string_view>
 
 #include "card_format_answer.h"
+#include "recording_lists.h"
 
 namespace cli {
 namespace {
 
 using camera::MenuField;
 
+// The command line's name for each list the window exchanges, by the byte it stands for; the
+// video stamp stays hidden here as in the window.
+const std::map<MenuField, std::string_view>& names() {
+    using enum MenuField;
+    static const std::map<MenuField, std::string_view> byField{
+        {resolution, "recording.resolution"},
+        {quality, "recording.quality"},
+        {coding_format, "recording.coding_format"},
+        {split_time, "recording.split_time"},
+        {loop_record, "recording.loop_record"},
+        {pre_record, "recording.pre_record"},
+        {infrared, "recording.infrared"},
+        {time_zone, "recording.time_zone"},
+        {volume, "recording.volume"},
+        {gps, "recording.gps"},
+        {rec_warning, "recording.rec_warning"},
+        {photo_size, "recording.photo_size"},
+        {cellular_4g, "recording.cellular_4g"},
+        {wifi_mode, "recording.wifi_mode"},
+        {post_record, "recording.post_record"},
+        {auto_record, "recording.auto_record"},
+        {motion_detect, "recording.motion_detect"},
+        {live_resolution, "recording.live_resolution"},
+        {live_coding_format, "recording.live_coding_format"},
+        {g_sensor, "recording.g_sensor"},
+        {eis, "recording.eis"},
+        {aes_encryption, "recording.aes_encryption"},
+    };
+    return byField;
+}
+
 struct MenuList {
-    MenuField field;
     std::string_view name;
-    std::string_view control;
-    // Every entry; for the lists the capability masks build, their labels in bit order.
-    std::span<const std::string_view> entries;
-    bool builtFromMasks = false;
+    editions::RecordingList list;
 };
 
-// The lists the window exchanges, in record order, with its controls' names.
-std::vector<MenuList> menuLists(const editions::RecordingListTexts& texts) {
-    namespace english = camera::english;
-    using enum MenuField;
-    const auto& caps = texts.capabilities;
-    return {
-        {resolution, "recording.resolution", "resolutionList", caps.resolution, true},
-        {quality, "recording.quality", "qualityList", texts.quality},
-        {coding_format, "recording.coding_format", "codingFormatList", english::kCodingFormat},
-        {split_time, "recording.split_time", "splitTimeList", caps.splitTime, true},
-        {loop_record, "recording.loop_record", "loopRecordList", texts.offOn},
-        {pre_record, "recording.pre_record", "preRecordList", texts.offOn},
-        {infrared, "recording.infrared", "infraredList", texts.infrared},
-        {time_zone, "recording.time_zone", "timeZoneList", english::kTimeZone},
-        {volume, "recording.volume", "volumeList", english::kVolume},
-        {gps, "recording.gps", "gpsList", texts.offOn},
-        {rec_warning, "recording.rec_warning", "recWarningList", texts.offOn},
-        {photo_size, "recording.photo_size", "photoSizeList", caps.photoSize, true},
-        {cellular_4g, "recording.cellular_4g", "cellular4gList", texts.offOn},
-        {wifi_mode, "recording.wifi_mode", "wifiList", texts.wifi},
-        {post_record, "recording.post_record", "postRecordList", caps.postRecord, true},
-        {auto_record, "recording.auto_record", "autoRecordList", texts.offOn},
-        {motion_detect, "recording.motion_detect", "motionDetectList", texts.offOn},
-        {live_resolution, "recording.live_resolution", "liveResolutionList",
-         english::kLiveResolution},
-        {live_coding_format, "recording.live_coding_format", "liveCodingFormatList",
-         english::kCodingFormat},
-        {g_sensor, "recording.g_sensor", "gSensorList", texts.gSensor},
-        {eis, "recording.eis", "eisList", texts.offOn},
-        {aes_encryption, "recording.aes_encryption", "aesEncryptionList", texts.offOn},
-    };
+// The window's lists that have a name here, in record order.
+std::vector<MenuList> menuLists(const editions::Edition& edition) {
+    std::vector<MenuList> lists;
+    for (const auto& list : editions::recordingLists(edition)) {
+        if (const auto name = names().find(list.field); name != names().end()) {
+            lists.push_back({name->second, list});
+        }
+    }
+    return lists;
 }
 
 // A list as the read at opening leaves it.
@@ -70,8 +75,8 @@ CommonMenuGroup::CommonMenuGroup(camera::CameraLibrary& camera, camera::Session&
 
 std::vector<Setting> CommonMenuGroup::settings(const editions::Edition& edition) {
     std::vector<Setting> settings;
-    for (const auto& list : menuLists(edition.recordingLists)) {
-        settings.push_back({.name = std::string(list.name),
+    for (const auto& [name, list] : menuLists(edition)) {
+        settings.push_back({.name = std::string(name),
                             .group = Group::recording,
                             .entries = {list.entries.begin(), list.entries.end()},
                             .control = std::string(list.control),
@@ -85,9 +90,9 @@ bool CommonMenuGroup::read(Values& values) {
     if (!changes) {
         return false;
     }
-    const auto lists = menuLists(edition_.recordingLists);
+    const auto lists = menuLists(edition_);
     std::map<MenuField, ListState> states;
-    for (const auto& list : lists) {
+    for (const auto& [name, list] : lists) {
         if (!list.builtFromMasks) {
             states[list.field].offered.assign(list.entries.begin(), list.entries.end());
         }
@@ -100,20 +105,16 @@ bool CommonMenuGroup::read(Values& values) {
         state.supported = state.supported && !change.disable;
         state.position = change.position;
     }
-    for (const auto& list : lists) {
+    for (const auto& [name, list] : lists) {
         const ListState& state = states[list.field];
-        values[std::string(list.name)] = listValue(state.offered, state.position, state.supported);
+        values[std::string(name)] = listValue(state.offered, state.position, state.supported);
     }
     return true;
 }
 
 GroupWrite CommonMenuGroup::write(const WriteRequest& request) {
-    std::map<MenuField, std::string_view> names;
-    for (const auto& list : menuLists(edition_.recordingLists)) {
-        names[list.field] = list.name;
-    }
     CardFormatAnswer answer(request.formatCard);
-    recording_.write([&](MenuField field) { return request.position(names.at(field)); }, answer);
+    recording_.write([&](MenuField field) { return request.position(names().at(field)); }, answer);
     return {.written = answer.written(), .cardFormatted = answer.cardFormatted()};
 }
 

@@ -1,45 +1,10 @@
 #include "recording_panel.h"
 
+#include "recording_lists.h"
+
 namespace settings {
-namespace {
 
 using camera::MenuField;
-
-// The list of each value byte, by record order; bytes without a list have none.
-constexpr std::string_view kListNames[camera::MenuRecord::kSize] = {"resolutionList",
-                                                                    "qualityList",
-                                                                    "codingFormatList",
-                                                                    "splitTimeList",
-                                                                    "loopRecordList",
-                                                                    "preRecordList",
-                                                                    "infraredList",
-                                                                    "timeZoneList",
-                                                                    "volumeList",
-                                                                    "gpsList",
-                                                                    "recWarningList",
-                                                                    "photoSizeList",
-                                                                    "cellular4gList",
-                                                                    "wifiList",
-                                                                    "postRecordList",
-                                                                    "autoRecordList",
-                                                                    "motionDetectList",
-                                                                    "liveResolutionList",
-                                                                    "liveCodingFormatList",
-                                                                    "gSensorList",
-                                                                    "eisList",
-                                                                    {},
-                                                                    {},
-                                                                    {},
-                                                                    {},
-                                                                    {},
-                                                                    {},
-                                                                    "aesEncryptionList",
-                                                                    "videoStampList",
-                                                                    "powerButtonList",
-                                                                    "photoButtonList",
-                                                                    "recordButtonList"};
-
-}  // namespace
 
 RecordingPanel::RecordingPanel(QDialog& window, const Controls& controls,
                                const editions::Edition& edition, app::Context& context)
@@ -55,42 +20,14 @@ QComboBox* RecordingPanel::wifiList() const {
 }
 
 QComboBox* RecordingPanel::listFor(MenuField field) const {
-    return list(kListNames[static_cast<std::size_t>(field)]);
+    return list(editions::recordingListControl(field));
 }
 
 void RecordingPanel::fillFixedLists() {
-    namespace english = camera::english;
-    const auto& texts = edition_.recordingLists;
-    using enum MenuField;
-    const std::pair<MenuField, std::span<const std::string_view>> lists[] = {
-        {quality, texts.quality},
-        {coding_format, english::kCodingFormat},
-        {loop_record, texts.offOn},
-        {pre_record, texts.offOn},
-        {motion_detect, texts.offOn},
-        {auto_record, texts.offOn},
-        {infrared, texts.infrared},
-        {gps, texts.offOn},
-        {rec_warning, texts.offOn},
-        {cellular_4g, texts.offOn},
-        {wifi_mode, texts.wifi},
-        {time_zone, english::kTimeZone},
-        {volume, english::kVolume},
-        {live_resolution, english::kLiveResolution},
-        {live_coding_format, english::kCodingFormat},
-        {g_sensor, texts.gSensor},
-        {eis, texts.offOn},
-        {aes_encryption, texts.offOn},
-    };
-    for (const auto& [field, entries] : lists) {
-        fillList(listFor(field), entries);
-    }
-    if (edition_.ownsVideoStampList) {
-        fillList(listFor(video_stamp), texts.offOn);
-    }
-    if (edition_.ownsButtonLists) {
-        for (const MenuField field : {power_button, record_button, photo_button}) {
-            fillList(listFor(field), texts.buttons);
+    // The lists the capability masks build wait for the camera's record.
+    for (const auto& recordingList : editions::recordingLists(edition_)) {
+        if (!recordingList.builtFromMasks) {
+            fillList(listFor(recordingList.field), recordingList.entries);
         }
     }
 }
