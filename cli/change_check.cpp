@@ -63,9 +63,8 @@ std::optional<std::string> checkListValue(const Setting& setting, const std::str
 std::optional<std::string> checkText(const Setting& setting, const std::u16string& text,
                                      const CheckContext& context) {
     const bool deviceId = setting.name == kDeviceIdName;
-    const std::size_t limit =
-        deviceId ? IdentityGroup::deviceIdLimit(context.edition, context.deviceKind)
-                 : setting.limit;
+    const auto limit = static_cast<std::size_t>(
+        editions::typingLimit(context.edition, setting.control, context.deviceKind));
     if (text.size() > limit) {
         return "has " + std::to_string(text.size()) + " characters, more than " +
                std::to_string(limit);

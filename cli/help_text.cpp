@@ -2,6 +2,7 @@
 
 #include "identity_group.h"
 #include "setting_table.h"
+#include "settings_layout.h"
 
 namespace cli {
 namespace {
@@ -54,7 +55,8 @@ std::string describe(const Setting& setting, const editions::Edition& edition) {
     if (!setting.isList()) {
         std::string text = "text, at most " + std::to_string(setting.limit) + " characters";
         if (setting.name == kDeviceIdName) {
-            const auto shortLimit = IdentityGroup::deviceIdLimit(edition, 1);
+            const auto shortLimit =
+                static_cast<std::size_t>(editions::typingLimit(edition, setting.control, 1));
             if (shortLimit != setting.limit) {
                 text += " (" + std::to_string(shortLimit) + " with 4G or Wi-Fi)";
             }

@@ -1,17 +1,17 @@
 #include "identity_group.h"
 
+#include "settings_layout.h"
+
 namespace cli {
 namespace {
 
 constexpr std::string_view kOfficerId = "identity.officer_id";
 constexpr std::string_view kSerialNumber = "identity.serial_number";
-constexpr std::size_t kLongDeviceId = 7;
-constexpr std::size_t kShortDeviceId = 5;
-
-Setting identitySetting(std::string_view name, std::size_t limit, std::string_view control) {
+Setting identitySetting(const editions::Edition& edition, std::string_view name,
+                        std::string_view control) {
     return {.name = std::string(name),
             .group = Group::identity,
-            .limit = limit,
+            .limit = static_cast<std::size_t>(editions::typingLimit(edition, control, 0)),
             .privacy = Privacy::perCamera,
             .control = std::string(control)};
 }
@@ -25,19 +25,12 @@ IdentityGroup::IdentityGroup(camera::CameraLibrary& camera, camera::Session& ses
       readsSerialNumber_(edition.readsSerialNumber) {}
 
 std::vector<Setting> IdentityGroup::settings(const editions::Edition& edition) {
-    const bool sevenBytes = edition.officerIdWidth == camera::OfficerIdWidth::sevenBytes;
-    std::vector<Setting> settings{identitySetting(kDeviceIdName, kLongDeviceId, "deviceIdEdit"),
-                                  identitySetting(kOfficerId, sevenBytes ? 7 : 6, "officerIdEdit")};
+    std::vector<Setting> settings{identitySetting(edition, kDeviceIdName, "deviceIdEdit"),
+                                  identitySetting(edition, kOfficerId, "officerIdEdit")};
     if (edition.readsSerialNumber) {
-        settings.push_back(identitySetting(
-            kSerialNumber, camera::SerialNumberSettings::kMaximumLength, "serialNumberEdit"));
+        settings.push_back(identitySetting(edition, kSerialNumber, "serialNumberEdit"));
     }
     return settings;
-}
-
-std::size_t IdentityGroup::deviceIdLimit(const editions::Edition& edition, int deviceKind) {
-    return edition.deviceIdLimitFollowsDeviceKind && deviceKind != 0 ? kShortDeviceId
-                                                                     : kLongDeviceId;
 }
 
 bool IdentityGroup::read(Values& values) {

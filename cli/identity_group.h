@@ -20,9 +20,6 @@ class IdentityGroup final : public SettingGroup {
                   const editions::Edition& edition);
 
     static std::vector<Setting> settings(const editions::Edition& edition);
-    // The window's typing limit for the device ID: shorter on a common-model camera with 4G or
-    // Wi-Fi (device kind 1 or 2).
-    static std::size_t deviceIdLimit(const editions::Edition& edition, int deviceKind);
 
     bool read(Values& values) override;
     GroupWrite write(const WriteRequest& request) override;

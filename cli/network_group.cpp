@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include "settings_layout.h"
 
 namespace cli {
 namespace {
@@ -11,7 +12,6 @@ using camera::NetworkText;
 
 struct NetworkField {
     std::string_view name;
-    std::size_t limit;
     std::string_view control;
     Privacy privacy;
     // Nothing for the two APN texts, which travel apart from the record.
@@ -24,26 +24,27 @@ constexpr std::string_view kApnPassword = "network.apn_password";
 constexpr std::string_view kWifiList = "recording.wifi_mode";
 
 constexpr std::array<NetworkField, 8> kFields{{
-    {"network.ssid", 16, "ssidEdit", Privacy::shared, NetworkText::ssid},
-    {"network.wifi_password", 16, "wifiPasswordEdit", Privacy::secret, NetworkText::wifi_password},
-    {"network.apn", 32, "apnEdit", Privacy::shared, NetworkText::apn},
-    {"network.pin", 8, "pinEdit", Privacy::secret, NetworkText::pin_4g},
-    {kApnUser, 32, "apnUserEdit", Privacy::shared, std::nullopt},
-    {kApnPassword, 32, "apnPasswordEdit", Privacy::secret, std::nullopt},
-    {"network.server_ip", 16, "serverIpEdit", Privacy::shared, NetworkText::server_ip},
-    {"network.server_port", 8, "serverPortEdit", Privacy::shared, NetworkText::server_port},
+    {"network.ssid", "ssidEdit", Privacy::shared, NetworkText::ssid},
+    {"network.wifi_password", "wifiPasswordEdit", Privacy::secret, NetworkText::wifi_password},
+    {"network.apn", "apnEdit", Privacy::shared, NetworkText::apn},
+    {"network.pin", "pinEdit", Privacy::secret, NetworkText::pin_4g},
+    {kApnUser, "apnUserEdit", Privacy::shared, std::nullopt},
+    {kApnPassword, "apnPasswordEdit", Privacy::secret, std::nullopt},
+    {"network.server_ip", "serverIpEdit", Privacy::shared, NetworkText::server_ip},
+    {"network.server_port", "serverPortEdit", Privacy::shared, NetworkText::server_port},
 }};
 
 }  // namespace
 
-std::vector<Setting> NetworkGroup::settings() {
+std::vector<Setting> NetworkGroup::settings(const editions::Edition& edition) {
     std::vector<Setting> settings;
     for (const auto& field : kFields) {
-        settings.push_back({.name = std::string(field.name),
-                            .group = Group::network,
-                            .limit = field.limit,
-                            .privacy = field.privacy,
-                            .control = std::string(field.control)});
+        settings.push_back(
+            {.name = std::string(field.name),
+             .group = Group::network,
+             .limit = static_cast<std::size_t>(editions::typingLimit(edition, field.control, 0)),
+             .privacy = field.privacy,
+             .control = std::string(field.control)});
     }
     return settings;
 }

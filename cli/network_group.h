@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "edition.h"
 #include "network_settings.h"
 #include "setting.h"
 #include "setting_group.h"
@@ -13,7 +14,7 @@ class NetworkGroup final : public SettingGroup {
   public:
     explicit NetworkGroup(camera::CameraLibrary& camera) : network_(camera) {}
 
-    static std::vector<Setting> settings();
+    static std::vector<Setting> settings(const editions::Edition& edition);
 
     bool read(Values& values) override;
     // The APN texts first, then the record, as the window sends them.

@@ -12,7 +12,7 @@ namespace cli {
 std::vector<Setting> settingTable(MenuModel model) {
     const auto& edition = editionFor(model);
     std::vector<Setting> table = IdentityGroup::settings(edition);
-    std::ranges::move(NetworkGroup::settings(), std::back_inserter(table));
+    std::ranges::move(NetworkGroup::settings(edition), std::back_inserter(table));
     std::ranges::move(
         model == MenuModel::common ? CommonMenuGroup::settings(edition) : StcMenuGroup::settings(),
         std::back_inserter(table));

@@ -1,5 +1,7 @@
 #include "settings_layout.h"
 
+#include "password_settings.h"
+#include "serial_number_settings.h"
 #include "stc_menu.h"
 
 namespace editions {
@@ -196,6 +198,37 @@ std::vector<Restriction> restrictions(const Edition& edition) {
 }
 
 }  // namespace
+
+int typingLimit(const Edition& edition, std::string_view control, int deviceKind) {
+    if (control == "deviceIdEdit") {
+        // A common-model camera with 4G or Wi-Fi takes a shorter device ID.
+        return edition.deviceIdLimitFollowsDeviceKind && deviceKind != 0 ? 5 : 7;
+    }
+    if (control == "officerIdEdit") {
+        return edition.officerIdWidth == camera::OfficerIdWidth::sevenBytes ? 7 : 6;
+    }
+    if (control == "serialNumberEdit") {
+        return edition.readsSerialNumber
+                   ? static_cast<int>(camera::SerialNumberSettings::kMaximumLength)
+                   : 0;
+    }
+    static constexpr std::pair<std::string_view, int> kFixed[] = {
+        {"ssidEdit", 16},
+        {"wifiPasswordEdit", 16},
+        {"apnEdit", 32},
+        {"pinEdit", 8},
+        {"serverIpEdit", 16},
+        {"serverPortEdit", 8},
+        {"apnUserEdit", 32},
+        {"apnPasswordEdit", 32},
+        {"newPasswordEdit", static_cast<int>(camera::PasswordSettings::kLength)}};
+    for (const auto& [name, limit] : kFixed) {
+        if (name == control) {
+            return limit;
+        }
+    }
+    return 0;
+}
 
 std::vector<std::string> disabledByDeviceKind(const Edition& edition, int deviceKind) {
     const int kind = deviceKind == 1 ? kindOne : deviceKind == 2 ? kindTwo : 0;

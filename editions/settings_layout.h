@@ -57,6 +57,10 @@ struct SettingsLayout {
 // The edition's settings window, in its texts; rows the edition has no text for are left out.
 SettingsLayout settingsLayout(const Edition& edition);
 
+// How many characters can be typed into a text field of the settings window, for a camera of
+// this device kind; 0 for a field without a limit. Text a read puts in is shown whole.
+int typingLimit(const Edition& edition, std::string_view control, int deviceKind);
+
 // The object names of the controls a camera of this device kind (0, 1 or 2) cannot use, which the
 // settings window disables when it opens.
 std::vector<std::string> disabledByDeviceKind(const Edition& edition, int deviceKind);

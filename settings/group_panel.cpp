@@ -1,5 +1,7 @@
 #include "group_panel.h"
 
+#include "length_limit.h"
+#include "settings_layout.h"
 #include "ui_text.h"
 
 namespace settings {
@@ -11,6 +13,12 @@ GroupPanel::GroupPanel(QDialog& window, const Controls& controls, const editions
       controls_(controls),
       edition_(edition),
       context_(context) {}
+
+void GroupPanel::limitTypingInto(std::string_view field) {
+    if (const int limit = editions::typingLimit(edition_, field, context_.session.deviceKind)) {
+        LengthLimit::apply(edit(field), limit);
+    }
+}
 
 void GroupPanel::report(bool succeeded) const {
     const auto& texts = edition_.settings;

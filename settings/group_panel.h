@@ -39,6 +39,9 @@ class GroupPanel : public QObject {
                 handler);
     }
 
+    // Limits typing into the named field as the edition and the camera's device kind want.
+    void limitTypingInto(std::string_view field);
+
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;
     // An input refused before anything was sent, under the caption with the exclamation mark.

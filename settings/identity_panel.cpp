@@ -1,14 +1,6 @@
 #include "identity_panel.h"
 
-#include "length_limit.h"
-
 namespace settings {
-namespace {
-
-constexpr int kLongDeviceId = 7;
-constexpr int kShortDeviceId = 5;
-
-}  // namespace
 
 IdentityPanel::IdentityPanel(QDialog& window, const Controls& controls,
                              const editions::Edition& edition, app::Context& context)
@@ -24,12 +16,8 @@ IdentityPanel::IdentityPanel(QDialog& window, const Controls& controls,
 }
 
 void IdentityPanel::limitTyping() {
-    // A camera with 4G or Wi-Fi of the common model takes a shorter device ID.
-    const bool shortDeviceId =
-        edition_.deviceIdLimitFollowsDeviceKind && context_.session.deviceKind != 0;
-    LengthLimit::apply(edit("deviceIdEdit"), shortDeviceId ? kShortDeviceId : kLongDeviceId);
-    LengthLimit::apply(edit("officerIdEdit"),
-                       edition_.officerIdWidth == camera::OfficerIdWidth::sevenBytes ? 7 : 6);
+    limitTypingInto("deviceIdEdit");
+    limitTypingInto("officerIdEdit");
 }
 
 void IdentityPanel::readAtSetUp() {
@@ -37,8 +25,7 @@ void IdentityPanel::readAtSetUp() {
 }
 
 void IdentityPanel::readSerialNumberAtSetUp() {
-    LengthLimit::apply(edit("serialNumberEdit"),
-                       static_cast<int>(camera::SerialNumberSettings::kMaximumLength));
+    limitTypingInto("serialNumberEdit");
     if (const auto text = serialNumber_.readAtSetUp()) {
         edit("serialNumberEdit")->setText(windowText(*text));
     }

@@ -2,16 +2,12 @@
 
 #include <array>
 
-#include "length_limit.h"
-
 namespace settings {
 namespace {
 
-// By camera::NetworkText: the record's six texts and their typing limits.
+// By camera::NetworkText: the record's six texts.
 constexpr std::array<std::string_view, 6> kRecordEdits{
     "ssidEdit", "wifiPasswordEdit", "apnEdit", "pinEdit", "serverIpEdit", "serverPortEdit"};
-constexpr std::array<int, 6> kRecordLimits{16, 16, 32, 8, 16, 8};
-constexpr int kApnLimit = 32;
 
 }  // namespace
 
@@ -26,14 +22,14 @@ NetworkPanel::NetworkPanel(QDialog& window, const Controls& controls,
 }
 
 void NetworkPanel::limitTyping() {
-    for (std::size_t field = 0; field < kRecordEdits.size(); ++field) {
-        LengthLimit::apply(edit(kRecordEdits[field]), kRecordLimits[field]);
+    for (const std::string_view field : kRecordEdits) {
+        limitTypingInto(field);
     }
 }
 
 void NetworkPanel::limitApnTyping() {
-    LengthLimit::apply(edit("apnUserEdit"), kApnLimit);
-    LengthLimit::apply(edit("apnPasswordEdit"), kApnLimit);
+    limitTypingInto("apnUserEdit");
+    limitTypingInto("apnPasswordEdit");
 }
 
 void NetworkPanel::readRecordAtSetUp() {

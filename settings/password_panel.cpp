@@ -1,7 +1,5 @@
 #include "password_panel.h"
 
-#include "length_limit.h"
-
 namespace settings {
 
 PasswordPanel::PasswordPanel(QDialog& window, const Controls& controls,
@@ -15,8 +13,7 @@ PasswordPanel::PasswordPanel(QDialog& window, const Controls& controls,
 }
 
 void PasswordPanel::limitTyping() {
-    LengthLimit::apply(edit("newPasswordEdit"),
-                       static_cast<int>(camera::PasswordSettings::kLength));
+    limitTypingInto("newPasswordEdit");
 }
 
 void PasswordPanel::get() {
