@@ -63,7 +63,7 @@ std::string CameraSettings::failedCalls() {
 void CameraSettings::readStatus(std::string_view name, std::optional<std::u16string> text,
                                 std::vector<std::string>& failures) {
     if (text) {
-        values_[std::string(name)].text = toUtf8(*text);
+        values_[std::string(name)].text = platform::toUtf8(*text);
     } else {
         failures.push_back(std::string(name) + " not read: " + failedCalls() + " failed");
     }

@@ -69,7 +69,7 @@ std::optional<std::string> checkText(const Setting& setting, const std::u16strin
         return "has " + std::to_string(text.size()) + " characters, more than " +
                std::to_string(limit);
     }
-    const auto currentLength = fromUtf8(context.current.at(setting.name).text)->size();
+    const auto currentLength = platform::fromUtf8(context.current.at(setting.name).text)->size();
     if (deviceId && text.size() != currentLength) {
         return "must have " + std::to_string(currentLength) +
                " characters, the length of the camera's device ID";
@@ -105,7 +105,7 @@ CheckedChanges checkValues(const std::vector<Request>& requests, const CheckCont
         if (request.value == wanted.text) {
             continue;
         }
-        const auto text = fromUtf8(request.value);
+        const auto text = platform::fromUtf8(request.value);
         std::optional<std::string> refusal;
         if (!text) {
             refusal = "the value is not UTF-8 text";

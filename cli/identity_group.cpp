@@ -37,15 +37,15 @@ bool IdentityGroup::read(Values& values) {
     // As when the window opens: any success counts as an answer with values.
     const auto reading = identity_.read(false);
     if (reading.identity) {
-        values[std::string(kDeviceIdName)].text = toUtf8(reading.identity->deviceId);
-        values[std::string(kOfficerId)].text = toUtf8(reading.identity->officerId);
+        values[std::string(kDeviceIdName)].text = platform::toUtf8(reading.identity->deviceId);
+        values[std::string(kOfficerId)].text = platform::toUtf8(reading.identity->officerId);
     }
     if (!readsSerialNumber_) {
         return reading.identity.has_value();
     }
     const auto serialNumber = serialNumber_.readAtSetUp();
     if (serialNumber) {
-        values[std::string(kSerialNumber)].text = toUtf8(*serialNumber);
+        values[std::string(kSerialNumber)].text = platform::toUtf8(*serialNumber);
     }
     return reading.identity && serialNumber;
 }

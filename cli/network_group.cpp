@@ -54,17 +54,18 @@ bool NetworkGroup::read(Values& values) {
     if (record) {
         for (const auto& field : kFields) {
             if (field.recordField) {
-                values[std::string(field.name)].text = toUtf8(record->text(*field.recordField));
+                values[std::string(field.name)].text =
+                    platform::toUtf8(record->text(*field.recordField));
             }
         }
     }
     const auto apnUser = network_.readApnUser();
     if (apnUser) {
-        values[std::string(kApnUser)].text = toUtf8(*apnUser);
+        values[std::string(kApnUser)].text = platform::toUtf8(*apnUser);
     }
     const auto apnPassword = network_.readApnPassword();
     if (apnPassword) {
-        values[std::string(kApnPassword)].text = toUtf8(*apnPassword);
+        values[std::string(kApnPassword)].text = platform::toUtf8(*apnPassword);
     }
     return record && apnUser && apnPassword;
 }

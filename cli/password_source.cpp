@@ -42,7 +42,7 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
             return std::nullopt;
         }
     }
-    const auto text = fromUtf8(*password);
+    const auto text = platform::fromUtf8(*password);
     if (!text || text->size() != kPasswordLength) {
         console.errors << "qumat_pro: the camera's password has six characters\n";
         return std::nullopt;

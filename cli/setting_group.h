@@ -21,7 +21,7 @@ struct WriteRequest {
     int position(std::string_view name) const { return wanted.find(name)->second.position; }
     // The checks have let only well-formed UTF-8 through.
     std::u16string text(std::string_view name) const {
-        return fromUtf8(wanted.find(name)->second.text).value_or(std::u16string());
+        return platform::fromUtf8(wanted.find(name)->second.text).value_or(std::u16string());
     }
 };
 

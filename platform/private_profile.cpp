@@ -15,6 +15,8 @@
 #include <system_error>
 #include <vector>
 
+#include "utf8.h"
+
 namespace platform {
 namespace {
 
@@ -24,7 +26,6 @@ constexpr std::uintmax_t kMaximumFileSize = 1024 * 1024;
 constexpr int kMaximumLinks = 40;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Mark = "\xFF\xFE";
-constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // A file as it is stored: bytes (UTF-8 or not) after an optional UTF-8 byte-order mark, or UTF-16
 // little-endian after its mark. Writes change the bytes of one line and keep all others.
@@ -132,89 +133,27 @@ std::optional<StoredText> readStoredText(const std::filesystem::path& file) {
     return stored;
 }
 
-void appendUtf8(std::string& text, char32_t c) {
-    const auto append = [&](char32_t byte) { text += static_cast<char>(byte); };
-    if (c < 0x80) {
-        append(c);
-    } else if (c < 0x800) {
-        append(0xC0 | c >> 6);
-        append(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        append(0xE0 | c >> 12);
-        append(0x80 | (c >> 6 & 0x3F));
-        append(0x80 | (c & 0x3F));
-    } else {
-        append(0xF0 | c >> 18);
-        append(0x80 | (c >> 12 & 0x3F));
-        append(0x80 | (c >> 6 & 0x3F));
-        append(0x80 | (c & 0x3F));
-    }
-}
-
-// The code point at `position` of a UTF-8 text, which moves past it; a malformed sequence is
-// one byte read as the replacement character.
-char32_t nextCodePoint(std::string_view text, std::size_t& position) {
-    const auto lead = static_cast<unsigned char>(text[position++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    const int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (following == 0 || lead > 0xF4) {
-        return kReplacementCharacter;
-    }
-    char32_t c = lead & (0x3F >> following);
-    auto end = position;
-    for (int count = 0; count < following; ++count, ++end) {
-        if (end >= text.size() || (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80) {
-            return kReplacementCharacter;
-        }
-        c = c << 6 | (static_cast<unsigned char>(text[end]) & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[following] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) {
-        return kReplacementCharacter;
-    }
-    position = end;
-    return c;
-}
-
 // The text of stored bytes as UTF-8; an unpaired surrogate reads as the replacement character.
 std::string decode(const StoredText& stored, std::size_t begin, std::size_t end) {
     if (stored.unit == 1) {
         return stored.bytes.substr(begin, end - begin);
     }
-    std::string text;
+    std::u16string units;
     for (auto offset = begin; offset < end; offset += 2) {
-        char32_t c = unitAt(stored, offset);
-        if (c >= 0xD800 && c < 0xDC00 && offset + 2 < end) {
-            const char32_t low = unitAt(stored, offset + 2);
-            if (low >= 0xDC00 && low < 0xE000) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                offset += 2;
-            }
-        }
-        appendUtf8(text, c >= 0xD800 && c < 0xE000 ? kReplacementCharacter : c);
+        units += static_cast<char16_t>(unitAt(stored, offset));
     }
-    return text;
+    return toUtf8(units);
 }
 
+// Text written in the file's encoding; `text` is UTF-8, as writeProfileString checks.
 std::string encode(const StoredText& stored, std::string_view text) {
     if (stored.unit == 1) {
         return std::string(text);
     }
     std::string bytes;
-    const auto appendUnit = [&](char32_t unit) {
+    for (const char16_t unit : fromUtf8(text).value_or(std::u16string())) {
         bytes += static_cast<char>(unit & 0xFF);
         bytes += static_cast<char>(unit >> 8);
-    };
-    for (std::size_t position = 0; position < text.size();) {
-        const char32_t c = nextCodePoint(text, position);
-        if (c < 0x10000) {
-            appendUnit(c);
-        } else {
-            appendUnit(0xD800 + ((c - 0x10000) >> 10));
-            appendUnit(0xDC00 + ((c - 0x10000) & 0x3FF));
-        }
     }
     return bytes;
 }
@@ -416,6 +355,10 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value) {
+    // What is written is text: a key or value that is not UTF-8 has no place in the file.
+    if (!fromUtf8(section) || !fromUtf8(key) || !fromUtf8(value)) {
+        return false;
+    }
     const auto target = followLinks(file);
     if (!target) {
         return false;

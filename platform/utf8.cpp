@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace cli {
+namespace platform {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -80,4 +80,4 @@ std::string toUtf8(std::u16string_view text) {
     return result;
 }
 
-}  // namespace cli
+}  // namespace platform
