@@ -132,9 +132,7 @@ void RecordingSettings::write(const std::function<int(MenuField)>& selection,
     const int on = choice == 1 ? 1 : 0;
     if (choice == known) {
         record.select(aes_encryption, on);
-    } else if (driver.confirmEncryptionChange()) {
-        int32_t formatResult = 0;
-        camera_.Qumat_FormatTFCard(session_.loginPassword.data(), &formatResult);
+    } else if (formatCardIfConfirmed(camera_, session_, driver)) {
         known = choice;
         record.select(aes_encryption, on);
     } else {

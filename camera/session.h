@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace camera {
 
@@ -18,5 +19,11 @@ struct Session {
     std::array<int32_t, kEditionCount> lastEncryptionOption{};
     std::array<int32_t, kEditionCount> deviceIdLength{};
 };
+
+// The device kind for the camera's answer to the device query: 1, 2 or 3 give 0, 1 or 2; any
+// other answer is no device kind.
+constexpr std::optional<int32_t> deviceKindFor(int32_t answer) {
+    return answer >= 1 && answer <= 3 ? std::optional(answer - 1) : std::nullopt;
+}
 
 }  // namespace camera

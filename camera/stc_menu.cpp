@@ -128,10 +128,7 @@ void StcMenuSettings::write(const std::function<int(int list)>& selection,
         driver.showEncryption(decodeValueByte(kept));
         return;
     }
-    if (driver.confirmEncryptionChange()) {
-        int32_t formatResult = 0;
-        camera_.Qumat_FormatTFCard(session_.loginPassword.data(), &formatResult);
-    } else {
+    if (!formatCardIfConfirmed(camera_, session_, driver)) {
         // The first write already changed the option: the second puts the previous one back.
         record->setByte(kStcEncryptionList, kept);
     }

@@ -43,12 +43,13 @@ std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16strin
     }
     int32_t answer = 0;
     calls_.Qumat_Get4GDevOrNot(&answer);
-    if (answer < 1 || answer > 3) {
+    const auto deviceKind = camera::deviceKindFor(answer);
+    if (!deviceKind) {
         return "Qumat_Get4GDevOrNot answered " + std::to_string(answer) +
                ", which is no device kind (1 to 3)";
     }
     session_.connected = 1;
-    session_.deviceKind = answer - 1;
+    session_.deviceKind = *deviceKind;
     return std::nullopt;
 }
 

@@ -24,11 +24,6 @@ using app::uiText;
 
 constexpr int kPasswordLength = 6;
 
-// The device kind for the camera's answer to the device query, or -1 for an unknown answer.
-int deviceKindFor(int32_t answer) {
-    return answer >= 1 && answer <= 3 ? answer - 1 : -1;
-}
-
 }  // namespace
 
 LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context, QWidget* parent)
@@ -182,12 +177,12 @@ void LoginWindow::logIn() {
     if (edition_.keepsUserType) {
         context_.session.userType = userTypeList_->currentIndex();
     }
-    const int deviceKind = deviceKindFor(answer);
-    if (deviceKind < 0) {
+    const auto deviceKind = camera::deviceKindFor(answer);
+    if (!deviceKind) {
         showMessage(editions::kProtocolNotRight);
         return;
     }
-    context_.session.deviceKind = deviceKind;
+    context_.session.deviceKind = *deviceKind;
 
     done(QDialog::Accepted);
     context_.handOver.runSettingsWindow(edition_);
