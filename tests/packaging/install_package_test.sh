@@ -6,10 +6,35 @@ build_dir=$1
 scratch=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 pid=""
+here=$(cd "$(dirname "$0")" && pwd)
 
+# Under umask 000 the package and a plain install still give every entry its own mode (folders and
+# programs 0755, the rest 0644, all root's): nothing in them is writable by others.
 cd "$build_dir"
-cpack -G DEB -B "$scratch/packages" >/dev/null
+(
+    umask 000
+    cpack -G DEB -B "$scratch/packages" >/dev/null
+    cmake --install . --prefix "$scratch/installed" >/dev/null
+)
 package=$(ls "$scratch"/packages/qumat-pro_*.deb)
+{
+    dpkg-deb --contents "$package"
+    dpkg-deb --ctrl-tarfile "$package" | tar -tvf -
+} | awk -v programs='./usr/bin/qumat_pro ./usr/lib/qumat_pro/libk47_4g_pc.so ./postinst' '
+    BEGIN { split(programs, list, " "); for (i in list) program[list[i]] = 1 }
+    {
+        expected = $6 ~ /\/$/ ? "drwxr-xr-x" : (($6 in program) ? "-rwxr-xr-x" : "-rw-r--r--")
+        if ($1 != expected || $2 != "root/root") {
+            print "the package has " $2 " " $1 " " $6 ", not root/root " expected
+            bad = 1
+        }
+    }
+    END { exit bad }'
+writable=$(find "$scratch/installed" -perm /022)
+[ -z "$writable" ] || {
+    echo "the install lets others write: $writable"
+    exit 1
+}
 
 dpkg-deb --field "$package" Depends | grep -q libqt6widgets6
 dpkg -x "$package" "$scratch/root"
@@ -25,6 +50,8 @@ grep -q 'TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-qumat-pro-camera.rules"
 command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/qumat_pro.desktop")
 [ -x "$root/usr/bin/$command" ] || { echo "desktop entry runs '$command'"; exit 1; }
 
+sh "$here/run_path_test.sh" "$root/usr/bin/qumat_pro" "$root/usr/lib/qumat_pro/libk47_4g_pc.so" \
+    "$scratch/installed/bin/qumat_pro"
 library=$(ldd "$root/usr/bin/qumat_pro" | awk '/libk47_4g_pc/ {print $3}')
 [ "$(realpath "$library")" = "$(realpath "$root/usr/lib/qumat_pro/libk47_4g_pc.so")" ] || {
     echo "the installed program loads '$library'"
