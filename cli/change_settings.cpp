@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "password_source.h"
+#include "profile_file.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -7,7 +8,8 @@ namespace {
 
 bool refuse(const std::vector<std::string>& refusals, Console& console) {
     for (const auto& refusal : refusals) {
-        console.errors << "qumat_pro: " << refusal << '\n';
+        // A refusal may repeat the value it refuses, which may hold anything.
+        console.errors << "qumat_pro: " << quoted(refusal) << '\n';
     }
     return !refusals.empty();
 }
@@ -56,8 +58,8 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     }
     if (options.command == Command::importProfile) {
         for (const auto& name : checked.changed) {
-            console.output << name << ": " << settings.values().at(name).text << " -> "
-                           << checked.wanted.at(name).text
+            console.output << name << ": " << quoted(settings.values().at(name).text) << " -> "
+                           << quoted(checked.wanted.at(name).text)
                            << (findSetting(table, name)->destroysRecordings
                                    ? " (formats the memory card: needs --format-card)"
                                    : "")

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "help_text.h"
 #include "options.h"
+#include "profile_file.h"
 
 namespace cli {
 
@@ -12,11 +13,13 @@ bool isCommand(std::string_view argument) {
     return commandNamed(argument).has_value();
 }
 
-int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
-        Console& console) {
+namespace {
+
+int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
+               Console& console) {
     const auto parsed = parseOptions(arguments);
     if (const auto* refusal = std::get_if<std::string>(&parsed)) {
-        console.errors << "qumat_pro: " << *refusal << '\n' << usageText();
+        console.errors << "qumat_pro: " << quoted(*refusal) << '\n' << usageText();
         return kUsageError;
     }
     const auto& options = std::get<Options>(parsed);
@@ -35,6 +38,19 @@ int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera
             break;
     }
     return runImport(options, camera, console);
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
+        Console& console) {
+    const int status = runCommand(arguments, camera, console);
+    // A full disk or a closed pipe must not pass for a complete listing.
+    if (!console.output.flush()) {
+        console.errors << "qumat_pro: the output could not be written\n";
+        return status == kDone ? kOutputFailed : status;
+    }
+    return status;
 }
 
 }  // namespace cli

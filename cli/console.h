@@ -7,7 +7,7 @@
 
 namespace cli {
 
-enum ExitStatus : int { kDone = 0, kCameraFailed = 1, kUsageError = 2 };
+enum ExitStatus : int { kDone = 0, kCameraFailed = 1, kOutputFailed = 1, kUsageError = 2 };
 
 // What a command uses besides the camera: results go to `output`, messages to `errors`.
 struct Console {

@@ -22,6 +22,8 @@ bool needsQuotes(std::string_view value) {
                               value.front() == '"' || std::ranges::any_of(value, isControl));
 }
 
+}  // namespace
+
 std::string quoted(std::string_view value) {
     if (!needsQuotes(value)) {
         return std::string(value);
@@ -41,6 +43,8 @@ std::string quoted(std::string_view value) {
     }
     return text + '"';
 }
+
+namespace {
 
 std::optional<std::string> unquoted(std::string_view value) {
     if (value.empty() || value.front() != '"') {

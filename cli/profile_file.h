@@ -24,6 +24,9 @@ struct ProfileContent {
 std::string profileText(const std::vector<Setting>& table, const Values& values, MenuModel model,
                         ProfileContent content);
 
+// A value as a profile holds it: as it is, or in quotes when it needs them (see above).
+std::string quoted(std::string_view value);
+
 bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content);
 
 struct ProfileReading {

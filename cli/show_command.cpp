@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "profile_file.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -42,7 +43,9 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
                            << jsonString(value->second.text);
             separator = ",\n";
         } else {
-            console.output << setting.name << " = " << value->second.text << '\n';
+            // Quoted as a profile takes it: a camera text must not forge a line or drive the
+            // terminal.
+            console.output << setting.name << " = " << quoted(value->second.text) << '\n';
         }
     }
     if (options.json) {

@@ -26,7 +26,7 @@ class CliProgramTest : public testing::Test {
     }
 
     // Runs the program to its end against the camera whose state is in `camera`.
-    void run(const QString& camera, const QStringList& arguments) {
+    void run(const QString& camera, const QStringList& arguments, const QString& output = {}) {
         auto environment = QProcessEnvironment::systemEnvironment();
         for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
             environment.remove(variable);
@@ -36,6 +36,9 @@ class CliProgramTest : public testing::Test {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(directory_.path());
+        if (!output.isEmpty()) {
+            process.setStandardOutputFile(output);
+        }
         process.start(QStringLiteral(QUMAT_BINARY), arguments);
         ASSERT_TRUE(process.waitForFinished(30000));
         ASSERT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -97,6 +100,15 @@ TEST_F(CliProgramTest, AFailingCameraCallGivesExitStatus1AndIsNamed) {
     EXPECT_EQ(errors_, "qumat_pro: recording: not written: Qumat_SetMenuConfig failed\n");
     // Neither the option nor the card's recordings changed: the camera rewrote no state.
     EXPECT_EQ(stateOf("camera.ini"), failing);
+}
+
+TEST_F(CliProgramTest, AnOutputThatCannotBeWrittenGivesExitStatus1) {
+    for (const QStringList& command :
+         {QStringList{"show"}, QStringList{"set", "network.ssid=Home"}}) {
+        run("camera.ini", command, "/dev/full");
+        EXPECT_EQ(exitCode_, 1) << command.join(' ').toStdString();
+        EXPECT_EQ(errors_, "qumat_pro: the output could not be written\n");
+    }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // show over the in-process emulated camera: the values the settings window would show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include "cli_fixture.h"
 #include "stc_menu_group.h"
 
@@ -80,6 +83,50 @@ TEST(CliShowTest, JsonHoldsTheSameValuesEscaped) {
     EXPECT_NE(outcome.output.find("\"network.ssid\": \"Say \\\"hi\\\"\\\\\",\n"), std::string::npos)
         << outcome.output;
     EXPECT_TRUE(outcome.output.ends_with("\"status.card\": \"Total 29.72 GB\"\n}\n"));
+}
+
+bool isControlButLineEnd(char c) {
+    return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F;
+}
+
+// A camera's text must neither forge a line nor drive the terminal; what show prints pastes into
+// a profile and reads back as the same text, and the change list prints it the same way.
+TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
+    const struct {
+        const char* what;
+        std::string cameraText;
+        std::string printed;
+    } cases[] = {
+        {"CR LF", "Home\r\nrecording.gps = OFF", R"("Home\x0D\x0Arecording.gps = OFF")"},
+        {"escape sequences", "\x1B]0;x\x07\x1B[2J", R"("\x1B]0;x\x07\x1B[2J")"},
+        {"a lone CR", "Secret\rShown", R"("Secret\x0DShown")"},
+        {"a tab", "a\tb", R"("a\x09b")"},
+        {"a backslash beside DEL", "C:\\dir\x7F", R"("C:\\dir\x7F")"},
+        {"a backslash alone", "C:\\dir", R"(C:\dir)"},
+        {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9"},
+    };
+    for (const auto& [what, cameraText, printed] : cases) {
+        CliCamera camera(k47::Model::common,
+                         [&](k47::CameraState& state) { state.apn = cameraText; });
+        const auto outcome = camera.run({"show"});
+        EXPECT_EQ(outcome.status, 0) << what << outcome.errors;
+        EXPECT_EQ(shown(outcome.output, "network.apn"), printed) << what;
+        EXPECT_EQ(shown(outcome.output, "recording.gps"), "ON") << what;
+        EXPECT_EQ(std::ranges::count_if(outcome.output, isControlButLineEnd), 0) << what;
+
+        CliCamera other;
+        std::ofstream(other.file("pasted.ini")) << "[network]\napn = " << printed << "\n";
+        const auto imported = other.run({"import", other.file("pasted.ini"), "--dry-run"});
+        EXPECT_EQ(imported.output, "network.apn: internet -> " + printed + "\n") << what;
+    }
+}
+
+TEST(CliShowTest, ARefusalQuotesTheValueItRefusesEscaped) {
+    CliCamera camera;
+    const auto outcome = camera.run({"set", "recording.gps=\x1B[2J\r\nON"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.errors,
+              "qumat_pro: \"recording.gps: '\\x1B[2J\\x0D\\x0AON' is not one of OFF, ON\"\n");
 }
 
 TEST(CliShowTest, AFailedReadLeavesItsGroupOutAndGivesExitStatus1) {
