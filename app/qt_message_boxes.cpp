@@ -11,6 +11,7 @@ MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& captio
                              ? QMessageBox::Yes | QMessageBox::No
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(QMessageBox::Warning, caption, text, buttons);
+    box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(caption);
     box.setAccessibleDescription(text);
 

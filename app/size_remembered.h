@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <optional>
+#include <utility>
 
 namespace app {
 
@@ -75,7 +76,12 @@ class SizeRemembered : public Widget {
 // A field's label.
 class CaptionLabel : public SizeRemembered<QLabel> {
   public:
-    using SizeRemembered::SizeRemembered;
+    template <typename... Arguments>
+    explicit CaptionLabel(Arguments&&... arguments)
+        : SizeRemembered(std::forward<Arguments>(arguments)...) {
+        // Texts are shown as they are written, never taken for markup.
+        setTextFormat(Qt::PlainText);
+    }
 
   protected:
     // A label that wraps has no one size: its height follows the width it is given.

@@ -1,5 +1,7 @@
 #include "identity_record.h"
 
+#include <algorithm>
+
 #include "code_page.h"
 #include "text_field.h"
 
@@ -7,6 +9,9 @@ namespace camera {
 namespace {
 
 constexpr std::size_t kDeviceIdWidth = 8;
+// The camera ends its device ID with a zero byte, so the ID itself is at most 7 bytes; an eighth
+// would run into the officer ID once written back.
+constexpr std::size_t kDeviceIdMaxLength = kDeviceIdWidth - 1;
 constexpr std::size_t kOfficerIdOffset = 8;
 
 std::size_t bytesWritten(OfficerIdWidth width) {
@@ -16,11 +21,11 @@ std::size_t bytesWritten(OfficerIdWidth width) {
 }  // namespace
 
 std::u16string IdentityRecord::deviceId() const {
-    return platform::decodeAnsi(bytes().first<kDeviceIdWidth>());
+    return platform::decodeAnsi(bytes().first<kDeviceIdMaxLength>());
 }
 
 std::size_t IdentityRecord::deviceIdLength() const {
-    return textLength(bytes().first<kDeviceIdWidth>());
+    return textLength(bytes().first<kDeviceIdMaxLength>());
 }
 
 std::u16string IdentityRecord::officerId(OfficerIdWidth width) const {
@@ -29,7 +34,7 @@ std::u16string IdentityRecord::officerId(OfficerIdWidth width) const {
 }
 
 void IdentityRecord::writeDeviceId(std::u16string_view text, std::size_t length) {
-    writeTextField(bytes().first<kDeviceIdWidth>(), text, length);
+    writeTextField(bytes().first<kDeviceIdWidth>(), text, std::min(length, kDeviceIdMaxLength));
 }
 
 void IdentityRecord::writeOfficerId(std::u16string_view text, OfficerIdWidth width) {

@@ -25,14 +25,14 @@ class IdentityRecord {
     std::span<const std::uint8_t, kSize> bytes() const { return bytes_; }
 
     std::u16string deviceId() const;
-    // The bytes of `device_id` up to its zero byte, at most 8: the length a new device ID must
+    // The bytes of `device_id` up to its zero byte, at most 7: the length a new device ID must
     // have.
     std::size_t deviceIdLength() const;
     // The six-byte form reads up to the zero byte, though never past the record's end.
     std::u16string officerId(OfficerIdWidth width) const;
 
-    // Writes `length` bytes of the converted text with no zero byte of its own: the zero bytes
-    // after it end it, unless it fills all 8 bytes of the field.
+    // Writes `length` bytes of the converted text, at most 7, with no zero byte of its own: the
+    // zero bytes after it end it.
     void writeDeviceId(std::u16string_view text, std::size_t length);
     // Writes the first six (seven) converted bytes and zeroes everything after them.
     void writeOfficerId(std::u16string_view text, OfficerIdWidth width);

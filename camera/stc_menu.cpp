@@ -96,10 +96,11 @@ std::optional<std::vector<StcListChange>> StcMenuSettings::read() {
     }
     std::vector<StcListChange> changes;
     for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
-        if (record->isSupported(list)) {
+        const bool offered = record->isSupported(list);
+        offeredAtLastRead_[static_cast<std::size_t>(list)] = offered;
+        if (offered) {
             changes.push_back({.list = list, .position = record->position(list)});
         } else {
-            unsupported_[static_cast<std::size_t>(list)] = true;
             changes.push_back({.list = list, .position = std::nullopt, .disable = true});
         }
     }
@@ -116,7 +117,12 @@ void StcMenuSettings::write(const std::function<int(int list)>& selection,
     }
     const std::uint8_t kept = record->byte(kStcEncryptionList);
     for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
-        record->select(list, unsupported_[static_cast<std::size_t>(list)] ? -1 : selection(list));
+        if (!offeredAtLastRead_[static_cast<std::size_t>(list)]) {
+            record->setByte(list, kNotSupported);
+        } else if (const int selected = selection(list); selected >= 0) {
+            record->select(list, selected);
+        }
+        // A list with no selection keeps the byte just read: nothing the camera did not give.
     }
     if (record->byte(kStcEncryptionList) == kept) {
         driver.reportWrite(writeRecord(*record));

@@ -80,7 +80,8 @@ class StcMenuSettings {
     // value the camera did not give.
     std::optional<std::vector<StcListChange>> read();
 
-    // The lists' selections (-1 for none) over a fresh read of the record. Changing the
+    // The lists' selections over a fresh read of the record: a list with none (-1) keeps the
+    // byte read, one the last read did not offer goes back as not offered. Changing the
     // encryption option asks whether to format the memory card; a No puts the previous option
     // back with a second write.
     void write(const std::function<int(int list)>& selection, MenuWriteDriver& driver);
@@ -91,9 +92,13 @@ class StcMenuSettings {
 
     CameraLibrary& camera_;
     Session& session_;
-    // Lists a read found not offered: they stay so for this object's life and are written back
-    // with the marker, whatever selection they kept.
-    std::array<bool, StcMenuRecord::kListCount> unsupported_{};
+    // What the last successful read found: a list it did not offer goes back with the marker,
+    // whatever selection it kept. Before any read, every list counts as offered.
+    std::array<bool, StcMenuRecord::kListCount> offeredAtLastRead_ = [] {
+        std::array<bool, StcMenuRecord::kListCount> all{};
+        all.fill(true);
+        return all;
+    }();
 };
 
 }  // namespace camera

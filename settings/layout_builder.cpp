@@ -50,6 +50,8 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent) {
             break;
     }
     auto* value = new QLabel(uiText(field.initialText), parent);
+    // Shows the camera's text as it came: Qt would take a text that looks like markup for it.
+    value->setTextFormat(Qt::PlainText);
     value->setObjectName(objectName(field.name, "Value"));
     return value;
 }

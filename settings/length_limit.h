@@ -5,8 +5,10 @@
 
 namespace settings {
 
-// A typing limit in UTF-16 code units that, unlike QLineEdit::setMaxLength, never cuts a text the
-// program puts in: a longer text is shown whole and can be shortened, but not lengthened.
+// A typing limit in UTF-16 code units, kept as the desktop platform's edit fields keep theirs:
+// unlike QLineEdit::setMaxLength it never cuts a text the program puts in. A longer text is shown
+// whole and can be shortened; what is typed or pasted keeps its first characters up to the limit,
+// and an edit that inserts anything never leaves the text longer than the limit.
 class LengthLimit : public QValidator {
     Q_OBJECT
 
@@ -19,9 +21,10 @@ class LengthLimit : public QValidator {
     static void apply(QLineEdit* edit, int limit);
 
   private:
+    QLineEdit* edit_;
     int limit_;
-    // The length of the text before the edit being validated.
-    int shownLength_;
+    // The text before the edit being validated.
+    QString shown_;
 };
 
 }  // namespace settings

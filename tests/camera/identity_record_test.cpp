@@ -42,10 +42,11 @@ TEST(IdentityRecordTest, ReadsDeviceIdAndOfficerIdUpToTheirZeroBytes) {
     EXPECT_EQ(record.officerId(OfficerIdWidth::sevenBytes), u"OFF123");
 }
 
-TEST(IdentityRecordTest, UnterminatedDeviceIdEndsAtItsEighthByte) {
+// Seven bytes at most, so that writing it back leaves the zero byte before the officer ID.
+TEST(IdentityRecordTest, UnterminatedDeviceIdEndsAtItsSeventhByte) {
     const auto record = recordWith("ABCDEFGH123456");
-    EXPECT_EQ(record.deviceId(), u"ABCDEFGH");
-    EXPECT_EQ(record.deviceIdLength(), 8u);
+    EXPECT_EQ(record.deviceId(), u"ABCDEFG");
+    EXPECT_EQ(record.deviceIdLength(), 7u);
     EXPECT_EQ(record.officerId(OfficerIdWidth::sixBytes), u"123456");
 }
 
@@ -79,11 +80,11 @@ TEST(IdentityRecordTest, DeviceIdIsWrittenWithTheRememberedLengthAndNoZeroByteOf
     const Case cases[] = {
         {u"ABCDEFG", 7, std::string("ABCDEFG\0", 8)},
         {u"", 0, zeros(8)},
-        {u"ABCDEFGH", 8, "ABCDEFGH"},
+        {u"ABCDEFGH", 8, std::string("ABCDEFG\0", 8)},
         {u"ABCDEFG", 5, std::string("ABCDE\0\0\0", 8)},
-        // Never more than the converted text holds, nor than the field's 8 bytes.
+        // Never more than the converted text holds, nor than 7 bytes and the zero byte.
         {u"ABC", 7, std::string("ABC\0\0\0\0\0", 8)},
-        {u"ABCDEFGHIJKL", 20, "ABCDEFGH"},
+        {u"ABCDEFGHIJKL", 20, std::string("ABCDEFG\0", 8)},
         // The length counts bytes: two characters of two bytes each, cut after the first.
         {u"中文", 2, std::string("\xD6\xD0\0\0\0\0\0\0", 8)},
     };

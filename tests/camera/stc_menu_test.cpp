@@ -136,7 +136,7 @@ TEST(StcMenuSettingsTest, WriteGuardsTheEncryptionOption) {
         for (const Record& written : camera.written) {
             Record expected = read;
             for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
-                expected[28 + list] = list == 0 ? 0xFF : static_cast<std::uint8_t>(list - 1);
+                expected[28 + list] = list == 0 ? read[28] : static_cast<std::uint8_t>(list - 1);
             }
             expected[55] = 44;
             expected[kEncryptionByte] = written[kEncryptionByte];

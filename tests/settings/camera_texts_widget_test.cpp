@@ -2,8 +2,10 @@
 // written back to the emulated camera unchanged.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "edition.h"
@@ -45,6 +47,22 @@ TEST(CameraTextsTest, SsidWithUndefinedBytesIsWrittenBackByteForByte) {
             << test.codePage;
     }
     unsetenv("QUMAT_ANSI_CODE_PAGE");
+}
+
+// Texts that look like markup are the camera's words, not formatting.
+TEST(CameraTextsTest, StatusTextsAreShownAsPlainText) {
+    SettingsFixture fixture;
+    fixture.changeCamera([](k47::CameraState& state) {
+        state.firmware = "FW <b>2.4.18</b>";
+        state.card = "<font color=red>Total</font>";
+    });
+    fixture.open(editions::kEnglish);
+    for (const auto& [name, text] : {std::pair{"firmwareValue", "FW <b>2.4.18</b>"},
+                                     std::pair{"cardValue", "<font color=red>Total</font>"}}) {
+        const auto* label = fixture.find<QLabel>(name);
+        EXPECT_EQ(label->text(), text);
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name;
+    }
 }
 
 }  // namespace

@@ -132,6 +132,24 @@ TEST_F(GroupsTest, IdentityGetFillsTheFieldsByTheEditionsRule) {
     }
 }
 
+// A device ID the camera sends without its zero byte is taken as its first seven bytes, so that
+// writing it back keeps the zero byte before the officer ID.
+TEST_F(GroupsTest, UnterminatedDeviceIdIsWrittenBackAsSevenBytesAndItsZeroByte) {
+    camera([](k47::CameraState& state) {
+        state.faults.unterminated.insert(k47::Function::GetZFYInfo);
+    });
+    open(editions::kEnglish);
+    const QString shown = fixture_.edit("deviceIdEdit")->text();
+    EXPECT_EQ(shown.size(), 7);
+    fixture_.click("identitySetButton");
+    const auto writes = fixture_.sent("WriteZFYInfo");
+    ASSERT_EQ(writes.size(), 1u);
+    const QByteArray bytes = shown.toLatin1();
+    std::vector<uint8_t> expected(bytes.begin(), bytes.end());
+    expected.push_back(0);
+    EXPECT_EQ(std::vector<uint8_t>(writes[0].begin(), writes[0].begin() + 8), expected);
+}
+
 TEST_F(GroupsTest, SerialNumberIsBlankWhenOpeningButRawOnGetAndAtMostFifteenCharacters) {
     camera([](k47::CameraState& state) { state.serialNumber = " 12"; });
     open(editions::kEnglish);

@@ -428,3 +428,37 @@ TEST(StcMenuWindowTest, ReadsSilentlyAndWritesOverTheCamerasFirstBytes) {
 }
 
 }  // namespace
+
+// The other model's Gravar writes only what the camera gave: a list follows the last Consultar,
+// and one without a selection keeps the byte just read, so an untouched Gravar never asks to
+// format the card.
+TEST(StcMenuWindowTest, UntouchedSetWritesBackWhatTheCameraHolds) {
+    for (const bool openingReadFails : {false, true}) {
+        SCOPED_TRACE(openingReadFails ? "opening read fails" : "encryption offered later");
+        SettingsFixture fixture;
+        fixture.useModelOf(editions::kPortuguese);
+        fixture.changeCamera([&](k47::CameraState& state) {
+            state.menuRecord[44] = 0xFF;
+            if (openingReadFails) {
+                state.faults.failing.insert(k47::Function::Qumat_GetMenuConfig);
+            }
+        });
+        fixture.open(editions::kPortuguese);
+        fixture.changeCamera([](k47::CameraState& state) {
+            state.faults.failing.clear();
+            state.menuRecord[44] = 1;
+        });
+        if (!openingReadFails) {
+            fixture.click("menuGetButton");
+            EXPECT_EQ(fixture.list("storageEncryptionList")->currentIndex(), 1);
+        }
+        fixture.mark();
+        const auto camera = fixture.camera.state().menuRecord;
+        fixture.click("menuSetButton");
+
+        EXPECT_EQ(fixture.sent("Qumat_SetMenuConfig"), (std::vector<std::vector<uint8_t>>{camera}));
+        EXPECT_EQ(fixture.calls(),
+                  (std::vector<std::string>{"Qumat_GetMenuConfig", "Qumat_SetMenuConfig"}));
+        EXPECT_EQ(fixture.boxes.texts(), QStringList({"OK"}));
+    }
+}
