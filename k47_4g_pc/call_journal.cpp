@@ -16,8 +16,10 @@ void CallJournal::append(const JournalLine& line) {
         return;
     }
     // One write of the whole line in append mode, so that lines of several processes never mix.
+    // Opened without waiting, so that a pipe with no reader cannot hang the camera.
     const std::string text = line.str() + "\n";
-    const int descriptor = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    const int descriptor =
+        ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
     const bool written = descriptor >= 0 && ::write(descriptor, text.data(), text.size()) ==
                                                 static_cast<ssize_t>(text.size());
     const int error = errno;

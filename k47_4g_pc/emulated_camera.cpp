@@ -314,8 +314,19 @@ void EmulatedCamera::Qumat_SetDefault(int32_t* flag) {
 }
 
 void EmulatedCamera::call(Function function, int32_t* flag, const Operation& operation) {
+    // The whole call holds the state file's lock, so that no other process changes the camera
+    // between this call's read and its write.
+    std::optional<StateFile::Lock> lock;
     if (persistent_) {
-        state_ = stateFile_.load();
+        lock.emplace(stateFile_);
+        auto loaded = stateFile_.load();
+        if (!loaded) {
+            if (flag != nullptr) {
+                *flag = 0;
+            }
+            return;
+        }
+        state_ = std::move(*loaded);
     }
     if (!state_.attached) {
         connected_ = false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -380,7 +381,8 @@ TEST_F(EmulatedCameraTest, AChangeReplacesTheFileInsteadOfRewritingIt) {
         names.push_back(entry.path().filename().string());
     }
     std::ranges::sort(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"camera.ini", "journal.txt", "old.ini"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"camera.ini", "camera.ini.lock", "journal.txt",
+                                               "old.ini"}));
 }
 
 TEST_F(EmulatedCameraTest, AnUnreadableFileIsReportedOnceAndReplacedByTheFactorySettings) {
@@ -507,6 +509,22 @@ TEST_F(EmulatedCameraTest, JournalHasOneLinePerCallWithItsArgumentsAndFlag) {
                   zeros +
                   "] flag=1\n"
                   "SyncDevTime password=\"bad\\x01\" flag=0\n");
+}
+
+TEST_F(EmulatedCameraTest, AJournalPipeWithNoReaderIsReportedInsteadOfWaitedFor) {
+    const auto pipe = directory / "journal.pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EmulatedCamera piped(stateFile, pipe);
+
+    testing::internal::CaptureStderr();
+    ::alarm(10);  // a call that waits for a reader ends the test
+    EXPECT_EQ(connect(piped), 1);
+    EXPECT_EQ(connect(piped), 1);
+    ::alarm(0);
+    const std::string report = testing::internal::GetCapturedStderr();
+
+    EXPECT_NE(report.find(pipe.string()), std::string::npos) << report;
+    EXPECT_EQ(std::ranges::count(report, '\n'), 1) << report;
 }
 
 }  // namespace

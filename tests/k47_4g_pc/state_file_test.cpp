@@ -2,15 +2,23 @@
 #include "state_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "emulated_camera.h"
 #include "killed_writer.h"
@@ -55,46 +63,46 @@ int32_t changeIdentity(EmulatedCamera& camera) {
     return flag;
 }
 
+std::string deviceId(EmulatedCamera& camera) {
+    char identity[94] = {};
+    int32_t flag = 0;
+    camera.GetZFYInfo(reinterpret_cast<uint8_t*>(identity), "000000", &flag);
+    return flag == 1 ? std::string(identity, ::strnlen(identity, 8)) : "";
+}
+
 const std::string kFactoryText = k47::formatState(k47::factorySettings());
+const std::string kDamagedText = "[Kamera]\n";
 
 struct InvalidCase {
     const char* name;
     std::string content;
     std::string reason;  // in the report
-    enum Kind { file, directory, namedPipe, unreadableFile };
-    Kind kind = file;
+    int earlierInvalidFiles = 0;
 };
 
 void PrintTo(const InvalidCase& invalidCase, std::ostream* stream) {
     *stream << invalidCase.name;
 }
 
+std::filesystem::path keptName(const std::filesystem::path& stateFile, int number) {
+    auto kept = stateFile;
+    kept += number == 0 ? ".invalid" : ".invalid." + std::to_string(number);
+    return kept;
+}
+
 class StateFileInvalidTest : public testing::TestWithParam<InvalidCase> {
   protected:
     testing_support::TemporaryDirectory directory;
     const std::filesystem::path stateFile = directory / "camera.ini";
-    const std::filesystem::path keptFile = directory / "camera.ini.invalid";
 };
 
 TEST_P(StateFileInvalidTest, IsReportedOnceKeptAsideAndReplacedByTheFactorySettings) {
     const auto& invalid = GetParam();
-    if (invalid.kind == InvalidCase::unreadableFile && !modesApply()) {
-        GTEST_SKIP() << "root reads every file";
+    writeFile(stateFile, invalid.content);
+    for (int number = 0; number < invalid.earlierInvalidFiles; ++number) {
+        writeFile(keptName(stateFile, number), "earlier " + std::to_string(number));
     }
-    switch (invalid.kind) {
-        case InvalidCase::directory:
-            std::filesystem::create_directory(stateFile);
-            writeFile(stateFile / "inside", invalid.content);
-            break;
-        case InvalidCase::namedPipe:
-            ASSERT_EQ(::mkfifo(stateFile.c_str(), 0600), 0);
-            break;
-        default:
-            writeFile(stateFile, invalid.content);
-            std::filesystem::permissions(stateFile, invalid.kind == InvalidCase::unreadableFile
-                                                        ? std::filesystem::perms::owner_write
-                                                        : std::filesystem::perms::owner_all);
-    }
+    const auto keptFile = keptName(stateFile, invalid.earlierInvalidFiles);
 
     EmulatedCamera camera(stateFile);
     testing::internal::CaptureStderr();
@@ -110,17 +118,9 @@ TEST_P(StateFileInvalidTest, IsReportedOnceKeptAsideAndReplacedByTheFactorySetti
     expected.deviceId = "Z";
     expected.officerId = "";
     EXPECT_EQ(k47::parseState(readFile(stateFile)).state, expected);
-    switch (invalid.kind) {
-        case InvalidCase::directory:
-            EXPECT_EQ(readFile(keptFile / "inside"), invalid.content);
-            break;
-        case InvalidCase::namedPipe:
-            EXPECT_TRUE(std::filesystem::is_fifo(keptFile));
-            break;
-        default:
-            std::filesystem::permissions(keptFile, std::filesystem::perms::owner_read,
-                                         std::filesystem::perm_options::add);
-            EXPECT_TRUE(readFile(keptFile) == invalid.content);
+    EXPECT_TRUE(readFile(keptFile) == invalid.content);
+    for (int number = 0; number < invalid.earlierInvalidFiles; ++number) {
+        EXPECT_EQ(readFile(keptName(stateFile, number)), "earlier " + std::to_string(number));
     }
 }
 
@@ -137,16 +137,148 @@ INSTANTIATE_TEST_SUITE_P(
                     kFactoryText.substr(0, kFactoryText.find("DeviceAnswer=") + 6),
                     "expected a [section] or a key=value line"},
         InvalidCase{"larger than a state file", std::string(70 * 1024, ';'), "too large"},
-        InvalidCase{"directory", kFactoryText, "it is a directory", InvalidCase::directory},
-        InvalidCase{"named pipe", "", "not a regular file", InvalidCase::namedPipe},
-        InvalidCase{"unreadable", kFactoryText, "cannot be read: Permission denied",
-                    InvalidCase::unreadableFile}));
+        InvalidCase{"earlier invalid files kept", "[Kamera]\n", "unknown section", 2}));
+
+// Takes every file descriptor the process may still open, so that the next open fails with
+// EMFILE, as in a process that has run out of them.
+class DescriptorsExhausted {
+  public:
+    DescriptorsExhausted() {
+        ::getrlimit(RLIMIT_NOFILE, &saved_);
+        const int lowestFree = ::dup(0);
+        ::close(lowestFree);
+        rlimit exhausted = saved_;
+        exhausted.rlim_cur = static_cast<rlim_t>(lowestFree);
+        ::setrlimit(RLIMIT_NOFILE, &exhausted);
+    }
+    ~DescriptorsExhausted() { ::setrlimit(RLIMIT_NOFILE, &saved_); }
+    DescriptorsExhausted(const DescriptorsExhausted&) = delete;
+    DescriptorsExhausted& operator=(const DescriptorsExhausted&) = delete;
+
+  private:
+    rlimit saved_{};
+};
+
+// What stands at the state path and gives no text: the camera fails every call, says why once,
+// and leaves it exactly as it was.
+struct RefusedCase {
+    const char* name;
+    enum Kind { directory, namedPipe, device, socket, unreadable, outOfDescriptors };
+    Kind kind;
+    std::string reason;  // in the report
+};
+
+void PrintTo(const RefusedCase& refused, std::ostream* stream) {
+    *stream << refused.name;
+}
+
+class StateFileRefusedTest : public testing::TestWithParam<RefusedCase> {
+  protected:
+    testing_support::TemporaryDirectory directory;
+    const std::filesystem::path stateFile = directory / "camera.ini";
+};
+
+TEST_P(StateFileRefusedTest, EveryCallFailsWithOneReportAndNothingIsMoved) {
+    const auto& refused = GetParam();
+    if (refused.kind == RefusedCase::unreadable && !modesApply()) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    auto good = k47::factorySettings();
+    good.deviceId = "KEEP";
+    const auto goodText = k47::formatState(good);
+    int socketDescriptor = -1;
+    switch (refused.kind) {
+        case RefusedCase::directory:
+            std::filesystem::create_directory(stateFile);
+            writeFile(stateFile / "inside", goodText);
+            break;
+        case RefusedCase::namedPipe:
+            ASSERT_EQ(::mkfifo(stateFile.c_str(), 0600), 0);
+            break;
+        case RefusedCase::device:
+            std::filesystem::create_symlink("/dev/null", stateFile);
+            break;
+        case RefusedCase::socket: {
+            socketDescriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, stateFile.c_str(), sizeof address.sun_path - 1);
+            ASSERT_EQ(
+                ::bind(socketDescriptor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            break;
+        }
+        case RefusedCase::unreadable:
+        case RefusedCase::outOfDescriptors:
+            writeFile(stateFile, goodText);
+            std::filesystem::permissions(stateFile, refused.kind == RefusedCase::unreadable
+                                                        ? std::filesystem::perms::owner_write
+                                                        : std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::owner_write);
+            break;
+    }
+
+    EmulatedCamera camera(stateFile);
+    testing::internal::CaptureStderr();
+    {
+        std::optional<DescriptorsExhausted> exhausted;
+        if (refused.kind == RefusedCase::outOfDescriptors) {
+            exhausted.emplace();
+        }
+        EXPECT_EQ(connect(camera), 0);
+        EXPECT_EQ(logIn(camera), 0);
+        EXPECT_EQ(changeIdentity(camera), 0);
+    }
+    const std::string report = testing::internal::GetCapturedStderr();
+    if (socketDescriptor >= 0) {
+        ::close(socketDescriptor);
+    }
+
+    EXPECT_NE(report.find(refused.reason), std::string::npos) << report;
+    EXPECT_NE(report.find(stateFile.string()), std::string::npos) << report;
+    EXPECT_EQ(std::ranges::count(report, '\n'), 1) << report;
+    EXPECT_FALSE(std::filesystem::exists(keptName(stateFile, 0)));
+    switch (refused.kind) {
+        case RefusedCase::directory:
+            EXPECT_EQ(readFile(stateFile / "inside"), goodText);
+            break;
+        case RefusedCase::namedPipe:
+            EXPECT_TRUE(std::filesystem::is_fifo(stateFile));
+            break;
+        case RefusedCase::device:
+            EXPECT_EQ(std::filesystem::read_symlink(stateFile), "/dev/null");
+            EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+            break;
+        case RefusedCase::socket:
+            EXPECT_TRUE(std::filesystem::is_socket(stateFile));
+            break;
+        case RefusedCase::unreadable:
+        case RefusedCase::outOfDescriptors:
+            std::filesystem::permissions(stateFile, std::filesystem::perms::owner_read,
+                                         std::filesystem::perm_options::add);
+            EXPECT_EQ(readFile(stateFile), goodText);
+            // Once the file can be read again, the camera answers with what it holds.
+            EXPECT_EQ(connect(camera), 1);
+            EXPECT_EQ(logIn(camera), 1);
+            EXPECT_EQ(deviceId(camera), "KEEP");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, StateFileRefusedTest,
+    testing::Values(RefusedCase{"directory", RefusedCase::directory, "it is a directory"},
+                    RefusedCase{"named pipe", RefusedCase::namedPipe, "it is a named pipe"},
+                    RefusedCase{"link to a device", RefusedCase::device, "it is a device"},
+                    RefusedCase{"socket", RefusedCase::socket, "it is a socket"},
+                    RefusedCase{"unreadable", RefusedCase::unreadable,
+                                "cannot be read: Permission denied"},
+                    RefusedCase{"out of file descriptors", RefusedCase::outOfDescriptors,
+                                "cannot be read: Too many open files"}));
 
 // Places where no change can be kept: every change fails, the reason is reported once, and what
 // is there stays as it was.
 struct UnwritableCase {
     const char* name;
-    enum Kind { folderIsAFile, invalidNameTaken, readOnlyFolder, closedFolder };
+    enum Kind { folderIsAFile, damagedInReadOnlyFolder, readOnlyFolder, closedFolder };
     Kind kind;
 };
 
@@ -161,8 +293,7 @@ class StateFileUnwritableTest : public testing::TestWithParam<UnwritableCase> {
 
 TEST_P(StateFileUnwritableTest, ChangesFailWithOneReportAndNothingIsLost) {
     const auto kind = GetParam().kind;
-    if ((kind == UnwritableCase::readOnlyFolder || kind == UnwritableCase::closedFolder) &&
-        !modesApply()) {
+    if (kind != UnwritableCase::folderIsAFile && !modesApply()) {
         GTEST_SKIP() << "root writes in every folder";
     }
     const auto folder = directory / "state";
@@ -171,14 +302,12 @@ TEST_P(StateFileUnwritableTest, ChangesFailWithOneReportAndNothingIsLost) {
         case UnwritableCase::folderIsAFile:
             writeFile(folder, "a file");
             break;
-        case UnwritableCase::invalidNameTaken:
-            std::filesystem::create_directories(stateFile);
-            std::filesystem::create_directories(folder / "camera.ini.invalid" / "taken");
-            break;
+        case UnwritableCase::damagedInReadOnlyFolder:
         case UnwritableCase::readOnlyFolder:
         case UnwritableCase::closedFolder:
             std::filesystem::create_directory(folder);
-            writeFile(stateFile, kFactoryText);
+            writeFile(stateFile, kind == UnwritableCase::damagedInReadOnlyFolder ? kDamagedText
+                                                                                 : kFactoryText);
             std::filesystem::permissions(
                 folder, std::filesystem::perms(kind == UnwritableCase::closedFolder ? 0 : 0500));
             break;
@@ -186,8 +315,10 @@ TEST_P(StateFileUnwritableTest, ChangesFailWithOneReportAndNothingIsLost) {
 
     EmulatedCamera camera(stateFile);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(connect(camera), 1);
-    EXPECT_EQ(logIn(camera), 1);
+    // A closed folder hides the file too, and the camera answers nothing it cannot read.
+    const int32_t answers = kind == UnwritableCase::closedFolder ? 0 : 1;
+    EXPECT_EQ(connect(camera), answers);
+    EXPECT_EQ(logIn(camera), answers);
     EXPECT_EQ(changeIdentity(camera), 0);
     EXPECT_EQ(changeIdentity(camera), 0);
     const std::string report = testing::internal::GetCapturedStderr();
@@ -199,9 +330,9 @@ TEST_P(StateFileUnwritableTest, ChangesFailWithOneReportAndNothingIsLost) {
         case UnwritableCase::folderIsAFile:
             EXPECT_EQ(readFile(folder), "a file");
             break;
-        case UnwritableCase::invalidNameTaken:
-            EXPECT_TRUE(std::filesystem::is_empty(stateFile));
-            EXPECT_TRUE(std::filesystem::is_directory(folder / "camera.ini.invalid" / "taken"));
+        case UnwritableCase::damagedInReadOnlyFolder:
+            EXPECT_EQ(readFile(stateFile), kDamagedText);
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
             break;
         default:
             EXPECT_EQ(readFile(stateFile), kFactoryText);
@@ -212,8 +343,8 @@ TEST_P(StateFileUnwritableTest, ChangesFailWithOneReportAndNothingIsLost) {
 INSTANTIATE_TEST_SUITE_P(
     Places, StateFileUnwritableTest,
     testing::Values(UnwritableCase{"folder that is a file", UnwritableCase::folderIsAFile},
-                    UnwritableCase{"directory whose invalid name is taken",
-                                   UnwritableCase::invalidNameTaken},
+                    UnwritableCase{"damaged file in a read-only folder",
+                                   UnwritableCase::damagedInReadOnlyFolder},
                     UnwritableCase{"read-only folder", UnwritableCase::readOnlyFolder},
                     UnwritableCase{"folder closed to everyone", UnwritableCase::closedFolder}));
 
@@ -225,7 +356,7 @@ TEST(StateFileTest, SeesAnEditThatKeepsTheFilesSizeAtTheNextLoad) {
     k47::StateFile file(path);
     for (const char* ssid : {"AAAA", "BBBB", "AAAA"}) {
         writeFile(path, std::string("[Network]\nSsid=") + ssid + "\n");
-        EXPECT_EQ(file.load().ssid, ssid);
+        EXPECT_EQ(file.load()->ssid, ssid);
     }
 }
 
@@ -250,6 +381,123 @@ TEST(StateFileKilled, WriterKilledAtAnyMomentLeavesTheOldOrTheNewState) {
         ASSERT_TRUE(content == k47::formatState(first) || content == k47::formatState(second))
             << "after kill " << kill << ": " << content.size() << " bytes";
     }
+}
+
+// Processes that change different records at the same time: each call sees the one before, so
+// every write is read back and none is undone by another process's rewrite.
+TEST(StateFileConcurrent, WritersOfDifferentRecordsLoseNothing) {
+    using Transfer = void (EmulatedCamera::*)(int32_t, char*, int32_t*);
+    const Transfer transfers[] = {&EmulatedCamera::Qumat_ApnUser, &EmulatedCamera::Qumat_ApnPsw,
+                                  &EmulatedCamera::Qumat_SN_Info};
+    constexpr int kRounds = 150;
+    testing_support::TemporaryDirectory directory;
+    const auto path = directory / "camera.ini";
+
+    std::vector<pid_t> writers;
+    for (std::size_t writer = 0; writer < std::size(transfers); ++writer) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child > 0) {
+            writers.push_back(child);
+            continue;
+        }
+        EmulatedCamera camera(path);
+        if (connect(camera) != 1 || logIn(camera) != 1) {
+            ::_exit(2);
+        }
+        for (int round = 0; round < kRounds; ++round) {
+            char written[64] = {};
+            char read[64] = {};
+            std::snprintf(written, sizeof written, "w%zu-%d", writer, round);
+            int32_t writeFlag = 0;
+            int32_t readFlag = 0;
+            (camera.*transfers[writer])(1, written, &writeFlag);
+            (camera.*transfers[writer])(0, read, &readFlag);
+            if (writeFlag != 1 || readFlag != 1 || std::strcmp(written, read) != 0) {
+                ::_exit(1);
+            }
+        }
+        ::_exit(0);
+    }
+    for (const pid_t writer : writers) {
+        int status = -1;
+        ::waitpid(writer, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+    const auto last = "-" + std::to_string(kRounds - 1);
+    const auto state = k47::StateFile(path).load();
+    ASSERT_TRUE(state);
+    EXPECT_EQ(state->apnUser, "w0" + last);
+    EXPECT_EQ(state->apnPassword, "w1" + last);
+    EXPECT_EQ(state->serialNumber, "w2" + last);
+}
+
+// Temporaries of killed writers hold passwords: the next write removes ours that no writer can
+// still be at, and nothing else.
+TEST(StateFileTest, AWriteRemovesOnlyStaleTemporariesOfItsOwn) {
+    struct Leftover {
+        const char* name;
+        bool old;
+        unsigned mode;
+        bool otherOwner;
+        bool removed;
+    };
+    const std::vector<Leftover> leftovers = {
+        {"camera.ini.tmp-a1B2c3", true, 0600, false, true},
+        {"camera.ini.tmp-d4E5f6", false, 0600, false, false},
+        {"camera.ini.tmp-g7H8i9", true, 0644, false, false},
+        {"camera.ini.tmp-j0K1l", true, 0600, false, false},
+        {"camera.ini.backup", true, 0600, false, false},
+        {"other.ini.tmp-m2N3o4", true, 0600, false, false},
+        {"camera.ini.tmp-p5Q6r7", true, 0600, true, false},
+    };
+    testing_support::TemporaryDirectory directory;
+    for (const auto& leftover : leftovers) {
+        if (leftover.otherOwner && modesApply()) {
+            continue;  // only root can give a file away
+        }
+        const auto path = directory / leftover.name;
+        writeFile(path, "AdminPassword=123456\n");
+        std::filesystem::permissions(path, std::filesystem::perms(leftover.mode));
+        if (leftover.otherOwner) {
+            ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        }
+        if (leftover.old) {
+            std::filesystem::last_write_time(
+                path, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+        }
+    }
+
+    ASSERT_TRUE(k47::StateFile(directory / "camera.ini").save(k47::factorySettings()));
+
+    for (const auto& leftover : leftovers) {
+        if (leftover.otherOwner && modesApply()) {
+            continue;
+        }
+        EXPECT_EQ(std::filesystem::exists(directory / leftover.name), !leftover.removed)
+            << leftover.name;
+    }
+}
+
+TEST(StateFileTest, ARewriteKeepsTheFilesOwnerAndGroup) {
+    if (modesApply()) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    testing_support::TemporaryDirectory directory;
+    const auto path = directory / "camera.ini";
+    writeFile(path, kFactoryText);
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+
+    auto changed = k47::factorySettings();
+    changed.ssid = "Depot";
+    ASSERT_TRUE(k47::StateFile(path).save(changed));
+
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(k47::StateFile(path).load()->ssid, "Depot");
 }
 
 }  // namespace

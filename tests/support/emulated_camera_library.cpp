@@ -22,7 +22,7 @@ bool EmulatedCameraLibrary::connectAndLogIn() {
 }
 
 k47::CameraState EmulatedCameraLibrary::state() const {
-    return k47::StateFile(stateFile_).load();
+    return k47::StateFile(stateFile_).load().value();
 }
 
 void EmulatedCameraLibrary::setState(const k47::CameraState& state) {
