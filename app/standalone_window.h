@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <array>
 
+#include "camera_login.h"
 #include "context.h"
 #include "edition.h"
 #include "hand_over.h"
@@ -18,17 +18,14 @@ class StandaloneWindowServices final : private MessageBoxes, private HandOver {
   public:
     StandaloneWindowServices(camera::CameraLibrary& camera, const QString& languageFile)
         : context{camera, *this, *this, session, languageFile.toStdString()} {
-        session.loginPassword = {'0', '0', '0', '0', '0', '0', '\0'};
-        std::array<uint8_t, 6> buffer{};
-        int32_t flag = 0;
-        camera.Init_Device(buffer.data(), &flag);
-        session.connected = flag;
-        camera.Qumat_Login(0, session.loginPassword.data(), &loggedIn);
+        camera::CameraLogin login(camera, session);
+        login.connect();
+        loggedIn = login.logIn(u"000000");
     }
 
     camera::Session session;
     Context context;
-    int32_t loggedIn = 0;
+    bool loggedIn = false;
 
   private:
     MessageBoxButton show(const QString&, const QString&, MessageBoxStyle) override {

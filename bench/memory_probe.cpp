@@ -36,5 +36,5 @@ int main(int argc, char* argv[]) {
                                            scratch.filePath(QStringLiteral("Language.ini")));
     settings::SettingsWindow window(editions::edition(editions::kEnglish), services.context);
     showOnce(window);
-    return services.loggedIn == 1 ? 0 : 1;
+    return services.loggedIn ? 0 : 1;
 }

@@ -1,12 +1,11 @@
 #include "camera_settings.h"
 
 #include <algorithm>
-#include <array>
 
+#include "camera_login.h"
 #include "common_menu_group.h"
 #include "device_actions.h"
 #include "identity_group.h"
-#include "login_password.h"
 #include "network_group.h"
 #include "setting_table.h"
 #include "stc_menu_group.h"
@@ -27,29 +26,19 @@ CameraSettings::CameraSettings(camera::CameraLibrary& camera, MenuModel model)
 }
 
 std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16string_view password) {
-    std::array<uint8_t, 6> buffer{};
-    int32_t flag = 0;
-    calls_.Init_Device(buffer.data(), &flag);
-    if (flag != 1) {
+    camera::CameraLogin login(calls_, session_);
+    if (!login.connect()) {
         return "no camera answered: Init_Device failed";
     }
-    const camera::LoginPassword converted(password);
-    converted.keepIn(session_);
+    // The user type goes to the password calls; the login itself takes 0.
     session_.userType = userType;
-    flag = 0;
-    calls_.Qumat_Login(userType, converted.data(), &flag);
-    if (flag != 1) {
+    if (!login.logIn(password)) {
         return "the camera refused the password: Qumat_Login failed";
     }
-    int32_t answer = 0;
-    calls_.Qumat_Get4GDevOrNot(&answer);
-    const auto deviceKind = camera::deviceKindFor(answer);
-    if (!deviceKind) {
-        return "Qumat_Get4GDevOrNot answered " + std::to_string(answer) +
+    if (!login.learnDeviceKind()) {
+        return "Qumat_Get4GDevOrNot answered " + std::to_string(login.deviceAnswer()) +
                ", which is no device kind (1 to 3)";
     }
-    session_.connected = 1;
-    session_.deviceKind = *deviceKind;
     return std::nullopt;
 }
 

@@ -11,8 +11,8 @@
 #include <array>
 #include <string>
 
+#include "camera_login.h"
 #include "language_setting.h"
-#include "login_password.h"
 #include "size_remembered.h"
 #include "ui_text.h"
 #include "usb_scan.h"
@@ -133,38 +133,32 @@ app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
 }
 
 void LoginWindow::connectCamera() {
-    std::array<uint8_t, 6> buffer{};
-    int32_t flag = 0;
-    context_.camera.Init_Device(buffer.data(), &flag);
-    if (flag == 1) {
+    if (camera::CameraLogin(context_.camera, context_.session).connect()) {
         connectButton_->setText(uiText(edition_.login.connectedButton));
-        context_.session.connected = 1;
         return;
     }
     if (edition_.relabelsConnectFailBox) {
         context_.messageBoxes.relabelNextBox();
     }
     showMessage(edition_.login.connectFail);
-    context_.session.connected = 0;
 }
 
 void LoginWindow::logIn() {
     const auto& texts = edition_.login;
-    int32_t flag = 0;
     if (context_.session.connected == 0) {
         showMessage(texts.connectDeviceFirst);
         return;
     }
 
+    camera::CameraLogin login(context_.camera, context_.session);
     const QString password = passwordEdit_->text();
+    bool loggedIn = false;
     if (password.size() == kPasswordLength) {
-        const camera::LoginPassword converted(password.toStdU16String());
-        converted.keepIn(context_.session);
-        context_.camera.Qumat_Login(0, converted.data(), &flag);
+        loggedIn = login.logIn(password.toStdU16String());
     } else {
         showMessage(texts.wrongPasswordLength);
     }
-    if (flag != 1) {
+    if (!loggedIn) {
         showMessage(texts.wrongPassword);
         return;
     }
@@ -172,17 +166,14 @@ void LoginWindow::logIn() {
         return;
     }
 
-    int32_t answer = 0;
-    context_.camera.Qumat_Get4GDevOrNot(&answer);
+    const auto deviceKind = login.learnDeviceKind();
     if (edition_.keepsUserType) {
         context_.session.userType = userTypeList_->currentIndex();
     }
-    const auto deviceKind = camera::deviceKindFor(answer);
     if (!deviceKind) {
         showMessage(editions::kProtocolNotRight);
         return;
     }
-    context_.session.deviceKind = *deviceKind;
 
     done(QDialog::Accepted);
     context_.handOver.runSettingsWindow(edition_);

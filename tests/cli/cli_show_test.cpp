@@ -129,6 +129,16 @@ TEST(CliShowTest, ARefusalQuotesTheValueItRefusesEscaped) {
               "qumat_pro: \"recording.gps: '\\x1B[2J\\x0D\\x0AON' is not one of OFF, ON\"\n");
 }
 
+// The login call takes user type 0 whoever logs in; the user's password still opens it.
+TEST(CliShowTest, TheUserLogsInWithUserTypeZero) {
+    CliCamera camera;
+    const auto outcome = camera.run({"show", "--user", "user"}, "111111");
+    EXPECT_EQ(outcome.status, 0) << outcome.errors;
+    const auto journal = camera.journal();
+    ASSERT_GE(journal.size(), 2u);
+    EXPECT_TRUE(journal[1].starts_with("Qumat_Login user_type=0 ")) << journal[1];
+}
+
 TEST(CliShowTest, AFailedReadLeavesItsGroupOutAndGivesExitStatus1) {
     CliCamera camera(k47::Model::common, [](k47::CameraState& state) {
         state.faults.failing.insert(k47::Function::Qumat_GetNetConfig);
