@@ -14,8 +14,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -139,140 +139,105 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidCase{"larger than a state file", std::string(70 * 1024, ';'), "too large"},
         InvalidCase{"earlier invalid files kept", "[Kamera]\n", "unknown section", 2}));
 
-// Takes every file descriptor the process may still open, so that the next open fails with
-// EMFILE, as in a process that has run out of them.
-class DescriptorsExhausted {
-  public:
-    DescriptorsExhausted() {
-        ::getrlimit(RLIMIT_NOFILE, &saved_);
-        const int lowestFree = ::dup(0);
-        ::close(lowestFree);
-        rlimit exhausted = saved_;
-        exhausted.rlim_cur = static_cast<rlim_t>(lowestFree);
-        ::setrlimit(RLIMIT_NOFILE, &exhausted);
-    }
-    ~DescriptorsExhausted() { ::setrlimit(RLIMIT_NOFILE, &saved_); }
-    DescriptorsExhausted(const DescriptorsExhausted&) = delete;
-    DescriptorsExhausted& operator=(const DescriptorsExhausted&) = delete;
-
-  private:
-    rlimit saved_{};
-};
+// What stands at a path: a move aside or a rewrite changes its inode or times.
+std::string snapshot(const std::filesystem::path& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return std::to_string(status.st_mode) + " " + std::to_string(status.st_ino) + " " +
+           std::to_string(status.st_size) + " " + std::to_string(status.st_mtim.tv_nsec);
+}
 
 // What stands at the state path and gives no text: the camera fails every call, says why once,
-// and leaves it exactly as it was.
+// and leaves it as it was.
 struct RefusedCase {
     const char* name;
-    enum Kind { directory, namedPipe, device, socket, unreadable, outOfDescriptors };
-    Kind kind;
+    std::function<void(const std::filesystem::path&)> make;
     std::string reason;  // in the report
+    bool outOfDescriptors = false;
 };
 
 void PrintTo(const RefusedCase& refused, std::ostream* stream) {
     *stream << refused.name;
 }
 
-class StateFileRefusedTest : public testing::TestWithParam<RefusedCase> {
-  protected:
-    testing_support::TemporaryDirectory directory;
-    const std::filesystem::path stateFile = directory / "camera.ini";
-};
+class StateFileRefusedTest : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(StateFileRefusedTest, EveryCallFailsWithOneReportAndNothingIsMoved) {
     const auto& refused = GetParam();
-    if (refused.kind == RefusedCase::unreadable && !modesApply()) {
+    if (refused.reason.ends_with("Permission denied") && !modesApply()) {
         GTEST_SKIP() << "root reads every file";
     }
-    auto good = k47::factorySettings();
-    good.deviceId = "KEEP";
-    const auto goodText = k47::formatState(good);
-    int socketDescriptor = -1;
-    switch (refused.kind) {
-        case RefusedCase::directory:
-            std::filesystem::create_directory(stateFile);
-            writeFile(stateFile / "inside", goodText);
-            break;
-        case RefusedCase::namedPipe:
-            ASSERT_EQ(::mkfifo(stateFile.c_str(), 0600), 0);
-            break;
-        case RefusedCase::device:
-            std::filesystem::create_symlink("/dev/null", stateFile);
-            break;
-        case RefusedCase::socket: {
-            socketDescriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            std::strncpy(address.sun_path, stateFile.c_str(), sizeof address.sun_path - 1);
-            ASSERT_EQ(
-                ::bind(socketDescriptor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-            break;
-        }
-        case RefusedCase::unreadable:
-        case RefusedCase::outOfDescriptors:
-            writeFile(stateFile, goodText);
-            std::filesystem::permissions(stateFile, refused.kind == RefusedCase::unreadable
-                                                        ? std::filesystem::perms::owner_write
-                                                        : std::filesystem::perms::owner_read |
-                                                              std::filesystem::perms::owner_write);
-            break;
-    }
+    testing_support::TemporaryDirectory directory;
+    const auto stateFile = directory / "camera.ini";
+    refused.make(stateFile);
+    const auto before = snapshot(stateFile);
 
     EmulatedCamera camera(stateFile);
     testing::internal::CaptureStderr();
-    {
-        std::optional<DescriptorsExhausted> exhausted;
-        if (refused.kind == RefusedCase::outOfDescriptors) {
-            exhausted.emplace();
-        }
-        EXPECT_EQ(connect(camera), 0);
-        EXPECT_EQ(logIn(camera), 0);
-        EXPECT_EQ(changeIdentity(camera), 0);
+    rlimit descriptors{};
+    ::getrlimit(RLIMIT_NOFILE, &descriptors);
+    if (refused.outOfDescriptors) {
+        // The lowest free descriptor becomes the limit: the next open fails with EMFILE.
+        const int lowestFree = ::dup(0);
+        ::close(lowestFree);
+        const rlimit exhausted{static_cast<rlim_t>(lowestFree), descriptors.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &exhausted);
     }
+    EXPECT_EQ(connect(camera), 0);
+    EXPECT_EQ(logIn(camera), 0);
+    EXPECT_EQ(changeIdentity(camera), 0);
+    ::setrlimit(RLIMIT_NOFILE, &descriptors);
     const std::string report = testing::internal::GetCapturedStderr();
-    if (socketDescriptor >= 0) {
-        ::close(socketDescriptor);
-    }
 
     EXPECT_NE(report.find(refused.reason), std::string::npos) << report;
     EXPECT_NE(report.find(stateFile.string()), std::string::npos) << report;
     EXPECT_EQ(std::ranges::count(report, '\n'), 1) << report;
+    EXPECT_EQ(snapshot(stateFile), before);
     EXPECT_FALSE(std::filesystem::exists(keptName(stateFile, 0)));
-    switch (refused.kind) {
-        case RefusedCase::directory:
-            EXPECT_EQ(readFile(stateFile / "inside"), goodText);
-            break;
-        case RefusedCase::namedPipe:
-            EXPECT_TRUE(std::filesystem::is_fifo(stateFile));
-            break;
-        case RefusedCase::device:
-            EXPECT_EQ(std::filesystem::read_symlink(stateFile), "/dev/null");
-            EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-            break;
-        case RefusedCase::socket:
-            EXPECT_TRUE(std::filesystem::is_socket(stateFile));
-            break;
-        case RefusedCase::unreadable:
-        case RefusedCase::outOfDescriptors:
-            std::filesystem::permissions(stateFile, std::filesystem::perms::owner_read,
-                                         std::filesystem::perm_options::add);
-            EXPECT_EQ(readFile(stateFile), goodText);
-            // Once the file can be read again, the camera answers with what it holds.
-            EXPECT_EQ(connect(camera), 1);
-            EXPECT_EQ(logIn(camera), 1);
-            EXPECT_EQ(deviceId(camera), "KEEP");
+    if (refused.outOfDescriptors) {
+        EXPECT_EQ(connect(camera), 1);
+        EXPECT_EQ(logIn(camera), 1);
+        EXPECT_EQ(deviceId(camera), "KEEP");
     }
+}
+
+void writeKeptState(const std::filesystem::path& path) {
+    auto state = k47::factorySettings();
+    state.deviceId = "KEEP";
+    writeFile(path, k47::formatState(state));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, StateFileRefusedTest,
-    testing::Values(RefusedCase{"directory", RefusedCase::directory, "it is a directory"},
-                    RefusedCase{"named pipe", RefusedCase::namedPipe, "it is a named pipe"},
-                    RefusedCase{"link to a device", RefusedCase::device, "it is a device"},
-                    RefusedCase{"socket", RefusedCase::socket, "it is a socket"},
-                    RefusedCase{"unreadable", RefusedCase::unreadable,
-                                "cannot be read: Permission denied"},
-                    RefusedCase{"out of file descriptors", RefusedCase::outOfDescriptors,
-                                "cannot be read: Too many open files"}));
+    testing::Values(
+        RefusedCase{"directory",
+                    [](const auto& path) {
+                        std::filesystem::create_directory(path);
+                        writeKeptState(path / "inside");
+                    },
+                    "it is a directory"},
+        RefusedCase{"named pipe", [](const auto& path) { ::mkfifo(path.c_str(), 0600); },
+                    "it is a named pipe"},
+        RefusedCase{"link to a device",
+                    [](const auto& path) { std::filesystem::create_symlink("/dev/null", path); },
+                    "it is a device"},
+        RefusedCase{"socket",
+                    [](const auto& path) {
+                        sockaddr_un address{AF_UNIX, {}};
+                        path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+                        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                        ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
+                        ::close(socket);
+                    },
+                    "it is a socket"},
+        RefusedCase{"unreadable",
+                    [](const auto& path) {
+                        writeKeptState(path);
+                        std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+                    },
+                    "cannot be read: Permission denied"},
+        RefusedCase{"out of file descriptors", writeKeptState,
+                    "cannot be read: Too many open files", true}));
 
 // Places where no change can be kept: every change fails, the reason is reported once, and what
 // is there stays as it was.
@@ -432,72 +397,48 @@ TEST(StateFileConcurrent, WritersOfDifferentRecordsLoseNothing) {
     EXPECT_EQ(state->serialNumber, "w2" + last);
 }
 
-// Temporaries of killed writers hold passwords: the next write removes ours that no writer can
-// still be at, and nothing else.
-TEST(StateFileTest, AWriteRemovesOnlyStaleTemporariesOfItsOwn) {
+// A rewrite by root leaves a user's file theirs, and removes the temporaries of killed writers,
+// which hold passwords, but none that a writer may still be at or that is not ours.
+TEST(StateFileTest, ARewriteKeepsTheOwnerAndRemovesOnlyStaleTemporariesOfItsOwn) {
     struct Leftover {
         const char* name;
         bool old;
         unsigned mode;
-        bool otherOwner;
         bool removed;
     };
-    const std::vector<Leftover> leftovers = {
-        {"camera.ini.tmp-a1B2c3", true, 0600, false, true},
-        {"camera.ini.tmp-d4E5f6", false, 0600, false, false},
-        {"camera.ini.tmp-g7H8i9", true, 0644, false, false},
-        {"camera.ini.tmp-j0K1l", true, 0600, false, false},
-        {"camera.ini.backup", true, 0600, false, false},
-        {"other.ini.tmp-m2N3o4", true, 0600, false, false},
-        {"camera.ini.tmp-p5Q6r7", true, 0600, true, false},
+    const Leftover leftovers[] = {
+        {"camera.ini.tmp-a1B2c3", true, 0600, true},  {"camera.ini.tmp-d4E5f6", false, 0600, false},
+        {"camera.ini.tmp-g7H8i9", true, 0644, false}, {"camera.ini.backup", true, 0600, false},
+        {"other.ini.tmp-m2N3o4", true, 0600, false},
     };
     testing_support::TemporaryDirectory directory;
     for (const auto& leftover : leftovers) {
-        if (leftover.otherOwner && modesApply()) {
-            continue;  // only root can give a file away
-        }
-        const auto path = directory / leftover.name;
-        writeFile(path, "AdminPassword=123456\n");
-        std::filesystem::permissions(path, std::filesystem::perms(leftover.mode));
-        if (leftover.otherOwner) {
-            ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
-        }
+        writeFile(directory / leftover.name, "AdminPassword=123456\n");
+        std::filesystem::permissions(directory / leftover.name,
+                                     std::filesystem::perms(leftover.mode));
         if (leftover.old) {
             std::filesystem::last_write_time(
-                path, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
+                directory / leftover.name,
+                std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
         }
     }
+    const auto path = directory / "camera.ini";
+    writeFile(path, kFactoryText);
+    const bool givenAway = !modesApply() && ::chown(path.c_str(), 65534, 65534) == 0;
 
-    ASSERT_TRUE(k47::StateFile(directory / "camera.ini").save(k47::factorySettings()));
+    ASSERT_TRUE(k47::StateFile(path).save(k47::factorySettings(k47::Model::stc)));
 
     for (const auto& leftover : leftovers) {
-        if (leftover.otherOwner && modesApply()) {
-            continue;
-        }
         EXPECT_EQ(std::filesystem::exists(directory / leftover.name), !leftover.removed)
             << leftover.name;
     }
-}
-
-TEST(StateFileTest, ARewriteKeepsTheFilesOwnerAndGroup) {
-    if (modesApply()) {
-        GTEST_SKIP() << "only root can give a file to another user";
-    }
-    testing_support::TemporaryDirectory directory;
-    const auto path = directory / "camera.ini";
-    writeFile(path, kFactoryText);
-    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
-
-    auto changed = k47::factorySettings();
-    changed.ssid = "Depot";
-    ASSERT_TRUE(k47::StateFile(path).save(changed));
-
     struct stat status {};
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
-    EXPECT_EQ(status.st_uid, 65534u);
-    EXPECT_EQ(status.st_gid, 65534u);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
-    EXPECT_EQ(k47::StateFile(path).load()->ssid, "Depot");
+    if (givenAway) {
+        EXPECT_EQ(status.st_uid, 65534u);
+        EXPECT_EQ(status.st_gid, 65534u);
+    }
 }
 
 }  // namespace
