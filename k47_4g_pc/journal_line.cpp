@@ -6,6 +6,19 @@
 #include "byte_text.h"
 
 namespace k47 {
+namespace {
+
+// Built front to back: prefixing a temporary string moves all of it along.
+std::string enclosed(char opening, std::string_view inner, char closing) {
+    std::string value;
+    value.reserve(inner.size() + 2);
+    value += opening;
+    value += inner;
+    value += closing;
+    return value;
+}
+
+}  // namespace
 
 JournalLine::JournalLine(Function function) : line_(functionName(function)) {}
 
@@ -21,7 +34,7 @@ JournalLine& JournalLine::bytes(std::string_view name, const void* data, std::si
     if (data == nullptr) {
         return field(name, "null");
     }
-    return field(name, "[" + hexBytes({static_cast<const uint8_t*>(data), size}) + "]");
+    return field(name, enclosed('[', hexBytes({static_cast<const uint8_t*>(data), size}), ']'));
 }
 
 JournalLine& JournalLine::unread(std::string_view name) {
@@ -32,7 +45,7 @@ JournalLine& JournalLine::text(std::string_view name, const char* text, std::siz
     if (text == nullptr) {
         return field(name, "null");
     }
-    return field(name, "\"" + escapeText({text, ::strnlen(text, limit)}) + "\"");
+    return field(name, enclosed('"', escapeText({text, ::strnlen(text, limit)}), '"'));
 }
 
 JournalLine& JournalLine::field(std::string_view name, std::string_view value) {

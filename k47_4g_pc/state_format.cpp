@@ -66,7 +66,10 @@ std::string formatFunctions(const std::set<Function>& functions) {
     }
     std::string text;
     for (const Function function : functions) {
-        text += (text.empty() ? "" : ",") + std::string(functionName(function));
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += functionName(function);
     }
     return text;
 }
