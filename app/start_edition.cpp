@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "code_page.h"
 #include "edition.h"
 #include "language_setting.h"
 
@@ -26,6 +27,12 @@ int chooseStartEdition(const std::filesystem::path& languageFile) {
         return static_cast<int>(number);
     }
     return editions::kEnglish;
+}
+
+void followEditionCodePage(const editions::Edition& edition) {
+    platform::setFallbackCodePage(edition.index == editions::kRussian
+                                      ? platform::CodePage::cyrillic
+                                      : platform::CodePage::western);
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include "login_window.h"
 #include "settings_window.h"
+#include "start_edition.h"
 
 namespace app {
 
@@ -11,6 +12,8 @@ WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& mess
       context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile)} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
+    // Every change of edition passes here, the first one at start-up.
+    followEditionCodePage(edition);
     login::LoginWindow window(edition, context_);
     window.exec();
 }

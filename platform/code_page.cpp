@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cctype>
 #include <cerrno>
@@ -29,6 +30,8 @@ std::string_view environment(const char* name) {
     return value == nullptr ? std::string_view() : std::string_view(value);
 }
 
+std::atomic<CodePage> fallbackCodePage{CodePage::western};
+
 CodePage localeCodePage() {
     std::string_view locale = environment("LC_ALL");
     if (locale.empty()) {
@@ -43,6 +46,9 @@ CodePage localeCodePage() {
     std::string language(locale.substr(0, locale.find_first_of("_.@")));
     std::ranges::transform(language, language.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (language.empty() || language == "c" || language == "posix") {
+        return fallbackCodePage.load();
+    }
     return std::ranges::find(kCyrillicLanguages, language) != kCyrillicLanguages.end()
                ? CodePage::cyrillic
                : CodePage::western;
@@ -243,6 +249,17 @@ std::string encodeAnsi(std::u16string_view text, CodePage codePage) {
                             sizeof(char16_t));
     }
     return output;
+}
+
+void setFallbackCodePage(CodePage codePage) {
+    fallbackCodePage.store(codePage);
+}
+
+std::optional<std::string> encodeAnsiExactly(std::u16string_view text, CodePage codePage) {
+    std::string bytes = encodeAnsi(text, codePage);
+    const auto back = decodeAnsi(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), codePage);
+    return back == text ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,8 +14,13 @@ enum class CodePage : int { cyrillic = 1251, western = 1252 };
 
 // The process's ANSI code page: the one QUMAT_ANSI_CODE_PAGE names when it is a Windows ANSI code
 // page (874, 932, 936, 949, 950, 1250 to 1258), else the locale's (LC_ALL, LC_CTYPE or LANG,
-// the first one set): 1251 for a Cyrillic language, 1252 for any other.
+// the first one set): 1251 for a Cyrillic language, 1252 for any other, and the fallback code
+// page for a locale that names no language (C, POSIX, C.UTF-8 or none at all).
 CodePage ansiCodePage();
+
+// The code page for a locale that names no language, a common default on servers: 1252 unless
+// the program, knowing its language, says otherwise.
+void setFallbackCodePage(CodePage codePage);
 
 // Window text in the code page. Never fails: a character the code page lacks becomes its base
 // letter when it is a letter with diacritics whose base letter the code page has, its ASCII
@@ -22,6 +28,11 @@ CodePage ansiCodePage();
 // gives "??"). A control character U+0080 to U+009F that stands for a byte a single-byte code page
 // leaves undefined becomes that byte again.
 std::string encodeAnsi(std::u16string_view text, CodePage codePage = ansiCodePage());
+
+// The text in the code page when every character has its own place there, so that it reads
+// back as it was; nothing when one would be replaced or lost (a character the code page lacks,
+// a zero character).
+std::optional<std::string> encodeAnsiExactly(std::u16string_view text, CodePage codePage);
 
 // Code-page text as window text: the bytes up to the first zero byte, or all of them when there
 // is none. A byte 0x80 to 0x9F that a single-byte code page leaves undefined becomes the control

@@ -178,6 +178,10 @@ TEST(AnsiCodePageTest, ComesFromTheOverrideOrElseTheLocaleLanguage) {
         {"936", "", "", "", 936},
         {"65001", "", "", "ru_RU", 1251},
         {"1251x", "", "", "", 1252},
+        // A locale that names no language leaves the choice to the program; alone, 1252.
+        {"", "C", "ru_RU.UTF-8", "ru_RU.UTF-8", 1252},
+        {"", "", "POSIX", "uk_UA", 1252},
+        {"", "", "", "C.UTF-8", 1252},
     };
     for (const Case& test : cases) {
         setenv("QUMAT_ANSI_CODE_PAGE", test.override, 1);
@@ -196,6 +200,31 @@ TEST(AnsiCodePageTest, ConversionsUseTheProcessCodePage) {
     setenv("QUMAT_ANSI_CODE_PAGE", "1252", 1);
     EXPECT_EQ(encodeAnsi(u"Ж"), "?");
     EXPECT_EQ(decodeAnsi(bytesOf("\xC6")), u"Æ");
+}
+
+// What the camera would keep as '?' or a base letter is no exact encoding; undefined bytes are.
+TEST(AnsiCodePageTest, ExactEncodingRefusesWhatWouldNotReadBack) {
+    const struct {
+        std::u16string text;
+        int codePage;
+        std::optional<std::string> bytes;
+    } cases[] = {
+        {u"Café", 1252, "Caf\xE9"},
+        {u"Café", 1251, std::nullopt},
+        {u"Жук", 1251, "\xC6\xF3\xEA"},
+        {u"Жук", 1252, std::nullopt},
+        {u"ＡB", 1252, std::nullopt},
+        {u"\u0081", 1252, "\x81"},
+        {u"中a", 936,
+         "\xD6\xD0"
+         "a"},
+        {u"?", 1252, "?"},
+        {std::u16string(u"a\0b", 3), 1252, std::nullopt},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(platform::encodeAnsiExactly(test.text, CodePage{test.codePage}), test.bytes)
+            << test.codePage << " " << test.text.size();
+    }
 }
 
 }  // namespace
