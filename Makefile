@@ -3,7 +3,8 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test check fuzz check-sanitized install package gallery bench
+.PHONY: all deps configure build run test check release check-release fuzz check-sanitized install \
+	package gallery bench
 
 all: build
 
@@ -40,11 +41,22 @@ check-sanitized: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure --parallel $(JOBS) --exclude-regex DebianPackage
 
+# The configuration the package ships: the program and its libraries, optimised, without tests.
+# As a step of the test command it also builds and checks the package.
+RELEASE_DIR ?= build-release
+release: deps
+	@cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUMAT_BUILD_TESTS=OFF \
+		-DQUMAT_BUILD_BENCHMARKS=OFF -DQUMAT_WARNINGS_AS_ERRORS=ON >/dev/null
+	@cmake --build $(RELEASE_DIR) --parallel $(JOBS)
+
+check-release: release
+	@sh tests/packaging/install_package_test.sh $(RELEASE_DIR)
+
 # Builds the fuzz targets with clang in build-fuzz/ and runs each for a few seconds.
 fuzz: deps
 	@sh scripts/run-fuzzers.sh
 
-test: check fuzz check-sanitized
+test: check check-release fuzz check-sanitized
 
 # Renders the ten windows to PNG files in $(GALLERY_DIR), on the emulated camera, for review.
 GALLERY_DIR ?= gallery
@@ -60,10 +72,11 @@ bench: configure
 
 PREFIX ?= /usr/local
 
-# Installs the program, its camera library, the desktop entry, the icon and the udev rule.
-install: build
-	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+# Installs the program, its camera library, the desktop entry, the icon and the udev rule, as the
+# package does: from the Release configuration.
+install: release
+	@cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
 
-# Builds the Debian package into $(BUILD_DIR)/packages.
-package: build
-	@cd $(BUILD_DIR) && cpack -G DEB
+# Builds the Debian package, from the Release configuration, into $(RELEASE_DIR)/packages.
+package: release
+	@cd $(RELEASE_DIR) && cpack -G DEB
