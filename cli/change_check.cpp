@@ -1,10 +1,12 @@
 #include "change_check.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <set>
 #include <string_view>
 
+#include "code_page.h"
 #include "identity_group.h"
 #include "setting_table.h"
 #include "settings_layout.h"
@@ -12,6 +14,10 @@
 
 namespace cli {
 namespace {
+
+// Fields the camera takes as many bytes of as the text has characters.
+constexpr std::array<std::string_view, 4> kBytePerCharacter{"deviceIdEdit", "serialNumberEdit",
+                                                            "apnUserEdit", "apnPasswordEdit"};
 
 bool sameIgnoringCase(std::string_view left, std::string_view right) {
     return std::ranges::equal(left, right, [](char a, char b) {
@@ -73,6 +79,20 @@ std::optional<std::string> checkText(const Setting& setting, const std::u16strin
     if (deviceId && text.size() != currentLength) {
         return "must have " + std::to_string(currentLength) +
                " characters, the length of the camera's device ID";
+    }
+    // The camera keeps the text in the code page, cut at its field's bytes: a character the code
+    // page lacks would become '?', one cut at the field's end half a character.
+    const auto codePage = platform::ansiCodePage();
+    const auto number = std::to_string(static_cast<int>(codePage));
+    const auto bytes = platform::encodeAnsiExactly(text, codePage);
+    if (!bytes) {
+        return "has characters that code page " + number + " lacks";
+    }
+    const bool bytePerCharacter =
+        std::ranges::find(kBytePerCharacter, setting.control) != kBytePerCharacter.end();
+    if (bytes->size() > (bytePerCharacter ? text.size() : limit)) {
+        return "takes " + std::to_string(bytes->size()) + " bytes in code page " + number +
+               ", more than its field holds";
     }
     return std::nullopt;
 }

@@ -1,25 +1,14 @@
 #include "password_source.h"
 
-#include <fstream>
-
+#include "limited_read.h"
 #include "utf8.h"
 
 namespace cli {
 namespace {
 
 constexpr std::size_t kPasswordLength = 6;
-
-std::optional<std::string> firstLineOf(const std::string& file) {
-    std::ifstream stream(file, std::ios::binary);
-    std::string line;
-    if (!stream || (!std::getline(stream, line) && !stream.eof())) {
-        return std::nullopt;
-    }
-    if (line.ends_with('\r')) {
-        line.pop_back();
-    }
-    return line;
-}
+// Room for any password with blanks around it; a longer first line is no password file.
+constexpr std::size_t kLineLimit = 1024;
 
 }  // namespace
 
@@ -27,11 +16,13 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
                                             Console& console) {
     std::optional<std::string> password;
     if (passwordFile) {
-        password = firstLineOf(*passwordFile);
-        if (!password) {
-            console.errors << "qumat_pro: cannot read the password file " << *passwordFile << '\n';
+        const auto file = platform::readLimited(*passwordFile, kLineLimit, true);
+        if (file.error) {
+            console.errors << "qumat_pro: cannot read the password file " << *passwordFile << ": "
+                           << *file.error << '\n';
             return std::nullopt;
         }
+        password = file.bytes;
     } else if (console.passwordVariable) {
         password = console.passwordVariable;
     } else {

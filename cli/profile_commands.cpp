@@ -1,40 +1,14 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 #include "commands.h"
+#include "limited_read.h"
 #include "profile_file.h"
+#include "replace_file.h"
 #include "setting_table.h"
 
 namespace cli {
 namespace {
 
-// Writes the whole file; a profile with secrets is readable by its owner only, also when it
-// replaces an older file. The reason when it could not be written.
-std::optional<std::string> writeFile(const std::string& path, const std::string& text,
-                                     bool secret) {
-    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                            secret ? S_IRUSR | S_IWUSR : 0666);
-    if (file < 0) {
-        return std::strerror(errno);
-    }
-    bool done = !secret || ::fchmod(file, S_IRUSR | S_IWUSR) == 0;
-    for (std::size_t written = 0; done && written < text.size();) {
-        const auto count = ::write(file, text.data() + written, text.size() - written);
-        done = count > 0;
-        written += done ? static_cast<std::size_t>(count) : 0;
-    }
-    const int error = errno;
-    if (::close(file) != 0 || !done) {
-        return std::strerror(done ? errno : error);
-    }
-    return std::nullopt;
-}
+// A profile is a few hundred bytes; a file far larger is none.
+constexpr std::size_t kProfileLimit = 1024 * 1024;
 
 }  // namespace
 
@@ -54,12 +28,14 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     const ProfileContent content{.identity = options.includeIdentity,
                                  .secrets = options.includeSecrets};
     const std::string& path = options.operands.front();
+    // A profile with secrets is readable by its owner only from its first byte on; a failed
+    // write leaves the old profile whole.
     const auto error =
-        writeFile(path, profileText(table, settings.values(), options.model, content),
-                  holdsSecrets(table, content));
+        platform::replaceFile(path, profileText(table, settings.values(), options.model, content),
+                              {.ownerOnly = holdsSecrets(table, content)});
     if (error) {
-        console.errors << "qumat_pro: cannot write " << path << ": " << *error << '\n';
-        return kUsageError;
+        console.errors << "qumat_pro: cannot write " << path << ": " << error.message() << '\n';
+        return kOutputFailed;
     }
     console.output << "settings of the " << menuModelName(options.model) << " model written to "
                    << path << '\n';
@@ -68,12 +44,12 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
 
 int runImport(const Options& options, camera::CameraLibrary& camera, Console& console) {
     const std::string& path = options.operands.front();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        console.errors << "qumat_pro: cannot read " << path << '\n';
+    const auto file = platform::readLimited(path, kProfileLimit);
+    if (file.error) {
+        console.errors << "qumat_pro: cannot read " << path << ": " << *file.error << '\n';
         return kUsageError;
     }
-    const auto profile = readProfile(std::string(std::istreambuf_iterator<char>(file), {}));
+    const auto profile = readProfile(file.bytes);
     for (const auto& error : profile.errors) {
         console.errors << "qumat_pro: " << path << ": " << error << '\n';
     }

@@ -124,9 +124,10 @@ ProfileReading readProfile(std::string_view text) {
     std::string section;
     std::size_t number = 0;
     for (std::size_t start = 0; start < text.size(); ++number) {
-        const auto end = std::min(text.find('\n', start), text.size());
+        // A line ends at LF, CR or CR LF, as in the platform's own settings files.
+        const auto end = std::min(text.find_first_of("\r\n", start), text.size());
         const std::string_view raw = text.substr(start, end - start);
-        start = end + 1;
+        start = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
         const std::string_view line = trimmed(raw);
         const auto error = [&](std::string_view what) {
             reading.errors.push_back("line " + std::to_string(number + 1) + ": " +
@@ -158,6 +159,10 @@ ProfileReading readProfile(std::string_view text) {
         const auto value = unquoted(trimmed(line.substr(equals + 1)));
         if (!value) {
             error("a quoted value ends with its quote; inside, only \\\", \\\\ and \\xHH");
+            continue;
+        }
+        if (value->find('\0') != std::string::npos) {
+            error("a value holds a NUL byte, at which the camera would cut it");
             continue;
         }
         reading.requests.push_back(

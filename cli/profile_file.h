@@ -37,8 +37,9 @@ struct ProfileReading {
     std::vector<std::string> errors;
 };
 
-// Reads a profile written by profileText or by hand: blank lines and lines starting with ';' or
-// '#' are comments; blanks around keys and values do not count.
+// Reads a profile written by profileText or by hand: lines end at LF, CR or CR LF; blank lines
+// and lines starting with ';' or '#' are comments; blanks around keys and values do not count;
+// a value with a NUL byte is an error.
 ProfileReading readProfile(std::string_view text);
 
 }  // namespace cli

@@ -1,13 +1,9 @@
 #include "private_profile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -15,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "replace_file.h"
 #include "utf8.h"
 
 namespace platform {
@@ -22,8 +19,6 @@ namespace {
 
 // Settings files are a few lines long; anything larger is not one of ours.
 constexpr std::uintmax_t kMaximumFileSize = 1024 * 1024;
-// As many links as the system itself follows before it gives up on a loop.
-constexpr int kMaximumLinks = 40;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Mark = "\xFF\xFE";
 
@@ -238,87 +233,6 @@ std::string withKey(const StoredText& stored, std::string_view section, std::str
     return bytes.insert(position, encode(stored, added));
 }
 
-// The file a path ends at once symbolic links are followed: a write replaces it and keeps the
-// links.
-std::optional<std::filesystem::path> followLinks(std::filesystem::path file) {
-    for (int links = 0; links < kMaximumLinks; ++links) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(file, error)) {
-            return file;
-        }
-        const auto target = std::filesystem::read_symlink(file, error);
-        if (error) {
-            return std::nullopt;
-        }
-        file = file.parent_path() / target;
-    }
-    return std::nullopt;
-}
-
-bool writeAll(int descriptor, std::string_view text) {
-    while (!text.empty()) {
-        const auto written = ::write(descriptor, text.data(), text.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Creates a file of a name no other file has, beside `target`.
-int createBeside(const std::filesystem::path& target, mode_t mode, std::string& name) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target.string() + ".new-" + std::to_string(::getpid()) + "-" +
-               std::to_string(counter++);
-        const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (descriptor >= 0 || errno != EEXIST) {
-            return descriptor;
-        }
-    }
-    return -1;
-}
-
-// Where the folder takes no new file: writes over the file and then cuts it to its new length,
-// so that it is at least never empty on the way.
-bool rewriteInPlace(const std::filesystem::path& file, std::string_view content) {
-    const int descriptor = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool written = writeAll(descriptor, content) &&
-                         ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0 &&
-                         ::fsync(descriptor) == 0;
-    return ::close(descriptor) == 0 && written;
-}
-
-// Writes the content to a new file beside the target and renames it over the target, so that
-// the target is at every moment either the old file or the new one. A replaced file keeps its
-// mode; a new one gets the mode a file created in place would get.
-bool replaceFile(const std::filesystem::path& target, std::string_view content,
-                 std::optional<std::filesystem::perms> mode) {
-    std::string temporary;
-    const int descriptor = createBeside(target, mode ? 0600 : 0666, temporary);
-    if (descriptor < 0) {
-        const bool folderRefuses = errno == EACCES || errno == EPERM;
-        return mode && folderRefuses && rewriteInPlace(target, content);
-    }
-    bool written =
-        (!mode ||
-         ::fchmod(descriptor, static_cast<mode_t>(*mode & std::filesystem::perms::mask)) == 0) &&
-        writeAll(descriptor, content) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    written = written && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!written) {
-        ::unlink(temporary.c_str());
-    }
-    return written;
-}
-
 // Cuts a UTF-8 text after `count` characters without splitting one.
 std::string_view firstCharacters(std::string_view text, std::size_t count) {
     std::size_t position = 0;
@@ -359,21 +273,18 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
     if (!fromUtf8(section) || !fromUtf8(key) || !fromUtf8(value)) {
         return false;
     }
-    const auto target = followLinks(file);
-    if (!target) {
-        return false;
-    }
     std::error_code error;
-    const auto status = std::filesystem::status(*target, error);
+    const auto status = std::filesystem::status(file, error);
     if (status.type() == std::filesystem::file_type::not_found) {
-        return replaceFile(*target, withKey(StoredText{}, section, key, value), std::nullopt);
+        return !replaceFile(file, withKey(StoredText{}, section, key, value));
     }
-    const auto stored = readStoredText(*target);
+    const auto stored = readStoredText(file);
     // A file this process may not write stays as it is, though its folder would let us replace it.
-    if (!stored || ::access(target->c_str(), W_OK) != 0) {
+    if (!stored || ::access(file.c_str(), W_OK) != 0) {
         return false;
     }
-    return replaceFile(*target, withKey(*stored, section, key, value), status.permissions());
+    return !replaceFile(file, withKey(*stored, section, key, value),
+                        {.inPlaceWhereFolderRefuses = true});
 }
 
 }  // namespace platform

@@ -20,10 +20,11 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 
 // Writes one key: replaces that key's line, or adds the key (and its section) when missing, and
 // keeps every other byte of the file, its encoding and its byte-order mark. The new content goes
-// to a file beside it that is renamed over it (through symbolic links, keeping its mode), so a
-// process killed on the way leaves the old or the new file; only a folder that takes no new file
-// gets the file rewritten in place. A missing file is created; new lines end in CRLF. Returns
-// false when the file cannot be read back or written, and then leaves it as it was.
+// to a file beside it that is renamed over it (as replaceFile does: through symbolic links,
+// keeping its mode and, where it may, its owner), so a process killed on the way leaves the old
+// or the new file; only a folder that takes no new file gets the file rewritten in place. A missing
+// file is created; new lines end in CRLF. Returns false when the file cannot be read back or
+// written, and then leaves it as it was.
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
 

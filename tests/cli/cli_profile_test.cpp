@@ -1,9 +1,15 @@
 // export and import over in-process emulated cameras, and the profile file's own form.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "cli_fixture.h"
 #include "profile_file.h"
@@ -173,6 +179,152 @@ TEST(CliProfileTest, ImportRefusesAProfileOfTheOtherModelOrWithBadValues) {
         EXPECT_EQ(outcome.errors, errors);
         EXPECT_EQ(camera.state(), before);
     }
+}
+
+// What is read from outside is read within a limit, from a regular file or a pipe only, with its
+// lines ending as the platform ends them.
+TEST(CliProfileTest, ProfilesAndPasswordFilesAreReadWithinLimits) {
+    std::signal(SIGPIPE, SIG_IGN);
+    CliCamera camera;
+    const auto profile = camera.file("profile.ini").string();
+    const auto pipe = camera.file("pipe").string();
+    const auto folder = camera.file("folder").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder);
+    const std::string endless = "endless";
+    const std::string ssidChange = "[network]\nssid = Depot\n";
+    const struct {
+        std::string content;  // of the profile, or of the pipe when `arguments` name it
+        Arguments arguments;
+        int status;
+        std::string errors;
+    } cases[] = {
+        {"[network]\rssid = Depot\r[recording]\r\ngps = OFF\r", {"import", profile}, 0, ""},
+        {"[network]\nssid = \"a\\x00b\"\n",
+         {"import", profile},
+         2,
+         "qumat_pro: " + profile + ": line 2: a value holds a NUL byte, at which the camera " +
+             "would cut it\n"},
+        {std::string("[network]\n\nssid = a\0b\n", 20),
+         {"import", profile},
+         2,
+         "qumat_pro: " + profile + ": line 3: a value holds a NUL byte, at which the camera " +
+             "would cut it\n"},
+        {ssidChange + std::string(1024 * 1024, ';'),
+         {"import", profile},
+         2,
+         "qumat_pro: cannot read " + profile + ": larger than 1 MB\n"},
+        {"", {"import", folder}, 2, "qumat_pro: cannot read " + folder + ": Is a directory\n"},
+        {"",
+         {"import", "/dev/zero"},
+         2,
+         "qumat_pro: cannot read /dev/zero: not a regular file or a pipe\n"},
+        {ssidChange, {"import", pipe}, 0, ""},
+        {endless, {"import", pipe}, 2, "qumat_pro: cannot read " + pipe + ": larger than 1 MB\n"},
+        {"000000\rnext", {"show", "--password-file", pipe}, 0, ""},
+        {std::string(1025, 'x') + "\n",
+         {"show", "--password-file", profile},
+         2,
+         "qumat_pro: cannot read the password file " + profile +
+             ": its first line is longer than 1 KB\n"},
+        {endless,
+         {"show", "--password-file", pipe},
+         2,
+         "qumat_pro: cannot read the password file " + pipe +
+             ": its first line is longer than 1 KB\n"},
+        {"",
+         {"show", "--password-file", "/dev/zero"},
+         2,
+         "qumat_pro: cannot read the password file /dev/zero: not a regular file or a pipe\n"},
+    };
+    for (const auto& [content, arguments, status, errors] : cases) {
+        std::ofstream(profile, std::ios::binary | std::ios::trunc) << content;
+        std::thread feeder;
+        if (arguments.back() == pipe) {
+            feeder = std::thread([&] {
+                std::ofstream stream(pipe, std::ios::binary);
+                const std::string chunk = content == endless ? std::string(65536, ';') : content;
+                do {
+                    stream << chunk << std::flush;
+                } while (content == endless && stream);
+            });
+        }
+        const auto outcome = camera.run(arguments);
+        if (feeder.joinable()) {
+            feeder.join();
+        }
+        EXPECT_EQ(outcome.status, status) << arguments.back() << " " << content.substr(0, 30);
+        EXPECT_EQ(outcome.errors, errors);
+        if (arguments.front() == "import" && status == 0) {
+            EXPECT_EQ(camera.state().ssid, "Depot");
+        }
+    }
+}
+
+// A profile that cannot be written whole leaves the old one as it was; one that can replaces it
+// without showing its secrets through the old file.
+TEST(CliProfileTest, ExportWritesANewFileOrLeavesTheOldOne) {
+    CliCamera camera;
+    const auto file = camera.file("profile.ini");
+    const std::string old = "; the old profile\n";
+    std::ofstream(file) << old;
+    std::filesystem::permissions(file, std::filesystem::perms(0644));
+
+    // A file-size limit that the profile exceeds, as a full disk would stop it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        // The camera's journal meets the limit too, and says so.
+        std::freopen("/dev/null", "w", stderr);
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto outcome = camera.run({"export", file.string()});
+        std::_Exit(outcome.status == 1 && outcome.errors == "qumat_pro: cannot write " +
+                                                                file.string() + ": File too large\n"
+                       ? 0
+                       : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(contentOf(file), old);
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".new-"), std::string::npos);
+    }
+
+    std::ifstream reader(file);
+    ASSERT_EQ(camera.run({"export", file.string(), "--include-secrets"}).status, 0);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), old);
+    EXPECT_NE(contentOf(file).find("wifi_password = "), std::string::npos);
+}
+
+// A text the camera would keep as question marks or half characters is refused, not sent.
+TEST(CliProfileTest, TextsMustFitTheCodePageWhole) {
+    const struct {
+        const char* codePage;
+        std::string request;
+        std::string refusal;
+    } cases[] = {
+        {"1252", "network.ssid=日本語", "network.ssid: has characters that code page 1252 lacks"},
+        {"1252", "network.ssid=Café", ""},
+        {"1251", "network.ssid=Café", "network.ssid: has characters that code page 1251 lacks"},
+        {"936", "network.ssid=日本語日本語日本", ""},
+        {"936", "network.ssid=日本語日本語日本a",
+         "network.ssid: takes 17 bytes in code page 936, more than its field holds"},
+        {"936", "network.apn_user=日本",
+         "network.apn_user: takes 4 bytes in code page 936, more than its field holds"},
+    };
+    for (const auto& [codePage, request, refusal] : cases) {
+        setenv("QUMAT_ANSI_CODE_PAGE", codePage, 1);
+        CliCamera camera;
+        const auto before = camera.state();
+        const auto outcome = camera.run({"set", request});
+        EXPECT_EQ(outcome.status, refusal.empty() ? 0 : 2) << request;
+        EXPECT_EQ(outcome.errors, refusal.empty() ? "" : "qumat_pro: " + refusal + "\n");
+        EXPECT_EQ(camera.state() == before, !refusal.empty()) << request;
+    }
+    unsetenv("QUMAT_ANSI_CODE_PAGE");
 }
 
 }  // namespace
