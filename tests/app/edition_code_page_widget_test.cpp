@@ -34,8 +34,6 @@ TEST(EditionCodePageTest, LocaleWithoutLanguageLeavesTheChoiceToTheEdition) {
         {"", "C", "ru_RU.UTF-8", editions::kRussian, 1251},
         {"", "", "C.UTF-8", editions::kRussian, 1251},
         {"", "POSIX", "", editions::kFrench, 1252},
-        {"", "", "POSIX", editions::kRussian, 1251},
-        {"", "", "C", editions::kPortuguese, 1252},
         {"", "en_US.UTF-8", "", editions::kRussian, 1252},
         {"", "", "uk_UA.UTF-8", editions::kSpanish, 1251},
         {"1252", "C", "", editions::kRussian, 1252},

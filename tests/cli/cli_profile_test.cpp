@@ -205,11 +205,6 @@ TEST(CliProfileTest, ProfilesAndPasswordFilesAreReadWithinLimits) {
          2,
          "qumat_pro: " + profile + ": line 2: a value holds a NUL byte, at which the camera " +
              "would cut it\n"},
-        {std::string("[network]\n\nssid = a\0b\n", 20),
-         {"import", profile},
-         2,
-         "qumat_pro: " + profile + ": line 3: a value holds a NUL byte, at which the camera " +
-             "would cut it\n"},
         {ssidChange + std::string(1024 * 1024, ';'),
          {"import", profile},
          2,
@@ -222,11 +217,6 @@ TEST(CliProfileTest, ProfilesAndPasswordFilesAreReadWithinLimits) {
         {ssidChange, {"import", pipe}, 0, ""},
         {endless, {"import", pipe}, 2, "qumat_pro: cannot read " + pipe + ": larger than 1 MB\n"},
         {"000000\rnext", {"show", "--password-file", pipe}, 0, ""},
-        {std::string(1025, 'x') + "\n",
-         {"show", "--password-file", profile},
-         2,
-         "qumat_pro: cannot read the password file " + profile +
-             ": its first line is longer than 1 KB\n"},
         {endless,
          {"show", "--password-file", pipe},
          2,
