@@ -215,10 +215,12 @@ std::string withKey(const StoredText& stored, std::string_view section, std::str
         const Line& line = lines[*place.key];
         return bytes.replace(line.begin, line.textEnd - line.begin, encode(stored, keyLine));
     }
-    std::string added = keyLine + "\r\n";
+    // Built front to back: GCC 12 at -O3 warns of an overlap on a prefixed temporary string.
+    std::string added;
     if (!place.section) {
-        added.insert(0, "[" + std::string(section) + "]\r\n");
+        added.append("[").append(section).append("]\r\n");
     }
+    added.append(keyLine).append("\r\n");
     auto position = bytes.size();
     const Line* after = place.section ? &lines[place.lastLine] : nullptr;
     if (!after && !lines.empty()) {
