@@ -20,9 +20,14 @@ void CallJournal::append(const JournalLine& line) {
     const std::string text = line.str() + "\n";
     const int descriptor =
         ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
-    const bool written = descriptor >= 0 && ::write(descriptor, text.data(), text.size()) ==
-                                                static_cast<ssize_t>(text.size());
-    const int error = errno;
+    int error = errno;
+    bool written = false;
+    if (descriptor >= 0) {
+        const ssize_t count = ::write(descriptor, text.data(), text.size());
+        written = count == static_cast<ssize_t>(text.size());
+        // A short write sets no error of its own: the disk or the file-size limit stopped it.
+        error = count < 0 ? errno : ENOSPC;
+    }
     if (descriptor >= 0) {
         ::close(descriptor);
     }

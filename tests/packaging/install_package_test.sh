@@ -20,7 +20,7 @@ package=$(ls "$scratch"/packages/qumat-pro_*.deb)
 {
     dpkg-deb --contents "$package"
     dpkg-deb --ctrl-tarfile "$package" | tar -tvf -
-} | awk -v programs='./usr/bin/qumat_pro ./usr/lib/qumat_pro/libk47_4g_pc.so ./postinst' '
+} | awk -v programs='./usr/bin/qumat_pro ./postinst' '
     BEGIN { split(programs, list, " "); for (i in list) program[list[i]] = 1 }
     {
         expected = $6 ~ /\/$/ ? "drwxr-xr-x" : (($6 in program) ? "-rwxr-xr-x" : "-rw-r--r--")
