@@ -85,6 +85,9 @@ std::optional<std::string> askOnTerminal() {
 }  // namespace
 
 int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera) {
+    // A file-size limit makes a write fail, which the command reports and cleans up after,
+    // instead of ending the process with a temporary file left behind.
+    ::signal(SIGXFSZ, SIG_IGN);
     const char* variable = std::getenv("QUMAT_PASSWORD");
     Console console{
         .output = std::cout,

@@ -2,6 +2,7 @@
 // in a file of the test's own.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,8 +26,10 @@ class CliProgramTest : public testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    // Runs the program to its end against the camera whose state is in `camera`.
-    void run(const QString& camera, const QStringList& arguments, const QString& output = {}) {
+    // Runs the program to its end against the camera whose state is in `camera`, from a shell
+    // that first runs `shell` when one is given.
+    void run(const QString& camera, const QStringList& arguments, const QString& output = {},
+             const QString& shell = {}) {
         auto environment = QProcessEnvironment::systemEnvironment();
         for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
             environment.remove(variable);
@@ -39,7 +42,13 @@ class CliProgramTest : public testing::Test {
         if (!output.isEmpty()) {
             process.setStandardOutputFile(output);
         }
-        process.start(QStringLiteral(QUMAT_BINARY), arguments);
+        if (shell.isEmpty()) {
+            process.start(QStringLiteral(QUMAT_BINARY), arguments);
+        } else {
+            process.start("/bin/sh", QStringList{"-c", shell + "; exec \"$0\" \"$@\"",
+                                                 QStringLiteral(QUMAT_BINARY)} +
+                                         arguments);
+        }
         ASSERT_TRUE(process.waitForFinished(30000));
         ASSERT_EQ(process.exitStatus(), QProcess::NormalExit);
         exitCode_ = process.exitCode();
@@ -52,6 +61,18 @@ class CliProgramTest : public testing::Test {
     QByteArray output_;
     QByteArray errors_;
 };
+
+// A file-size limit fails the export instead of ending the program: the old profile stays whole
+// and no temporary is left beside it.
+TEST_F(CliProgramTest, AFileSizeLimitFailsTheExportAndKeepsTheProfile) {
+    writeFile("fleet.ini", "[network]\nssid = Kept\n");
+    run("camera.ini", {"export", "fleet.ini"}, {}, "ulimit -f 0");
+    EXPECT_EQ(exitCode_, 1) << errors_.data();
+    EXPECT_TRUE(errors_.contains("File too large")) << errors_.data();
+    EXPECT_EQ(stateOf("fleet.ini"), "[network]\nssid = Kept\n");
+    EXPECT_EQ(QDir(directory_.path()).entryList({"fleet.ini*"}, QDir::Files),
+              QStringList({"fleet.ini"}));
+}
 
 TEST_F(CliProgramTest, ShowAndSetNeedNoDisplay) {
     run("camera.ini", {"show"});
