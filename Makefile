@@ -58,11 +58,13 @@ fuzz: deps
 
 test: check check-release fuzz check-sanitized
 
-# Renders the ten windows to PNG files in $(GALLERY_DIR), on the emulated camera, for review.
+# Renders the ten windows to PNG files in $(GALLERY_DIR)/default and, drawn at twice the scale
+# of a high-density screen, in $(GALLERY_DIR)/2x, on the emulated camera, for review.
 GALLERY_DIR ?= gallery
 gallery: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target qumat_gallery
-	@$(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)
+	@$(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)/default
+	@QT_SCALE_FACTOR=2 $(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)/2x
 
 # Measures the windows and the emulated camera against their baselines in the same run and
 # prints each ratio beside its target; fails when one is missed.

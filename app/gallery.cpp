@@ -1,5 +1,6 @@
 // Renders the ten windows to PNG files, against the emulated camera with every value filled, so
-// that their layouts can be reviewed without a camera or a display.
+// that their layouts can be reviewed without a camera or a display. The screen is a large one, so
+// that no window needs scrolling; QT_SCALE_FACTOR and the like apply as they do to the program.
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -31,14 +32,17 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: qumat_gallery FOLDER\n", stderr);
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir scratch;
+    const QString screens = scratch.filePath(QStringLiteral("screens.json"));
+    std::ofstream(screens.toStdString())
+        << R"({"screens": [{"name": "gallery", "width": 3840, "height": 2160}]})";
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toLocal8Bit());
     QApplication application(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "qumat_gallery: cannot create %s\n", argv[1]);
         return 1;
     }
-    QTemporaryDir scratch;
     bool allSaved = true;
     // The library keeps one camera per process, which reads its state file at every call.
     const QString state = scratch.filePath(QStringLiteral("camera.ini"));

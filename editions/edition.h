@@ -8,18 +8,35 @@
 
 namespace editions {
 
-// A window size in dialog units of the 8-point dialog font.
+// A window size in dialog units.
 struct DialogSize {
     int width;
     int height;
 };
 
-// One 8-point dialog unit is 1.5 pixels across and 1.625 pixels down at 96 dpi.
-constexpr int horizontalPixels(int dialogUnits) {
-    return (dialogUnits * 3 + 1) / 2;
+// Pixels per four dialog units across and per eight down: the average width of the Latin letters
+// and the height of the font a window draws with, so that a window grows with its font.
+struct DialogBaseUnits {
+    int horizontal;
+    int vertical;
+
+    // From the width of the 52 letters "A" to "Z" and "a" to "z" written out, rounded to whole
+    // pixels as the desktop platform's dialogs do.
+    static constexpr DialogBaseUnits ofFont(int lettersWidth, int height) {
+        return {(lettersWidth / 26 + 1) / 2, height};
+    }
+};
+
+// The 8-point dialog font at 96 dpi, for which the spec's sizes were drawn: 1.5 pixels across
+// and 1.625 down per dialog unit.
+inline constexpr DialogBaseUnits kEightPointDialogFont{6, 13};
+
+// Rounded to the nearest pixel.
+constexpr int horizontalPixels(int dialogUnits, DialogBaseUnits base = kEightPointDialogFont) {
+    return (dialogUnits * base.horizontal + 2) / 4;
 }
-constexpr int verticalPixels(int dialogUnits) {
-    return (dialogUnits * 13 + 4) / 8;
+constexpr int verticalPixels(int dialogUnits, DialogBaseUnits base = kEightPointDialogFont) {
+    return (dialogUnits * base.vertical + 4) / 8;
 }
 
 // The texts of the login window and of its message boxes.

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "camera_login.h"
+#include "dialog_geometry.h"
 #include "language_setting.h"
 #include "size_remembered.h"
 #include "ui_text.h"
@@ -66,19 +67,20 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
 void LoginWindow::buildLayout() {
     setObjectName(uiText(edition_.loginWindowClass));
     setWindowTitle(uiText(edition_.title));
-    const int width = editions::horizontalPixels(edition_.loginSize.width);
-    setFixedSize(width, editions::verticalPixels(edition_.loginSize.height));
+    const auto units = app::dialogBaseUnits(*this);
+    const QSize size = app::dialogPixels(edition_.loginSize, units);
+    QWidget* page = app::fixSizeOnScreen(*this, size);
 
     const QPixmap banner(uiText(edition_.bannerResource));
-    banner_ = new QLabel(this);
+    banner_ = new QLabel(page);
     banner_->setObjectName(QStringLiteral("bannerPicture"));
     banner_->setPixmap(banner);
     banner_->setAlignment(Qt::AlignCenter);
-    banner_->setFixedSize(width, banner.height());
+    banner_->setFixedSize(size.width(), banner.height());
     banner_->setAccessibleName(uiText(edition_.title));
 
-    const auto makeLabel = [this](const char* name) {
-        auto* label = new app::CaptionLabel(this);
+    const auto makeLabel = [page](const char* name) {
+        auto* label = new app::CaptionLabel(page);
         label->setObjectName(QString::fromLatin1(name));
         return label;
     };
@@ -86,22 +88,25 @@ void LoginWindow::buildLayout() {
     passwordLabel_ = makeLabel("passwordLabel");
     languageLabel_ = makeLabel("languageLabel");
 
-    userTypeList_ = new app::CaptionList(this);
+    userTypeList_ = new app::CaptionList(page);
     userTypeList_->setObjectName(QStringLiteral("userTypeList"));
-    passwordEdit_ = new QLineEdit(this);
+    passwordEdit_ = new QLineEdit(page);
     passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
-    languageList_ = new app::CaptionList(this);
+    languageList_ = new app::CaptionList(page);
     languageList_->setObjectName(QStringLiteral("languageList"));
 
-    connectButton_ = new app::CaptionButton(this);
+    connectButton_ = new app::CaptionButton(page);
     connectButton_->setObjectName(QStringLiteral("connectButton"));
     connectButton_->setDefault(true);
-    loginButton_ = new app::CaptionButton(this);
+    loginButton_ = new app::CaptionButton(page);
     loginButton_->setObjectName(QStringLiteral("loginButton"));
 
     // One grid below the banner: the labelled rows, room, and the buttons at either side.
     auto* rows = new QGridLayout;
-    rows->setContentsMargins(24, 8, 24, 12);
+    rows->setContentsMargins(
+        editions::horizontalPixels(16, units), editions::verticalPixels(5, units),
+        editions::horizontalPixels(16, units), editions::verticalPixels(7, units));
+    rows->setHorizontalSpacing(editions::horizontalPixels(4, units));
     rows->setColumnStretch(1, 1);
     const std::array<std::pair<QLabel*, QWidget*>, 3> pairs{{{userTypeLabel_, userTypeList_},
                                                              {passwordLabel_, passwordEdit_},
@@ -118,7 +123,7 @@ void LoginWindow::buildLayout() {
     rows->addWidget(connectButton_, buttonRow, 0, Qt::AlignLeft);
     rows->addWidget(loginButton_, buttonRow, 1, Qt::AlignRight);
 
-    auto* window = new QVBoxLayout(this);
+    auto* window = new QVBoxLayout(page);
     // The window's size is fixed: the layout need not work out the smallest and largest it may be.
     window->setSizeConstraint(QLayout::SetNoConstraint);
     window->setContentsMargins(0, 0, 0, 0);

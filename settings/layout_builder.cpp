@@ -20,22 +20,35 @@ namespace {
 using app::uiText;
 using editions::ControlKind;
 
-// The menu frame takes three parts of the bottom row, the network frame two.
-constexpr int kColumnsStretch = 3;
-constexpr int kOtherStretch = 2;
-constexpr int kEditMinimumWidth = 80;
-constexpr int kLongLabelWidth = 100;
+// In dialog units.
+constexpr int kEditMinimumWidth = 53;
+constexpr int kLongLabelWidth = 67;
 
 QString objectName(std::string_view name, std::string_view suffix) {
     return uiText(name) + uiText(suffix);
 }
 
-QWidget* makeControl(const editions::LayoutField& field, QWidget* parent) {
+// A long label beside a list: on one line when its column has the room, else wrapped onto more
+// lines rather than squeezing the lists beside it.
+class WrappingLabel : public app::CaptionLabel {
+  public:
+    WrappingLabel(const QString& text, QWidget* parent) : CaptionLabel(text, parent) {
+        setWordWrap(true);
+    }
+
+    QSize sizeHint() const override {
+        const QMargins margins = contentsMargins();
+        return fontMetrics().size(0, text()) +
+               QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    }
+};
+
+QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int editWidth) {
     switch (field.kind) {
         case ControlKind::textField: {
             auto* edit = new QLineEdit(parent);
             edit->setObjectName(objectName(field.name, "Edit"));
-            edit->setMinimumWidth(kEditMinimumWidth);
+            edit->setMinimumWidth(editWidth);
             return edit;
         }
         case ControlKind::list: {
@@ -62,14 +75,15 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
     auto* window = new QVBoxLayout(window_);
     // The window's size is fixed: the layout need not work out the smallest and largest it may be.
     window->setSizeConstraint(QLayout::SetNoConstraint);
-    window->setContentsMargins(8, 6, 8, 6);
-    window->setSpacing(4);
+    window->setContentsMargins(across(5), down(4), across(5), down(4));
+    window->setSpacing(down(2));
     for (const auto* frames : {&layout.top, &layout.bottom}) {
         auto* row = new QHBoxLayout;
-        row->setSpacing(6);
+        row->setSpacing(across(4));
         for (const auto& frameLayout : *frames) {
-            row->addWidget(frame(frameLayout, window_),
-                           frameLayout.columns.empty() ? kOtherStretch : kColumnsStretch);
+            // The top row's frames share its width evenly; the bottom row's take what they need
+            // first, so that the menu's long labels keep to one line wherever there is room.
+            row->addWidget(frame(frameLayout, window_), frames == &layout.top ? 1 : 0);
         }
         window->addLayout(row, frames == &layout.top ? 0 : 1);
     }
@@ -82,8 +96,8 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
     box->setObjectName(uiText(layout.role));
     controls_.add(box);
     auto* content = new QVBoxLayout(box);
-    content->setContentsMargins(6, 4, 6, 4);
-    content->setSpacing(4);
+    content->setContentsMargins(across(4), down(2), across(4), down(2));
+    content->setSpacing(down(2));
 
     if (!layout.rows.empty()) {
         auto* grid = new QGridLayout;
@@ -93,17 +107,14 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
     if (!layout.columns.empty()) {
         auto* grid = new QGridLayout;
         content->addLayout(grid);
-        grid->setVerticalSpacing(3);
+        grid->setSpacing(across(4));
+        grid->setVerticalSpacing(down(2));
         std::size_t firstTwoRows = 0;
         for (std::size_t column = 0; column < layout.columns.size(); ++column) {
             const auto& fields = layout.columns[column];
             for (std::size_t row = 0; row < fields.size(); ++row) {
-                QLabel* label = addField(grid, box, static_cast<int>(row),
-                                         static_cast<int>(column) * 2, fields[row], false);
-                // Long labels take two lines rather than squeeze the lists beside them; short
-                // ones keep to one, which spares the layout measuring their height.
-                label->setWordWrap(label->fontMetrics().horizontalAdvance(label->text()) >
-                                   kLongLabelWidth);
+                addField(grid, box, static_cast<int>(row), static_cast<int>(column) * 2,
+                         fields[row], false, true);
             }
             if (column < 2) {
                 firstTwoRows = std::max(firstTwoRows, fields.size());
@@ -153,11 +164,17 @@ void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
     }
 }
 
-QLabel* LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
-                                const editions::LayoutField& field, bool hidden) {
-    auto* label = new app::CaptionLabel(uiText(field.label), parent);
+void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
+                             const editions::LayoutField& field, bool hidden, bool mayWrap) {
+    const QString text = uiText(field.label);
+    // Only long labels may wrap: short ones keep to one line, which spares the layout measuring
+    // their height.
+    QLabel* label =
+        mayWrap && parent->fontMetrics().horizontalAdvance(text) > across(kLongLabelWidth)
+            ? new WrappingLabel(text, parent)
+            : new app::CaptionLabel(text, parent);
     label->setObjectName(objectName(field.name, "Label"));
-    QWidget* control = makeControl(field, parent);
+    QWidget* control = makeControl(field, parent, across(kEditMinimumWidth));
     controls_.add(label);
     controls_.add(control);
     grid->addWidget(label, row, column);
@@ -176,7 +193,6 @@ QLabel* LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int
     if (hidden) {
         control->hide();
     }
-    return label;
 }
 
 void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,

@@ -5,7 +5,6 @@
 
 class QBoxLayout;
 class QGridLayout;
-class QLabel;
 class QWidget;
 
 namespace settings {
@@ -14,20 +13,26 @@ namespace settings {
 // control per field, each named for tests and for screen readers.
 class LayoutBuilder {
   public:
-    LayoutBuilder(QWidget* window, Controls& controls) : window_(window), controls_(controls) {}
+    // Margins and spaces are in the dialog units of the window's font.
+    LayoutBuilder(QWidget* window, editions::DialogBaseUnits units, Controls& controls)
+        : window_(window), units_(units), controls_(controls) {}
 
     void build(const editions::SettingsLayout& layout);
 
   private:
     QWidget* frame(const editions::LayoutFrame& frame, QWidget* parent);
-    // One field's label and control in two cells of a grid.
-    QLabel* addField(QGridLayout* grid, QWidget* parent, int row, int column,
-                     const editions::LayoutField& field, bool hidden);
+    // One field's label and control in two cells of a grid; a long label may wrap.
+    void addField(QGridLayout* grid, QWidget* parent, int row, int column,
+                  const editions::LayoutField& field, bool hidden, bool mayWrap = false);
     void addRows(QGridLayout* grid, QWidget* parent, const std::vector<editions::LayoutRow>& rows);
     void addButtons(QBoxLayout* box, QWidget* parent,
                     const std::vector<editions::LayoutButton>& buttons, bool hidden);
 
+    int across(int dialogUnits) const { return editions::horizontalPixels(dialogUnits, units_); }
+    int down(int dialogUnits) const { return editions::verticalPixels(dialogUnits, units_); }
+
     QWidget* window_;
+    editions::DialogBaseUnits units_;
     Controls& controls_;
 };
 

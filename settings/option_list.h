@@ -1,28 +1,22 @@
 #pragma once
 
 #include <QComboBox>
-#include <optional>
+
+#include "size_remembered.h"
 
 namespace settings {
 
-// A drop-down list narrow enough for three columns of them, whose popup still shows its entries
-// whole.
-class OptionList : public QComboBox {
+// A drop-down list as wide as its longest entry, whichever entries the camera's answer puts in;
+// its popup shows them whole too.
+class OptionList : public app::CaptionList {
     Q_OBJECT
 
   public:
-    using QComboBox::QComboBox;
+    explicit OptionList(QWidget* parent) : CaptionList(parent) {
+        setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
 
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
     void showPopup() override;
-
-  protected:
-    void changeEvent(QEvent* event) override;
-
-  private:
-    // Layouts ask often; the answer changes only with the font or the style.
-    mutable std::optional<QSize> sizeHint_;
 };
 
 }  // namespace settings

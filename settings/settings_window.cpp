@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "device_panel.h"
+#include "dialog_geometry.h"
 #include "identity_panel.h"
 #include "layout_builder.h"
 #include "network_panel.h"
@@ -19,9 +20,9 @@ SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& c
     : QDialog(parent), edition_(edition), context_(context) {
     setObjectName(app::uiText(edition.settingsWindowClass));
     setWindowTitle(app::uiText(edition.title));
-    setFixedSize(editions::horizontalPixels(edition.settingsSize.width),
-                 editions::verticalPixels(edition.settingsSize.height));
-    LayoutBuilder(this, controls_).build(editions::settingsLayout(edition));
+    const auto units = app::dialogBaseUnits(*this);
+    QWidget* page = app::fixSizeOnScreen(*this, app::dialogPixels(edition.settingsSize, units));
+    LayoutBuilder(page, units, controls_).build(editions::settingsLayout(edition));
 
     identity_ = new IdentityPanel(*this, controls_, edition, context);
     password_ = new PasswordPanel(*this, controls_, edition, context);

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScrollArea>
 #include <QTimer>
 
+#include "dialog_geometry.h"
 #include "edition.h"
 #include "mock_camera_library.h"
 #include "scripted_message_boxes.h"
@@ -17,6 +19,8 @@ struct SeenWindow {
     QString objectName;
     QString title;
     QSize size;
+    // The window's own font in dialog units.
+    editions::DialogBaseUnits units{};
     bool fixedSize = false;
 };
 
@@ -26,8 +30,11 @@ SeenWindow runAndClose(app::HandOver& handOver, const editions::Edition& edition
     QTimer::singleShot(0, [&seen] {
         auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(window, nullptr);
-        seen = {window->objectName(), window->windowTitle(), window->size(),
-                window->minimumSize() == window->maximumSize()};
+        // A window larger than the screen scrolls a page of its size.
+        const auto* scrolled = window->findChild<QScrollArea*>();
+        seen = {window->objectName(), window->windowTitle(),
+                scrolled ? scrolled->widget()->size() : window->size(),
+                app::dialogBaseUnits(*window), window->minimumSize() == window->maximumSize()};
         window->close();
     });
     if (login) {
@@ -55,8 +62,7 @@ TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilCl
     EXPECT_EQ(seen.objectName.toStdString(), edition.loginWindowClass);
     EXPECT_EQ(seen.title.toStdString(), edition.title);
     EXPECT_TRUE(seen.fixedSize);
-    EXPECT_EQ(seen.size.width(), 575);
-    EXPECT_EQ(seen.size.height(), edition.loginSize.height == 205 ? 333 : 330);
+    EXPECT_EQ(seen.size, app::dialogPixels(edition.loginSize, seen.units));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -69,7 +75,7 @@ TEST_P(WindowHandOverTest, SettingsWindowRunsModallyWithTheSameTitle) {
     EXPECT_EQ(seen.objectName.toStdString(), edition.settingsWindowClass);
     EXPECT_EQ(seen.title.toStdString(), edition.title);
     EXPECT_TRUE(seen.fixedSize);
-    EXPECT_EQ(seen.size, QSize(1068, 522));
+    EXPECT_EQ(seen.size, app::dialogPixels(edition.settingsSize, seen.units));
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, WindowHandOverTest, testing::Range(0, 5));

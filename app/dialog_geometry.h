@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSize>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "edition.h"
+
+namespace app {
+
+// The dialog units of the font the window draws with.
+inline editions::DialogBaseUnits dialogBaseUnits(const QWidget& window) {
+    const QFontMetrics metrics = window.fontMetrics();
+    return editions::DialogBaseUnits::ofFont(
+        metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+        metrics.height());
+}
+
+inline QSize dialogPixels(editions::DialogSize size, editions::DialogBaseUnits base) {
+    return {editions::horizontalPixels(size.width, base),
+            editions::verticalPixels(size.height, base)};
+}
+
+// Fixes the window's size and returns the widget its content goes in: the window itself, or, when
+// its screen cannot hold that size with a title bar and borders, a page of that size scrolled
+// within a window as large as the screen allows, so that no part is ever out of reach.
+inline QWidget* fixSizeOnScreen(QDialog& window, QSize size) {
+    QSize room = size;
+    if (const QScreen* screen = window.screen()) {
+        // The window manager's frame is not known before the window shows: the style's guess.
+        const QStyle* style = window.style();
+        const int border = 2 * style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        room = screen->availableGeometry().size() -
+               QSize(border, border + style->pixelMetric(QStyle::PM_TitleBarHeight));
+    }
+    if (size.width() <= room.width() && size.height() <= room.height()) {
+        window.setFixedSize(size);
+        return &window;
+    }
+    auto* scrolled = new QScrollArea(&window);
+    scrolled->setObjectName(QStringLiteral("scrolledPage"));
+    auto* page = new QWidget(scrolled);
+    page->setFixedSize(size);
+    scrolled->setWidget(page);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scrolled);
+    window.setFixedSize(size.boundedTo(room));
+    return page;
+}
+
+}  // namespace app
