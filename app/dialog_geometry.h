@@ -43,6 +43,8 @@ inline QWidget* fixSizeOnScreen(QDialog& window, QSize size) {
     }
     auto* scrolled = new QScrollArea(&window);
     scrolled->setObjectName(QStringLiteral("scrolledPage"));
+    // Tab goes from control to control; the area scrolls to the one that takes the focus.
+    scrolled->setFocusPolicy(Qt::NoFocus);
     auto* page = new QWidget(scrolled);
     page->setFixedSize(size);
     scrolled->setWidget(page);

@@ -89,20 +89,36 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
     }
 }
 
-// Every widget is made with the frame it sits in as its parent and every layout is installed
+// A frame is its titled border with its controls on a page laid over it, not inside it: disabling
+// a frame greys its title and border alone, and each control keeps a state of its own, so a label
+// the camera can still use stays enabled in a frame that is not.
+// Every widget is made with the page it sits in as its parent and every layout is installed
 // before widgets go in: moving a widget to another parent costs more than making it.
 QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
-    auto* box = new QGroupBox(uiText(layout.title), parent);
+    auto* area = new QWidget(parent);
+    const QString title = uiText(layout.title);
+    auto* box = new QGroupBox(title, area);
     box->setObjectName(uiText(layout.role));
+    // Else a screen reader takes an enclosing frame's title for it.
+    box->setAccessibleName(title);
     controls_.add(box);
-    auto* content = new QVBoxLayout(box);
-    content->setContentsMargins(across(4), down(2), across(4), down(2));
+    auto* page = new QWidget(area);
+    page->setAccessibleName(title);
+    auto* stack = new QGridLayout(area);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addWidget(box, 0, 0);
+    stack->addWidget(page, 0, 0);
+
+    auto* content = new QVBoxLayout(page);
+    // Clear of the border and title the style draws.
+    content->setContentsMargins(box->contentsMargins() +
+                                QMargins(across(4), down(2), across(4), down(2)));
     content->setSpacing(down(2));
 
     if (!layout.rows.empty()) {
         auto* grid = new QGridLayout;
         content->addLayout(grid);
-        addRows(grid, box, layout.rows);
+        addRows(grid, page, layout.rows);
     }
     if (!layout.columns.empty()) {
         auto* grid = new QGridLayout;
@@ -113,7 +129,7 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
         for (std::size_t column = 0; column < layout.columns.size(); ++column) {
             const auto& fields = layout.columns[column];
             for (std::size_t row = 0; row < fields.size(); ++row) {
-                addField(grid, box, static_cast<int>(row), static_cast<int>(column) * 2,
+                addField(grid, page, static_cast<int>(row), static_cast<int>(column) * 2,
                          fields[row], false, true);
             }
             if (column < 2) {
@@ -123,27 +139,27 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
         // Inner frames sit below the first two columns, beside the end of the third.
         int row = static_cast<int>(firstTwoRows);
         for (const auto& inner : layout.frames) {
-            grid->addWidget(frame(inner, box), row, 0, 2, 4);
+            grid->addWidget(frame(inner, page), row, 0, 2, 4);
             row += 2;
         }
     } else {
         for (const auto& inner : layout.frames) {
-            content->addWidget(frame(inner, box));
+            content->addWidget(frame(inner, page));
         }
     }
     if (!layout.lowerRows.empty()) {
         auto* grid = new QGridLayout;
         content->addLayout(grid);
-        addRows(grid, box, layout.lowerRows);
+        addRows(grid, page, layout.lowerRows);
     }
     content->addStretch();
     if (!layout.buttons.empty()) {
         auto* buttons = new QHBoxLayout;
         content->addLayout(buttons);
         buttons->addStretch();
-        addButtons(buttons, box, layout.buttons, false);
+        addButtons(buttons, page, layout.buttons, false);
     }
-    return box;
+    return area;
 }
 
 void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
@@ -201,7 +217,7 @@ void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
         auto* button = new app::CaptionButton(uiText(buttonLayout.text), parent);
         button->setObjectName(uiText(buttonLayout.role));
         controls_.add(button);
-        // Enter ends the settings window whichever button has the focus.
+        // The window presses the focused button on Enter itself: no button is the default.
         button->setAutoDefault(false);
         if (hidden) {
             button->hide();

@@ -1,6 +1,7 @@
 #include "settings_window.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "device_panel.h"
 #include "dialog_geometry.h"
@@ -93,7 +94,12 @@ void SettingsWindow::disableForDeviceKind() {
 
 void SettingsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
+        // Enter presses the button that has the focus, as the desktop's dialogs do.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        } else {
+            accept();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

@@ -25,7 +25,7 @@ class SettingsWindow : public QDialog {
                    QWidget* parent = nullptr);
 
   protected:
-    // Enter ends the window, as Esc and the close box do.
+    // Enter ends the window, as Esc and the close box do, unless a button has the focus.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
