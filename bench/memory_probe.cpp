@@ -21,7 +21,10 @@ void showOnce(QDialog& window) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The benchmark's screen when it runs the probe.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication application(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0) {
         const auto dialog =

@@ -3,11 +3,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+
+#include "dialog_geometry.h"
 
 namespace {
 
@@ -55,13 +56,13 @@ QStringList textsOf(const QWidget* widget) {
 
 }  // namespace
 
-WidgetCensus WidgetCensus::of(const QWidget& window) {
+WidgetCensus WidgetCensus::of(const QWidget& window, editions::DialogSize size) {
     WidgetCensus census;
-    census.width = window.width();
-    census.height = window.height();
-    QHash<const QWidget*, int> indexes;
-    // Parents come before their children in a depth-first walk.
-    const auto walk = [&](const auto& self, const QWidget* parent, int parentIndex) -> void {
+    census.size = size;
+    // Parents come before their children in a depth-first walk; a widget is placed in the
+    // nearest one the census holds, across the plain widgets between.
+    const auto walk = [&](const auto& self, const QWidget* parent, int parentIndex,
+                          const QWidget* placedIn) -> void {
         for (const QObject* child : parent->children()) {
             const auto* widget = qobject_cast<const QWidget*>(child);
             if (widget == nullptr) {
@@ -69,20 +70,23 @@ WidgetCensus WidgetCensus::of(const QWidget& window) {
             }
             const auto kind = kindOf(widget);
             int index = parentIndex;
+            const QWidget* place = placedIn;
             if (kind) {
                 index = static_cast<int>(census.entries.size());
-                census.entries.push_back(
-                    {*kind, textsOf(widget), parentIndex, widget->geometry(), widget->isHidden()});
+                place = widget;
+                census.entries.push_back({*kind, textsOf(widget), parentIndex,
+                                          QRect(widget->mapTo(placedIn, QPoint()), widget->size()),
+                                          widget->isHidden()});
             }
-            self(self, widget, index);
+            self(self, widget, index, place);
         }
     };
-    walk(walk, &window, -1);
+    walk(walk, &window, -1, &window);
     return census;
 }
 
 QStringList WidgetCensus::arguments() const {
-    QStringList arguments{QString::number(width), QString::number(height)};
+    QStringList arguments{QString::number(size.width), QString::number(size.height)};
     for (const auto& entry : entries) {
         const QRect& place = entry.geometry;
         arguments << QStringList{QString::number(static_cast<int>(entry.kind)),
@@ -100,8 +104,7 @@ QStringList WidgetCensus::arguments() const {
 
 WidgetCensus WidgetCensus::fromArguments(const QStringList& arguments) {
     WidgetCensus census;
-    census.width = arguments.value(0).toInt();
-    census.height = arguments.value(1).toInt();
+    census.size = {arguments.value(0).toInt(), arguments.value(1).toInt()};
     for (qsizetype index = 2; index < arguments.size(); ++index) {
         QStringList parts = arguments[index].split(kSeparator);
         const auto number = [&parts] { return parts.takeFirst().toInt(); };
@@ -122,7 +125,7 @@ WidgetCensus WidgetCensus::fromArguments(const QStringList& arguments) {
 
 std::unique_ptr<QDialog> WidgetCensus::bareDialog() const {
     auto dialog = std::make_unique<QDialog>();
-    dialog->setFixedSize(width, height);
+    dialog->setFixedSize(app::dialogPixels(size, app::dialogBaseUnits(*dialog)));
     std::vector<QWidget*> made;
     for (const auto& entry : entries) {
         QWidget* parent =

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "edition.h"
+
 class QDialog;
 class QWidget;
 
@@ -23,15 +25,16 @@ struct WidgetCensus {
         bool hidden;
     };
 
-    static WidgetCensus of(const QWidget& window);
+    // The window's widgets; its size in dialog units, as the window was given it.
+    static WidgetCensus of(const QWidget& window, editions::DialogSize size);
     // The census as command-line arguments and back, for a process of its own.
     QStringList arguments() const;
     static WidgetCensus fromArguments(const QStringList& arguments);
 
-    // A plain dialog of the same size with the same widgets, each placed where the window has it.
+    // A plain dialog with the same widgets, each placed where the window has it, sized from the
+    // same dialog units through its own font as the window is.
     std::unique_ptr<QDialog> bareDialog() const;
 
     std::vector<Entry> entries;
-    int width = 0;
-    int height = 0;
+    editions::DialogSize size{};
 };

@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "context.h"
@@ -58,12 +60,18 @@ void showOnce(QDialog& window) {
 }
 
 template <typename Window>
+editions::DialogSize dialogSize() {
+    return std::is_same_v<Window, login::LoginWindow> ? english().loginSize
+                                                      : english().settingsSize;
+}
+
+template <typename Window>
 const WidgetCensus& censusOf() {
     static const WidgetCensus census = [] {
         Window window(english(), services().context);
         // Placed as it is shown.
         showOnce(window);
-        return WidgetCensus::of(window);
+        return WidgetCensus::of(window, dialogSize<Window>());
     }();
     return census;
 }
@@ -176,7 +184,12 @@ bool printRatio(const char* what, double measured, double baseline, double targe
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen that holds the windows unscrolled, for this process and the memory probe's.
+    const testing_support::TemporaryDirectory scratch;
+    std::ofstream(scratch / "screens.json")
+        << R"({"screens": [{"name": "bench", "width": 1920, "height": 1080}]})";
+    qputenv("QT_QPA_PLATFORM",
+            ("offscreen:configfile=" + (scratch / "screens.json").string()).c_str());
     QApplication application(argc, argv);
     // Medians of a few repetitions, so that a busy moment of the machine does not decide.
     benchmark::AddCustomContext("repetitions", "9, interleaved, median taken");
