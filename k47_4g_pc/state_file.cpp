@@ -253,36 +253,59 @@ std::optional<CameraState> StateFile::load() {
     }
     cached_.reset();
     auto factory = factorySettings();
-    if (keepAside(problem)) {
-        save(factory);
+    // The factory settings take the place of the file moved aside, and its owner's too.
+    if (const auto kept = keepAside(problem)) {
+        replace(factory, *kept);
     }
     return factory;
 }
 
-bool StateFile::keepAside(const std::string& problem) {
-    auto kept = path_;
+std::filesystem::path StateFile::target() const {
+    auto path = path_;
+    // As many links as the system itself follows; a loop ends at the last one.
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) {
+            break;
+        }
+        const auto link = std::filesystem::read_symlink(path, error);
+        if (error) {
+            break;
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
+
+std::optional<std::filesystem::path> StateFile::keepAside(const std::string& problem) {
+    const auto file = target();
+    auto kept = file;
     kept += ".invalid";
-    int error = renameWithoutReplacing(path_, kept);
+    int error = renameWithoutReplacing(file, kept);
     // Earlier invalid files are kept too.
     for (unsigned long number = 1; error == EEXIST; ++number) {
-        kept = path_;
+        kept = file;
         kept += ".invalid." + std::to_string(number);
-        error = renameWithoutReplacing(path_, kept);
+        error = renameWithoutReplacing(file, kept);
     }
     if (error != 0) {
         keepsInvalidFile_ = true;
         report("camera state file " + path_.string() + ", " + problem + "; it cannot be kept as " +
                kept.string() + " (" + std::strerror(error) +
                "), so the camera runs on its factory settings and saves no change");
-        return false;
+        return std::nullopt;
     }
     report("camera state file " + path_.string() + ", " + problem +
            "; the camera starts again from its factory settings and the file is kept as " +
            kept.string());
-    return true;
+    return kept;
 }
 
 bool StateFile::save(const CameraState& state) {
+    return replace(state, target());
+}
+
+bool StateFile::replace(const CameraState& state, const std::filesystem::path& ownerOf) {
     const Lock lock(*this);
     if (keepsInvalidFile_) {
         return false;
@@ -291,10 +314,11 @@ bool StateFile::save(const CameraState& state) {
         report("cannot write the camera state file " + path_.string() + ": " + lockProblem_);
         return false;
     }
-    removeStaleTemporaries(path_);
+    const auto file = target();
+    removeStaleTemporaries(file);
     // mkstemp creates the file readable and writable by its owner only.
     std::string temporary =
-        path_.string() + std::string(kTemporaryInfix) + std::string(kTemporaryRandomLength, 'X');
+        file.string() + std::string(kTemporaryInfix) + std::string(kTemporaryRandomLength, 'X');
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
         report("cannot write the camera state file " + path_.string() + ": " +
@@ -304,13 +328,13 @@ bool StateFile::save(const CameraState& state) {
     // The rename alone keeps a killed tool from leaving half a file; waiting for the disk as
     // well would make every call that changes the camera cost milliseconds.
     int error = 0;
-    if (!writeAll(descriptor, formatState(state)) || !keepsOwner(descriptor, path_)) {
+    if (!writeAll(descriptor, formatState(state)) || !keepsOwner(descriptor, ownerOf)) {
         error = errno != 0 ? errno : EIO;
     }
     if (::close(descriptor) != 0 && error == 0) {
         error = errno;
     }
-    if (error == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0) {
+    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {

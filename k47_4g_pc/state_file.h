@@ -45,8 +45,14 @@ class StateFile {
   private:
     void lock();
     void unlock();
-    // Moves an invalid file aside; false, with the file left where it is, when it cannot.
-    bool keepAside(const std::string& problem);
+    // The file the path names once its symbolic links are followed: the one read and replaced,
+    // so that a link stays a link.
+    std::filesystem::path target() const;
+    // Moves an invalid file aside and says where to; nothing, with the file left where it is,
+    // when it cannot.
+    std::optional<std::filesystem::path> keepAside(const std::string& problem);
+    // Replaces the file with one that has the owner and group of `ownerOf` where the process may.
+    bool replace(const CameraState& state, const std::filesystem::path& ownerOf);
     // Each problem once, not at every call while it lasts.
     void report(const std::string& message);
 

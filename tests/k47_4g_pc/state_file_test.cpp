@@ -442,3 +442,31 @@ TEST(StateFileTest, ARewriteKeepsTheOwnerAndRemovesOnlyStaleTemporariesOfItsOwn)
 }
 
 }  // namespace
+
+// A state file reached through a link is read and replaced where the link points, and the
+// factory settings that replace a damaged file are its owner's.
+TEST(StateFileTest, ALinkStaysALinkAndADamagedFilesReplacementKeepsItsOwner) {
+    testing_support::TemporaryDirectory directory;
+    std::filesystem::create_directory(directory / "real");
+    const auto target = directory / "real" / "t.ini";
+    writeFile(target, "[Bogus]\n");
+    const bool givenAway = !modesApply() && ::chown(target.c_str(), 65534, 65534) == 0;
+    std::filesystem::create_symlink("real/t.ini", directory / "camera.ini");
+    k47::StateFile file(directory / "camera.ini");
+
+    testing::internal::CaptureStderr();
+    auto state = file.load();
+    testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(state);
+    EXPECT_EQ(readFile(directory / "real" / "t.ini.invalid"), "[Bogus]\n");
+    struct stat status {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    if (givenAway) {
+        EXPECT_EQ(std::pair(status.st_uid, status.st_gid), std::pair(65534u, 65534u));
+    }
+
+    state->ssid = "Linked";
+    ASSERT_TRUE(file.save(*state));
+    EXPECT_TRUE(std::filesystem::is_symlink(directory / "camera.ini"));
+    EXPECT_NE(readFile(target).find("Linked"), std::string::npos);
+}
