@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "help_text.h"
+#include "profile_file.h"
 
 namespace app {
 namespace {
@@ -16,9 +17,19 @@ bool isVersion(std::string_view argument) {
 }
 
 int refuse(const char* argument, std::FILE* errors) {
-    std::fprintf(errors, "qumat_pro: unknown command or option '%s'\n%s", argument,
+    std::fprintf(errors, "qumat_pro: unknown command or option %s\n%s",
+                 cli::escapedText(std::string("'") + argument + "'").c_str(),
                  std::string(cli::usageText()).c_str());
     return 2;
+}
+
+// A full disk or a closed pipe must not pass for a complete answer.
+int finish(std::FILE* output, std::FILE* errors) {
+    if (std::fflush(output) != 0 || std::ferror(output) != 0) {
+        std::fputs("qumat_pro: the output could not be written\n", errors);
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -30,11 +41,11 @@ std::optional<int> handleCommandLine(int argc, const char* const argv[], std::FI
     }
     if (argc == 2 && isHelp(argv[1])) {
         std::fputs(cli::helpText().c_str(), output);
-        return 0;
+        return finish(output, errors);
     }
     if (argc == 2 && isVersion(argv[1])) {
         std::fprintf(output, "qumat_pro %s\n", QUMAT_VERSION);
-        return 0;
+        return finish(output, errors);
     }
     // Qt's options all start with '-'; what follows one may be its value.
     const std::string_view first = argv[1];

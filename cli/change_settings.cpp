@@ -9,7 +9,7 @@ namespace {
 bool refuse(const std::vector<std::string>& refusals, Console& console) {
     for (const auto& refusal : refusals) {
         // A refusal may repeat the value it refuses, which may hold anything.
-        console.errors << "qumat_pro: " << quoted(refusal) << '\n';
+        console.errors << "qumat_pro: " << escapedText(refusal) << '\n';
     }
     return !refusals.empty();
 }
@@ -58,8 +58,8 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     }
     if (options.command == Command::importProfile) {
         for (const auto& name : checked.changed) {
-            console.output << name << ": " << quoted(settings.values().at(name).text) << " -> "
-                           << quoted(checked.wanted.at(name).text)
+            console.output << name << ": " << escapedText(settings.values().at(name).text) << " -> "
+                           << escapedText(checked.wanted.at(name).text)
                            << (findSetting(table, name)->destroysRecordings
                                    ? " (formats the memory card: needs --format-card)"
                                    : "")

@@ -19,7 +19,7 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
                Console& console) {
     const auto parsed = parseOptions(arguments);
     if (const auto* refusal = std::get_if<std::string>(&parsed)) {
-        console.errors << "qumat_pro: " << quoted(*refusal) << '\n' << usageText();
+        console.errors << "qumat_pro: " << escapedText(*refusal) << '\n' << usageText();
         return kUsageError;
     }
     const auto& options = std::get<Options>(parsed);

@@ -1,6 +1,7 @@
 #include "password_source.h"
 
 #include "limited_read.h"
+#include "profile_file.h"
 #include "utf8.h"
 
 namespace cli {
@@ -18,8 +19,8 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
     if (passwordFile) {
         const auto file = platform::readLimited(*passwordFile, kLineLimit, true);
         if (file.error) {
-            console.errors << "qumat_pro: cannot read the password file " << *passwordFile << ": "
-                           << *file.error << '\n';
+            console.errors << "qumat_pro: cannot read the password file "
+                           << escapedText(*passwordFile) << ": " << *file.error << '\n';
             return std::nullopt;
         }
         password = file.bytes;

@@ -34,11 +34,12 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
         platform::replaceFile(path, profileText(table, settings.values(), options.model, content),
                               {.ownerOnly = holdsSecrets(table, content)});
     if (error) {
-        console.errors << "qumat_pro: cannot write " << path << ": " << error.message() << '\n';
+        console.errors << "qumat_pro: cannot write " << escapedText(path) << ": " << error.message()
+                       << '\n';
         return kOutputFailed;
     }
     console.output << "settings of the " << menuModelName(options.model) << " model written to "
-                   << path << '\n';
+                   << escapedText(path) << '\n';
     return kDone;
 }
 
@@ -46,18 +47,19 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
     const std::string& path = options.operands.front();
     const auto file = platform::readLimited(path, kProfileLimit);
     if (file.error) {
-        console.errors << "qumat_pro: cannot read " << path << ": " << *file.error << '\n';
+        console.errors << "qumat_pro: cannot read " << escapedText(path) << ": " << *file.error
+                       << '\n';
         return kUsageError;
     }
     const auto profile = readProfile(file.bytes);
     for (const auto& error : profile.errors) {
-        console.errors << "qumat_pro: " << path << ": " << error << '\n';
+        console.errors << "qumat_pro: " << escapedText(path) << ": " << error << '\n';
     }
     if (!profile.errors.empty()) {
         return kUsageError;
     }
     if (profile.model && *profile.model != options.model) {
-        console.errors << "qumat_pro: " << path << " holds settings of the "
+        console.errors << "qumat_pro: " << escapedText(path) << " holds settings of the "
                        << menuModelName(*profile.model) << " model; import it with --model "
                        << menuModelName(*profile.model) << '\n';
         return kUsageError;

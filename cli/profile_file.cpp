@@ -16,24 +16,45 @@ bool isControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
 
+// The second byte of a C1 control (U+0080 to U+009F) in UTF-8, whose first byte is 0xC2: a
+// terminal may act on these as on ESC sequences.
+bool endsC1Control(std::string_view value, std::size_t i) {
+    const auto c = static_cast<unsigned char>(value[i]);
+    return i > 0 && static_cast<unsigned char>(value[i - 1]) == 0xC2 && c >= 0x80 && c <= 0x9F;
+}
+bool startsC1Control(std::string_view value, std::size_t i) {
+    return i + 1 < value.size() && endsC1Control(value, i + 1);
+}
+
 bool needsQuotes(std::string_view value) {
-    return !value.empty() && (kBlanks.find(value.front()) != std::string_view::npos ||
-                              kBlanks.find(value.back()) != std::string_view::npos ||
-                              value.front() == '"' || std::ranges::any_of(value, isControl));
+    if (value.empty()) {
+        return false;
+    }
+    if (kBlanks.find(value.front()) != std::string_view::npos ||
+        kBlanks.find(value.back()) != std::string_view::npos || value.front() == '"') {
+        return true;
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (isControl(value[i]) || startsC1Control(value, i)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
-std::string quoted(std::string_view value) {
+std::string escapedText(std::string_view value) {
     if (!needsQuotes(value)) {
         return std::string(value);
     }
     std::string text = "\"";
-    for (const char c : value) {
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
         if (c == '"' || c == '\\') {
             text += '\\';
             text += c;
-        } else if (isControl(c)) {
+        } else if (isControl(c) || startsC1Control(value, i) || endsC1Control(value, i)) {
             char escape[5];
             std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
             text += escape;
@@ -104,7 +125,7 @@ std::string profileText(const std::vector<Setting>& table, const Values& values,
                         ProfileContent content) {
     const auto firmware = values.find(kFirmwareName);
     std::string text = std::string(kHeader) + std::string(menuModelName(model)) + ", firmware " +
-                       quoted(firmware == values.end() ? "" : firmware->second.text) + '\n';
+                       escapedText(firmware == values.end() ? "" : firmware->second.text) + '\n';
     std::optional<Group> section;
     for (const auto& setting : table) {
         if (!isExported(setting, content)) {
@@ -114,12 +135,17 @@ std::string profileText(const std::vector<Setting>& table, const Values& values,
             section = setting.group;
             text += "\n[" + std::string(groupName(setting.group)) + "]\n";
         }
-        text += std::string(setting.key()) + " = " + quoted(values.at(setting.name).text) + '\n';
+        text +=
+            std::string(setting.key()) + " = " + escapedText(values.at(setting.name).text) + '\n';
     }
     return text;
 }
 
 ProfileReading readProfile(std::string_view text) {
+    // Editors on the desktop platform start a UTF-8 file with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
     ProfileReading reading;
     std::string section;
     std::size_t number = 0;

@@ -25,7 +25,7 @@ std::string profileText(const std::vector<Setting>& table, const Values& values,
                         ProfileContent content);
 
 // A value as a profile holds it: as it is, or in quotes when it needs them (see above).
-std::string quoted(std::string_view value);
+std::string escapedText(std::string_view value);
 
 bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content);
 

@@ -45,7 +45,7 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
         } else {
             // Quoted as a profile takes it: a camera text must not forge a line or drive the
             // terminal.
-            console.output << setting.name << " = " << quoted(value->second.text) << '\n';
+            console.output << setting.name << " = " << escapedText(value->second.text) << '\n';
         }
     }
     if (options.json) {

@@ -58,6 +58,18 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnStandardOutput) {
     EXPECT_EQ(version.output, std::string("qumat_pro ") + QUMAT_VERSION + "\n");
 }
 
+TEST(CommandLineTest, AnAnswerThatCannotBeWrittenGivesExitStatus1) {
+    for (const char* option : {"--help", "--version"}) {
+        std::FILE* full = std::fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        std::FILE* errors = std::tmpfile();
+        const char* arguments[] = {"qumat_pro", option};
+        EXPECT_EQ(app::handleCommandLine(2, arguments, full, errors), 1) << option;
+        std::fclose(full);
+        EXPECT_EQ(contentOf(errors), "qumat_pro: the output could not be written\n") << option;
+    }
+}
+
 TEST(CommandLineTest, QtOptionsAreLeftForQApplication) {
     const std::vector<std::vector<const char*>> cases{
         {"-platform", "offscreen"},

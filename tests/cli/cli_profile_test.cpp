@@ -200,6 +200,11 @@ TEST(CliProfileTest, ProfilesAndPasswordFilesAreReadWithinLimits) {
         std::string errors;
     } cases[] = {
         {"[network]\rssid = Depot\r[recording]\r\ngps = OFF\r", {"import", profile}, 0, ""},
+        {"\xEF\xBB\xBF" + ssidChange, {"import", profile}, 0, ""},
+        {"",
+         {"import", folder + "\x1B[2J"},
+         2,
+         "qumat_pro: cannot read \"" + folder + "\\x1B[2J\": No such file or directory\n"},
         {"[network]\nssid = \"a\\x00b\"\n",
          {"import", profile},
          2,

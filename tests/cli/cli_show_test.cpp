@@ -104,6 +104,8 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
         {"a backslash beside DEL", "C:\\dir\x7F", R"("C:\\dir\x7F")"},
         {"a backslash alone", "C:\\dir", R"(C:\dir)"},
         {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9"},
+        // Bytes the code page leaves undefined read as C1 controls, which terminals act on.
+        {"C1 controls", "\x81\x9D", R"("\xC2\x81\xC2\x9D")"},
     };
     for (const auto& [what, cameraText, printed] : cases) {
         CliCamera camera(k47::Model::common,
