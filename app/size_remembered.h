@@ -2,10 +2,15 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFont>
+#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QtMath>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -20,21 +25,33 @@ class SizeRemembered : public Widget {
   public:
     using Widget::Widget;
 
-    QSize sizeHint() const override {
-        return remembers() && !measuring_ ? measured().hint : Widget::sizeHint();
-    }
+    QSize sizeHint() const override { return measuring_ ? Widget::sizeHint() : measured().hint; }
     QSize minimumSizeHint() const override {
-        return remembers() && !measuring_ ? measured().minimum : Widget::minimumSizeHint();
+        return measuring_ ? Widget::minimumSizeHint() : measured().minimum;
     }
 
   protected:
-    virtual bool remembers() const { return true; }
-    virtual QString content() const = 0;
-
-  private:
     struct Sizes {
         QSize hint;
         QSize minimum;
+    };
+
+    virtual QString content() const = 0;
+    // What the content needs, measured afresh.
+    virtual Sizes measure() const { return {Widget::sizeHint(), Widget::minimumSizeHint()}; }
+
+  private:
+    // A content as one font and style measure it.
+    struct Key {
+        QFont font;
+        QString style;
+        QString content;
+
+        bool operator==(const Key&) const = default;
+        // Hashing the font's description would format its sizes as text at every look-up.
+        friend size_t qHash(const Key& key, size_t seed) {
+            return qHashMulti(seed, key.font, key.style, key.content);
+        }
     };
 
     // The sizes for the widget's content: its own last answer while the content is the same,
@@ -42,14 +59,13 @@ class SizeRemembered : public Widget {
     const Sizes& measured() const {
         const QString current = content();
         if (!mine_ || current != mineFor_) {
-            static QHash<QString, Sizes> sizes;
-            const QString key =
-                this->font().key() + QChar(0x1F) + this->style()->name() + QChar(0x1F) + current;
+            static QHash<Key, Sizes> sizes;
+            const Key key{this->font(), this->style()->name(), current};
             auto found = sizes.constFind(key);
             if (found == sizes.constEnd()) {
                 // The widget's own measures may ask each other through these overrides.
                 measuring_ = true;
-                const Sizes measuredSizes{Widget::sizeHint(), Widget::minimumSizeHint()};
+                const Sizes measuredSizes = measure();
                 measuring_ = false;
                 found = sizes.insert(key, measuredSizes);
             }
@@ -84,9 +100,28 @@ class CaptionLabel : public SizeRemembered<QLabel> {
     }
 
   protected:
-    // A label that wraps has no one size: its height follows the width it is given.
-    bool remembers() const override { return !wordWrap(); }
-    QString content() const override { return text(); }
+    QString content() const override { return wordWrap() ? text() + QChar(0x1D) : text(); }
+
+    // A label that may wrap asks for the width of its one line, and takes more lines only where
+    // its column has less room; its height for a width is the toolkit's.
+    Sizes measure() const override {
+        if (!wordWrap()) {
+            return SizeRemembered::measure();
+        }
+        const QMargins margins = contentsMargins();
+        return {fontMetrics().size(0, text()) +
+                    QSize(margins.left() + margins.right(), margins.top() + margins.bottom()),
+                QLabel::minimumSizeHint()};
+    }
+};
+
+// A frame's titled border.
+class CaptionFrame : public SizeRemembered<QGroupBox> {
+  public:
+    using SizeRemembered::SizeRemembered;
+
+  protected:
+    QString content() const override { return title(); }
 };
 
 // A push button.
@@ -104,12 +139,32 @@ class CaptionList : public SizeRemembered<QComboBox> {
     using SizeRemembered::SizeRemembered;
 
   protected:
+    // The toolkit measures a list again when it first shows, and so has the window laid out a
+    // second time; this list's measure does not change on showing.
+    void showEvent(QShowEvent* event) override { QWidget::showEvent(event); }
+
     QString content() const override {
         QString entries;
         for (int index = 0; index < count(); ++index) {
             entries += itemText(index) + QChar(0x1E);
         }
         return entries;
+    }
+
+    // As the toolkit sizes a list to its contents, but without making the list's popup, which
+    // costs more than the list itself and is needed only for the lists the user opens.
+    Sizes measure() const override {
+        const QFontMetrics metrics = fontMetrics();
+        int width = count() == 0 ? 7 * metrics.horizontalAdvance(QLatin1Char('x')) : 0;
+        for (int index = 0; index < count(); ++index) {
+            width = std::max(width, metrics.horizontalAdvance(itemText(index)));
+        }
+        const int height = std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2;
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QSize hint =
+            style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(width, height), this);
+        return {hint, hint};
     }
 };
 

@@ -1,12 +1,10 @@
 #include "login_window.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -54,12 +52,13 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
     }
 
     // Screen readers announce each field by its label.
-    for (QLabel* label : {userTypeLabel_, passwordLabel_, languageLabel_}) {
-        label->buddy()->setAccessibleName(label->text());
+    for (const auto& [label, field] : rows()) {
+        field->setAccessibleName(label->text());
     }
 
     connect(connectButton_, &QPushButton::clicked, this, &LoginWindow::connectCamera);
     connect(loginButton_, &QPushButton::clicked, this, &LoginWindow::logIn);
+    placeControls();
 
     camera::scanForCameras();
 }
@@ -67,8 +66,8 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
 void LoginWindow::buildLayout() {
     setObjectName(uiText(edition_.loginWindowClass));
     setWindowTitle(uiText(edition_.title));
-    const auto units = app::dialogBaseUnits(*this);
-    const QSize size = app::dialogPixels(edition_.loginSize, units);
+    units_ = app::dialogBaseUnits(*this);
+    const QSize size = app::dialogPixels(edition_.loginSize, units_);
     QWidget* page = app::fixSizeOnScreen(*this, size);
 
     const QPixmap banner(uiText(edition_.bannerResource));
@@ -76,7 +75,7 @@ void LoginWindow::buildLayout() {
     banner_->setObjectName(QStringLiteral("bannerPicture"));
     banner_->setPixmap(banner);
     banner_->setAlignment(Qt::AlignCenter);
-    banner_->setFixedSize(size.width(), banner.height());
+    banner_->setGeometry(0, 0, size.width(), banner.height());
     banner_->setAccessibleName(uiText(edition_.title));
 
     const auto makeLabel = [page](const char* name) {
@@ -100,36 +99,57 @@ void LoginWindow::buildLayout() {
     connectButton_->setDefault(true);
     loginButton_ = new app::CaptionButton(page);
     loginButton_->setObjectName(QStringLiteral("loginButton"));
-
-    // One grid below the banner: the labelled rows, room, and the buttons at either side.
-    auto* rows = new QGridLayout;
-    rows->setContentsMargins(
-        editions::horizontalPixels(16, units), editions::verticalPixels(5, units),
-        editions::horizontalPixels(16, units), editions::verticalPixels(7, units));
-    rows->setHorizontalSpacing(editions::horizontalPixels(4, units));
-    rows->setColumnStretch(1, 1);
-    const std::array<std::pair<QLabel*, QWidget*>, 3> pairs{{{userTypeLabel_, userTypeList_},
-                                                             {passwordLabel_, passwordEdit_},
-                                                             {languageLabel_, languageList_}}};
-    for (int row = 0; row < static_cast<int>(pairs.size()); ++row) {
-        const auto [label, field] = pairs[static_cast<std::size_t>(row)];
+    for (const auto& [label, field] : rows()) {
         label->setBuddy(field);
-        rows->addWidget(label, row, 0);
-        rows->addWidget(field, row, 1);
+    }
+}
+
+std::array<std::pair<QLabel*, QWidget*>, 3> LoginWindow::rows() const {
+    return {{{userTypeLabel_, userTypeList_},
+             {passwordLabel_, passwordEdit_},
+             {languageLabel_, languageList_}}};
+}
+
+// The labelled rows below the banner, the Connect button at the bottom left and the Login button
+// at the bottom right. Placed by hand once the texts are in: a fixed window of four rows needs no
+// layout, which would cost more than making the window's widgets.
+void LoginWindow::placeControls() {
+    const auto across = [this](int dialogUnits) {
+        return editions::horizontalPixels(dialogUnits, units_);
+    };
+    const auto down = [this](int dialogUnits) {
+        return editions::verticalPixels(dialogUnits, units_);
+    };
+    const QWidget* page = banner_->parentWidget();
+    const int left = across(16);
+    const int right = page->width() - left;
+
+    int labelWidth = 0;
+    for (const auto& [label, field] : rows()) {
+        if (!label->isHidden()) {
+            labelWidth = std::max(labelWidth, label->sizeHint().width());
+        }
+    }
+    const int fieldLeft = left + labelWidth + across(4);
+    int top = banner_->height() + down(5);
+    for (const auto& [label, field] : rows()) {
+        if (label->isHidden()) {
+            continue;
+        }
+        const int fieldHeight = field->sizeHint().height();
+        const int height = std::max(label->sizeHint().height(), fieldHeight);
+        label->setGeometry(left, top, labelWidth, height);
+        field->setGeometry(fieldLeft, top + (height - fieldHeight) / 2, right - fieldLeft,
+                           fieldHeight);
+        top += height + down(2);
     }
 
-    const int buttonRow = static_cast<int>(pairs.size()) + 1;
-    rows->setRowStretch(buttonRow - 1, 1);
-    rows->addWidget(connectButton_, buttonRow, 0, Qt::AlignLeft);
-    rows->addWidget(loginButton_, buttonRow, 1, Qt::AlignRight);
-
-    auto* window = new QVBoxLayout(page);
-    // The window's size is fixed: the layout need not work out the smallest and largest it may be.
-    window->setSizeConstraint(QLayout::SetNoConstraint);
-    window->setContentsMargins(0, 0, 0, 0);
-    window->setSpacing(0);
-    window->addWidget(banner_);
-    window->addLayout(rows);
+    const int bottom = page->height() - down(7);
+    const QSize connect = connectButton_->sizeHint();
+    connectButton_->setGeometry(left, bottom - connect.height(), connect.width(), connect.height());
+    const QSize login = loginButton_->sizeHint();
+    loginButton_->setGeometry(right - login.width(), bottom - login.height(), login.width(),
+                              login.height());
 }
 
 app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
@@ -140,6 +160,8 @@ app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
 void LoginWindow::connectCamera() {
     if (camera::CameraLogin(context_.camera, context_.session).connect()) {
         connectButton_->setText(uiText(edition_.login.connectedButton));
+        // Anchored at the left, the button grows or shrinks to its new text.
+        connectButton_->resize(connectButton_->sizeHint());
         return;
     }
     if (edition_.relabelsConnectFailBox) {

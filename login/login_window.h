@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <string_view>
+#include <utility>
 
 #include "context.h"
 #include "edition.h"
@@ -22,6 +24,9 @@ class LoginWindow : public QDialog {
 
   private:
     void buildLayout();
+    void placeControls();
+    // Each label with the field it names, top to bottom.
+    std::array<std::pair<QLabel*, QWidget*>, 3> rows() const;
     void connectCamera();
     void logIn();
     void chooseLanguage(int position);
@@ -29,6 +34,7 @@ class LoginWindow : public QDialog {
 
     const editions::Edition& edition_;
     app::Context& context_;
+    editions::DialogBaseUnits units_{};
 
     QLabel* banner_ = nullptr;
     QLabel* userTypeLabel_ = nullptr;

@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,21 +27,6 @@ QString objectName(std::string_view name, std::string_view suffix) {
     return uiText(name) + uiText(suffix);
 }
 
-// A long label beside a list: on one line when its column has the room, else wrapped onto more
-// lines rather than squeezing the lists beside it.
-class WrappingLabel : public app::CaptionLabel {
-  public:
-    WrappingLabel(const QString& text, QWidget* parent) : CaptionLabel(text, parent) {
-        setWordWrap(true);
-    }
-
-    QSize sizeHint() const override {
-        const QMargins margins = contentsMargins();
-        return fontMetrics().size(0, text()) +
-               QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
-    }
-};
-
 QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int editWidth) {
     switch (field.kind) {
         case ControlKind::textField: {
@@ -62,12 +46,37 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
         case ControlKind::valueLabel:
             break;
     }
-    auto* value = new QLabel(uiText(field.initialText), parent);
-    // Shows the camera's text as it came: Qt would take a text that looks like markup for it.
-    value->setTextFormat(Qt::PlainText);
+    // Shows the camera's text as it came, never taken for markup.
+    auto* value = new app::CaptionLabel(uiText(field.initialText), parent);
     value->setObjectName(objectName(field.name, "Value"));
     return value;
 }
+
+// A frame's page of controls, which the layouts place, with the frame's border following it. One
+// widget with a layout per frame rather than two: each such widget lays itself out once more after
+// the window has been laid out.
+class FramePage : public QWidget {
+  public:
+    FramePage(QGroupBox* box, QWidget* parent) : QWidget(parent), box_(box) {}
+
+    // The frame's title, too, shows whole.
+    QSize minimumSizeHint() const override {
+        return QWidget::minimumSizeHint().expandedTo(box_->minimumSizeHint());
+    }
+
+  protected:
+    void moveEvent(QMoveEvent* event) override {
+        box_->setGeometry(geometry());
+        QWidget::moveEvent(event);
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        box_->setGeometry(geometry());
+        QWidget::resizeEvent(event);
+    }
+
+  private:
+    QGroupBox* box_;
+};
 
 }  // namespace
 
@@ -95,19 +104,15 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
 // Every widget is made with the page it sits in as its parent and every layout is installed
 // before widgets go in: moving a widget to another parent costs more than making it.
 QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
-    auto* area = new QWidget(parent);
     const QString title = uiText(layout.title);
-    auto* box = new QGroupBox(title, area);
+    // Made before the page, the border lies under it.
+    auto* box = new app::CaptionFrame(title, parent);
     box->setObjectName(uiText(layout.role));
     // Else a screen reader takes an enclosing frame's title for it.
     box->setAccessibleName(title);
     controls_.add(box);
-    auto* page = new QWidget(area);
+    auto* page = new FramePage(box, parent);
     page->setAccessibleName(title);
-    auto* stack = new QGridLayout(area);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->addWidget(box, 0, 0);
-    stack->addWidget(page, 0, 0);
 
     auto* content = new QVBoxLayout(page);
     // Clear of the border and title the style draws.
@@ -159,7 +164,7 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
         buttons->addStretch();
         addButtons(buttons, page, layout.buttons, false);
     }
-    return area;
+    return page;
 }
 
 void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
@@ -182,13 +187,12 @@ void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
 
 void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
                              const editions::LayoutField& field, bool hidden, bool mayWrap) {
-    const QString text = uiText(field.label);
-    // Only long labels may wrap: short ones keep to one line, which spares the layout measuring
-    // their height.
-    QLabel* label =
-        mayWrap && parent->fontMetrics().horizontalAdvance(text) > across(kLongLabelWidth)
-            ? new WrappingLabel(text, parent)
-            : new app::CaptionLabel(text, parent);
+    auto* label = new app::CaptionLabel(uiText(field.label), parent);
+    // Only long labels may wrap, onto more lines where their column has no room: short ones keep
+    // to one line, which spares the layout measuring their height.
+    if (mayWrap && label->sizeHint().width() > across(kLongLabelWidth)) {
+        label->setWordWrap(true);
+    }
     label->setObjectName(objectName(field.name, "Label"));
     QWidget* control = makeControl(field, parent, across(kEditMinimumWidth));
     controls_.add(label);

@@ -12,9 +12,7 @@ class OptionList : public app::CaptionList {
     Q_OBJECT
 
   public:
-    explicit OptionList(QWidget* parent) : CaptionList(parent) {
-        setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    }
+    using CaptionList::CaptionList;
 
     void showPopup() override;
 };

@@ -144,6 +144,9 @@ TEST(WindowGeometryTest, EveryWidgetOfTheTenWindowsShowsWholeWithoutOverlap) {
         {
             login::LoginWindow login(edition, fixture.context);
             EXPECT_EQ(faultsOf(login), "") << edition.language << " login";
+            // Connected, the button reads a longer text.
+            login.findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
+            EXPECT_EQ(faultsOf(login), "") << edition.language << " login, connected";
         }
         EXPECT_EQ(faultsOf(fixture.open(index)), "") << edition.language << " settings";
     }
