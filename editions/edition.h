@@ -27,7 +27,7 @@ struct DialogBaseUnits {
     }
 };
 
-// The 8-point dialog font at 96 dpi, for which the spec's sizes were drawn: 1.5 pixels across
+// The 8-point dialog font at 96 dpi, for which the window sizes were drawn: 1.5 pixels across
 // and 1.625 down per dialog unit.
 inline constexpr DialogBaseUnits kEightPointDialogFont{6, 13};
 

@@ -263,7 +263,8 @@ std::optional<CameraState> StateFile::load() {
 std::filesystem::path StateFile::target() const {
     auto path = path_;
     // As many links as the system itself follows; a loop ends at the last one.
-    for (int hop = 0; hop < 40; ++hop) {
+    constexpr int kMaximumLinks = 40;
+    for (int hop = 0; hop < kMaximumLinks; ++hop) {
         std::error_code error;
         if (!std::filesystem::is_symlink(path, error)) {
             break;

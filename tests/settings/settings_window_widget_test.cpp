@@ -53,7 +53,7 @@ TEST_P(SettingsSetUpTest, ReadsEverythingInOrderAndShowsIt) {
     EXPECT_TRUE(fixture_.boxes.boxes().empty());
 
     EXPECT_EQ(window.windowTitle().toStdString(), edition.title);
-    // The spec's size in the window's own font, scrolled on a screen that cannot hold it.
+    // The window's size in dialog units of its own font, scrolled on a screen that cannot hold it.
     const auto* scrolled = window.findChild<QScrollArea*>();
     EXPECT_EQ(scrolled ? scrolled->widget()->size() : window.size(),
               app::dialogPixels(edition.settingsSize, app::dialogBaseUnits(window)));
