@@ -11,17 +11,18 @@
 #include "stc_menu_group.h"
 
 namespace cli {
-CameraSettings::CameraSettings(camera::CameraLibrary& camera, MenuModel model)
+CameraSettings::CameraSettings(camera::CameraLibrary& camera, const camera::CameraModel& model)
     : calls_(camera, failures_), table_(settingTable(model)) {
-    const auto& edition = editionFor(model);
-    groups_.emplace_back(Group::identity,
-                         std::make_unique<IdentityGroup>(calls_, session_, edition));
-    groups_.emplace_back(Group::network, std::make_unique<NetworkGroup>(calls_));
-    if (model == MenuModel::common) {
-        groups_.emplace_back(Group::recording,
-                             std::make_unique<CommonMenuGroup>(calls_, session_, edition));
+    using camera::SettingGroup;
+    groups_.emplace_back(SettingGroup::identity,
+                         std::make_unique<IdentityGroup>(calls_, session_, model));
+    groups_.emplace_back(SettingGroup::network, std::make_unique<NetworkGroup>(calls_, model));
+    if (model.menuRecordSize == camera::MenuRecord::kSize) {
+        groups_.emplace_back(SettingGroup::recording,
+                             std::make_unique<CommonMenuGroup>(calls_, session_, model));
     } else {
-        groups_.emplace_back(Group::recording, std::make_unique<StcMenuGroup>(calls_, session_));
+        groups_.emplace_back(SettingGroup::recording,
+                             std::make_unique<StcMenuGroup>(calls_, session_, model));
     }
 }
 
@@ -64,8 +65,8 @@ std::vector<std::string> CameraSettings::read() {
     failures_.takeFailures();
     for (const auto& [group, settingGroup] : groups_) {
         if (!settingGroup->read(values_)) {
-            failures.push_back(std::string(groupName(group)) + " not read: " + failedCalls() +
-                               " failed");
+            failures.push_back(std::string(camera::groupName(group)) +
+                               " not read: " + failedCalls() + " failed");
         }
     }
     camera::DeviceActions device(calls_, session_);
@@ -74,9 +75,9 @@ std::vector<std::string> CameraSettings::read() {
     return failures;
 }
 
-bool CameraSettings::changesGroup(Group group, const Values& wanted) const {
+bool CameraSettings::changesGroup(camera::SettingGroup group, const Values& wanted) const {
     return std::ranges::any_of(table_, [&](const Setting& setting) {
-        return setting.group == group &&
+        return setting.group() == group &&
                values_.at(setting.name).text != wanted.at(setting.name).text;
     });
 }
@@ -92,7 +93,7 @@ bool CameraSettings::write(const Values& wanted, bool formatCard, std::ostream& 
         const GroupWrite outcome = settingGroup->write({values_, wanted, formatCard});
         const std::string failed = failedCalls();
         if (outcome.written && failed.empty()) {
-            output << groupName(group) << ": written"
+            output << camera::groupName(group) << ": written"
                    << (outcome.cardFormatted ? ", memory card formatted" : "") << '\n';
             continue;
         }
@@ -101,10 +102,10 @@ bool CameraSettings::write(const Values& wanted, bool formatCard, std::ostream& 
         const std::string what = outcome.written  ? "written, but " + failed + " failed"
                                  : failed.empty() ? "not written"
                                                   : "not written: " + failed + " failed";
-        errors << "qumat_pro: " << groupName(group) << ": " << what << '\n';
+        errors << "qumat_pro: " << camera::groupName(group) << ": " << what << '\n';
         for (auto later = std::next(current); later != groups_.end(); ++later) {
             if (changesGroup(later->first, wanted)) {
-                errors << "qumat_pro: " << groupName(later->first) << ": not written\n";
+                errors << "qumat_pro: " << camera::groupName(later->first) << ": not written\n";
             }
         }
         return false;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "call_log.h"
-#include "menu_model.h"
+#include "catalogue.h"
 #include "session.h"
 #include "setting.h"
 #include "setting_group.h"
@@ -20,7 +20,7 @@ namespace cli {
 // read as the settings window reads it when it opens, and changed groups written back.
 class CameraSettings {
   public:
-    CameraSettings(camera::CameraLibrary& camera, MenuModel model);
+    CameraSettings(camera::CameraLibrary& camera, const camera::CameraModel& model);
 
     // Init_Device, Qumat_Login and the device kind; the reason when the camera refused.
     // `password` has the six characters the login window asks for.
@@ -38,7 +38,7 @@ class CameraSettings {
     bool write(const Values& wanted, bool formatCard, std::ostream& output, std::ostream& errors);
 
   private:
-    bool changesGroup(Group group, const Values& wanted) const;
+    bool changesGroup(camera::SettingGroup group, const Values& wanted) const;
     void readStatus(std::string_view name, std::optional<std::u16string> text,
                     std::vector<std::string>& failures);
     // The calls failed since the last look, "A, B"; empty when none.
@@ -49,7 +49,7 @@ class CameraSettings {
     camera::ObservedCameraLibrary calls_;
     camera::Session session_;
     std::vector<Setting> table_;
-    std::vector<std::pair<Group, std::unique_ptr<SettingGroup>>> groups_;
+    std::vector<std::pair<camera::SettingGroup, std::unique_ptr<SettingGroup>>> groups_;
     Values values_;
 };
 

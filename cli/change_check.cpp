@@ -1,23 +1,17 @@
 #include "change_check.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <set>
+#include <span>
 #include <string_view>
 
 #include "code_page.h"
-#include "identity_group.h"
 #include "setting_table.h"
-#include "settings_layout.h"
 #include "utf8.h"
 
 namespace cli {
 namespace {
-
-// Fields the camera takes as many bytes of as the text has characters.
-constexpr std::array<std::string_view, 4> kBytePerCharacter{"deviceIdEdit", "serialNumberEdit",
-                                                            "apnUserEdit", "apnPasswordEdit"};
 
 bool sameIgnoringCase(std::string_view left, std::string_view right) {
     return std::ranges::equal(left, right, [](char a, char b) {
@@ -34,43 +28,57 @@ std::string joined(const std::vector<std::string_view>& entries) {
     return text;
 }
 
-// The offered entry the value names: exactly, or else regardless of case when that is unique.
-std::optional<std::size_t> entryNamed(const std::vector<std::string_view>& offered,
-                                      std::string_view value) {
-    if (const auto exact = std::ranges::find(offered, value); exact != offered.end()) {
-        return static_cast<std::size_t>(exact - offered.begin());
+// The position in `names` of the one `value` names: exactly, or else regardless of case when
+// that is unique.
+std::optional<std::size_t> nameMatching(std::span<const std::string_view> names,
+                                        std::string_view value) {
+    if (const auto exact = std::ranges::find(names, value); exact != names.end()) {
+        return static_cast<std::size_t>(exact - names.begin());
     }
-    const auto matches = [&](std::string_view entry) { return sameIgnoringCase(entry, value); };
-    const auto found = std::ranges::find_if(offered, matches);
-    if (found == offered.end() || std::count_if(offered.begin(), offered.end(), matches) > 1) {
+    const auto matches = [&](std::string_view name) { return sameIgnoringCase(name, value); };
+    const auto found = std::ranges::find_if(names, matches);
+    if (found == names.end() || std::count_if(names.begin(), names.end(), matches) > 1) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(found - offered.begin());
+    return static_cast<std::size_t>(found - names.begin());
+}
+
+// The value name `value` stands for: a value name, or the model's window label of one.
+std::optional<std::string_view> valueNamed(const camera::CatalogueRow& row,
+                                           std::string_view value) {
+    if (const auto position = nameMatching(row.values, value)) {
+        return row.values[*position];
+    }
+    if (const auto position = nameMatching(row.labels, value)) {
+        return row.values[*position];
+    }
+    return std::nullopt;
 }
 
 // The refusal for a list value, or nothing with `wanted` set to the entry.
 std::optional<std::string> checkListValue(const Setting& setting, const std::string& value,
                                           SettingValue& wanted) {
-    if (const auto position = entryNamed(wanted.offered, value)) {
-        wanted.text = std::string(wanted.offered[*position]);
-        wanted.position = static_cast<int>(*position);
+    const auto name = valueNamed(*setting.row, value);
+    const auto offered = name ? std::ranges::find(wanted.offered, *name) : wanted.offered.end();
+    if (offered != wanted.offered.end()) {
+        wanted.text = std::string(*offered);
+        wanted.position = static_cast<int>(offered - wanted.offered.begin());
         return std::nullopt;
     }
     if (wanted.offered.empty()) {
         return "the camera does not offer this setting";
     }
-    const std::string offered = joined(wanted.offered);
-    if (std::ranges::find(setting.entries, value) != setting.entries.end()) {
-        return "this camera does not offer '" + value + "'; it offers " + offered;
+    const std::string names = joined(wanted.offered);
+    if (name) {
+        return "this camera does not offer '" + value + "'; it offers " + names;
     }
-    return "'" + value + "' is not one of " + offered;
+    return "'" + value + "' is not one of " + names;
 }
 
 std::optional<std::string> checkText(const Setting& setting, const std::u16string& text,
                                      const CheckContext& context) {
     const bool deviceId = setting.name == kDeviceIdName;
-    const auto limit = static_cast<std::size_t>(
-        editions::typingLimit(context.edition, setting.control, context.deviceKind));
+    const auto limit = static_cast<std::size_t>(setting.row->limitFor(context.deviceKind));
     if (text.size() > limit) {
         return "has " + std::to_string(text.size()) + " characters, more than " +
                std::to_string(limit);
@@ -88,9 +96,7 @@ std::optional<std::string> checkText(const Setting& setting, const std::u16strin
     if (!bytes) {
         return "has characters that code page " + number + " lacks";
     }
-    const bool bytePerCharacter =
-        std::ranges::find(kBytePerCharacter, setting.control) != kBytePerCharacter.end();
-    if (bytes->size() > (bytePerCharacter ? text.size() : limit)) {
+    if (bytes->size() > (setting.row->bytePerCharacter ? text.size() : limit)) {
         return "takes " + std::to_string(bytes->size()) + " bytes in code page " + number +
                ", more than its field holds";
     }
@@ -107,7 +113,7 @@ std::vector<std::string> checkNames(const std::vector<Request>& requests,
         const Setting* setting = findSetting(table, request.name);
         if (setting == nullptr) {
             refusals.push_back(request.name + ": no such setting");
-        } else if (setting->readOnly) {
+        } else if (setting->readOnly()) {
             refusals.push_back(request.name + ": read only");
         } else if (!seen.insert(request.name).second) {
             refusals.push_back(request.name + ": given twice");
@@ -118,7 +124,6 @@ std::vector<std::string> checkNames(const std::vector<Request>& requests,
 
 CheckedChanges checkValues(const std::vector<Request>& requests, const CheckContext& context) {
     CheckedChanges result{.wanted = context.current, .changed = {}, .refusals = {}};
-    const auto disabled = editions::disabledByDeviceKind(context.edition, context.deviceKind);
     for (const auto& request : requests) {
         const Setting& setting = *findSetting(context.table, request.name);
         SettingValue& wanted = result.wanted.at(request.name);
@@ -129,7 +134,7 @@ CheckedChanges checkValues(const std::vector<Request>& requests, const CheckCont
         std::optional<std::string> refusal;
         if (!text) {
             refusal = "the value is not UTF-8 text";
-        } else if (std::ranges::find(disabled, setting.control) != disabled.end()) {
+        } else if (setting.row->disabledFor(context.deviceKind)) {
             refusal = "cannot be changed on this camera (device kind " +
                       std::to_string(context.deviceKind) + ")";
         } else if (setting.isList()) {
@@ -139,7 +144,7 @@ CheckedChanges checkValues(const std::vector<Request>& requests, const CheckCont
             wanted.text = request.value;
         }
         const bool changes = wanted.text != context.current.at(request.name).text;
-        if (!refusal && changes && setting.destroysRecordings && !context.formatCard) {
+        if (!refusal && changes && setting.row->destroysRecordings && !context.formatCard) {
             refusal =
                 "changing it formats the memory card, which destroys the recordings on "
                 "it; add --format-card to go ahead";

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "edition.h"
 #include "setting.h"
 #include "setting_value.h"
 
@@ -22,7 +21,6 @@ std::vector<std::string> checkNames(const std::vector<Request>& requests,
 struct CheckContext {
     const std::vector<Setting>& table;
     const Values& current;
-    const editions::Edition& edition;
     int deviceKind = 0;
     bool formatCard = false;
 };
@@ -37,10 +35,10 @@ struct CheckedChanges {
 };
 
 // The checks the window makes as one types or presses Set, against the camera's values: a list
-// takes one of the entries the camera offers, a text keeps to its field's limit (the device ID
-// also to the length the camera's has), a control the window disables for the device kind
-// takes no change, and a change of storage encryption needs --format-card. A request for the
-// value the camera already has always passes.
+// takes one of the values the camera offers, by its name or as the model's window words it, a text
+// keeps to its field's limit (the device ID also to the length the camera's has), a control the
+// window disables for the device kind takes no change, and a change of storage encryption needs
+// --format-card. A request for the value the camera already has always passes.
 CheckedChanges checkValues(const std::vector<Request>& requests, const CheckContext& context);
 
 }  // namespace cli

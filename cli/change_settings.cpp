@@ -30,11 +30,11 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
 
 int changeSettings(const std::vector<Request>& requests, const Options& options,
                    camera::CameraLibrary& camera, Console& console) {
-    const auto table = settingTable(options.model);
+    const auto table = settingTable(*options.model);
     if (refuse(checkNames(requests, table), console)) {
         return kUsageError;
     }
-    CameraSettings settings(camera, options.model);
+    CameraSettings settings(camera, *options.model);
     if (const auto status = logIn(settings, options, console)) {
         return *status;
     }
@@ -45,7 +45,6 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     const auto checked =
         checkValues(requests, {.table = table,
                                .current = settings.values(),
-                               .edition = editionFor(options.model),
                                .deviceKind = settings.deviceKind(),
                                // A dry run lists the change it would refuse.
                                .formatCard = options.formatCard || options.dryRun});
@@ -60,7 +59,7 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
         for (const auto& name : checked.changed) {
             console.output << name << ": " << escapedText(settings.values().at(name).text) << " -> "
                            << escapedText(checked.wanted.at(name).text)
-                           << (findSetting(table, name)->destroysRecordings
+                           << (findSetting(table, name)->row->destroysRecordings
                                    ? " (formats the memory card: needs --format-card)"
                                    : "")
                            << '\n';

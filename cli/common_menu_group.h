@@ -1,22 +1,20 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
-#include "edition.h"
+#include "catalogue.h"
 #include "recording_settings.h"
 #include "setting.h"
 #include "setting_group.h"
 
 namespace cli {
 
-// The common model's 32-byte menu record: the lists its window shows, with the entries of the
-// edition that serves the model.
+// The common model's 32-byte menu record: its lists, by their value names.
 class CommonMenuGroup final : public SettingGroup {
   public:
     CommonMenuGroup(camera::CameraLibrary& camera, camera::Session& session,
-                    const editions::Edition& edition);
-
-    static std::vector<Setting> settings(const editions::Edition& edition);
+                    const camera::CameraModel& model);
 
     // The read the window makes when it opens: the four capability lists built from the masks,
     // the photo size without its top bit.
@@ -26,7 +24,8 @@ class CommonMenuGroup final : public SettingGroup {
 
   private:
     camera::RecordingSettings recording_;
-    const editions::Edition& edition_;
+    std::vector<Setting> lists_;
+    camera::CapabilityLabels valueNames_;
 };
 
 }  // namespace cli

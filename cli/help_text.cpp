@@ -1,8 +1,6 @@
 #include "help_text.h"
 
-#include "identity_group.h"
 #include "setting_table.h"
-#include "settings_layout.h"
 
 namespace cli {
 namespace {
@@ -48,17 +46,16 @@ constexpr std::string_view kDetails =
 constexpr std::size_t kValueColumn = 38;
 constexpr std::size_t kWidth = 100;
 
-std::string describe(const Setting& setting, const editions::Edition& edition) {
-    if (setting.readOnly) {
+std::string describe(const Setting& setting) {
+    if (setting.readOnly()) {
         return "read only";
     }
+    const auto& row = *setting.row;
     if (!setting.isList()) {
-        std::string text = "text, at most " + std::to_string(setting.limit) + " characters";
+        std::string text = "text, at most " + std::to_string(row.limitFor(0)) + " characters";
         if (setting.name == kDeviceIdName) {
-            const auto shortLimit =
-                static_cast<std::size_t>(editions::typingLimit(edition, setting.control, 1));
-            if (shortLimit != setting.limit) {
-                text += " (" + std::to_string(shortLimit) + " with 4G or Wi-Fi)";
+            if (row.limitFor(1) != row.limitFor(0)) {
+                text += " (" + std::to_string(row.limitFor(1)) + " with 4G or Wi-Fi)";
             }
             text += ", as long as the camera's device ID";
         }
@@ -66,7 +63,7 @@ std::string describe(const Setting& setting, const editions::Edition& edition) {
     }
     std::string text;
     std::size_t column = kValueColumn;
-    for (const auto entry : setting.entries) {
+    for (const auto entry : setting.values()) {
         const std::string item = std::string(text.empty() ? "" : " | ") + std::string(entry);
         if (column + item.size() > kWidth) {
             text += " |\n" + std::string(kValueColumn, ' ') + std::string(entry);
@@ -87,12 +84,12 @@ std::string_view usageText() {
 
 std::string helpText() {
     std::string text = std::string(kUsage) + std::string(kDetails);
-    for (const auto model : {MenuModel::common, MenuModel::stc}) {
-        text += "\nSettings of the " + std::string(menuModelName(model)) + " model:\n";
-        for (const auto& setting : settingTable(model)) {
+    for (const auto* model : camera::cameraModels()) {
+        text += "\nSettings of the " + std::string(model->name) + " model:\n";
+        for (const auto& setting : settingTable(*model)) {
             std::string line = "  " + setting.name;
             line.resize(std::max(kValueColumn, line.size() + 1), ' ');
-            text += line + describe(setting, editionFor(model)) + '\n';
+            text += line + describe(setting) + '\n';
         }
     }
     return text;

@@ -1,37 +1,21 @@
 #include "identity_group.h"
 
-#include "settings_layout.h"
+#include "setting_table.h"
 
 namespace cli {
 namespace {
 
 constexpr std::string_view kOfficerId = "identity.officer_id";
 constexpr std::string_view kSerialNumber = "identity.serial_number";
-Setting identitySetting(const editions::Edition& edition, std::string_view name,
-                        std::string_view control) {
-    return {.name = std::string(name),
-            .group = Group::identity,
-            .limit = static_cast<std::size_t>(editions::typingLimit(edition, control, 0)),
-            .privacy = Privacy::perCamera,
-            .control = std::string(control)};
-}
 
 }  // namespace
 
+// The command line keeps a session of its own, so any edition's slot in it serves.
 IdentityGroup::IdentityGroup(camera::CameraLibrary& camera, camera::Session& session,
-                             const editions::Edition& edition)
-    : identity_(camera, session, edition.index, edition.officerIdWidth),
+                             const camera::CameraModel& model)
+    : identity_(camera, session, 0, model.officerIdWidth),
       serialNumber_(camera),
-      readsSerialNumber_(edition.readsSerialNumber) {}
-
-std::vector<Setting> IdentityGroup::settings(const editions::Edition& edition) {
-    std::vector<Setting> settings{identitySetting(edition, kDeviceIdName, "deviceIdEdit"),
-                                  identitySetting(edition, kOfficerId, "officerIdEdit")};
-    if (edition.readsSerialNumber) {
-        settings.push_back(identitySetting(edition, kSerialNumber, "serialNumberEdit"));
-    }
-    return settings;
-}
+      readsSerialNumber_(model.readsSerialNumber) {}
 
 bool IdentityGroup::read(Values& values) {
     // As when the window opens: any success counts as an answer with values.

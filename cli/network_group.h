@@ -2,9 +2,8 @@
 
 #include <vector>
 
-#include "edition.h"
+#include "catalogue.h"
 #include "network_settings.h"
-#include "setting.h"
 #include "setting_group.h"
 
 namespace cli {
@@ -12,9 +11,7 @@ namespace cli {
 // The Wi-Fi, 4G and server texts: the network record and the two APN texts.
 class NetworkGroup final : public SettingGroup {
   public:
-    explicit NetworkGroup(camera::CameraLibrary& camera) : network_(camera) {}
-
-    static std::vector<Setting> settings(const editions::Edition& edition);
+    NetworkGroup(camera::CameraLibrary& camera, const camera::CameraModel& model);
 
     bool read(Values& values) override;
     // The APN texts first, then the record, as the window sends them.
@@ -22,6 +19,8 @@ class NetworkGroup final : public SettingGroup {
 
   private:
     camera::NetworkSettings network_;
+    // The model's network rows that live in the network record, and their names.
+    std::vector<std::pair<std::string, camera::NetworkText>> recordTexts_;
 };
 
 }  // namespace cli

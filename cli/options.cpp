@@ -45,11 +45,11 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
         }
         options.userType = value == "admin" ? 0 : 1;
     } else {
-        const auto model = menuModelNamed(value);
-        if (!model) {
+        const auto* model = camera::modelNamed(value);
+        if (model == nullptr) {
             return "--model is common or stc";
         }
-        options.model = *model;
+        options.model = model;
     }
     return std::nullopt;
 }

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "menu_model.h"
+#include "catalogue.h"
 
 namespace cli {
 
@@ -18,7 +18,7 @@ std::optional<Command> commandNamed(std::string_view name);
 // A command line after the program's name: the command, then options and operands in any order.
 struct Options {
     Command command = Command::show;
-    MenuModel model = MenuModel::common;
+    const camera::CameraModel* model = &camera::commonModel();
     int32_t userType = 0;
     std::optional<std::string> passwordFile;
     bool help = false;

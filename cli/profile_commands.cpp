@@ -13,7 +13,7 @@ constexpr std::size_t kProfileLimit = 1024 * 1024;
 }  // namespace
 
 int runExport(const Options& options, camera::CameraLibrary& camera, Console& console) {
-    CameraSettings settings(camera, options.model);
+    CameraSettings settings(camera, *options.model);
     if (const auto status = logIn(settings, options, console)) {
         return *status;
     }
@@ -24,21 +24,21 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     if (!failures.empty()) {
         return kCameraFailed;
     }
-    const auto table = settingTable(options.model);
+    const auto table = settingTable(*options.model);
     const ProfileContent content{.identity = options.includeIdentity,
                                  .secrets = options.includeSecrets};
     const std::string& path = options.operands.front();
     // A profile with secrets is readable by its owner only from its first byte on; a failed
     // write leaves the old profile whole.
     const auto error =
-        platform::replaceFile(path, profileText(table, settings.values(), options.model, content),
+        platform::replaceFile(path, profileText(table, settings.values(), *options.model, content),
                               {.ownerOnly = holdsSecrets(table, content)});
     if (error) {
         console.errors << "qumat_pro: cannot write " << escapedText(path) << ": " << error.message()
                        << '\n';
         return kOutputFailed;
     }
-    console.output << "settings of the " << menuModelName(options.model) << " model written to "
+    console.output << "settings of the " << options.model->name << " model written to "
                    << escapedText(path) << '\n';
     return kDone;
 }
@@ -58,14 +58,14 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
     if (!profile.errors.empty()) {
         return kUsageError;
     }
-    if (profile.model && *profile.model != options.model) {
+    if (profile.model != nullptr && profile.model != options.model) {
         console.errors << "qumat_pro: " << escapedText(path) << " holds settings of the "
-                       << menuModelName(*profile.model) << " model; import it with --model "
-                       << menuModelName(*profile.model) << '\n';
+                       << profile.model->name << " model; import it with --model "
+                       << profile.model->name << '\n';
         return kUsageError;
     }
     // The two words stand for no value: the camera's own is kept, whatever it is.
-    const auto table = settingTable(options.model);
+    const auto table = settingTable(*options.model);
     std::vector<Request> requests;
     for (const auto& request : profile.requests) {
         const Setting* setting = findSetting(table, request.name);

@@ -102,38 +102,38 @@ std::string_view trimmed(std::string_view text) {
 }
 
 bool isExported(const Setting& setting, ProfileContent content) {
-    switch (setting.privacy) {
-        case Privacy::perCamera:
+    switch (setting.row->privacy) {
+        case camera::Privacy::identity:
             return content.identity;
-        case Privacy::secret:
+        case camera::Privacy::secret:
             return content.secrets;
-        case Privacy::shared:
+        case camera::Privacy::ordinary:
             break;
     }
-    return !setting.readOnly;
+    return !setting.readOnly();
 }
 
 }  // namespace
 
 bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content) {
     return content.secrets && std::ranges::any_of(table, [](const Setting& setting) {
-               return setting.privacy == Privacy::secret;
+               return setting.row->privacy == camera::Privacy::secret;
            });
 }
 
-std::string profileText(const std::vector<Setting>& table, const Values& values, MenuModel model,
-                        ProfileContent content) {
+std::string profileText(const std::vector<Setting>& table, const Values& values,
+                        const camera::CameraModel& model, ProfileContent content) {
     const auto firmware = values.find(kFirmwareName);
-    std::string text = std::string(kHeader) + std::string(menuModelName(model)) + ", firmware " +
+    std::string text = std::string(kHeader) + std::string(model.name) + ", firmware " +
                        escapedText(firmware == values.end() ? "" : firmware->second.text) + '\n';
-    std::optional<Group> section;
+    std::optional<camera::SettingGroup> section;
     for (const auto& setting : table) {
         if (!isExported(setting, content)) {
             continue;
         }
-        if (section != setting.group) {
-            section = setting.group;
-            text += "\n[" + std::string(groupName(setting.group)) + "]\n";
+        if (section != setting.group()) {
+            section = setting.group();
+            text += "\n[" + std::string(camera::groupName(setting.group())) + "]\n";
         }
         text +=
             std::string(setting.key()) + " = " + escapedText(values.at(setting.name).text) + '\n';
@@ -161,7 +161,7 @@ ProfileReading readProfile(std::string_view text) {
         };
         if (raw.starts_with(kHeader) && !reading.model) {
             const auto model = raw.substr(kHeader.size());
-            reading.model = menuModelNamed(model.substr(0, model.find(',')));
+            reading.model = camera::modelNamed(model.substr(0, model.find(',')));
         }
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;

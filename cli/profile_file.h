@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "change_check.h"
-#include "menu_model.h"
 #include "setting.h"
 #include "setting_value.h"
 
@@ -21,8 +21,8 @@ struct ProfileContent {
 // A settings profile: an INI file with one section per group and `key = value` lines, after a
 // comment naming the model and the firmware it was read from. A value with blanks at either
 // end, a quote or a control character is written in quotes, with \" \\ and \xHH inside.
-std::string profileText(const std::vector<Setting>& table, const Values& values, MenuModel model,
-                        ProfileContent content);
+std::string profileText(const std::vector<Setting>& table, const Values& values,
+                        const camera::CameraModel& model, ProfileContent content);
 
 // A value as a profile holds it: as it is, or in quotes when it needs them (see above).
 std::string escapedText(std::string_view value);
@@ -31,7 +31,7 @@ bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content);
 
 struct ProfileReading {
     // As the first comment names it, when it does.
-    std::optional<MenuModel> model;
+    const camera::CameraModel* model = nullptr;
     std::vector<Request> requests;
     // "line N: what is wrong", one per line that cannot be read.
     std::vector<std::string> errors;

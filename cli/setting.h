@@ -1,41 +1,25 @@
 #pragma once
 
-#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "catalogue.h"
 
 namespace cli {
 
-// The groups in the order show prints them.
-enum class Group { identity, network, recording, status };
-
-inline std::string_view groupName(Group group) {
-    constexpr std::string_view kNames[] = {"identity", "network", "recording", "status"};
-    return kNames[static_cast<std::size_t>(group)];
-}
-
-// What an exported profile leaves out unless asked to keep it.
-enum class Privacy { shared, perCamera, secret };
-
-// One setting as the command line names it: "group.key".
+// One setting of the camera model as the command line names it: "group.key", from its
+// catalogue row.
 struct Setting {
     std::string name;
-    Group group = Group::status;
-    // A text's limit in characters, as the window's field has it; 0 for a list.
-    std::size_t limit = 0;
-    // A list's every entry; a camera offers them all, or those its capability masks choose.
-    std::vector<std::string_view> entries{};
-    bool readOnly = false;
-    Privacy privacy = Privacy::shared;
-    // The window's control: when the window disables it for the camera's device kind, the
-    // setting cannot be changed.
-    std::string control{};
-    // Changing it makes the camera lose the recordings on its memory card.
-    bool destroysRecordings = false;
+    const camera::CatalogueRow* row = nullptr;
 
-    bool isList() const { return !entries.empty(); }
-    std::string_view key() const { return std::string_view(name).substr(name.find('.') + 1); }
+    camera::SettingGroup group() const { return row->group; }
+    std::string_view key() const { return row->key; }
+    bool isList() const { return row->isList(); }
+    bool readOnly() const { return row->kind == camera::SettingKind::status; }
+    // A list's every value name; a camera offers them all, or those its capability masks choose.
+    std::span<const std::string_view> values() const { return row->values; }
 };
 
 }  // namespace cli

@@ -2,22 +2,16 @@
 
 #include <algorithm>
 
-#include "common_menu_group.h"
-#include "identity_group.h"
-#include "network_group.h"
-#include "stc_menu_group.h"
-
 namespace cli {
 
-std::vector<Setting> settingTable(MenuModel model) {
-    const auto& edition = editionFor(model);
-    std::vector<Setting> table = IdentityGroup::settings(edition);
-    std::ranges::move(NetworkGroup::settings(edition), std::back_inserter(table));
-    std::ranges::move(
-        model == MenuModel::common ? CommonMenuGroup::settings(edition) : StcMenuGroup::settings(),
-        std::back_inserter(table));
-    for (const std::string_view name : {kFirmwareName, kCardName}) {
-        table.push_back({.name = std::string(name), .group = Group::status, .readOnly = true});
+std::string settingName(const camera::CatalogueRow& row) {
+    return std::string(camera::groupName(row.group)) + "." + std::string(row.key);
+}
+
+std::vector<Setting> settingTable(const camera::CameraModel& model) {
+    std::vector<Setting> table;
+    for (const auto& row : model.catalogue) {
+        table.push_back({.name = settingName(row), .row = &row});
     }
     return table;
 }

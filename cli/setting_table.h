@@ -3,17 +3,21 @@
 #include <string_view>
 #include <vector>
 
-#include "menu_model.h"
+#include "catalogue.h"
 #include "setting.h"
 
 namespace cli {
 
+inline constexpr std::string_view kDeviceIdName = "identity.device_id";
 inline constexpr std::string_view kFirmwareName = "status.firmware";
 inline constexpr std::string_view kCardName = "status.card";
 
 // Every setting of the model, in the order show prints them.
-std::vector<Setting> settingTable(MenuModel model);
+std::vector<Setting> settingTable(const camera::CameraModel& model);
 
 const Setting* findSetting(const std::vector<Setting>& table, std::string_view name);
+
+// The name of a row of the model.
+std::string settingName(const camera::CatalogueRow& row);
 
 }  // namespace cli

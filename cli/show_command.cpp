@@ -27,13 +27,13 @@ std::string jsonString(std::string_view text) {
 }  // namespace
 
 int runShow(const Options& options, camera::CameraLibrary& camera, Console& console) {
-    CameraSettings settings(camera, options.model);
+    CameraSettings settings(camera, *options.model);
     if (const auto status = logIn(settings, options, console)) {
         return *status;
     }
     const auto failures = settings.read();
     const char* separator = "{\n";
-    for (const auto& setting : settingTable(options.model)) {
+    for (const auto& setting : settingTable(*options.model)) {
         const auto value = settings.values().find(setting.name);
         if (value == settings.values().end()) {
             continue;

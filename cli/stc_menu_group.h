@@ -1,30 +1,28 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "setting.h"
 #include "setting_group.h"
 #include "stc_menu.h"
 
 namespace cli {
 
-// The stc model's 56-byte menu record: its 28 lists, named after their roles.
+// The stc model's 56-byte menu record: its 28 lists, by their value names.
 class StcMenuGroup final : public SettingGroup {
   public:
-    StcMenuGroup(camera::CameraLibrary& camera, camera::Session& session)
-        : menu_(camera, session) {}
-
-    static std::vector<Setting> settings();
-    // "frontCameraResolution" gives "front_camera_resolution", "cellular4g" "cellular_4g".
-    static std::string snakeCase(std::string_view role);
+    StcMenuGroup(camera::CameraLibrary& camera, camera::Session& session,
+                 const camera::CameraModel& model);
 
     bool read(Values& values) override;
     GroupWrite write(const WriteRequest& request) override;
 
   private:
     camera::StcMenuSettings menu_;
+    // In menu order, as the record holds them.
+    std::vector<Setting> lists_;
 };
 
 }  // namespace cli

@@ -47,9 +47,9 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnStandardOutput) {
         EXPECT_EQ(outcome.exitCode, 0);
         EXPECT_TRUE(outcome.output.starts_with("Usage: qumat_pro")) << outcome.output;
         // Every setting of both models, with its values.
-        EXPECT_NE(outcome.output.find("\n  recording.aes_encryption            OFF | ON\n"),
+        EXPECT_NE(outcome.output.find("\n  recording.aes_encryption            off | on\n"),
                   std::string::npos);
-        EXPECT_NE(outcome.output.find("\n  recording.storage_encryption        Desl. | Ligado\n"),
+        EXPECT_NE(outcome.output.find("\n  recording.storage_encryption        off | on\n"),
                   std::string::npos);
         EXPECT_TRUE(outcome.errors.empty());
     }

@@ -43,12 +43,12 @@ TEST(CliProfileTest, ExportThenImportOnAnotherCameraGivesTheSameShow) {
          "common",
          {"recording.gps=OFF", "recording.resolution=848x480 30P", "recording.time_zone=- 5",
           "network.ssid= Depot 7 ", "network.pin=0000", "identity.officer_id=55\"1",
-          "identity.serial_number=SN-2", "recording.aes_encryption=ON"}},
+          "identity.serial_number=SN-2", "recording.aes_encryption=on"}},
         {k47::Model::stc,
          "stc",
          {"recording.recording_notice_kind=Vibração", "recording.quality=S.Low",
           "identity.officer_id=7654321", "network.apn_password=", "identity.device_id=Z999999",
-          "recording.storage_encryption=Ligado"}},
+          "recording.storage_encryption=on"}},
     };
     for (const auto& [model, name, changes] : cases) {
         CliCamera first(model);
@@ -114,7 +114,7 @@ TEST(CliProfileTest, IdentityAndSecretsStayOutUnlessAskedAndSecretsKeepTheFilePr
         for (const char* secret : {"wifi_password = ", "pin = ", "apn_password = "}) {
             EXPECT_EQ(text.find(secret) != std::string::npos, secrets) << secret;
         }
-        EXPECT_NE(text.find("[recording]\nresolution = 1920x1080 30P\n"), std::string::npos);
+        EXPECT_NE(text.find("[recording]\nresolution = 1920x1080-30p\n"), std::string::npos);
         EXPECT_EQ(text.find("status"), std::string::npos);
         struct stat status {};
         ASSERT_EQ(::stat(file.c_str(), &status), 0);
@@ -123,7 +123,7 @@ TEST(CliProfileTest, IdentityAndSecretsStayOutUnlessAskedAndSecretsKeepTheFilePr
 }
 
 TEST(CliProfileTest, ProfileValuesReadBackAsTheyWereWritten) {
-    const auto table = cli::settingTable(cli::MenuModel::common);
+    const auto table = cli::settingTable(camera::commonModel());
     const std::string texts[] = {"plain", "",          " lead",       "trail ",     "\"quoted\"",
                                  "a\\b",  "tab\there", "line\nbreak", "caf\xC3\xA9"};
     for (const auto& text : texts) {
@@ -132,10 +132,10 @@ TEST(CliProfileTest, ProfileValuesReadBackAsTheyWereWritten) {
             values[setting.name].text = "x";
         }
         values["network.ssid"].text = text;
-        const auto profile = cli::profileText(table, values, cli::MenuModel::stc, {});
+        const auto profile = cli::profileText(table, values, camera::stcModel(), {});
         const auto reading = cli::readProfile(profile);
         EXPECT_TRUE(reading.errors.empty()) << profile;
-        EXPECT_EQ(reading.model, cli::MenuModel::stc);
+        EXPECT_EQ(reading.model, &camera::stcModel());
         const auto ssid = std::ranges::find(reading.requests, "network.ssid", &cli::Request::name);
         ASSERT_NE(ssid, reading.requests.end());
         EXPECT_EQ(ssid->value, text);
@@ -168,7 +168,7 @@ TEST(CliProfileTest, ImportRefusesAProfileOfTheOtherModelOrWithBadValues) {
         {"[recording]\ngps = maybe\nresolution = none\n[status]\ncard = 1 GB\n",
          "qumat_pro: status.card: read only\n"},
         {"[recording]\ngps = maybe\nresolution = unsupported\n",
-         "qumat_pro: recording.gps: 'maybe' is not one of OFF, ON\n"},
+         "qumat_pro: recording.gps: 'maybe' is not one of off, on\n"},
         {"[network]\nssid = a\n[x\n",
          "qumat_pro: " + file.string() + ": line 3: a section line ends with ']'\n"},
     };

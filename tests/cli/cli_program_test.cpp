@@ -77,7 +77,7 @@ TEST_F(CliProgramTest, AFileSizeLimitFailsTheExportAndKeepsTheProfile) {
 TEST_F(CliProgramTest, ShowAndSetNeedNoDisplay) {
     run("camera.ini", {"show"});
     EXPECT_EQ(exitCode_, 0) << errors_.data();
-    EXPECT_TRUE(output_.contains("\nrecording.resolution = 1920x1080 30P\n")) << output_.data();
+    EXPECT_TRUE(output_.contains("\nrecording.resolution = 1920x1080-30p\n")) << output_.data();
 
     run("camera.ini", {"set", "recording.gps=OFF", "network.ssid=Home"});
     EXPECT_EQ(exitCode_, 0) << errors_.data();
@@ -85,7 +85,7 @@ TEST_F(CliProgramTest, ShowAndSetNeedNoDisplay) {
     EXPECT_TRUE(stateOf("camera.ini").contains("Ssid=Home\n"));
 
     run("camera.ini", {"show", "--json"});
-    EXPECT_TRUE(output_.contains("  \"recording.gps\": \"OFF\",\n")) << output_.data();
+    EXPECT_TRUE(output_.contains("  \"recording.gps\": \"off\",\n")) << output_.data();
     EXPECT_FALSE(QFile::exists(path("Language.ini")));
 }
 

@@ -41,9 +41,9 @@ TEST(CliSetTest, RefusedRequestsAreEachNamedAndNothingIsWritten) {
          {"recording.quality=Super", "recording.resolution=2688x1512 30P",
           "network.ssid=" + std::string(17, 's'), "identity.officer_id=1234567",
           "identity.device_id=B12345", "recording.gps=OFF"},
-         {"recording.quality: 'Super' is not one of S.Fine, Fine, Normal",
+         {"recording.quality: 'Super' is not one of super-fine, fine, normal",
           "recording.resolution: this camera does not offer '2688x1512 30P'; it offers "
-          "2304x1296 30P, 1920x1080 60P, 1920x1080 30P, 1280x720 30P, 848x480 30P",
+          "2304x1296-30p, 1920x1080-60p, 1920x1080-30p, 1280x720-30p, 848x480-30p",
           "network.ssid: has 17 characters, more than 16",
           "identity.officer_id: has 7 characters, more than 6",
           "identity.device_id: must have 7 characters, the length of the camera's device ID"}},

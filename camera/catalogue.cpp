@@ -1,0 +1,275 @@
+#include "catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "option_labels.h"
+#include "serial_number_settings.h"
+#include "stc_menu.h"
+
+namespace camera {
+namespace {
+
+template <std::size_t N>
+using Names = std::array<std::string_view, N>;
+
+constexpr Names<2> kOffOn{"off", "on"};
+constexpr Names<2> kCodec{"h264", "h265"};
+constexpr Names<25> kTimeZone{"utc-12", "utc-11", "utc-10", "utc-9", "utc-8", "utc-7", "utc-6",
+                              "utc-5",  "utc-4",  "utc-3",  "utc-2", "utc-1", "utc",   "utc+1",
+                              "utc+2",  "utc+3",  "utc+4",  "utc+5", "utc+6", "utc+7", "utc+8",
+                              "utc+9",  "utc+10", "utc+11", "utc+12"};
+constexpr Names<3> kWifiMode{"off", "sta", "ap"};
+constexpr Names<4> kLiveResolution{"1280x720-30p", "1280x720-15p", "848x480-30p", "848x480-15p"};
+constexpr Names<7> kSplitTime{"1min", "3min", "5min", "10min", "15min", "30min", "45min"};
+
+// The common model's lists.
+constexpr ResolutionLabels kResolution{"2688x1512-30p", "2560x1440-30p", "2304x1296-30p",
+                                       "1920x1080-60p", "1920x1080-30p", "1440x1080-30p",
+                                       "1280x720-60p",  "1280x720-30p",  "848x480-60p",
+                                       "848x480-30p",   "720x480-30p"};
+constexpr PhotoSizeLabels kPhotoSize{"5m",  "8m",  "10m", "12m", "16m", "20m", "21m", "23m",
+                                     "25m", "28m", "30m", "32m", "36m", "40m", "50m", "64m"};
+constexpr PostRecordLabels kPostRecord{"off", "5s", "1min", "10min", "20min", "35min"};
+constexpr Names<3> kQuality{"super-fine", "fine", "normal"};
+constexpr Names<2> kInfrared{"manual", "auto"};
+constexpr Names<5> kVolume{"0", "3", "6", "9", "12"};
+constexpr Names<4> kGSensor{"off", "high", "middle", "low"};
+
+// The other model's lists.
+constexpr Names<6> kFrontResolution{"2688x1512", "2560x1440", "2304x1296",
+                                    "1920x1080", "1280x720",  "864x480"};
+constexpr Names<2> kFrontFrameRate{"30fps", "15fps"};
+constexpr Names<2> kExternalResolution{"720p", "480p"};
+constexpr Names<4> kNoticeKind{"off", "audio", "chime", "vibration"};
+constexpr Names<4> kNoticeInterval{"1min", "2min", "5min", "10min"};
+constexpr Names<3> kStcInfrared{"off", "manual", "auto"};
+constexpr Names<3> kRecordingCamera{"front", "external", "both"};
+constexpr Names<5> kStcQuality{"super-fine", "fine", "normal", "low", "super-low"};
+
+constexpr int kNetworkApnText = -1;
+
+constexpr CatalogueRow text(std::string_view key, SettingGroup group, int limit, int slot = 0,
+                            unsigned disabled = 0, Privacy privacy = Privacy::ordinary,
+                            bool bytePerCharacter = false) {
+    return {.key = key,
+            .group = group,
+            .kind = SettingKind::text,
+            .slot = slot,
+            .typingLimit = limit,
+            .disabledByKinds = disabled,
+            .privacy = privacy,
+            .bytePerCharacter = bytePerCharacter};
+}
+
+constexpr CatalogueRow network(std::string_view key, int limit, int slot, unsigned disabled,
+                               Privacy privacy = Privacy::ordinary, bool bytePerCharacter = false) {
+    return text(key, SettingGroup::network, limit, slot, disabled, privacy, bytePerCharacter);
+}
+
+constexpr int at(NetworkText text) {
+    return static_cast<int>(text);
+}
+
+// Both models keep the same network settings: 4G and the server go with device kind 1, Wi-Fi
+// too with kind 2.
+void addNetworkRows(std::vector<CatalogueRow>& rows) {
+    rows.insert(
+        rows.end(),
+        {
+            network("ssid", 16, at(NetworkText::ssid), kKindTwo),
+            network("wifi_password", 16, at(NetworkText::wifi_password), kKindTwo, Privacy::secret),
+            network("apn", 32, at(NetworkText::apn), kKindOneAndTwo),
+            network("pin", 8, at(NetworkText::pin_4g), kKindOneAndTwo, Privacy::secret),
+            network("apn_user", 32, kNetworkApnText, kKindOneAndTwo, Privacy::ordinary, true),
+            network("apn_password", 32, kNetworkApnText, kKindOneAndTwo, Privacy::secret, true),
+            network("server_ip", 16, at(NetworkText::server_ip), kKindOneAndTwo),
+            network("server_port", 8, at(NetworkText::server_port), kKindOneAndTwo),
+        });
+}
+
+void addStatusRows(std::vector<CatalogueRow>& rows) {
+    for (const std::string_view key : {"firmware", "card"}) {
+        rows.push_back({.key = key, .group = SettingGroup::status, .kind = SettingKind::status});
+    }
+}
+
+constexpr CatalogueRow menuList(std::string_view key, MenuField field,
+                                std::span<const std::string_view> values,
+                                std::span<const std::string_view> labels,
+                                EntrySource entries = EntrySource::fixed, unsigned disabled = 0) {
+    return {.key = key,
+            .group = SettingGroup::recording,
+            .kind = SettingKind::list,
+            .values = values,
+            .labels = labels,
+            .entries = entries,
+            .slot = static_cast<int>(field),
+            .disabledByKinds = disabled,
+            .destroysRecordings = field == MenuField::aes_encryption};
+}
+
+const std::vector<CatalogueRow> kCommonRows = [] {
+    namespace english = camera::english;
+    using enum MenuField;
+    const auto onOff = [](std::string_view key, MenuField field, unsigned disabled = 0) {
+        return menuList(key, field, kOffOn, english::kOffOn, EntrySource::fixed, disabled);
+    };
+    auto deviceId = text("device_id", SettingGroup::identity, 7, 0, 0, Privacy::identity, true);
+    // A camera with 4G or Wi-Fi takes a shorter device ID.
+    deviceId.typingLimitWithRadio = 5;
+    std::vector<CatalogueRow> rows{
+        deviceId,
+        text("officer_id", SettingGroup::identity, 6, 0, 0, Privacy::identity),
+        text("serial_number", SettingGroup::identity,
+             static_cast<int>(SerialNumberSettings::kMaximumLength), 0, 0, Privacy::identity, true),
+    };
+    addNetworkRows(rows);
+    rows.insert(rows.end(),
+                {
+                    menuList("resolution", resolution, kResolution, english::kResolution,
+                             EntrySource::resolutionMask),
+                    menuList("quality", quality, kQuality, english::kQuality),
+                    menuList("coding_format", coding_format, kCodec, english::kCodingFormat),
+                    menuList("split_time", split_time, kSplitTime, english::kSplitTime,
+                             EntrySource::splitTimeMask),
+                    onOff("loop_record", loop_record),
+                    onOff("pre_record", pre_record),
+                    menuList("infrared", infrared, kInfrared, english::kInfrared),
+                    menuList("time_zone", time_zone, kTimeZone, english::kTimeZone),
+                    menuList("volume", volume, kVolume, english::kVolume),
+                    onOff("gps", gps),
+                    onOff("rec_warning", rec_warning),
+                    menuList("photo_size", photo_size, kPhotoSize, english::kPhotoSize,
+                             EntrySource::photoSizeMask),
+                    onOff("cellular_4g", cellular_4g, kKindOneAndTwo),
+                    menuList("wifi_mode", wifi_mode, kWifiMode, english::kWifiMode,
+                             EntrySource::fixed, kKindTwo),
+                    menuList("post_record", post_record, kPostRecord, english::kPostRecord,
+                             EntrySource::postRecordMask),
+                    onOff("auto_record", auto_record),
+                    onOff("motion_detect", motion_detect),
+                    menuList("live_resolution", live_resolution, kLiveResolution,
+                             english::kLiveResolution, EntrySource::fixed, kKindTwo),
+                    menuList("live_coding_format", live_coding_format, kCodec,
+                             english::kCodingFormat, EntrySource::fixed, kKindTwo),
+                    menuList("g_sensor", g_sensor, kGSensor, english::kGSensor),
+                    onOff("eis", eis),
+                    onOff("aes_encryption", aes_encryption),
+                });
+    addStatusRows(rows);
+    return rows;
+}();
+
+// The other model's 28 lists in menu order, with the value names of each.
+constexpr std::array<std::pair<std::string_view, std::span<const std::string_view>>,
+                     StcMenuRecord::kListCount>
+    kStcLists{{
+        {"front_camera_resolution", kFrontResolution},
+        {"front_camera_frame_rate", kFrontFrameRate},
+        {"external_camera_resolution", kExternalResolution},
+        {"video_codec", kCodec},
+        {"recording_notice_kind", kNoticeKind},
+        {"recording_notice_interval", kNoticeInterval},
+        {"vehicle_mode", kOffOn},
+        {"time_zone", kTimeZone},
+        {"stabiliser", kOffOn},
+        {"infrared", kStcInfrared},
+        {"loop_record", kOffOn},
+        {"split_time", kSplitTime},
+        {"gps", kOffOn},
+        {"recording_notice", kOffOn},
+        {"encrypted", kOffOn},
+        {"mute_audio", kOffOn},
+        {"storage_encryption", kOffOn},
+        {"wifi_mode", kWifiMode},
+        {"speed", kOffOn},
+        {"recording_camera", kRecordingCamera},
+        {"quality", kStcQuality},
+        {"g_sensor", kOffOn},
+        {"audio_button", kOffOn},
+        {"photo_button", kOffOn},
+        {"function_button", kOffOn},
+        {"cellular_4g", kOffOn},
+        {"live_resolution", kLiveResolution},
+        {"live_codec", kCodec},
+    }};
+
+unsigned stcListDisabledByKinds(int list) {
+    if (list == kStcCellular4gList) {
+        return kKindOneAndTwo;
+    }
+    const bool radio =
+        list == kStcWifiList || list == kStcLiveResolutionList || list == kStcLiveCodecList;
+    return radio ? kKindTwo : 0;
+}
+
+const std::vector<CatalogueRow> kStcRows = [] {
+    std::vector<CatalogueRow> rows{
+        text("device_id", SettingGroup::identity, 7, 0, 0, Privacy::identity, true),
+        text("officer_id", SettingGroup::identity, 7, 0, 0, Privacy::identity),
+    };
+    addNetworkRows(rows);
+    const auto lists = stcMenuLists();
+    for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
+        const auto& [key, values] = kStcLists[static_cast<std::size_t>(list)];
+        rows.push_back({.key = key,
+                        .group = SettingGroup::recording,
+                        .kind = SettingKind::list,
+                        .values = values,
+                        .labels = lists[static_cast<std::size_t>(list)].entries,
+                        .slot = list,
+                        .disabledByKinds = stcListDisabledByKinds(list),
+                        .destroysRecordings = list == kStcEncryptionList});
+    }
+    addStatusRows(rows);
+    return rows;
+}();
+
+const CameraModel kCommon{.name = "common",
+                          .menuRecordSize = MenuRecord::kSize,
+                          .officerIdWidth = OfficerIdWidth::sixBytes,
+                          .identityGetNeedsFlagOne = true,
+                          .readsSerialNumber = true,
+                          .catalogue = kCommonRows};
+
+const CameraModel kStc{.name = "stc",
+                       .menuRecordSize = StcMenuRecord::kSize,
+                       .officerIdWidth = OfficerIdWidth::sevenBytes,
+                       .identityGetNeedsFlagOne = false,
+                       .readsSerialNumber = false,
+                       .catalogue = kStcRows};
+
+const std::array<const CameraModel*, 2> kModels{&kCommon, &kStc};
+
+}  // namespace
+
+std::string_view groupName(SettingGroup group) {
+    constexpr std::string_view kNames[] = {"identity", "network", "recording", "status"};
+    return kNames[static_cast<std::size_t>(group)];
+}
+
+const CatalogueRow* CameraModel::row(std::string_view key) const {
+    const auto found = std::ranges::find(catalogue, key, &CatalogueRow::key);
+    return found == catalogue.end() ? nullptr : &*found;
+}
+
+const CameraModel& commonModel() {
+    return kCommon;
+}
+
+const CameraModel& stcModel() {
+    return kStc;
+}
+
+std::span<const CameraModel* const> cameraModels() {
+    return kModels;
+}
+
+const CameraModel* modelNamed(std::string_view name) {
+    const auto found = std::ranges::find(kModels, name, &CameraModel::name);
+    return found == kModels.end() ? nullptr : *found;
+}
+
+}  // namespace camera
