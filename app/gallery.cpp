@@ -50,14 +50,14 @@ int main(int argc, char* argv[]) {
     for (const auto& edition : editions::allEditions()) {
         // The edition's camera model, fresh from the factory.
         std::ofstream(state.toStdString(), std::ios::trunc)
-            << (edition.exchangesLongMenuRecord ? "[Camera]\nModel=stc\n" : "");
+            << (edition.model.usesLongMenuRecord() ? "[Camera]\nModel=stc\n" : "");
 
         camera::LibraryFunctions camera;
         app::StandaloneWindowServices services(camera, scratch.filePath("Language.ini"));
         auto& context = services.context;
 
-        const QString name = QString::fromUtf8(edition.language.data(),
-                                               static_cast<qsizetype>(edition.language.size()))
+        const QString name = QString::fromUtf8(edition.language.name.data(),
+                                               static_cast<qsizetype>(edition.language.name.size()))
                                  .toLower();
         login::LoginWindow loginWindow(edition, context);
         allSaved &= save(loginWindow, folder.filePath(name + "-login.png"));

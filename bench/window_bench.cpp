@@ -61,8 +61,8 @@ void showOnce(QDialog& window) {
 
 template <typename Window>
 editions::DialogSize dialogSize() {
-    return std::is_same_v<Window, login::LoginWindow> ? english().loginSize
-                                                      : english().settingsSize;
+    return std::is_same_v<Window, login::LoginWindow> ? english().language.loginSize
+                                                      : english().language.settingsSize;
 }
 
 template <typename Window>

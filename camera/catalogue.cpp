@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <vector>
 
 #include "option_labels.h"
@@ -253,6 +254,13 @@ std::string_view groupName(SettingGroup group) {
 const CatalogueRow* CameraModel::row(std::string_view key) const {
     const auto found = std::ranges::find(catalogue, key, &CatalogueRow::key);
     return found == catalogue.end() ? nullptr : &*found;
+}
+
+const CatalogueRow& CameraModel::rowAt(std::string_view key) const {
+    if (const CatalogueRow* found = row(key)) {
+        return *found;
+    }
+    throw std::out_of_range("no setting " + std::string(key) + " in model " + std::string(name));
 }
 
 const CameraModel& commonModel() {

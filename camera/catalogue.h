@@ -78,6 +78,10 @@ struct CameraModel {
     std::span<const CatalogueRow> catalogue;
 
     const CatalogueRow* row(std::string_view key) const;
+    // The row every caller knows the model has; std::out_of_range names a key it has not.
+    const CatalogueRow& rowAt(std::string_view key) const;
+    // The 56-byte menu of one list position per value byte, rather than the 32-byte one.
+    bool usesLongMenuRecord() const { return menuRecordSize != MenuRecord::kSize; }
 };
 
 const CameraModel& commonModel();

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "identity_record.h"
+#include "catalogue.h"
 #include "settings_texts.h"
 
 namespace editions {
@@ -60,45 +60,44 @@ struct LoginTexts {
 // Shown in English by every edition.
 inline constexpr std::string_view kProtocolNotRight = "Protocol Not Right!";
 
-// What one language edition is: its names, layouts and title, and where it behaves differently
-// from the others. Code asks these switches, never the index.
-struct Edition {
-    int index;
-    std::string_view language;
-    std::string_view loginWindowClass;
-    int loginLayout;
-    std::string_view settingsWindowClass;
-    int settingsLayout;
-    std::string_view title = "Corvane 4.1";
+// One language of the windows: every text, the sizes its texts need, and the few places its
+// windows differ from the other languages' windows. Code asks these switches, never an index.
+struct Language {
+    std::string_view name;
     DialogSize loginSize{383, 203};
     DialogSize settingsSize{712, 321};
     // The login window's banner, a Qt resource path.
     std::string_view bannerResource;
 
-    // The defaults are those of the editions that serve the common camera model.
     bool relabelsConnectFailBox = true;
     bool hasLanguageList = true;
+    // The password calls pass the user type chosen at login, not the administrator's.
     bool keepsUserType = false;
-    bool exchangesLongMenuRecord = false;
-    bool readsSerialNumber = true;
-    // The settings window's hidden lists: the video stamp, or the three button lists.
+    // A common-model settings window's hidden lists: the video stamp, or the three button lists.
     bool ownsVideoStampList = true;
     bool ownsButtonLists = false;
     // Network Get also selects the WIFI list's entry from the network record.
     bool networkGetSelectsWifi = false;
     // The APN password's label starts hidden while its field shows.
     bool hidesApnPasswordLabel = false;
-    // The identity as the camera model has it: the device ID's typing limit follows the device
-    // kind (7, or 5 for a camera with 4G or Wi-Fi), and identity Get takes only the flag 1 as an
-    // answer with values; the other model allows 7 characters and takes any success.
-    bool deviceIdLimitFollowsDeviceKind = true;
-    bool identityGetNeedsFlagOne = true;
-    camera::OfficerIdWidth officerIdWidth = camera::OfficerIdWidth::sixBytes;
 
     LoginTexts login;
     SettingsTexts layoutTexts{};
     SettingsMessages settings{};
     RecordingListTexts recordingLists{};
+};
+
+// An edition: a language paired with the camera model its windows serve, under the window names
+// and title the edition goes by.
+struct Edition {
+    int index;
+    std::string_view loginWindowClass;
+    int loginLayout;
+    std::string_view settingsWindowClass;
+    int settingsLayout;
+    std::string_view title = "Corvane 4.1";
+    const Language& language;
+    const camera::CameraModel& model;
 };
 
 inline constexpr int kEnglish = 0;

@@ -2,15 +2,12 @@
 
 namespace editions {
 
-Edition englishEdition() {
+namespace {
+
+const Language& englishLanguage() {
     using T = SettingsText;
-    return {
-        .index = kEnglish,
-        .language = "English",
-        .loginWindowClass = "CqumatproDlg",
-        .loginLayout = 141,
-        .settingsWindowClass = "Qumat_main_en",
-        .settingsLayout = 143,
+    static const Language kLanguage{
+        .name = "English",
         .loginSize = {383, 205},
         .bannerResource = ":/banners/english.bmp",
         .relabelsConnectFailBox = false,
@@ -99,6 +96,21 @@ Edition englishEdition() {
                 .encryptionQuestion =
                     "Changing AES option will make camera lose all data. Confirm to change?",
             },
+    };
+    return kLanguage;
+}
+
+}  // namespace
+
+Edition englishEdition() {
+    return {
+        .index = kEnglish,
+        .loginWindowClass = "CqumatproDlg",
+        .loginLayout = 141,
+        .settingsWindowClass = "Qumat_main_en",
+        .settingsLayout = 143,
+        .language = englishLanguage(),
+        .model = camera::commonModel(),
     };
 }
 

@@ -2,15 +2,12 @@
 
 namespace editions {
 
-Edition frenchEdition() {
+namespace {
+
+const Language& frenchLanguage() {
     using T = SettingsText;
-    return {
-        .index = kFrench,
-        .language = "French",
-        .loginWindowClass = "login_fran",
-        .loginLayout = 148,
-        .settingsWindowClass = "Qumat_main_en_fran",
-        .settingsLayout = 149,
+    static const Language kLanguage{
+        .name = "French",
         .bannerResource = ":/banners/french.bmp",
         .login =
             {
@@ -104,6 +101,21 @@ Edition frenchEdition() {
                 .infrared = {"MANUEL", "AUTO"},
                 .gSensor = {"OFF", "Sensibilite haute", "Sensibilite mediane", "sensibilite basse"},
             },
+    };
+    return kLanguage;
+}
+
+}  // namespace
+
+Edition frenchEdition() {
+    return {
+        .index = kFrench,
+        .loginWindowClass = "login_fran",
+        .loginLayout = 148,
+        .settingsWindowClass = "Qumat_main_en_fran",
+        .settingsLayout = 149,
+        .language = frenchLanguage(),
+        .model = camera::commonModel(),
     };
 }
 

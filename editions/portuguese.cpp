@@ -2,26 +2,17 @@
 
 namespace editions {
 
-Edition portugueseEdition() {
+namespace {
+
+const Language& portugueseLanguage() {
     using T = SettingsText;
-    return {
-        .index = kPortuguese,
-        .language = "Portuguese",
-        .loginWindowClass = "login_stc",
-        .loginLayout = 153,
-        .settingsWindowClass = "Qumat_main_en_stc",
-        .settingsLayout = 154,
-        .title = "KORVATEN 4.0",
+    static const Language kLanguage{
+        .name = "Portuguese",
         .loginSize = {383, 205},
         .bannerResource = ":/banners/portuguese.bmp",
         .hasLanguageList = false,
         .keepsUserType = true,
-        .exchangesLongMenuRecord = true,
-        .readsSerialNumber = false,
         .ownsVideoStampList = false,
-        .deviceIdLimitFollowsDeviceKind = false,
-        .identityGetNeedsFlagOne = false,
-        .officerIdWidth = camera::OfficerIdWidth::sevenBytes,
         .login =
             {
                 .caption = "Atenção !",
@@ -85,6 +76,22 @@ Edition portugueseEdition() {
                 .encryptionQuestion =
                     "Mudar a codificação causará a perda de todos os dados. Confirma a mudança?",
             },
+    };
+    return kLanguage;
+}
+
+}  // namespace
+
+Edition portugueseEdition() {
+    return {
+        .index = kPortuguese,
+        .loginWindowClass = "login_stc",
+        .loginLayout = 153,
+        .settingsWindowClass = "Qumat_main_en_stc",
+        .settingsLayout = 154,
+        .title = "KORVATEN 4.0",
+        .language = portugueseLanguage(),
+        .model = camera::stcModel(),
     };
 }
 

@@ -1,60 +1,17 @@
 #include "recording_lists.h"
 
-#include <array>
-
 namespace editions {
-namespace {
 
 using camera::MenuField;
-
-// By record order.
-constexpr std::array<std::string_view, camera::MenuRecord::kSize> kControls{"resolutionList",
-                                                                            "qualityList",
-                                                                            "codingFormatList",
-                                                                            "splitTimeList",
-                                                                            "loopRecordList",
-                                                                            "preRecordList",
-                                                                            "infraredList",
-                                                                            "timeZoneList",
-                                                                            "volumeList",
-                                                                            "gpsList",
-                                                                            "recWarningList",
-                                                                            "photoSizeList",
-                                                                            "cellular4gList",
-                                                                            "wifiList",
-                                                                            "postRecordList",
-                                                                            "autoRecordList",
-                                                                            "motionDetectList",
-                                                                            "liveResolutionList",
-                                                                            "liveCodingFormatList",
-                                                                            "gSensorList",
-                                                                            "eisList",
-                                                                            {},
-                                                                            {},
-                                                                            {},
-                                                                            {},
-                                                                            {},
-                                                                            {},
-                                                                            "aesEncryptionList",
-                                                                            "videoStampList",
-                                                                            "powerButtonList",
-                                                                            "photoButtonList",
-                                                                            "recordButtonList"};
-
-}  // namespace
-
-std::string_view recordingListControl(MenuField field) {
-    return kControls[static_cast<std::size_t>(field)];
-}
 
 std::vector<RecordingList> recordingLists(const Edition& edition) {
     namespace english = camera::english;
     using enum MenuField;
-    const auto& texts = edition.recordingLists;
+    const auto& texts = edition.language.recordingLists;
     const auto& masks = texts.capabilities;
     const auto list = [](MenuField field, std::span<const std::string_view> entries,
                          bool builtFromMasks = false) {
-        return RecordingList{field, recordingListControl(field), entries, builtFromMasks};
+        return RecordingList{field, entries, builtFromMasks};
     };
     std::vector<RecordingList> lists{
         list(resolution, masks.resolution, true),
@@ -80,10 +37,10 @@ std::vector<RecordingList> recordingLists(const Edition& edition) {
         list(eis, texts.offOn),
         list(aes_encryption, texts.offOn),
     };
-    if (edition.ownsVideoStampList) {
+    if (edition.language.ownsVideoStampList) {
         lists.push_back(list(video_stamp, texts.offOn));
     }
-    if (edition.ownsButtonLists) {
+    if (edition.language.ownsButtonLists) {
         for (const MenuField field : {power_button, photo_button, record_button}) {
             lists.push_back(list(field, texts.buttons));
         }

@@ -9,20 +9,15 @@
 
 namespace editions {
 
-// A list of the common model's camera frame: the menu byte it stands for, its control's name and
-// its entries in the edition's words. The four lists the capability masks build carry their
-// labels in bit order.
+// A list of the common model's camera frame: the menu byte it stands for, its entries in the
+// edition's words. The four lists the capability masks build carry their labels in bit order.
 struct RecordingList {
     camera::MenuField field;
-    std::string_view control;
     std::span<const std::string_view> entries;
     bool builtFromMasks = false;
 };
 
 // Every list of the edition's camera frame, in record order, the hidden ones it owns included.
 std::vector<RecordingList> recordingLists(const Edition& edition);
-
-// The name of the control that shows a menu byte; empty for the bytes no list shows.
-std::string_view recordingListControl(camera::MenuField field);
 
 }  // namespace editions

@@ -2,15 +2,12 @@
 
 namespace editions {
 
-Edition russianEdition() {
+namespace {
+
+const Language& russianLanguage() {
     using T = SettingsText;
-    return {
-        .index = kRussian,
-        .language = "Russian",
-        .loginWindowClass = "CqumatproDlg_Rus",
-        .loginLayout = 147,
-        .settingsWindowClass = "Qumat_main_en_rus",
-        .settingsLayout = 146,
+    static const Language kLanguage{
+        .name = "Russian",
         .bannerResource = ":/banners/russian.bmp",
         .ownsVideoStampList = false,
         .ownsButtonLists = true,
@@ -108,6 +105,21 @@ Edition russianEdition() {
                 .infrared = {"MANUAL", "AUTO"},
                 .buttons = {"Выкл", "Bкл"},
             },
+    };
+    return kLanguage;
+}
+
+}  // namespace
+
+Edition russianEdition() {
+    return {
+        .index = kRussian,
+        .loginWindowClass = "CqumatproDlg_Rus",
+        .loginLayout = 147,
+        .settingsWindowClass = "Qumat_main_en_rus",
+        .settingsLayout = 146,
+        .language = russianLanguage(),
+        .model = camera::commonModel(),
     };
 }
 

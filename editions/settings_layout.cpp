@@ -1,41 +1,71 @@
 #include "settings_layout.h"
 
-#include "password_settings.h"
-#include "serial_number_settings.h"
+#include <algorithm>
+#include <array>
+#include <cctype>
+
 #include "stc_menu.h"
 
 namespace editions {
 namespace {
 
 using T = SettingsText;
+using camera::CatalogueRow;
+using camera::kKindOne;
+using camera::kKindOneAndTwo;
+using camera::kKindTwo;
+
+// "apn_user" -> "apnUser".
+std::string camelCase(std::string_view key) {
+    std::string name;
+    bool upper = false;
+    for (const char c : key) {
+        if (c == '_') {
+            upper = true;
+        } else {
+            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+            upper = false;
+        }
+    }
+    return name;
+}
 
 class LayoutMaker {
   public:
-    explicit LayoutMaker(const Edition& edition) : edition_(edition) {}
+    explicit LayoutMaker(const Edition& edition) : edition_(edition), model_(edition.model) {}
 
-    std::string_view text(T key) const { return edition_.layoutTexts[key]; }
+    std::string_view text(T key) const { return edition_.language.layoutTexts[key]; }
 
-    LayoutField edit(std::string_view name, T label) const {
-        return {name, text(label), ControlKind::textField};
+    LayoutField setting(const CatalogueRow& row, ControlKind kind, std::string_view label) const {
+        return {.name = camelCase(row.key), .label = label, .kind = kind, .row = &row};
     }
-    LayoutField list(std::string_view name, T label) const {
-        return {name, text(label), ControlKind::list};
+    LayoutField edit(std::string_view key, T label) const {
+        return setting(model_.rowAt(key), ControlKind::textField, text(label));
     }
-    LayoutField value(std::string_view name, T label, std::string_view initialText) const {
-        return {.name = name,
-                .label = text(label),
-                .kind = ControlKind::valueLabel,
-                .initialText = initialText};
+    LayoutField list(std::string_view key, T label) const {
+        return setting(model_.rowAt(key), ControlKind::list, text(label));
     }
-    LayoutButton button(std::string_view role, T caption) const { return {role, text(caption)}; }
+    LayoutField value(std::string_view key, T label, std::string_view initialText) const {
+        LayoutField field = setting(model_.rowAt(key), ControlKind::valueLabel, text(label));
+        field.initialText = initialText;
+        return field;
+    }
+    LayoutField windowField(WindowField field, std::string_view name, ControlKind kind,
+                            T label) const {
+        return {
+            .name = std::string(name), .label = text(label), .kind = kind, .windowField = field};
+    }
+    LayoutButton button(Button role, T caption, unsigned disabledByKinds = 0) const {
+        return {role, text(caption), disabledByKinds};
+    }
 
     // A hidden row of one list, when the edition has it.
-    void addHiddenListRow(std::vector<LayoutRow>& rows, std::string_view name, T label,
-                          std::vector<std::string_view> presetEntries = {}) const {
+    void addHiddenListRow(std::vector<LayoutRow>& rows, WindowField field, std::string_view name,
+                          T label, std::vector<std::string_view> presetEntries = {}) const {
         if (!text(label).empty()) {
-            LayoutField field = list(name, label);
-            field.presetEntries = std::move(presetEntries);
-            rows.push_back({.fields = {field}, .hidden = true});
+            LayoutField hidden = windowField(field, name, ControlKind::list, label);
+            hidden.presetEntries = std::move(presetEntries);
+            rows.push_back({.fields = {hidden}, .hidden = true});
         }
     }
 
@@ -43,199 +73,206 @@ class LayoutMaker {
         return {
             .role = "identityFrame",
             .title = text(T::identityFrame),
-            .rows = {{{edit("deviceId", T::deviceIdLabel)}},
-                     {{edit("officerId", T::officerIdLabel)}}},
-            .buttons = {button("identityGetButton", T::get), button("identitySetButton", T::set)}};
+            .rows = {{{edit("device_id", T::deviceIdLabel)}},
+                     {{edit("officer_id", T::officerIdLabel)}}},
+            .buttons = {button(Button::identityGet, T::get), button(Button::identitySet, T::set)}};
     }
 
     LayoutFrame password() const {
         return {.role = "passwordFrame",
                 .title = text(T::passwordFrame),
-                .rows = {{{edit("oldPassword", T::oldPasswordLabel)}},
-                         {{edit("newPassword", T::newPasswordLabel)}}},
-                .buttons = {button("passwordGetButton", T::get),
-                            button("passwordModifyButton", T::modify)}};
+                .rows = {{{windowField(WindowField::oldPassword, "oldPassword",
+                                       ControlKind::textField, T::oldPasswordLabel)}},
+                         {{windowField(WindowField::newPassword, "newPassword",
+                                       ControlKind::textField, T::newPasswordLabel)}}},
+                .buttons = {button(Button::passwordGet, T::get),
+                            button(Button::passwordModify, T::modify)}};
     }
 
     LayoutFrame camera() const {
+        // A model that never reads the serial number keeps its hidden field all the same.
+        const CatalogueRow* serialNumber = model_.row("serial_number");
+        LayoutField serialNumberField =
+            serialNumber != nullptr
+                ? setting(*serialNumber, ControlKind::textField, text(T::serialNumberLabel))
+                : LayoutField{.name = "serialNumber",
+                              .label = text(T::serialNumberLabel),
+                              .kind = ControlKind::textField};
         return {.role = "cameraFrame",
                 .title = text(T::cameraFrame),
                 .rows = {{{value("card", T::cardLabel, kCardCapacityPlaceholder)}},
                          {{value("firmware", T::firmwareLabel, kFirmwarePlaceholder)}},
-                         {.fields = {edit("serialNumber", T::serialNumberLabel)},
-                          .buttons = {button("serialNumberSetButton", T::serialNumberSet),
-                                      button("serialNumberGetButton", T::serialNumberGet)},
+                         {.fields = {serialNumberField},
+                          .buttons = {button(Button::serialNumberSet, T::serialNumberSet),
+                                      button(Button::serialNumberGet, T::serialNumberGet)},
                           .hidden = true}},
-                .buttons = {button("setDefaultButton", T::setDefault),
-                            button("setTimeButton", T::setTime),
-                            button("enterUDiskButton", T::enterUDisk)}};
+                .buttons = {button(Button::setDefault, T::setDefault),
+                            button(Button::setTime, T::setTime),
+                            button(Button::enterUDisk, T::enterUDisk)}};
     }
 
     LayoutFrame network() const {
         LayoutFrame frame{.role = "networkFrame", .title = text(T::networkFrame)};
         // A sorted list made with "STA" and then "AP".
-        addHiddenListRow(frame.rows, "mode", T::modeLabel, {"AP", "STA"});
-        LayoutField apnPassword = edit("apnPassword", T::apnPasswordLabel);
-        apnPassword.labelHidden = edition_.hidesApnPasswordLabel;
+        addHiddenListRow(frame.rows, WindowField::networkMode, "mode", T::modeLabel, {"AP", "STA"});
+        LayoutField apnUser = edit("apn_user", T::apnUserLabel);
+        if (model_.usesLongMenuRecord()) {
+            // That model's window greys the label for the first kind only.
+            apnUser.labelDisabledByKinds = kKindOne;
+        }
+        LayoutField apnPassword = edit("apn_password", T::apnPasswordLabel);
+        apnPassword.labelHidden = edition_.language.hidesApnPasswordLabel;
         frame.frames = {
             {.role = "wifiFrame",
              .title = text(T::wifiFrame),
-             .rows = {{{edit("ssid", T::ssidLabel), edit("wifiPassword", T::wifiPasswordLabel)}}}},
+             .rows = {{{edit("ssid", T::ssidLabel), edit("wifi_password", T::wifiPasswordLabel)}}}},
             {.role = "cellularFrame",
              .title = text(T::cellularFrame),
+             .disabledByKinds = kKindOneAndTwo,
              .rows = {{{edit("apn", T::apnLabel), edit("pin", T::pinLabel)}},
-                      {{edit("apnUser", T::apnUserLabel), apnPassword}}}},
+                      {{apnUser, apnPassword}}}},
             {.role = "serverFrame",
              .title = text(T::serverFrame),
-             .rows = {{{edit("serverIp", T::serverIpLabel),
-                        edit("serverPort", T::serverPortLabel)}}}},
+             .disabledByKinds = kKindOneAndTwo,
+             .rows = {{{edit("server_ip", T::serverIpLabel),
+                        edit("server_port", T::serverPortLabel)}}}},
         };
-        frame.buttons = {button("networkGetButton", T::get), button("networkSetButton", T::set)};
+        frame.buttons = {button(Button::networkGet, T::get, kKindTwo),
+                         button(Button::networkSet, T::set, kKindTwo)};
         return frame;
     }
 
     LayoutFrame cameraConfig() const {
+        // The common model's window greys the 4G label for the first kind only, and never the
+        // labels of the Wi-Fi and live-stream lists.
+        LayoutField cellular = list("cellular_4g", T::cellularLabel);
+        cellular.labelDisabledByKinds = kKindOne;
+        const auto keepLabel = [](LayoutField field) {
+            field.labelDisabledByKinds = 0;
+            return field;
+        };
         LayoutFrame frame{
             .role = "cameraConfigFrame",
             .title = text(T::cameraConfigFrame),
             .columns =
                 {{list("resolution", T::resolutionLabel), list("quality", T::qualityLabel),
-                  list("codingFormat", T::codingFormatLabel), list("splitTime", T::splitTimeLabel),
-                  list("loopRecord", T::loopRecordLabel), list("preRecord", T::preRecordLabel)},
-                 {list("infrared", T::infraredLabel), list("timeZone", T::timeZoneLabel),
+                  list("coding_format", T::codingFormatLabel),
+                  list("split_time", T::splitTimeLabel), list("loop_record", T::loopRecordLabel),
+                  list("pre_record", T::preRecordLabel)},
+                 {list("infrared", T::infraredLabel), list("time_zone", T::timeZoneLabel),
                   list("volume", T::volumeLabel), list("gps", T::gpsLabel),
-                  list("recWarning", T::recWarningLabel), list("gSensor", T::gSensorLabel)},
-                 {list("cellular4g", T::cellularLabel), list("wifi", T::wifiLabel),
-                  list("postRecord", T::postRecordLabel), list("autoRecord", T::autoRecordLabel),
-                  list("motionDetect", T::motionDetectLabel), list("photoSize", T::photoSizeLabel),
-                  list("eis", T::eisLabel), list("aesEncryption", T::aesEncryptionLabel)}},
+                  list("rec_warning", T::recWarningLabel), list("g_sensor", T::gSensorLabel)},
+                 {cellular, keepLabel(list("wifi_mode", T::wifiLabel)),
+                  list("post_record", T::postRecordLabel), list("auto_record", T::autoRecordLabel),
+                  list("motion_detect", T::motionDetectLabel),
+                  list("photo_size", T::photoSizeLabel), list("eis", T::eisLabel),
+                  list("aes_encryption", T::aesEncryptionLabel)}},
             .frames = {{.role = "liveStreamFrame",
                         .title = text(T::liveStreamFrame),
-                        .rows = {{{list("liveResolution", T::liveResolutionLabel),
-                                   list("liveCodingFormat", T::liveCodingFormatLabel)}}}}},
-            .buttons = {button("menuGetButton", T::get), button("menuSetButton", T::set)}};
-        addHiddenListRow(frame.lowerRows, "videoStamp", T::videoStampLabel);
-        addHiddenListRow(frame.lowerRows, "powerButton", T::powerButtonLabel);
-        addHiddenListRow(frame.lowerRows, "recordButton", T::recordButtonLabel);
-        addHiddenListRow(frame.lowerRows, "photoButton", T::photoButtonLabel);
+                        .rows = {{{keepLabel(list("live_resolution", T::liveResolutionLabel)),
+                                   keepLabel(
+                                       list("live_coding_format", T::liveCodingFormatLabel))}}}}},
+            .buttons = {button(Button::menuGet, T::get), button(Button::menuSet, T::set)}};
+        addHiddenListRow(frame.lowerRows, WindowField::videoStamp, "videoStamp",
+                         T::videoStampLabel);
+        addHiddenListRow(frame.lowerRows, WindowField::powerButton, "powerButton",
+                         T::powerButtonLabel);
+        addHiddenListRow(frame.lowerRows, WindowField::recordButton, "recordButton",
+                         T::recordButtonLabel);
+        addHiddenListRow(frame.lowerRows, WindowField::photoButton, "photoButton",
+                         T::photoButtonLabel);
         return frame;
     }
 
     // The other camera model's menu: its lists in three columns, the live-stream pair below.
     LayoutFrame stcMenu() const {
         const auto lists = camera::stcMenuLists();
-        const auto field = [](const camera::StcMenuList& menuList) {
-            return LayoutField{menuList.role, menuList.label, ControlKind::list};
+        const auto field = [this, lists](int list) {
+            const auto& row = *std::ranges::find_if(model_.catalogue, [list](const auto& row) {
+                return row.isList() && row.slot == list;
+            });
+            return setting(row, ControlKind::list, lists[static_cast<std::size_t>(list)].label);
         };
         LayoutFrame frame{.role = "cameraConfigFrame",
                           .title = text(T::cameraConfigFrame),
                           .columns = {{}, {}, {}}};
-        constexpr std::size_t kColumnStarts[] = {0, 9, 18, camera::kStcLiveResolutionList};
+        constexpr int kColumnStarts[] = {0, 9, 18, camera::kStcLiveResolutionList};
         for (std::size_t column = 0; column < 3; ++column) {
-            for (std::size_t index = kColumnStarts[column]; index < kColumnStarts[column + 1];
-                 ++index) {
-                frame.columns[column].push_back(field(lists[index]));
+            for (int list = kColumnStarts[column]; list < kColumnStarts[column + 1]; ++list) {
+                frame.columns[column].push_back(field(list));
             }
         }
         frame.frames = {{.role = "liveStreamFrame",
                          .title = text(T::liveStreamFrame),
-                         .rows = {{{field(lists[camera::kStcLiveResolutionList]),
-                                    field(lists[camera::kStcLiveCodecList])}}}}};
-        frame.buttons = {button("menuGetButton", T::get), button("menuSetButton", T::set)};
+                         .rows = {{{field(camera::kStcLiveResolutionList),
+                                    field(camera::kStcLiveCodecList)}}}}};
+        frame.buttons = {button(Button::menuGet, T::get), button(Button::menuSet, T::set)};
         return frame;
     }
 
   private:
     const Edition& edition_;
+    const camera::CameraModel& model_;
 };
 
-// Which device kinds disable a control.
-enum Kinds { kindOne = 1, kindTwo = 2, kindOneAndTwo = 3 };
-
-struct Restriction {
-    std::string name;
-    int kinds;
-};
-
-void addFieldAndLabel(std::vector<Restriction>& restrictions, std::string_view name,
-                      std::string_view suffix, int kinds) {
-    restrictions.push_back({std::string(name) + std::string(suffix), kinds});
-    restrictions.push_back({std::string(name) + "Label", kinds});
+bool disabledFor(unsigned kinds, int deviceKind) {
+    return deviceKind > 0 && (kinds & (1u << (deviceKind - 1))) != 0;
 }
 
-// Both camera models lose the 4G and server settings with device kind 1, and Wi-Fi and live
-// streaming too with kind 2; they differ in a few labels.
-std::vector<Restriction> restrictions(const Edition& edition) {
-    std::vector<Restriction> result{{"cellularFrame", kindOneAndTwo},
-                                    {"serverFrame", kindOneAndTwo},
-                                    {"networkGetButton", kindTwo},
-                                    {"networkSetButton", kindTwo}};
-    for (const std::string_view name : {"apn", "pin", "apnPassword", "serverIp", "serverPort"}) {
-        addFieldAndLabel(result, name, "Edit", kindOneAndTwo);
+void addDisabled(const LayoutFrame& frame, int deviceKind, std::vector<std::string>& names) {
+    if (disabledFor(frame.disabledByKinds, deviceKind)) {
+        names.emplace_back(frame.role);
     }
-    for (const std::string_view name : {"ssid", "wifiPassword"}) {
-        addFieldAndLabel(result, name, "Edit", kindTwo);
-    }
-    result.push_back({"apnUserEdit", kindOneAndTwo});
-    if (!edition.exchangesLongMenuRecord) {
-        result.push_back({"apnUserLabel", kindOneAndTwo});
-        result.push_back({"cellular4gList", kindOneAndTwo});
-        result.push_back({"cellular4gLabel", kindOne});
-        for (const std::string_view list :
-             {"wifiList", "liveResolutionList", "liveCodingFormatList"}) {
-            result.push_back({std::string(list), kindTwo});
+    const auto addFields = [&](const std::vector<LayoutField>& fields) {
+        for (const auto& field : fields) {
+            if (disabledFor(field.disabledByKinds(), deviceKind)) {
+                names.push_back(field.name + (field.kind == ControlKind::list ? "List" : "Edit"));
+            }
+            if (disabledFor(field.labelDisabledKinds(), deviceKind)) {
+                names.push_back(field.name + "Label");
+            }
         }
-        return result;
+    };
+    const auto addButtons = [&](const std::vector<LayoutButton>& buttons) {
+        for (const auto& button : buttons) {
+            if (disabledFor(button.disabledByKinds, deviceKind)) {
+                names.emplace_back(buttonName(button.role));
+            }
+        }
+    };
+    for (const auto* rows : {&frame.rows, &frame.lowerRows}) {
+        for (const auto& row : *rows) {
+            addFields(row.fields);
+            addButtons(row.buttons);
+        }
     }
-    const auto lists = camera::stcMenuLists();
-    result.push_back({"apnUserLabel", kindOne});
-    addFieldAndLabel(result, lists[camera::kStcCellular4gList].role, "List", kindOneAndTwo);
-    for (const std::size_t list :
-         {camera::kStcWifiList, camera::kStcLiveResolutionList, camera::kStcLiveCodecList}) {
-        addFieldAndLabel(result, lists[list].role, "List", kindTwo);
+    for (const auto& column : frame.columns) {
+        addFields(column);
     }
-    return result;
+    for (const auto& inner : frame.frames) {
+        addDisabled(inner, deviceKind, names);
+    }
+    addButtons(frame.buttons);
 }
 
 }  // namespace
 
-int typingLimit(const Edition& edition, std::string_view control, int deviceKind) {
-    if (control == "deviceIdEdit") {
-        // A common-model camera with 4G or Wi-Fi takes a shorter device ID.
-        return edition.deviceIdLimitFollowsDeviceKind && deviceKind != 0 ? 5 : 7;
-    }
-    if (control == "officerIdEdit") {
-        return edition.officerIdWidth == camera::OfficerIdWidth::sevenBytes ? 7 : 6;
-    }
-    if (control == "serialNumberEdit") {
-        return edition.readsSerialNumber
-                   ? static_cast<int>(camera::SerialNumberSettings::kMaximumLength)
-                   : 0;
-    }
-    static constexpr std::pair<std::string_view, int> kFixed[] = {
-        {"ssidEdit", 16},
-        {"wifiPasswordEdit", 16},
-        {"apnEdit", 32},
-        {"pinEdit", 8},
-        {"serverIpEdit", 16},
-        {"serverPortEdit", 8},
-        {"apnUserEdit", 32},
-        {"apnPasswordEdit", 32},
-        {"newPasswordEdit", static_cast<int>(camera::PasswordSettings::kLength)}};
-    for (const auto& [name, limit] : kFixed) {
-        if (name == control) {
-            return limit;
-        }
-    }
-    return 0;
+std::string_view buttonName(Button button) {
+    static constexpr std::array<std::string_view, kButtonCount> kNames{
+        "identityGetButton",    "identitySetButton",     "passwordGetButton",
+        "passwordModifyButton", "serialNumberSetButton", "serialNumberGetButton",
+        "setDefaultButton",     "setTimeButton",         "enterUDiskButton",
+        "networkGetButton",     "networkSetButton",      "menuGetButton",
+        "menuSetButton"};
+    return kNames[static_cast<std::size_t>(button)];
 }
 
 std::vector<std::string> disabledByDeviceKind(const Edition& edition, int deviceKind) {
-    const int kind = deviceKind == 1 ? kindOne : deviceKind == 2 ? kindTwo : 0;
+    const auto layout = settingsLayout(edition);
     std::vector<std::string> names;
-    for (auto& restriction : restrictions(edition)) {
-        if ((restriction.kinds & kind) != 0) {
-            names.push_back(std::move(restriction.name));
+    for (const auto* frames : {&layout.top, &layout.bottom}) {
+        for (const auto& frame : *frames) {
+            addDisabled(frame, deviceKind, names);
         }
     }
     return names;
@@ -244,8 +281,8 @@ std::vector<std::string> disabledByDeviceKind(const Edition& edition, int device
 SettingsLayout settingsLayout(const Edition& edition) {
     const LayoutMaker maker(edition);
     return {.top = {maker.identity(), maker.password(), maker.camera()},
-            .bottom = {maker.network(),
-                       edition.exchangesLongMenuRecord ? maker.stcMenu() : maker.cameraConfig()}};
+            .bottom = {maker.network(), edition.model.usesLongMenuRecord() ? maker.stcMenu()
+                                                                           : maker.cameraConfig()}};
 }
 
 }  // namespace editions

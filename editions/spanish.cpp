@@ -2,15 +2,12 @@
 
 namespace editions {
 
-Edition spanishEdition() {
+namespace {
+
+const Language& spanishLanguage() {
     using T = SettingsText;
-    return {
-        .index = kSpanish,
-        .language = "Spanish",
-        .loginWindowClass = "login_span",
-        .loginLayout = 151,
-        .settingsWindowClass = "Qumat_main_en_span",
-        .settingsLayout = 150,
+    static const Language kLanguage{
+        .name = "Spanish",
         .bannerResource = ":/banners/spanish.bmp",
         .hidesApnPasswordLabel = true,
         .login =
@@ -109,6 +106,21 @@ Edition spanishEdition() {
                 .gSensor = {"Apagado", "Sensibilidad alta", "Sensibilidad media",
                             "Sensibilidad baja"},
             },
+    };
+    return kLanguage;
+}
+
+}  // namespace
+
+Edition spanishEdition() {
+    return {
+        .index = kSpanish,
+        .loginWindowClass = "login_span",
+        .loginLayout = 151,
+        .settingsWindowClass = "Qumat_main_en_span",
+        .settingsLayout = 150,
+        .language = spanishLanguage(),
+        .model = camera::commonModel(),
     };
 }
 

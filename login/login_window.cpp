@@ -29,7 +29,7 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
     : QDialog(parent), edition_(edition), context_(context) {
     buildLayout();
 
-    const auto& texts = edition_.login;
+    const auto& texts = edition_.language.login;
     userTypeLabel_->setText(uiText(texts.userTypeLabel));
     passwordLabel_->setText(uiText(texts.passwordLabel));
     connectButton_->setText(uiText(texts.connectButton));
@@ -40,7 +40,7 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
     userTypeList_->insertItems(0, app::uiTexts(texts.userTypes));
     userTypeList_->setCurrentIndex(0);
 
-    if (edition_.hasLanguageList) {
+    if (edition_.language.hasLanguageList) {
         languageLabel_->setText(uiText(texts.languageLabel));
         languageList_->insertItems(0, app::uiTexts(texts.languages));
         languageList_->setCurrentIndex(edition_.index);
@@ -67,10 +67,10 @@ void LoginWindow::buildLayout() {
     setObjectName(uiText(edition_.loginWindowClass));
     setWindowTitle(uiText(edition_.title));
     units_ = app::dialogBaseUnits(*this);
-    const QSize size = app::dialogPixels(edition_.loginSize, units_);
+    const QSize size = app::dialogPixels(edition_.language.loginSize, units_);
     QWidget* page = app::fixSizeOnScreen(*this, size);
 
-    const QPixmap banner(uiText(edition_.bannerResource));
+    const QPixmap banner(uiText(edition_.language.bannerResource));
     banner_ = new QLabel(page);
     banner_->setObjectName(QStringLiteral("bannerPicture"));
     banner_->setPixmap(banner);
@@ -153,25 +153,25 @@ void LoginWindow::placeControls() {
 }
 
 app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
-    return context_.messageBoxes.show(uiText(message), uiText(edition_.login.caption),
+    return context_.messageBoxes.show(uiText(message), uiText(edition_.language.login.caption),
                                       app::MessageBoxStyle::WarningOk);
 }
 
 void LoginWindow::connectCamera() {
     if (camera::CameraLogin(context_.camera, context_.session).connect()) {
-        connectButton_->setText(uiText(edition_.login.connectedButton));
+        connectButton_->setText(uiText(edition_.language.login.connectedButton));
         // Anchored at the left, the button grows or shrinks to its new text.
         connectButton_->resize(connectButton_->sizeHint());
         return;
     }
-    if (edition_.relabelsConnectFailBox) {
+    if (edition_.language.relabelsConnectFailBox) {
         context_.messageBoxes.relabelNextBox();
     }
-    showMessage(edition_.login.connectFail);
+    showMessage(edition_.language.login.connectFail);
 }
 
 void LoginWindow::logIn() {
-    const auto& texts = edition_.login;
+    const auto& texts = edition_.language.login;
     if (context_.session.connected == 0) {
         showMessage(texts.connectDeviceFirst);
         return;
@@ -194,7 +194,7 @@ void LoginWindow::logIn() {
     }
 
     const auto deviceKind = login.learnDeviceKind();
-    if (edition_.keepsUserType) {
+    if (edition_.language.keepsUserType) {
         context_.session.userType = userTypeList_->currentIndex();
     }
     if (!deviceKind) {

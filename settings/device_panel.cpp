@@ -7,20 +7,20 @@ namespace settings {
 DevicePanel::DevicePanel(QDialog& window, const Controls& controls,
                          const editions::Edition& edition, app::Context& context)
     : GroupPanel(window, controls, edition, context), actions_(context.camera, context.session) {
-    onClicked("setTimeButton", &DevicePanel::setTime);
-    onClicked("setDefaultButton", &DevicePanel::restoreDefaults);
-    onClicked("enterUDiskButton", &DevicePanel::enterMassStorage);
+    onClicked(editions::Button::setTime, &DevicePanel::setTime);
+    onClicked(editions::Button::setDefault, &DevicePanel::restoreDefaults);
+    onClicked(editions::Button::enterUDisk, &DevicePanel::enterMassStorage);
 }
 
 void DevicePanel::readFirmwareAtSetUp() {
     if (const auto text = actions_.firmwareVersion()) {
-        control<QLabel>("firmwareValue")->setText(windowText(*text));
+        controls_.value(setting("firmware")).setText(windowText(*text));
     }
 }
 
 void DevicePanel::readCardCapacityAtSetUp() {
     if (const auto text = actions_.cardCapacity()) {
-        control<QLabel>("cardValue")->setText(windowText(*text));
+        controls_.value(setting("card")).setText(windowText(*text));
     }
 }
 

@@ -1,7 +1,6 @@
 #include "group_panel.h"
 
 #include "length_limit.h"
-#include "settings_layout.h"
 #include "ui_text.h"
 
 namespace settings {
@@ -14,20 +13,18 @@ GroupPanel::GroupPanel(QDialog& window, const Controls& controls, const editions
       edition_(edition),
       context_(context) {}
 
-void GroupPanel::limitTypingInto(std::string_view field) {
-    if (const int limit = editions::typingLimit(edition_, field, context_.session.deviceKind)) {
-        LengthLimit::apply(edit(field), limit);
-    }
+void GroupPanel::limitTypingInto(const camera::CatalogueRow& row) {
+    LengthLimit::apply(&controls_.edit(row), row.limitFor(context_.session.deviceKind));
 }
 
 void GroupPanel::report(bool succeeded) const {
-    const auto& texts = edition_.settings;
+    const auto& texts = edition_.language.settings;
     context_.messageBoxes.show(app::uiText(succeeded ? texts.success : texts.failure),
                                app::uiText(texts.caption), app::MessageBoxStyle::WarningOk);
 }
 
 void GroupPanel::refuse(std::string_view text) const {
-    context_.messageBoxes.show(app::uiText(text), app::uiText(edition_.login.caption),
+    context_.messageBoxes.show(app::uiText(text), app::uiText(edition_.language.login.caption),
                                app::MessageBoxStyle::WarningOk);
 }
 
@@ -40,9 +37,9 @@ void GroupPanel::report(camera::WriteOutcome outcome, std::string_view refusal) 
 }
 
 bool GroupPanel::ask(std::string_view question) const {
-    return context_.messageBoxes.show(app::uiText(question), app::uiText(edition_.settings.caption),
-                                      app::MessageBoxStyle::WarningYesNo) ==
-           app::MessageBoxButton::Yes;
+    return context_.messageBoxes.show(
+               app::uiText(question), app::uiText(edition_.language.settings.caption),
+               app::MessageBoxStyle::WarningYesNo) == app::MessageBoxButton::Yes;
 }
 
 void fillList(QComboBox* list, std::span<const std::string_view> entries) {

@@ -25,22 +25,20 @@ class GroupPanel : public QObject {
     GroupPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
                app::Context& context);
 
-    template <typename Widget>
-    Widget* control(std::string_view name) const {
-        return controls_.find<Widget>(name);
+    // The setting of the window's camera model with that catalogue key.
+    const camera::CatalogueRow& setting(std::string_view key) const {
+        return edition_.model.rowAt(key);
     }
-    QLineEdit* edit(std::string_view name) const { return control<QLineEdit>(name); }
-    QComboBox* list(std::string_view name) const { return control<QComboBox>(name); }
 
-    // Runs the handler when the named button is clicked.
+    // Runs the handler when the button is clicked.
     template <typename Panel>
-    void onClicked(std::string_view button, void (Panel::*handler)()) {
-        connect(control<QPushButton>(button), &QPushButton::clicked, static_cast<Panel*>(this),
+    void onClicked(editions::Button button, void (Panel::*handler)()) {
+        connect(&controls_.button(button), &QPushButton::clicked, static_cast<Panel*>(this),
                 handler);
     }
 
-    // Limits typing into the named field as the edition and the camera's device kind want.
-    void limitTypingInto(std::string_view field);
+    // Limits typing into the setting's field as its row and the camera's device kind want.
+    void limitTypingInto(const camera::CatalogueRow& row);
 
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;

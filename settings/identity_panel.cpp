@@ -5,19 +5,22 @@ namespace settings {
 IdentityPanel::IdentityPanel(QDialog& window, const Controls& controls,
                              const editions::Edition& edition, app::Context& context)
     : GroupPanel(window, controls, edition, context),
-      identity_(context.camera, context.session, edition.index, edition.officerIdWidth),
-      serialNumber_(context.camera) {
-    onClicked("identityGetButton", &IdentityPanel::get);
-    onClicked("identitySetButton", &IdentityPanel::set);
-    if (edition_.readsSerialNumber) {
-        onClicked("serialNumberGetButton", &IdentityPanel::getSerialNumber);
-        onClicked("serialNumberSetButton", &IdentityPanel::setSerialNumber);
+      identity_(context.camera, context.session, edition.index, edition.model.officerIdWidth),
+      serialNumber_(context.camera),
+      deviceId_(setting("device_id")),
+      officerId_(setting("officer_id")) {
+    onClicked(editions::Button::identityGet, &IdentityPanel::get);
+    onClicked(editions::Button::identitySet, &IdentityPanel::set);
+    if (edition_.model.readsSerialNumber) {
+        serialNumberRow_ = &setting("serial_number");
+        onClicked(editions::Button::serialNumberGet, &IdentityPanel::getSerialNumber);
+        onClicked(editions::Button::serialNumberSet, &IdentityPanel::setSerialNumber);
     }
 }
 
 void IdentityPanel::limitTyping() {
-    limitTypingInto("deviceIdEdit");
-    limitTypingInto("officerIdEdit");
+    limitTypingInto(deviceId_);
+    limitTypingInto(officerId_);
 }
 
 void IdentityPanel::readAtSetUp() {
@@ -25,39 +28,39 @@ void IdentityPanel::readAtSetUp() {
 }
 
 void IdentityPanel::readSerialNumberAtSetUp() {
-    limitTypingInto("serialNumberEdit");
+    limitTypingInto(*serialNumberRow_);
     if (const auto text = serialNumber_.readAtSetUp()) {
-        edit("serialNumberEdit")->setText(windowText(*text));
+        serialNumberEdit().setText(windowText(*text));
     }
 }
 
 void IdentityPanel::show(const camera::IdentitySettings::Reading& reading) {
     if (reading.identity) {
-        edit("deviceIdEdit")->setText(windowText(reading.identity->deviceId));
-        edit("officerIdEdit")->setText(windowText(reading.identity->officerId));
+        controls_.edit(deviceId_).setText(windowText(reading.identity->deviceId));
+        controls_.edit(officerId_).setText(windowText(reading.identity->officerId));
     }
 }
 
 void IdentityPanel::get() {
-    const auto reading = identity_.read(edition_.identityGetNeedsFlagOne);
+    const auto reading = identity_.read(edition_.model.identityGetNeedsFlagOne);
     show(reading);
     report(reading.succeeded);
 }
 
 void IdentityPanel::set() {
-    report(identity_.write(cameraText(edit("deviceIdEdit")->text()),
-                           cameraText(edit("officerIdEdit")->text())),
-           edition_.settings.idLengthWrong);
+    report(identity_.write(cameraText(controls_.edit(deviceId_).text()),
+                           cameraText(controls_.edit(officerId_).text())),
+           edition_.language.settings.idLengthWrong);
 }
 
 void IdentityPanel::getSerialNumber() {
     const auto reading = serialNumber_.read();
-    edit("serialNumberEdit")->setText(windowText(reading.text));
+    serialNumberEdit().setText(windowText(reading.text));
     report(reading.succeeded);
 }
 
 void IdentityPanel::setSerialNumber() {
-    report(serialNumber_.write(cameraText(edit("serialNumberEdit")->text())),
+    report(serialNumber_.write(cameraText(serialNumberEdit().text())),
            editions::kWrongSerialNumber);
 }
 

@@ -26,7 +26,13 @@ class IdentityPanel : public GroupPanel {
     void show(const camera::IdentitySettings::Reading& reading);
 
     camera::IdentitySettings identity_;
+    QLineEdit& serialNumberEdit() const { return controls_.edit(*serialNumberRow_); }
+
     camera::SerialNumberSettings serialNumber_;
+    const camera::CatalogueRow& deviceId_;
+    const camera::CatalogueRow& officerId_;
+    // Set for a model that reads the serial number.
+    const camera::CatalogueRow* serialNumberRow_ = nullptr;
 };
 
 }  // namespace settings

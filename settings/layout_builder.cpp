@@ -110,7 +110,7 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
     box->setObjectName(uiText(layout.role));
     // Else a screen reader takes an enclosing frame's title for it.
     box->setAccessibleName(title);
-    controls_.add(box);
+    controls_.addRestricted(box, layout.disabledByKinds);
     auto* page = new FramePage(box, parent);
     page->setAccessibleName(title);
 
@@ -195,8 +195,14 @@ void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int co
     }
     label->setObjectName(objectName(field.name, "Label"));
     QWidget* control = makeControl(field, parent, across(kEditMinimumWidth));
-    controls_.add(label);
-    controls_.add(control);
+    if (field.row != nullptr) {
+        controls_.addSetting(*field.row, control);
+    }
+    if (field.windowField) {
+        controls_.addWindowField(*field.windowField, control);
+    }
+    controls_.addRestricted(control, field.disabledByKinds());
+    controls_.addRestricted(label, field.labelDisabledKinds());
     grid->addWidget(label, row, column);
     grid->addWidget(control, row, column + 1);
     grid->setColumnStretch(column + 1, 1);
@@ -219,8 +225,9 @@ void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
                                const std::vector<editions::LayoutButton>& buttons, bool hidden) {
     for (const auto& buttonLayout : buttons) {
         auto* button = new app::CaptionButton(uiText(buttonLayout.text), parent);
-        button->setObjectName(uiText(buttonLayout.role));
-        controls_.add(button);
+        button->setObjectName(uiText(editions::buttonName(buttonLayout.role)));
+        controls_.addButton(buttonLayout.role, button);
+        controls_.addRestricted(button, buttonLayout.disabledByKinds);
         // The window presses the focused button on Enter itself: no button is the default.
         button->setAutoDefault(false);
         if (hidden) {

@@ -3,7 +3,7 @@
 namespace settings {
 
 bool MenuPanel::confirmEncryptionChange() {
-    return ask(edition_.settings.encryptionQuestion);
+    return ask(edition_.language.settings.encryptionQuestion);
 }
 
 void MenuPanel::reportWrite(bool succeeded) {

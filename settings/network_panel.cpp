@@ -1,35 +1,32 @@
 #include "network_panel.h"
 
-#include <array>
-
 namespace settings {
-namespace {
-
-// By camera::NetworkText: the record's six texts.
-constexpr std::array<std::string_view, 6> kRecordEdits{
-    "ssidEdit", "wifiPasswordEdit", "apnEdit", "pinEdit", "serverIpEdit", "serverPortEdit"};
-
-}  // namespace
-
 NetworkPanel::NetworkPanel(QDialog& window, const Controls& controls,
                            const editions::Edition& edition, app::Context& context,
                            QComboBox* wifiList)
     : GroupPanel(window, controls, edition, context),
       network_(context.camera),
-      wifiList_(wifiList) {
-    onClicked("networkGetButton", &NetworkPanel::get);
-    onClicked("networkSetButton", &NetworkPanel::set);
+      wifiList_(wifiList),
+      apnUser_(setting("apn_user")),
+      apnPassword_(setting("apn_password")) {
+    for (const auto& row : edition.model.catalogue) {
+        if (row.group == camera::SettingGroup::network && row.slot >= 0) {
+            recordTexts_[static_cast<std::size_t>(row.slot)] = &row;
+        }
+    }
+    onClicked(editions::Button::networkGet, &NetworkPanel::get);
+    onClicked(editions::Button::networkSet, &NetworkPanel::set);
 }
 
 void NetworkPanel::limitTyping() {
-    for (const std::string_view field : kRecordEdits) {
-        limitTypingInto(field);
+    for (const auto* row : recordTexts_) {
+        limitTypingInto(*row);
     }
 }
 
 void NetworkPanel::limitApnTyping() {
-    limitTypingInto("apnUserEdit");
-    limitTypingInto("apnPasswordEdit");
+    limitTypingInto(apnUser_);
+    limitTypingInto(apnPassword_);
 }
 
 void NetworkPanel::readRecordAtSetUp() {
@@ -52,9 +49,9 @@ bool NetworkPanel::readRecord(bool selectWifi) {
     if (selectWifi) {
         wifiList_->setCurrentIndex(record->wifiStationPosition());
     }
-    for (std::size_t field = 0; field < kRecordEdits.size(); ++field) {
-        edit(kRecordEdits[field])
-            ->setText(windowText(record->text(static_cast<camera::NetworkText>(field))));
+    for (std::size_t field = 0; field < recordTexts_.size(); ++field) {
+        controls_.edit(*recordTexts_[field])
+            .setText(windowText(record->text(static_cast<camera::NetworkText>(field))));
     }
     return true;
 }
@@ -62,7 +59,7 @@ bool NetworkPanel::readRecord(bool selectWifi) {
 bool NetworkPanel::readApnUser() {
     const auto text = network_.readApnUser();
     if (text) {
-        edit("apnUserEdit")->setText(windowText(*text));
+        controls_.edit(apnUser_).setText(windowText(*text));
     }
     return text.has_value();
 }
@@ -70,14 +67,14 @@ bool NetworkPanel::readApnUser() {
 bool NetworkPanel::readApnPassword() {
     const auto text = network_.readApnPassword();
     if (text) {
-        edit("apnPasswordEdit")->setText(windowText(*text));
+        controls_.edit(apnPassword_).setText(windowText(*text));
     }
     return text.has_value();
 }
 
 void NetworkPanel::get() {
     // Success only when all three reads succeeded; each read that did fills its fields.
-    const bool record = readRecord(edition_.networkGetSelectsWifi);
+    const bool record = readRecord(edition_.language.networkGetSelectsWifi);
     const bool apnUser = readApnUser();
     const bool apnPassword = readApnPassword();
     report(record && apnUser && apnPassword);
@@ -85,11 +82,11 @@ void NetworkPanel::get() {
 
 void NetworkPanel::set() {
     camera::NetworkValues values;
-    for (std::size_t field = 0; field < kRecordEdits.size(); ++field) {
-        values.record[field] = cameraText(edit(kRecordEdits[field])->text());
+    for (std::size_t field = 0; field < recordTexts_.size(); ++field) {
+        values.record[field] = cameraText(controls_.edit(*recordTexts_[field]).text());
     }
-    values.apnUser = cameraText(edit("apnUserEdit")->text());
-    values.apnPassword = cameraText(edit("apnPasswordEdit")->text());
+    values.apnUser = cameraText(controls_.edit(apnUser_).text());
+    values.apnPassword = cameraText(controls_.edit(apnPassword_).text());
     report(network_.write(values, wifiList_->currentIndex()));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "group_panel.h"
 #include "network_settings.h"
 
@@ -29,6 +31,10 @@ class NetworkPanel : public GroupPanel {
 
     camera::NetworkSettings network_;
     QComboBox* wifiList_;
+    // By camera::NetworkText: the record's six texts.
+    std::array<const camera::CatalogueRow*, 6> recordTexts_{};
+    const camera::CatalogueRow& apnUser_;
+    const camera::CatalogueRow& apnPassword_;
 };
 
 }  // namespace settings

@@ -10,17 +10,26 @@ RecordingPanel::RecordingPanel(QDialog& window, const Controls& controls,
                                const editions::Edition& edition, app::Context& context)
     : MenuPanel(window, controls, edition, context),
       recording_(context.camera, context.session, edition.index,
-                 {.videoStamp = edition.ownsVideoStampList, .buttons = edition.ownsButtonLists}) {
-    onClicked("menuGetButton", &RecordingPanel::get);
-    onClicked("menuSetButton", &RecordingPanel::set);
-}
-
-QComboBox* RecordingPanel::wifiList() const {
-    return listFor(MenuField::wifi_mode);
+                 {.videoStamp = edition.language.ownsVideoStampList,
+                  .buttons = edition.language.ownsButtonLists}) {
+    for (const auto& row : edition.model.catalogue) {
+        if (row.isList()) {
+            lists_[static_cast<std::size_t>(row.slot)] = &controls.list(row);
+        }
+    }
+    using editions::WindowField;
+    for (const auto& [field, hidden] : {std::pair{MenuField::video_stamp, WindowField::videoStamp},
+                                        {MenuField::power_button, WindowField::powerButton},
+                                        {MenuField::photo_button, WindowField::photoButton},
+                                        {MenuField::record_button, WindowField::recordButton}}) {
+        lists_[static_cast<std::size_t>(field)] = controls.list(hidden);
+    }
+    onClicked(editions::Button::menuGet, &RecordingPanel::get);
+    onClicked(editions::Button::menuSet, &RecordingPanel::set);
 }
 
 QComboBox* RecordingPanel::listFor(MenuField field) const {
-    return list(editions::recordingListControl(field));
+    return lists_[static_cast<std::size_t>(field)];
 }
 
 void RecordingPanel::fillFixedLists() {
@@ -33,7 +42,8 @@ void RecordingPanel::fillFixedLists() {
 }
 
 void RecordingPanel::readAtSetUp() {
-    if (const auto changes = recording_.readAtSetUp(edition_.recordingLists.capabilities)) {
+    if (const auto changes =
+            recording_.readAtSetUp(edition_.language.recordingLists.capabilities)) {
         apply(*changes);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "menu_panel.h"
 #include "recording_settings.h"
 
@@ -13,8 +15,6 @@ class RecordingPanel : public MenuPanel {
     RecordingPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
                    app::Context& context);
 
-    QComboBox* wifiList() const;
-
     void fillFixedLists();
     void readAtSetUp();
 
@@ -26,6 +26,8 @@ class RecordingPanel : public MenuPanel {
     QComboBox* encryptionList() const override;
 
     camera::RecordingSettings recording_;
+    // By menu byte; null for a byte no list shows.
+    std::array<QComboBox*, camera::MenuRecord::kSize> lists_{};
 };
 
 }  // namespace settings

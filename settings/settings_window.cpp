@@ -22,23 +22,22 @@ SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& c
     setObjectName(app::uiText(edition.settingsWindowClass));
     setWindowTitle(app::uiText(edition.title));
     const auto units = app::dialogBaseUnits(*this);
-    QWidget* page = app::fixSizeOnScreen(*this, app::dialogPixels(edition.settingsSize, units));
+    QWidget* page =
+        app::fixSizeOnScreen(*this, app::dialogPixels(edition.language.settingsSize, units));
     LayoutBuilder(page, units, controls_).build(editions::settingsLayout(edition));
 
     identity_ = new IdentityPanel(*this, controls_, edition, context);
     password_ = new PasswordPanel(*this, controls_, edition, context);
     device_ = new DevicePanel(*this, controls_, edition, context);
-    QComboBox* wifiList = nullptr;
-    if (edition.exchangesLongMenuRecord) {
+    if (edition.model.usesLongMenuRecord()) {
         stcMenu_ = new StcMenuPanel(*this, controls_, edition, context);
-        wifiList = stcMenu_->wifiList();
     } else {
         recording_ = new RecordingPanel(*this, controls_, edition, context);
-        wifiList = recording_->wifiList();
     }
-    network_ = new NetworkPanel(*this, controls_, edition, context, wifiList);
+    network_ = new NetworkPanel(*this, controls_, edition, context,
+                                &controls_.list(edition.model.rowAt("wifi_mode")));
 
-    if (edition.exchangesLongMenuRecord) {
+    if (edition.model.usesLongMenuRecord()) {
         setUpStc();
     } else {
         setUp();
@@ -60,7 +59,7 @@ void SettingsWindow::setUp() {
     device_->readDeviceResolutionAtSetUp();
     disableForDeviceKind();
     network_->limitApnTyping();
-    if (edition_.readsSerialNumber) {
+    if (edition_.model.readsSerialNumber) {
         identity_->readSerialNumberAtSetUp();
     }
     network_->readApnPasswordAtSetUp();
@@ -85,11 +84,7 @@ void SettingsWindow::setUpStc() {
 }
 
 void SettingsWindow::disableForDeviceKind() {
-    for (const auto& name : editions::disabledByDeviceKind(edition_, context_.session.deviceKind)) {
-        if (auto* control = controls_.find<QWidget>(name)) {
-            control->setEnabled(false);
-        }
-    }
+    controls_.disableFor(context_.session.deviceKind);
 }
 
 void SettingsWindow::keyPressEvent(QKeyEvent* event) {

@@ -5,12 +5,17 @@ namespace settings {
 StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
                            const editions::Edition& edition, app::Context& context)
     : MenuPanel(window, controls, edition, context), menu_(context.camera, context.session) {
-    onClicked("menuGetButton", &StcMenuPanel::get);
-    onClicked("menuSetButton", &StcMenuPanel::set);
+    for (const auto& row : edition.model.catalogue) {
+        if (row.isList()) {
+            lists_[static_cast<std::size_t>(row.slot)] = &controls.list(row);
+        }
+    }
+    onClicked(editions::Button::menuGet, &StcMenuPanel::get);
+    onClicked(editions::Button::menuSet, &StcMenuPanel::set);
 }
 
 QComboBox* StcMenuPanel::listAt(int index) const {
-    return list(std::string(camera::stcMenuLists()[static_cast<std::size_t>(index)].role) + "List");
+    return lists_[static_cast<std::size_t>(index)];
 }
 
 void StcMenuPanel::fillLists() {

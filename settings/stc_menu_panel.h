@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "menu_panel.h"
 #include "stc_menu.h"
 
@@ -13,8 +15,6 @@ class StcMenuPanel : public MenuPanel {
     StcMenuPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
                  app::Context& context);
 
-    QComboBox* wifiList() const { return listAt(camera::kStcWifiList); }
-
     void fillLists();
     void readAtSetUp();
 
@@ -26,6 +26,8 @@ class StcMenuPanel : public MenuPanel {
     QComboBox* encryptionList() const override;
 
     camera::StcMenuSettings menu_;
+    // By place in the menu record.
+    std::array<QComboBox*, camera::StcMenuRecord::kListCount> lists_{};
 };
 
 }  // namespace settings

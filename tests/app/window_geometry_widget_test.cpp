@@ -143,12 +143,12 @@ TEST(WindowGeometryTest, EveryWidgetOfTheTenWindowsShowsWholeWithoutOverlap) {
         const auto& edition = editions::edition(index);
         {
             login::LoginWindow login(edition, fixture.context);
-            EXPECT_EQ(faultsOf(login), "") << edition.language << " login";
+            EXPECT_EQ(faultsOf(login), "") << edition.language.name << " login";
             // Connected, the button reads a longer text.
             login.findChild<QPushButton*>(QStringLiteral("connectButton"))->click();
-            EXPECT_EQ(faultsOf(login), "") << edition.language << " login, connected";
+            EXPECT_EQ(faultsOf(login), "") << edition.language.name << " login, connected";
         }
-        EXPECT_EQ(faultsOf(fixture.open(index)), "") << edition.language << " settings";
+        EXPECT_EQ(faultsOf(fixture.open(index)), "") << edition.language.name << " settings";
     }
 }
 

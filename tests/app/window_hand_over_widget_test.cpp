@@ -62,7 +62,7 @@ TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilCl
     EXPECT_EQ(seen.objectName.toStdString(), edition.loginWindowClass);
     EXPECT_EQ(seen.title.toStdString(), edition.title);
     EXPECT_TRUE(seen.fixedSize);
-    EXPECT_EQ(seen.size, app::dialogPixels(edition.loginSize, seen.units));
+    EXPECT_EQ(seen.size, app::dialogPixels(edition.language.loginSize, seen.units));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -75,7 +75,7 @@ TEST_P(WindowHandOverTest, SettingsWindowRunsModallyWithTheSameTitle) {
     EXPECT_EQ(seen.objectName.toStdString(), edition.settingsWindowClass);
     EXPECT_EQ(seen.title.toStdString(), edition.title);
     EXPECT_TRUE(seen.fixedSize);
-    EXPECT_EQ(seen.size, app::dialogPixels(edition.settingsSize, seen.units));
+    EXPECT_EQ(seen.size, app::dialogPixels(edition.language.settingsSize, seen.units));
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, WindowHandOverTest, testing::Range(0, 5));

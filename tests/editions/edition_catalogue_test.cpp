@@ -35,22 +35,22 @@ TEST(EditionCatalogueTest, EachIndexNamesItsWindowsLayoutsAndTitle) {
         EXPECT_EQ(record.settingsWindowClass, row.settingsClass);
         EXPECT_EQ(record.settingsLayout, row.settingsLayout);
         EXPECT_EQ(record.title, row.title);
-        EXPECT_EQ(record.loginSize.width, 383);
-        EXPECT_EQ(record.loginSize.height, row.loginHeight);
-        EXPECT_EQ(record.settingsSize.width, 712);
-        EXPECT_EQ(record.settingsSize.height, 321);
+        EXPECT_EQ(record.language.loginSize.width, 383);
+        EXPECT_EQ(record.language.loginSize.height, row.loginHeight);
+        EXPECT_EQ(record.language.settingsSize.width, 712);
+        EXPECT_EQ(record.language.settingsSize.height, 321);
     }
 }
 
 TEST(EditionCatalogueTest, OnlyThePortugueseEditionServesTheOtherCameraModel) {
     for (const auto& record : editions::allEditions()) {
         const bool portuguese = record.index == editions::kPortuguese;
-        SCOPED_TRACE(record.language);
-        EXPECT_EQ(record.relabelsConnectFailBox, record.index != editions::kEnglish);
-        EXPECT_EQ(record.hasLanguageList, !portuguese);
-        EXPECT_EQ(record.keepsUserType, portuguese);
-        EXPECT_EQ(record.exchangesLongMenuRecord, portuguese);
-        EXPECT_EQ(record.readsSerialNumber, !portuguese);
+        SCOPED_TRACE(record.language.name);
+        EXPECT_EQ(record.language.relabelsConnectFailBox, record.index != editions::kEnglish);
+        EXPECT_EQ(record.language.hasLanguageList, !portuguese);
+        EXPECT_EQ(record.language.keepsUserType, portuguese);
+        EXPECT_EQ(record.model.usesLongMenuRecord(), portuguese);
+        EXPECT_EQ(record.model.readsSerialNumber, !portuguese);
     }
 }
 
@@ -58,8 +58,8 @@ TEST(EditionCatalogueTest, LanguageListPositionsAreEditionIndexes) {
     // The four lists offer English, Russian, French and Spanish in this order in every edition.
     const std::string_view english[] = {"English", "Russian", "French", "Spanish"};
     for (int position = 0; position < 4; ++position) {
-        EXPECT_EQ(edition(editions::kEnglish).login.languages[position], english[position]);
-        EXPECT_EQ(edition(position).language, english[position]);
+        EXPECT_EQ(edition(editions::kEnglish).language.login.languages[position], english[position]);
+        EXPECT_EQ(edition(position).language.name, english[position]);
     }
 }
 

@@ -35,7 +35,7 @@ class LoginTextsTest : public testing::TestWithParam<ExpectedLoginTexts> {};
 
 TEST_P(LoginTextsTest, AreByteExact) {
     const auto& expected = GetParam();
-    const auto& texts = editions::edition(expected.edition).login;
+    const auto& texts = editions::edition(expected.edition).language.login;
     const auto actual = messagesAndLabels(texts);
     for (std::size_t index = 0; index < actual.size(); ++index) {
         EXPECT_EQ(actual[index], expected.messagesAndLabels[index]) << "text " << index;
@@ -91,7 +91,7 @@ TEST(LoginTextsBytesTest, ProtocolMessageIsEnglishEverywhere) {
 
 // A no-break space looks like a blank; the entries and the label keep it as its own character.
 TEST(LoginTextsBytesTest, RussianLanguageEntriesAfterTheFirstStartWithANoBreakSpace) {
-    const auto& texts = editions::edition(editions::kRussian).login;
+    const auto& texts = editions::edition(editions::kRussian).language.login;
     EXPECT_FALSE(texts.languages[0].starts_with("\u00A0"));
     for (std::size_t index = 1; index < texts.languages.size(); ++index) {
         EXPECT_TRUE(texts.languages[index].starts_with("\u00A0"));

@@ -42,7 +42,7 @@ TEST_P(LoginOnEmulatedCameraTest, AdministratorPasswordReachesTheSettingsWindow)
     logIn(window, QStringLiteral("000000"));
 
     ASSERT_EQ(messageBoxes_.texts().size(), 1);
-    EXPECT_EQ(messageBoxes_.texts()[0].toStdString(), edition().login.loginSuccessful);
+    EXPECT_EQ(messageBoxes_.texts()[0].toStdString(), edition().language.login.loginSuccessful);
     ASSERT_EQ(handOver_.runs().size(), 1u);
     EXPECT_EQ(handOver_.runs()[0].window, RecordingHandOver::Window::Settings);
     EXPECT_EQ(handOver_.runs()[0].edition, GetParam());
@@ -54,7 +54,7 @@ TEST_P(LoginOnEmulatedCameraTest, WrongPasswordIsRefusedByTheCamera) {
     login::LoginWindow window(edition(), context_);
     logIn(window, QStringLiteral("999999"));
     ASSERT_EQ(messageBoxes_.texts().size(), 1);
-    EXPECT_EQ(messageBoxes_.texts()[0].toStdString(), edition().login.wrongPassword);
+    EXPECT_EQ(messageBoxes_.texts()[0].toStdString(), edition().language.login.wrongPassword);
     EXPECT_TRUE(handOver_.runs().empty());
 }
 
@@ -65,9 +65,9 @@ TEST_P(LoginOnEmulatedCameraTest, DetachedCameraCannotBeConnected) {
     login::LoginWindow window(edition(), context_);
     logIn(window, QStringLiteral("000000"));
     EXPECT_EQ(messageBoxes_.texts(),
-              QStringList({QString::fromUtf8(edition().login.connectFail.data()),
-                           QString::fromUtf8(edition().login.connectDeviceFirst.data())}));
-    EXPECT_EQ(messageBoxes_.boxes()[0].relabelled, edition().relabelsConnectFailBox);
+              QStringList({QString::fromUtf8(edition().language.login.connectFail.data()),
+                           QString::fromUtf8(edition().language.login.connectDeviceFirst.data())}));
+    EXPECT_EQ(messageBoxes_.boxes()[0].relabelled, edition().language.relabelsConnectFailBox);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, LoginOnEmulatedCameraTest, testing::Range(0, 5));

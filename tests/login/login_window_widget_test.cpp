@@ -30,7 +30,7 @@ const auto text = &app::uiText;
 class LoginWindowTest : public testing::TestWithParam<int> {
   protected:
     const editions::Edition& edition() const { return editions::edition(GetParam()); }
-    const editions::LoginTexts& texts() const { return edition().login; }
+    const editions::LoginTexts& texts() const { return edition().language.login; }
 
     login::LoginWindow& open() {
         window_ = std::make_unique<login::LoginWindow>(edition(), services_.context);
@@ -85,7 +85,7 @@ TEST_P(LoginWindowTest, SetUpShowsTheEditionTextsAndSelections) {
     EXPECT_EQ(userTypes->currentIndex(), 0);
 
     auto* languages = find<QComboBox>("languageList");
-    if (edition().hasLanguageList) {
+    if (edition().language.hasLanguageList) {
         ASSERT_EQ(languages->count(), 4);
         for (int position = 0; position < 4; ++position) {
             EXPECT_EQ(languages->itemText(position), text(texts().languages[position]));
@@ -99,7 +99,7 @@ TEST_P(LoginWindowTest, SetUpShowsTheEditionTextsAndSelections) {
     }
 
     const QPixmap banner = find<QLabel>("bannerPicture")->pixmap();
-    EXPECT_EQ(banner.size(), edition().hasLanguageList ? QSize(481, 132) : QSize(600, 100));
+    EXPECT_EQ(banner.size(), edition().language.hasLanguageList ? QSize(481, 132) : QSize(600, 100));
 }
 
 TEST_P(LoginWindowTest, FieldsAreNamedByTheirLabelsForScreenReaders) {
@@ -244,7 +244,7 @@ TEST_P(LoginWindowTest, UserTypeIsKeptOnlyWhereTheEditionPassesItOn) {
     type(QStringLiteral("111111"));
     EXPECT_CALL(services_.camera, Qumat_Login(0, _, _));
     click("loginButton");
-    EXPECT_EQ(services_.session.userType, edition().keepsUserType ? 1 : 0);
+    EXPECT_EQ(services_.session.userType, edition().language.keepsUserType ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, LoginWindowTest, testing::Range(0, 5));

@@ -81,7 +81,7 @@ const std::vector<Button> kButtons{
 class Session {
   public:
     explicit Session(int edition) : edition_(editions::edition(edition)) {
-        if (edition_.exchangesLongMenuRecord) {
+        if (edition_.model.usesLongMenuRecord()) {
             camera.setState(k47::factorySettings(k47::Model::stc));
         }
     }
@@ -154,7 +154,7 @@ class Session {
     // A button reports failure when a call it reports on fails; the Portuguese menu read shows
     // nothing when it succeeds.
     void checkReport(const Button& button, const k47::CameraState& before) {
-        const bool served = edition_.readsSerialNumber ||
+        const bool served = edition_.model.readsSerialNumber ||
                             !std::string_view(button.name).starts_with("serialNumber");
         if (!served) {
             EXPECT_TRUE(boxes.boxes().empty()) << button.name;
@@ -164,14 +164,15 @@ class Session {
         for (const Function function : button.reports) {
             fails |= before.faults.fails(function);
         }
-        if (edition_.exchangesLongMenuRecord && std::string_view(button.name) == "menuSetButton") {
+        if (edition_.model.usesLongMenuRecord() &&
+            std::string_view(button.name) == "menuSetButton") {
             fails |= before.faults.fails(Function::Qumat_GetMenuConfig);
         }
         if (boxes.boxes().empty()) {
-            EXPECT_TRUE(edition_.exchangesLongMenuRecord && !fails) << button.name;
+            EXPECT_TRUE(edition_.model.usesLongMenuRecord() && !fails) << button.name;
             return;
         }
-        const auto& texts = edition_.settings;
+        const auto& texts = edition_.language.settings;
         const QString last = boxes.texts().back();
         if (fails) {
             EXPECT_EQ(last.toStdString(), texts.failure) << button.name;
@@ -233,7 +234,7 @@ TEST_P(MisbehavingCameraTest, CameraUnpluggedOrInMassStorageModeMidSession) {
             session.boxes.clear();
             window.findChild<QPushButton*>(button.name)->click();
             for (const QString& text : session.boxes.texts()) {
-                const auto& texts = editions::edition(GetParam()).settings;
+                const auto& texts = editions::edition(GetParam()).language.settings;
                 EXPECT_NE(text.toStdString(), texts.success) << button.name;
             }
         }

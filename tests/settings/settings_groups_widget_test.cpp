@@ -82,7 +82,7 @@ TEST_P(IdentitySetTest, WritesOnlyADeviceIdOfTheLengthLastRead) {
     if (expected.written.empty()) {
         EXPECT_TRUE(fixture.calls().empty());
         EXPECT_EQ(fixture.boxes.boxes()[0].caption.toStdString(),
-                  editions::edition(expected.edition).login.caption);
+                  editions::edition(expected.edition).language.login.caption);
         return;
     }
     ASSERT_EQ(writes.size(), 1u);
@@ -128,7 +128,7 @@ TEST_F(GroupsTest, IdentityGetFillsTheFieldsByTheEditionsRule) {
         EXPECT_EQ(fixture_.session.deviceIdLength[static_cast<std::size_t>(edition)],
                   fills ? 3 : 7);
         EXPECT_EQ(boxes().size(), 1);
-        EXPECT_EQ(boxes()[0].toStdString(), editions::edition(edition).settings.success);
+        EXPECT_EQ(boxes()[0].toStdString(), editions::edition(edition).language.settings.success);
     }
 }
 
@@ -189,7 +189,7 @@ TEST_F(GroupsTest, PasswordsOfTheUserTypeTheEditionPasses) {
         EXPECT_EQ(fixture_.edit("newPasswordEdit")->text(), "qwerty");
         fixture_.click("passwordModifyButton");
 
-        const auto& texts = editions::edition(edition);
+        const auto& texts = editions::edition(edition).language;
         EXPECT_EQ(boxes(),
                   QStringList({QString::fromStdString(std::string(texts.settings.success)),
                                QString::fromStdString(std::string(texts.login.wrongPasswordLength)),
@@ -230,9 +230,7 @@ TEST_P(NetworkSetTest, SendsTheApnTextsThenTheRecordWithTheStationFromTheWifiLis
     fixture.useModelOf(expected.edition);
     fixture.open(expected.edition, 1);
     fixture.mark();
-    const std::string wifiList =
-        expected.edition == editions::kPortuguese ? "wifiModeList" : "wifiList";
-    fixture.list(wifiList)->setCurrentIndex(expected.selection);
+    fixture.list("wifiModeList")->setCurrentIndex(expected.selection);
     fixture.type("ssidEdit", "Unit 7");
     fixture.click("networkSetButton");
 
@@ -264,13 +262,14 @@ INSTANTIATE_TEST_SUITE_P(Stations, NetworkSetTest,
 TEST_F(GroupsTest, NetworkGetSelectsTheWifiEntryOnlyInTheEditionThatDoesSo) {
     for (const int edition : {editions::kRussian, editions::kEnglish}) {
         open(edition);
-        fixture_.list("wifiList")->setCurrentIndex(2);
+        fixture_.list("wifiModeList")->setCurrentIndex(2);
         camera([](k47::CameraState& state) {
             state.wifiStation = 0;
             state.ssid = "Other";
         });
         fixture_.click("networkGetButton");
-        EXPECT_EQ(fixture_.list("wifiList")->currentIndex(), edition == editions::kRussian ? 0 : 2);
+        EXPECT_EQ(fixture_.list("wifiModeList")->currentIndex(),
+                  edition == editions::kRussian ? 0 : 2);
         EXPECT_EQ(fixture_.edit("ssidEdit")->text(), "Other");
         EXPECT_EQ(fixture_.calls(), std::vector<std::string>(
                                         {"Qumat_GetNetConfig", "Qumat_ApnUser", "Qumat_ApnPsw"}));
@@ -334,7 +333,7 @@ TEST_P(DeviceHandOverTest, EndsTheWindowAndOpensTheNextOnlyOnSuccess) {
         ASSERT_EQ(fixture.handOver.runs().size(), 1u);
         EXPECT_EQ(fixture.handOver.runs()[0].window, expected.next);
         EXPECT_EQ(fixture.handOver.runs()[0].edition, edition);
-        const auto& texts = editions::edition(edition).settings;
+        const auto& texts = editions::edition(edition).language.settings;
         EXPECT_EQ(fixture.boxes.texts(),
                   QStringList({QString::fromUtf8(texts.failure.data(), texts.failure.size()),
                                QString::fromUtf8(texts.success.data(), texts.success.size())}));
@@ -359,7 +358,7 @@ TEST_P(WindowChainTest, LoginSettingsDefaultsSettingsMassStorageLogin) {
     testing_support::ScriptedMessageBoxes boxes;
     camera::Session session;
     app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini");
-    if (edition.exchangesLongMenuRecord) {
+    if (edition.model.usesLongMenuRecord()) {
         auto state = k47::factorySettings(k47::Model::stc);
         camera.setState(state);
     }

@@ -43,7 +43,7 @@ void addReadingOrder(const editions::LayoutFrame& frame, QStringList& names) {
     }
     addRows(frame.lowerRows);
     for (const auto& button : frame.buttons) {
-        names << app::uiText(button.role);
+        names << app::uiText(editions::buttonName(button.role));
     }
 }
 

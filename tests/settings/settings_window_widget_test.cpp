@@ -49,14 +49,14 @@ TEST_P(SettingsSetUpTest, ReadsEverythingInOrderAndShowsIt) {
     const std::vector<std::string> stc{
         "GetZFYInfo",         "Qumat_GetFwVersion", "Qumat_GetTFVol", "Qumat_GetMenuConfig",
         "Qumat_GetNetConfig", "Qumat_ApnUser",      "Qumat_ApnPsw"};
-    EXPECT_EQ(fixture_.calls(), edition.exchangesLongMenuRecord ? stc : common);
+    EXPECT_EQ(fixture_.calls(), edition.model.usesLongMenuRecord() ? stc : common);
     EXPECT_TRUE(fixture_.boxes.boxes().empty());
 
     EXPECT_EQ(window.windowTitle().toStdString(), edition.title);
     // The window's size in dialog units of its own font, scrolled on a screen that cannot hold it.
     const auto* scrolled = window.findChild<QScrollArea*>();
     EXPECT_EQ(scrolled ? scrolled->widget()->size() : window.size(),
-              app::dialogPixels(edition.settingsSize, app::dialogBaseUnits(window)));
+              app::dialogPixels(edition.language.settingsSize, app::dialogBaseUnits(window)));
     EXPECT_EQ(fixture_.edit("deviceIdEdit")->text(), "A123456");
     EXPECT_EQ(fixture_.edit("officerIdEdit")->text(), "100234");
     EXPECT_EQ(fixture_.find<QLabel>("firmwareValue")->text(), "FW 2.4.18 build 20231108");
@@ -65,7 +65,7 @@ TEST_P(SettingsSetUpTest, ReadsEverythingInOrderAndShowsIt) {
     EXPECT_EQ(fixture_.edit("apnUserEdit")->text(), "fieldunit");
     EXPECT_EQ(fixture_.edit("apnPasswordEdit")->text(), "apn-pass-01");
     EXPECT_EQ(fixture_.edit("serialNumberEdit")->text(),
-              edition.readsSerialNumber ? "SN23110804571" : "");
+              edition.model.readsSerialNumber ? "SN23110804571" : "");
     EXPECT_TRUE(fixture_.edit("serialNumberEdit")->isHidden());
     EXPECT_TRUE(forcedDisabled(window).empty());
 }
@@ -148,7 +148,7 @@ const std::set<std::string> kCommonKindTwo{"cellular4gList",     "cellularFrame"
                                            "apnUserLabel",       "apnPasswordEdit",
                                            "apnPasswordLabel",   "serverIpEdit",
                                            "serverIpLabel",      "serverPortEdit",
-                                           "serverPortLabel",    "wifiList",
+                                           "serverPortLabel",    "wifiModeList",
                                            "ssidEdit",           "ssidLabel",
                                            "wifiPasswordEdit",   "wifiPasswordLabel",
                                            "liveResolutionList", "liveCodingFormatList",

@@ -22,7 +22,7 @@ void SettingsFixture::changeCamera(const std::function<void(k47::CameraState&)>&
 
 void SettingsFixture::useModelOf(int edition) {
     const auto model =
-        editions::edition(edition).exchangesLongMenuRecord ? k47::Model::stc : k47::Model::common;
+        editions::edition(edition).model.usesLongMenuRecord() ? k47::Model::stc : k47::Model::common;
     changeCamera([model](k47::CameraState& state) {
         state.model = model;
         state.menuRecord = k47::factorySettings(model).menuRecord;
