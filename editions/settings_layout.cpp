@@ -226,10 +226,10 @@ void addDisabled(const LayoutFrame& frame, int deviceKind, std::vector<std::stri
     const auto addFields = [&](const std::vector<LayoutField>& fields) {
         for (const auto& field : fields) {
             if (disabledFor(field.disabledByKinds(), deviceKind)) {
-                names.push_back(field.name + (field.kind == ControlKind::list ? "List" : "Edit"));
+                names.push_back(controlName(field));
             }
             if (disabledFor(field.labelDisabledKinds(), deviceKind)) {
-                names.push_back(field.name + "Label");
+                names.push_back(labelName(field));
             }
         }
     };
@@ -256,6 +256,15 @@ void addDisabled(const LayoutFrame& frame, int deviceKind, std::vector<std::stri
 }
 
 }  // namespace
+
+std::string controlName(const LayoutField& field) {
+    constexpr std::string_view kSuffixes[] = {"Edit", "List", "Value"};
+    return field.name + std::string(kSuffixes[static_cast<std::size_t>(field.kind)]);
+}
+
+std::string labelName(const LayoutField& field) {
+    return field.name + "Label";
+}
 
 std::string_view buttonName(Button button) {
     static constexpr std::array<std::string_view, kButtonCount> kNames{

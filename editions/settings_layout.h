@@ -68,6 +68,10 @@ struct LayoutField {
     unsigned labelDisabledKinds() const { return labelDisabledByKinds.value_or(disabledByKinds()); }
 };
 
+// The object names of a field's control ("deviceIdEdit", "gpsList", "cardValue") and label.
+std::string controlName(const LayoutField& field);
+std::string labelName(const LayoutField& field);
+
 struct LayoutButton {
     Button role;
     std::string_view text;

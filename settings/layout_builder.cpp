@@ -23,21 +23,17 @@ using editions::ControlKind;
 constexpr int kEditMinimumWidth = 53;
 constexpr int kLongLabelWidth = 67;
 
-QString objectName(std::string_view name, std::string_view suffix) {
-    return uiText(name) + uiText(suffix);
-}
-
 QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int editWidth) {
     switch (field.kind) {
         case ControlKind::textField: {
             auto* edit = new QLineEdit(parent);
-            edit->setObjectName(objectName(field.name, "Edit"));
+            edit->setObjectName(uiText(editions::controlName(field)));
             edit->setMinimumWidth(editWidth);
             return edit;
         }
         case ControlKind::list: {
             auto* list = new OptionList(parent);
-            list->setObjectName(objectName(field.name, "List"));
+            list->setObjectName(uiText(editions::controlName(field)));
             for (const std::string_view entry : field.presetEntries) {
                 list->addItem(uiText(entry));
             }
@@ -48,7 +44,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
     }
     // Shows the camera's text as it came, never taken for markup.
     auto* value = new app::CaptionLabel(uiText(field.initialText), parent);
-    value->setObjectName(objectName(field.name, "Value"));
+    value->setObjectName(uiText(editions::controlName(field)));
     return value;
 }
 
@@ -193,7 +189,7 @@ void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int co
     if (mayWrap && label->sizeHint().width() > across(kLongLabelWidth)) {
         label->setWordWrap(true);
     }
-    label->setObjectName(objectName(field.name, "Label"));
+    label->setObjectName(uiText(editions::labelName(field)));
     QWidget* control = makeControl(field, parent, across(kEditMinimumWidth));
     if (field.row != nullptr) {
         controls_.addSetting(*field.row, control);
