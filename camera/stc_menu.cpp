@@ -107,13 +107,12 @@ std::optional<std::vector<StcListChange>> StcMenuSettings::read() {
     return changes;
 }
 
-void StcMenuSettings::write(const std::function<int(int list)>& selection,
-                            MenuWriteDriver& driver) {
+MenuWrite StcMenuSettings::write(const std::function<int(int list)>& selection) {
+    pendingWrite_.reset();
     // The unread bytes must come from the camera: without a read nothing is written.
     auto record = readRecord();
     if (!record) {
-        driver.reportWrite(false);
-        return;
+        return {};
     }
     const std::uint8_t kept = record->byte(kStcEncryptionList);
     for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
@@ -125,22 +124,32 @@ void StcMenuSettings::write(const std::function<int(int list)>& selection,
         // A list with no selection keeps the byte just read: nothing the camera did not give.
     }
     if (record->byte(kStcEncryptionList) == kept) {
-        driver.reportWrite(writeRecord(*record));
-        return;
+        return {.written = writeRecord(*record)};
     }
     if (!writeRecord(*record)) {
         // Nothing reached the camera: no question, no format, and the list shows what it keeps.
-        driver.reportWrite(false);
-        driver.showEncryption(decodeValueByte(kept));
-        return;
+        return {.written = false, .encryptionPosition = decodeValueByte(kept)};
     }
-    if (!formatCardIfConfirmed(camera_, session_, driver)) {
+    pendingWrite_ = record;
+    keptEncryption_ = kept;
+    return {.written = true, .needsConfirmation = true};
+}
+
+int StcMenuSettings::confirm(bool formatCard) {
+    if (formatCard) {
+        formatMemoryCard(camera_, session_);
+    } else {
         // The first write already changed the option: the second puts the previous one back.
-        record->setByte(kStcEncryptionList, kept);
+        pendingWrite_->setByte(kStcEncryptionList, keptEncryption_);
     }
-    driver.reportWrite(true);
-    driver.showEncryption(record->position(kStcEncryptionList));
-    writeRecord(*record);
+    return pendingWrite_->position(kStcEncryptionList);
+}
+
+void StcMenuSettings::completeWrite() {
+    if (pendingWrite_) {
+        writeRecord(*pendingWrite_);
+        pendingWrite_.reset();
+    }
 }
 
 }  // namespace camera

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "camera_library.h"
-#include "menu_write_driver.h"
+#include "menu_write.h"
 #include "option_value.h"
 #include "session.h"
 
@@ -82,9 +82,13 @@ class StcMenuSettings {
 
     // The lists' selections over a fresh read of the record: a list with none (-1) keeps the
     // byte read, one the last read did not offer goes back as not offered. Changing the
-    // encryption option asks whether to format the memory card; a No puts the previous option
-    // back with a second write.
-    void write(const std::function<int(int list)>& selection, MenuWriteDriver& driver);
+    // encryption option needs the user's answer (confirm), and a second write (completeWrite).
+    MenuWrite write(const std::function<int(int list)>& selection);
+    // Yes formats the memory card, no puts the previous option back. The encryption list's
+    // position to show.
+    int confirm(bool formatCard);
+    // The second write, when the first left one due.
+    void completeWrite();
 
   private:
     std::optional<StcMenuRecord> readRecord();
@@ -99,6 +103,9 @@ class StcMenuSettings {
         all.fill(true);
         return all;
     }();
+    // What the first write sent and the encryption byte the camera held, until the second write.
+    std::optional<StcMenuRecord> pendingWrite_;
+    std::uint8_t keptEncryption_ = 0;
 };
 
 }  // namespace camera

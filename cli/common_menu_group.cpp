@@ -4,7 +4,6 @@
 #include <map>
 #include <string_view>
 
-#include "card_format_answer.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -81,16 +80,13 @@ bool CommonMenuGroup::read(Values& values) {
 }
 
 GroupWrite CommonMenuGroup::write(const WriteRequest& request) {
-    CardFormatAnswer answer(request.formatCard);
     // Every byte the record exchanges has its row.
-    recording_.write(
-        [&](MenuField field) {
-            const auto list = std::ranges::find_if(
-                lists_, [&](const Setting& list) { return camera::menuField(*list.row) == field; });
-            return request.position(list->name);
-        },
-        answer);
-    return {.written = answer.written(), .cardFormatted = answer.cardFormatted()};
+    const auto written = recording_.write([&](MenuField field) {
+        const auto list = std::ranges::find_if(
+            lists_, [&](const Setting& list) { return camera::menuField(*list.row) == field; });
+        return request.position(list->name);
+    });
+    return settle(recording_, written, request.formatCard);
 }
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "menu_write.h"
 #include "setting_value.h"
 #include "utf8.h"
 
@@ -29,6 +30,17 @@ struct GroupWrite {
     bool written = false;
     bool cardFormatted = false;
 };
+
+// Finishes a menu write: the --format-card answer to the encryption question, then the second
+// write. Nothing shows the list; a later show reads the option back from the camera.
+template <typename MenuSettings>
+GroupWrite settle(MenuSettings& menu, const camera::MenuWrite& written, bool formatCard) {
+    if (written.needsConfirmation) {
+        menu.confirm(formatCard);
+    }
+    menu.completeWrite();
+    return {.written = written.written, .cardFormatted = written.needsConfirmation && formatCard};
+}
 
 // One settings group over its camera class: read into values by setting name, and written back
 // whole, keeping what the request does not change.

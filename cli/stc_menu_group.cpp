@@ -1,6 +1,5 @@
 #include "stc_menu_group.h"
 
-#include "card_format_answer.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -29,11 +28,9 @@ bool StcMenuGroup::read(Values& values) {
 }
 
 GroupWrite StcMenuGroup::write(const WriteRequest& request) {
-    CardFormatAnswer answer(request.formatCard);
-    menu_.write(
-        [&](int list) { return request.position(lists_.at(static_cast<std::size_t>(list)).name); },
-        answer);
-    return {.written = answer.written(), .cardFormatted = answer.cardFormatted()};
+    const auto written = menu_.write(
+        [&](int list) { return request.position(lists_.at(static_cast<std::size_t>(list)).name); });
+    return settle(menu_, written, request.formatCard);
 }
 
 }  // namespace cli

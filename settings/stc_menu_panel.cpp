@@ -4,7 +4,7 @@ namespace settings {
 
 StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
                            const editions::Edition& edition, app::Context& context)
-    : MenuPanel(window, controls, edition, context), menu_(context.camera, context.session) {
+    : GroupPanel(window, controls, edition, context), menu_(context.camera, context.session) {
     onClicked("menuGetButton", &StcMenuPanel::get);
     onClicked("menuSetButton", &StcMenuPanel::set);
 }
@@ -50,11 +50,15 @@ void StcMenuPanel::get() {
 }
 
 void StcMenuPanel::set() {
-    menu_.write([this](int index) { return listAt(index)->currentIndex(); }, *this);
-}
-
-QComboBox* StcMenuPanel::encryptionList() const {
-    return listAt(camera::kStcEncryptionList);
+    auto written = menu_.write([this](int index) { return listAt(index)->currentIndex(); });
+    if (written.needsConfirmation) {
+        written.encryptionPosition = menu_.confirm(ask(edition_.settings.encryptionQuestion));
+    }
+    report(written.written);
+    if (written.encryptionPosition) {
+        listAt(camera::kStcEncryptionList)->setCurrentIndex(*written.encryptionPosition);
+    }
+    menu_.completeWrite();
 }
 
 }  // namespace settings
