@@ -38,7 +38,7 @@ std::optional<std::string_view> valueNamed(const CatalogueRow& row, std::string_
     if (const auto position = nameMatching(row.values, value)) {
         return row.values[*position];
     }
-    if (const auto position = nameMatching(row.labels, value)) {
+    if (const auto position = nameMatching(row.aliases, value)) {
         return row.values[*position];
     }
     return std::nullopt;

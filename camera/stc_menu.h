@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
-#include <string_view>
 #include <vector>
 
 #include "camera_library.h"
@@ -41,17 +39,6 @@ class StcMenuRecord {
 
     std::array<std::uint8_t, kSize> bytes_{};
 };
-
-// One list of the record, with the texts the Portuguese edition shows.
-struct StcMenuList {
-    // The list's object name, also the basis of its command-line name.
-    std::string_view role;
-    std::string_view label;
-    std::span<const std::string_view> entries;
-};
-
-// The record's lists, in record order.
-std::span<const StcMenuList> stcMenuLists();
 
 // The lists a window disables by device kind.
 inline constexpr int kStcEncryptionList = 16;

@@ -3,6 +3,7 @@
 #include "password_settings.h"
 #include "serial_number_settings.h"
 #include "stc_menu.h"
+#include "stc_menu_texts.h"
 
 namespace editions {
 namespace {
@@ -123,8 +124,8 @@ class LayoutMaker {
 
     // The other camera model's menu: its lists in three columns, the live-stream pair below.
     LayoutFrame stcMenu() const {
-        const auto lists = camera::stcMenuLists();
-        const auto field = [](const camera::StcMenuList& menuList) {
+        const auto lists = stcMenuLists();
+        const auto field = [](const StcMenuList& menuList) {
             return LayoutField{menuList.role, menuList.label, ControlKind::list};
         };
         LayoutFrame frame{.role = "cameraConfigFrame",
@@ -187,7 +188,7 @@ std::vector<Restriction> restrictions(const Edition& edition) {
         }
         return result;
     }
-    const auto lists = camera::stcMenuLists();
+    const auto lists = stcMenuLists();
     result.push_back({"apnUserLabel", kindOne});
     addFieldAndLabel(result, lists[camera::kStcCellular4gList].role, "List", kindOneAndTwo);
     for (const std::size_t list :

@@ -1,5 +1,7 @@
 #include "stc_menu_panel.h"
 
+#include "stc_menu_texts.h"
+
 namespace settings {
 
 StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
@@ -10,11 +12,12 @@ StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
 }
 
 QComboBox* StcMenuPanel::listAt(int index) const {
-    return list(std::string(camera::stcMenuLists()[static_cast<std::size_t>(index)].role) + "List");
+    return list(std::string(editions::stcMenuLists()[static_cast<std::size_t>(index)].role) +
+                "List");
 }
 
 void StcMenuPanel::fillLists() {
-    const auto lists = camera::stcMenuLists();
+    const auto lists = editions::stcMenuLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
         fillList(listAt(static_cast<int>(index)), lists[index].entries);
     }
