@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "option_labels.h"
 #include "serial_number_settings.h"
 #include "stc_menu.h"
 
@@ -26,17 +25,40 @@ constexpr Names<4> kLiveResolution{"1280x720-30p", "1280x720-15p", "848x480-30p"
 constexpr Names<7> kSplitTime{"1min", "3min", "5min", "10min", "15min", "30min", "45min"};
 
 // The common model's lists.
-constexpr ResolutionLabels kResolution{"2688x1512-30p", "2560x1440-30p", "2304x1296-30p",
-                                       "1920x1080-60p", "1920x1080-30p", "1440x1080-30p",
-                                       "1280x720-60p",  "1280x720-30p",  "848x480-60p",
-                                       "848x480-30p",   "720x480-30p"};
-constexpr PhotoSizeLabels kPhotoSize{"5m",  "8m",  "10m", "12m", "16m", "20m", "21m", "23m",
-                                     "25m", "28m", "30m", "32m", "36m", "40m", "50m", "64m"};
-constexpr PostRecordLabels kPostRecord{"off", "5s", "1min", "10min", "20min", "35min"};
+constexpr Names<11> kResolution{"2688x1512-30p", "2560x1440-30p", "2304x1296-30p", "1920x1080-60p",
+                                "1920x1080-30p", "1440x1080-30p", "1280x720-60p",  "1280x720-30p",
+                                "848x480-60p",   "848x480-30p",   "720x480-30p"};
+constexpr Names<16> kPhotoSize{"5m",  "8m",  "10m", "12m", "16m", "20m", "21m", "23m",
+                               "25m", "28m", "30m", "32m", "36m", "40m", "50m", "64m"};
+constexpr Names<6> kPostRecord{"off", "5s", "1min", "10min", "20min", "35min"};
 constexpr Names<3> kQuality{"super-fine", "fine", "normal"};
 constexpr Names<2> kInfrared{"manual", "auto"};
 constexpr Names<5> kVolume{"0", "3", "6", "9", "12"};
 constexpr Names<4> kGSensor{"off", "high", "middle", "low"};
+
+// Aliases: the common model's window labels as old profiles hold them.
+constexpr Names<11> kResolutionAliases{"2688x1512 30P", "2560x1440 30P", "2304x1296 30P",
+                                       "1920x1080 60P", "1920x1080 30P", "1440x1080 30P",
+                                       "1280x720 60P",  "1280x720 30P",  "848x480 60P",
+                                       "848x480 30P",   "720x480 30P"};
+constexpr Names<16> kPhotoSizeAliases{"5M",  "8M",  "10M", "12M", "16M", "20M", "21M", "23M",
+                                      "25M", "28M", "30M", "32M", "36M", "40M", "50M", "64M"};
+constexpr Names<6> kPostRecordAliases{"OFF", "5 Sec", "1 Min", "10 Mins", "20 Mins", "35 Mins"};
+constexpr Names<7> kSplitTimeAliases{"1 Min",   "3 Mins",  "5 Mins", "10 Mins",
+                                     "15 Mins", "30 Mins", "45 Mins"};
+constexpr Names<3> kQualityAliases{"S.Fine", "Fine", "Normal"};
+constexpr Names<2> kCodecAliases{"H.264", "H.265"};
+constexpr Names<2> kOffOnAliases{"OFF", "ON"};
+constexpr Names<2> kInfraredAliases{"Manual", "Auto"};
+constexpr Names<25> kTimeZoneAliases{
+    "- 12", "- 11", "- 10", "- 9", "- 8", "- 7", "- 6", "- 5", "- 4", "- 3",  "- 2",  "- 1", "0",
+    "+ 1",  "+ 2",  "+ 3",  "+ 4", "+ 5", "+ 6", "+ 7", "+ 8", "+ 9", "+ 10", "+ 11", "+ 12"};
+constexpr Names<5> kVolumeAliases{"0", "3", "6", "9", "12"};
+constexpr Names<3> kWifiModeAliases{"OFF", "STA ON", "AP ON"};
+constexpr Names<4> kLiveResolutionAliases{"1280X720 30P", "1280X720 15P", "848x480 30P",
+                                          "848x480 15P"};
+constexpr Names<4> kGSensorAliases{"OFF", "Sensitivity High", "Sensitivity Middle",
+                                   "Sensitivity Low"};
 
 // The other model's lists.
 constexpr Names<6> kFrontResolution{"2688x1512", "2560x1440", "2304x1296",
@@ -98,13 +120,13 @@ void addStatusRows(std::vector<CatalogueRow>& rows) {
 
 constexpr CatalogueRow menuList(std::string_view key, MenuField field,
                                 std::span<const std::string_view> values,
-                                std::span<const std::string_view> labels,
+                                std::span<const std::string_view> aliases,
                                 EntrySource entries = EntrySource::fixed, unsigned disabled = 0) {
     return {.key = key,
             .group = SettingGroup::recording,
             .kind = SettingKind::list,
             .values = values,
-            .labels = labels,
+            .aliases = aliases,
             .entries = entries,
             .slot = static_cast<int>(field),
             .disabledByKinds = disabled,
@@ -112,10 +134,9 @@ constexpr CatalogueRow menuList(std::string_view key, MenuField field,
 }
 
 const std::vector<CatalogueRow> kCommonRows = [] {
-    namespace english = camera::english;
     using enum MenuField;
     const auto onOff = [](std::string_view key, MenuField field, unsigned disabled = 0) {
-        return menuList(key, field, kOffOn, english::kOffOn, EntrySource::fixed, disabled);
+        return menuList(key, field, kOffOn, kOffOnAliases, EntrySource::fixed, disabled);
     };
     auto deviceId = text("device_id", SettingGroup::identity, 7, 0, 0, Privacy::identity, true);
     // A camera with 4G or Wi-Fi takes a shorter device ID.
@@ -127,75 +148,93 @@ const std::vector<CatalogueRow> kCommonRows = [] {
              static_cast<int>(SerialNumberSettings::kMaximumLength), 0, 0, Privacy::identity, true),
     };
     addNetworkRows(rows);
-    rows.insert(rows.end(),
-                {
-                    menuList("resolution", resolution, kResolution, english::kResolution,
-                             EntrySource::resolutionMask),
-                    menuList("quality", quality, kQuality, english::kQuality),
-                    menuList("coding_format", coding_format, kCodec, english::kCodingFormat),
-                    menuList("split_time", split_time, kSplitTime, english::kSplitTime,
-                             EntrySource::splitTimeMask),
-                    onOff("loop_record", loop_record),
-                    onOff("pre_record", pre_record),
-                    menuList("infrared", infrared, kInfrared, english::kInfrared),
-                    menuList("time_zone", time_zone, kTimeZone, english::kTimeZone),
-                    menuList("volume", volume, kVolume, english::kVolume),
-                    onOff("gps", gps),
-                    onOff("rec_warning", rec_warning),
-                    menuList("photo_size", photo_size, kPhotoSize, english::kPhotoSize,
-                             EntrySource::photoSizeMask),
-                    onOff("cellular_4g", cellular_4g, kKindOneAndTwo),
-                    menuList("wifi_mode", wifi_mode, kWifiMode, english::kWifiMode,
-                             EntrySource::fixed, kKindTwo),
-                    menuList("post_record", post_record, kPostRecord, english::kPostRecord,
-                             EntrySource::postRecordMask),
-                    onOff("auto_record", auto_record),
-                    onOff("motion_detect", motion_detect),
-                    menuList("live_resolution", live_resolution, kLiveResolution,
-                             english::kLiveResolution, EntrySource::fixed, kKindTwo),
-                    menuList("live_coding_format", live_coding_format, kCodec,
-                             english::kCodingFormat, EntrySource::fixed, kKindTwo),
-                    menuList("g_sensor", g_sensor, kGSensor, english::kGSensor),
-                    onOff("eis", eis),
-                    onOff("aes_encryption", aes_encryption),
-                });
+    rows.insert(rows.end(), {
+                                menuList("resolution", resolution, kResolution, kResolutionAliases,
+                                         EntrySource::resolutionMask),
+                                menuList("quality", quality, kQuality, kQualityAliases),
+                                menuList("coding_format", coding_format, kCodec, kCodecAliases),
+                                menuList("split_time", split_time, kSplitTime, kSplitTimeAliases,
+                                         EntrySource::splitTimeMask),
+                                onOff("loop_record", loop_record),
+                                onOff("pre_record", pre_record),
+                                menuList("infrared", infrared, kInfrared, kInfraredAliases),
+                                menuList("time_zone", time_zone, kTimeZone, kTimeZoneAliases),
+                                menuList("volume", volume, kVolume, kVolumeAliases),
+                                onOff("gps", gps),
+                                onOff("rec_warning", rec_warning),
+                                menuList("photo_size", photo_size, kPhotoSize, kPhotoSizeAliases,
+                                         EntrySource::photoSizeMask),
+                                onOff("cellular_4g", cellular_4g, kKindOneAndTwo),
+                                menuList("wifi_mode", wifi_mode, kWifiMode, kWifiModeAliases,
+                                         EntrySource::fixed, kKindTwo),
+                                menuList("post_record", post_record, kPostRecord,
+                                         kPostRecordAliases, EntrySource::postRecordMask),
+                                onOff("auto_record", auto_record),
+                                onOff("motion_detect", motion_detect),
+                                menuList("live_resolution", live_resolution, kLiveResolution,
+                                         kLiveResolutionAliases, EntrySource::fixed, kKindTwo),
+                                menuList("live_coding_format", live_coding_format, kCodec,
+                                         kCodecAliases, EntrySource::fixed, kKindTwo),
+                                menuList("g_sensor", g_sensor, kGSensor, kGSensorAliases),
+                                onOff("eis", eis),
+                                onOff("aes_encryption", aes_encryption),
+                            });
     addStatusRows(rows);
     return rows;
 }();
 
+// Aliases: the other model's window labels as old profiles hold them, where they differ from
+// the value names.
+constexpr Names<2> kStcOffOnAliases{"Desl.", "Ligado"};
+constexpr Names<2> kFrontFrameRateAliases{"30 FPS", "15 FPS"};
+constexpr Names<4> kNoticeKindAliases{"Desl.", "Audio", "Chime", "Vibração"};
+constexpr Names<4> kNoticeIntervalAliases{"1 min", "2 min", "5 min", "10 min"};
+constexpr Names<3> kStcInfraredAliases{"Desl.", "Manual", "Auto"};
+constexpr Names<7> kStcSplitTimeAliases{"1 Min",  "3 Min",  "5 Min", "10 Min",
+                                        "15 Min", "30 Min", "45 Min"};
+constexpr Names<3> kStcWifiModeAliases{"Desl.", "STA", "AP"};
+constexpr Names<3> kRecordingCameraAliases{"Frontal", "Externa", "Ambas"};
+constexpr Names<5> kStcQualityAliases{"S.Fine", "Fine", "Normal", "Low", "S.Low"};
+constexpr Names<4> kStcLiveResolutionAliases{"1280x720 30p", "1280x720 15p", "848x480 30p",
+                                             "848x480 15P"};
+
+struct StcList {
+    std::string_view key;
+    std::span<const std::string_view> values;
+    std::span<const std::string_view> aliases;
+};
+
 // The other model's 28 lists in menu order, with the value names of each.
-constexpr std::array<std::pair<std::string_view, std::span<const std::string_view>>,
-                     StcMenuRecord::kListCount>
-    kStcLists{{
-        {"front_camera_resolution", kFrontResolution},
-        {"front_camera_frame_rate", kFrontFrameRate},
-        {"external_camera_resolution", kExternalResolution},
-        {"video_codec", kCodec},
-        {"recording_notice_kind", kNoticeKind},
-        {"recording_notice_interval", kNoticeInterval},
-        {"vehicle_mode", kOffOn},
-        {"time_zone", kTimeZone},
-        {"stabiliser", kOffOn},
-        {"infrared", kStcInfrared},
-        {"loop_record", kOffOn},
-        {"split_time", kSplitTime},
-        {"gps", kOffOn},
-        {"recording_notice", kOffOn},
-        {"encrypted", kOffOn},
-        {"mute_audio", kOffOn},
-        {"storage_encryption", kOffOn},
-        {"wifi_mode", kWifiMode},
-        {"speed", kOffOn},
-        {"recording_camera", kRecordingCamera},
-        {"quality", kStcQuality},
-        {"g_sensor", kOffOn},
-        {"audio_button", kOffOn},
-        {"photo_button", kOffOn},
-        {"function_button", kOffOn},
-        {"cellular_4g", kOffOn},
-        {"live_resolution", kLiveResolution},
-        {"live_codec", kCodec},
-    }};
+constexpr std::array<StcList, StcMenuRecord::kListCount> kStcLists{{
+    {"front_camera_resolution", kFrontResolution, {}},
+    {"front_camera_frame_rate", kFrontFrameRate, kFrontFrameRateAliases},
+    {"external_camera_resolution", kExternalResolution, {}},
+    {"video_codec", kCodec, kCodecAliases},
+    {"recording_notice_kind", kNoticeKind, kNoticeKindAliases},
+    {"recording_notice_interval", kNoticeInterval, kNoticeIntervalAliases},
+    {"vehicle_mode", kOffOn, kStcOffOnAliases},
+    {"time_zone", kTimeZone, kTimeZoneAliases},
+    {"stabiliser", kOffOn, kStcOffOnAliases},
+    {"infrared", kStcInfrared, kStcInfraredAliases},
+    {"loop_record", kOffOn, kStcOffOnAliases},
+    {"split_time", kSplitTime, kStcSplitTimeAliases},
+    {"gps", kOffOn, kStcOffOnAliases},
+    {"recording_notice", kOffOn, kStcOffOnAliases},
+    {"encrypted", kOffOn, kStcOffOnAliases},
+    {"mute_audio", kOffOn, kStcOffOnAliases},
+    {"storage_encryption", kOffOn, kStcOffOnAliases},
+    {"wifi_mode", kWifiMode, kStcWifiModeAliases},
+    {"speed", kOffOn, kStcOffOnAliases},
+    {"recording_camera", kRecordingCamera, kRecordingCameraAliases},
+    {"quality", kStcQuality, kStcQualityAliases},
+    {"g_sensor", kOffOn, kStcOffOnAliases},
+    {"audio_button", kOffOn, kStcOffOnAliases},
+    {"photo_button", kOffOn, kStcOffOnAliases},
+    {"function_button", kOffOn, kStcOffOnAliases},
+    {"cellular_4g", kOffOn, kStcOffOnAliases},
+    {"live_resolution", kLiveResolution, kStcLiveResolutionAliases},
+    {"live_codec", kCodec, kCodecAliases},
+}};
 
 unsigned stcListDisabledByKinds(int list) {
     if (list == kStcCellular4gList) {
@@ -212,14 +251,13 @@ const std::vector<CatalogueRow> kStcRows = [] {
         text("officer_id", SettingGroup::identity, 7, 0, 0, Privacy::identity),
     };
     addNetworkRows(rows);
-    const auto lists = stcMenuLists();
     for (int list = 0; list < StcMenuRecord::kListCount; ++list) {
-        const auto& [key, values] = kStcLists[static_cast<std::size_t>(list)];
+        const auto& [key, values, aliases] = kStcLists[static_cast<std::size_t>(list)];
         rows.push_back({.key = key,
                         .group = SettingGroup::recording,
                         .kind = SettingKind::list,
                         .values = values,
-                        .labels = lists[static_cast<std::size_t>(list)].entries,
+                        .aliases = aliases,
                         .slot = list,
                         .disabledByKinds = stcListDisabledByKinds(list),
                         .destroysRecordings = list == kStcEncryptionList});

@@ -40,8 +40,9 @@ struct CatalogueRow {
     // A list's value names by position (by mask bit for the masked lists): lower case, no
     // blanks, the same in every language.
     std::span<const std::string_view> values = {};
-    // The same entries as the model's own window words them, accepted for the value names.
-    std::span<const std::string_view> labels = {};
+    // Older spellings of the value names, by position, accepted for them: the window labels that
+    // old profiles hold, frozen here so that a later change of a window text breaks no profile.
+    std::span<const std::string_view> aliases = {};
     EntrySource entries = EntrySource::fixed;
     // The record byte of a common-model list, or the list's place in the other model's menu.
     int slot = 0;

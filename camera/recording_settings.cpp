@@ -110,38 +110,48 @@ std::optional<std::vector<ListChange>> RecordingSettings::read() {
     return changes;
 }
 
-void RecordingSettings::write(const std::function<int(MenuField)>& selection,
-                              MenuWriteDriver& driver) {
+MenuWrite RecordingSettings::write(const std::function<int(MenuField)>& selection) {
     MenuRecord record = lastRead_;
     for (const MenuField field : exchangedFields_) {
         record.select(field, selection(field));
     }
-    int32_t& known = session_.lastEncryptionOption[static_cast<std::size_t>(edition_)];
+    pendingWrite_.reset();
+    const int known = lastEncryptionOption();
     const bool written = writeRecord(record);
     if (known == -1) {
-        driver.reportWrite(written);
-        return;
+        return {.written = written};
     }
     if (!written) {
         // Nothing reached the camera: no question, no format, and the list shows what it keeps.
-        driver.reportWrite(false);
-        driver.showEncryption(known);
-        return;
+        return {.written = false, .encryptionPosition = known};
     }
-    const int choice = record.position(aes_encryption);
-    const int on = choice == 1 ? 1 : 0;
-    if (choice == known) {
-        record.select(aes_encryption, on);
-    } else if (formatCardIfConfirmed(camera_, session_, driver)) {
-        known = choice;
-        record.select(aes_encryption, on);
+    pendingChoice_ = record.position(aes_encryption);
+    pendingWrite_ = record;
+    if (pendingChoice_ != known) {
+        return {.written = true, .needsConfirmation = true};
+    }
+    pendingWrite_->select(aes_encryption, pendingChoice_ == 1 ? 1 : 0);
+    return {.written = true, .encryptionPosition = pendingWrite_->position(aes_encryption)};
+}
+
+int RecordingSettings::confirm(bool formatCard) {
+    const int on = pendingChoice_ == 1 ? 1 : 0;
+    if (formatCard) {
+        formatMemoryCard(camera_, session_);
+        session_.lastEncryptionOption[static_cast<std::size_t>(edition_)] = pendingChoice_;
+        pendingWrite_->select(aes_encryption, on);
     } else {
         // The first write already changed the option: the second puts the previous one back.
-        record.select(aes_encryption, 1 - on);
+        pendingWrite_->select(aes_encryption, 1 - on);
     }
-    driver.reportWrite(true);
-    driver.showEncryption(record.position(aes_encryption));
-    writeRecord(record);
+    return pendingWrite_->position(aes_encryption);
+}
+
+void RecordingSettings::completeWrite() {
+    if (pendingWrite_) {
+        writeRecord(*pendingWrite_);
+        pendingWrite_.reset();
+    }
 }
 
 }  // namespace camera

@@ -7,7 +7,7 @@
 
 #include "camera_library.h"
 #include "menu_record.h"
-#include "menu_write_driver.h"
+#include "menu_write.h"
 #include "option_labels.h"
 #include "session.h"
 
@@ -43,18 +43,21 @@ class RecordingSettings {
   public:
     RecordingSettings(CameraLibrary& camera, Session& session, int edition, RecordingLists lists);
 
-    // The value bytes the lists show and fill, in record order.
-    const std::vector<MenuField>& exchangedFields() const { return exchangedFields_; }
-
     // The read when a window opens: every list to build, select or disable; nothing when the read
     // failed, so that no list shows a value the camera did not give.
     std::optional<std::vector<ListChange>> readAtSetUp(const CapabilityLabels& labels);
     // Get: a selection for every exchanged list, building and disabling nothing.
     std::optional<std::vector<ListChange>> read();
 
-    // Set: the record from the lists' selections (-1 for none), written as the encryption guard
-    // wants. The bytes no list fills carry what the last successful read gave.
-    void write(const std::function<int(MenuField)>& selection, MenuWriteDriver& driver);
+    // Set: the record from the lists' selections (-1 for none). The bytes no list fills carry
+    // what the last successful read gave. Once the encryption option is known, a second write
+    // settles it (completeWrite).
+    MenuWrite write(const std::function<int(MenuField)>& selection);
+    // The user's answer to a change of the encryption option: yes formats the memory card, no
+    // puts the previous option back. The encryption list's position to show.
+    int confirm(bool formatCard);
+    // The second write, when the first left one due.
+    void completeWrite();
 
     // The last known encryption option of this edition: -1 when the camera does not offer it.
     int lastEncryptionOption() const;
@@ -67,8 +70,12 @@ class RecordingSettings {
     Session& session_;
     int edition_;
     RecordingLists lists_;
+    // The value bytes the lists show and fill, in record order.
     std::vector<MenuField> exchangedFields_;
     MenuRecord lastRead_;
+    // What the first write sent and the encryption option it chose, until the second write.
+    std::optional<MenuRecord> pendingWrite_;
+    int pendingChoice_ = -1;
 };
 
 }  // namespace camera

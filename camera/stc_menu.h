@@ -5,12 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <span>
-#include <string_view>
 #include <vector>
 
 #include "camera_library.h"
-#include "menu_write_driver.h"
+#include "menu_write.h"
 #include "option_value.h"
 #include "session.h"
 
@@ -42,17 +40,6 @@ class StcMenuRecord {
     std::array<std::uint8_t, kSize> bytes_{};
 };
 
-// One list of the record, with the texts the Portuguese edition shows.
-struct StcMenuList {
-    // The list's object name, also the basis of its command-line name.
-    std::string_view role;
-    std::string_view label;
-    std::span<const std::string_view> entries;
-};
-
-// The record's lists, in record order.
-std::span<const StcMenuList> stcMenuLists();
-
 // The lists a window disables by device kind.
 inline constexpr int kStcEncryptionList = 16;
 inline constexpr int kStcWifiList = 17;
@@ -82,9 +69,13 @@ class StcMenuSettings {
 
     // The lists' selections over a fresh read of the record: a list with none (-1) keeps the
     // byte read, one the last read did not offer goes back as not offered. Changing the
-    // encryption option asks whether to format the memory card; a No puts the previous option
-    // back with a second write.
-    void write(const std::function<int(int list)>& selection, MenuWriteDriver& driver);
+    // encryption option needs the user's answer (confirm), and a second write (completeWrite).
+    MenuWrite write(const std::function<int(int list)>& selection);
+    // Yes formats the memory card, no puts the previous option back. The encryption list's
+    // position to show.
+    int confirm(bool formatCard);
+    // The second write, when the first left one due.
+    void completeWrite();
 
   private:
     std::optional<StcMenuRecord> readRecord();
@@ -99,6 +90,9 @@ class StcMenuSettings {
         all.fill(true);
         return all;
     }();
+    // What the first write sent and the encryption byte the camera held, until the second write.
+    std::optional<StcMenuRecord> pendingWrite_;
+    std::uint8_t keptEncryption_ = 0;
 };
 
 }  // namespace camera

@@ -1,23 +1,19 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "call_log.h"
 #include "catalogue.h"
 #include "session.h"
-#include "setting.h"
-#include "setting_group.h"
+#include "settings_model.h"
 
 namespace cli {
 
-// The attached camera as the commands see it: logged in as the login window does, every group
-// read as the settings window reads it when it opens, and changed groups written back.
+// The attached camera as the commands see it: logged in as the login window does, and its
+// settings model, whose outcomes come back here as the command line words them.
 class CameraSettings {
   public:
     CameraSettings(camera::CameraLibrary& camera, const camera::CameraModel& model);
@@ -30,27 +26,20 @@ class CameraSettings {
     // Every group and the two status texts; one line for each that could not be read, naming
     // the calls that failed.
     std::vector<std::string> read();
-    const Values& values() const { return values_; }
+    const camera::SettingValues& values() const { return model_.values(); }
+    camera::CheckedChanges check(const std::vector<camera::SettingChange>& changes,
+                                 bool formatCard) const {
+        return model_.check(changes, formatCard);
+    }
 
-    // Writes each group in which `wanted` differs from what was read: identity, then network,
-    // then the menu, stopping at the first that fails, so that a failed write never reaches the
-    // memory card's format. One line on `output` per group written; false when one failed.
-    bool write(const Values& wanted, bool formatCard, std::ostream& output, std::ostream& errors);
+    // Writes the changed groups; one line on `output` per group written; false when one failed.
+    bool write(const camera::SettingValues& wanted, bool formatCard, std::ostream& output,
+               std::ostream& errors);
 
   private:
-    bool changesGroup(camera::SettingGroup group, const Values& wanted) const;
-    void readStatus(std::string_view name, std::optional<std::u16string> text,
-                    std::vector<std::string>& failures);
-    // The calls failed since the last look, "A, B"; empty when none.
-    std::string failedCalls();
-
-    CallLog failures_;
-    // The camera as the groups use it, noting every failed call.
-    camera::ObservedCameraLibrary calls_;
+    camera::CameraLibrary& camera_;
     camera::Session session_;
-    std::vector<Setting> table_;
-    std::vector<std::pair<camera::SettingGroup, std::unique_ptr<SettingGroup>>> groups_;
-    Values values_;
+    camera::SettingsModel model_;
 };
 
 }  // namespace cli

@@ -42,13 +42,10 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     if (refuse(settings.read(), console)) {
         return kCameraFailed;
     }
+    // A dry run lists the change it would refuse.
     const auto checked =
-        checkValues(requests, {.table = table,
-                               .current = settings.values(),
-                               .deviceKind = settings.deviceKind(),
-                               // A dry run lists the change it would refuse.
-                               .formatCard = options.formatCard || options.dryRun});
-    if (refuse(checked.refusals, console)) {
+        settings.check(settingChanges(requests, table), options.formatCard || options.dryRun);
+    if (refuse(refusalLines(checked.refusals, requests, settings.deviceKind()), console)) {
         return kUsageError;
     }
     if (checked.changed.empty()) {
@@ -56,10 +53,12 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
         return kDone;
     }
     if (options.command == Command::importProfile) {
-        for (const auto& name : checked.changed) {
-            console.output << name << ": " << escapedText(settings.values().at(name).text) << " -> "
-                           << escapedText(checked.wanted.at(name).text)
-                           << (findSetting(table, name)->row->destroysRecordings
+        for (const camera::CatalogueRow* row : checked.changed) {
+            const auto key = std::string(row->key);
+            console.output << settingName(*row) << ": "
+                           << escapedText(settings.values().at(key).text) << " -> "
+                           << escapedText(checked.wanted.at(key).text)
+                           << (row->destroysRecordings
                                    ? " (formats the memory card: needs --format-card)"
                                    : "")
                            << '\n';

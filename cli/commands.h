@@ -5,7 +5,7 @@
 
 #include "camera_library.h"
 #include "camera_settings.h"
-#include "change_check.h"
+#include "change_request.h"
 #include "console.h"
 #include "options.h"
 

@@ -69,7 +69,8 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
     std::vector<Request> requests;
     for (const auto& request : profile.requests) {
         const Setting* setting = findSetting(table, request.name);
-        const bool noValue = request.value == kUnsupported || request.value == kNoEntry;
+        const bool noValue =
+            request.value == camera::kUnsupported || request.value == camera::kNoEntry;
         if (setting == nullptr || !setting->isList() || !noValue) {
             requests.push_back(request);
         }

@@ -121,9 +121,9 @@ bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content) {
            });
 }
 
-std::string profileText(const std::vector<Setting>& table, const Values& values,
+std::string profileText(const std::vector<Setting>& table, const camera::SettingValues& values,
                         const camera::CameraModel& model, ProfileContent content) {
-    const auto firmware = values.find(kFirmwareName);
+    const auto firmware = values.find(std::string_view("firmware"));
     std::string text = std::string(kHeader) + std::string(model.name) + ", firmware " +
                        escapedText(firmware == values.end() ? "" : firmware->second.text) + '\n';
     std::optional<camera::SettingGroup> section;
@@ -135,8 +135,8 @@ std::string profileText(const std::vector<Setting>& table, const Values& values,
             section = setting.group();
             text += "\n[" + std::string(camera::groupName(setting.group())) + "]\n";
         }
-        text +=
-            std::string(setting.key()) + " = " + escapedText(values.at(setting.name).text) + '\n';
+        text += std::string(setting.key()) + " = " +
+                escapedText(values.at(std::string(setting.key())).text) + '\n';
     }
     return text;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "change_check.h"
+#include "change_request.h"
 #include "setting.h"
 #include "setting_value.h"
 
@@ -21,7 +21,7 @@ struct ProfileContent {
 // A settings profile: an INI file with one section per group and `key = value` lines, after a
 // comment naming the model and the firmware it was read from. A value with blanks at either
 // end, a quote or a control character is written in quotes, with \" \\ and \xHH inside.
-std::string profileText(const std::vector<Setting>& table, const Values& values,
+std::string profileText(const std::vector<Setting>& table, const camera::SettingValues& values,
                         const camera::CameraModel& model, ProfileContent content);
 
 // A value as a profile holds it: as it is, or in quotes when it needs them (see above).

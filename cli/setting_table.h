@@ -9,8 +9,6 @@
 namespace cli {
 
 inline constexpr std::string_view kDeviceIdName = "identity.device_id";
-inline constexpr std::string_view kFirmwareName = "status.firmware";
-inline constexpr std::string_view kCardName = "status.card";
 
 // Every setting of the model, in the order show prints them.
 std::vector<Setting> settingTable(const camera::CameraModel& model);

@@ -34,7 +34,7 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
     const auto failures = settings.read();
     const char* separator = "{\n";
     for (const auto& setting : settingTable(*options.model)) {
-        const auto value = settings.values().find(setting.name);
+        const auto value = settings.values().find(setting.key());
         if (value == settings.values().end()) {
             continue;
         }

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "stc_menu.h"
+#include "stc_menu_texts.h"
 
 namespace editions {
 namespace {
@@ -186,7 +187,7 @@ class LayoutMaker {
 
     // The other camera model's menu: its lists in three columns, the live-stream pair below.
     LayoutFrame stcMenu() const {
-        const auto lists = camera::stcMenuLists();
+        const auto lists = stcMenuLists();
         const auto field = [this, lists](int list) {
             const auto& row = *std::ranges::find_if(model_.catalogue, [list](const auto& row) {
                 return row.isList() && row.slot == list;

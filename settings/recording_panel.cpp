@@ -8,7 +8,7 @@ using camera::MenuField;
 
 RecordingPanel::RecordingPanel(QDialog& window, const Controls& controls,
                                const editions::Edition& edition, app::Context& context)
-    : MenuPanel(window, controls, edition, context),
+    : GroupPanel(window, controls, edition, context),
       recording_(context.camera, context.session, edition.index,
                  {.videoStamp = edition.language.ownsVideoStampList,
                   .buttons = edition.language.ownsButtonLists}) {
@@ -70,11 +70,16 @@ void RecordingPanel::get() {
 }
 
 void RecordingPanel::set() {
-    recording_.write([this](MenuField field) { return listFor(field)->currentIndex(); }, *this);
-}
-
-QComboBox* RecordingPanel::encryptionList() const {
-    return listFor(MenuField::aes_encryption);
+    auto written =
+        recording_.write([this](MenuField field) { return listFor(field)->currentIndex(); });
+    if (written.needsConfirmation) {
+        written.encryptionPosition = recording_.confirm(ask(edition_.language.settings.encryptionQuestion));
+    }
+    report(written.written);
+    if (written.encryptionPosition) {
+        listFor(MenuField::aes_encryption)->setCurrentIndex(*written.encryptionPosition);
+    }
+    recording_.completeWrite();
 }
 
 }  // namespace settings

@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "menu_panel.h"
+#include "group_panel.h"
 #include "recording_settings.h"
 
 namespace settings {
 
 // "Camera Config" of the common camera model: one list per option of the menu record.
-class RecordingPanel : public MenuPanel {
+class RecordingPanel : public GroupPanel {
     Q_OBJECT
 
   public:
@@ -23,7 +23,6 @@ class RecordingPanel : public MenuPanel {
     void set();
     void apply(const std::vector<camera::ListChange>& changes);
     QComboBox* listFor(camera::MenuField field) const;
-    QComboBox* encryptionList() const override;
 
     camera::RecordingSettings recording_;
     // By menu byte; null for a byte no list shows.

@@ -1,10 +1,12 @@
 #include "stc_menu_panel.h"
 
+#include "stc_menu_texts.h"
+
 namespace settings {
 
 StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
                            const editions::Edition& edition, app::Context& context)
-    : MenuPanel(window, controls, edition, context), menu_(context.camera, context.session) {
+    : GroupPanel(window, controls, edition, context), menu_(context.camera, context.session) {
     for (const auto& row : edition.model.catalogue) {
         if (row.isList()) {
             lists_[static_cast<std::size_t>(row.slot)] = &controls.list(row);
@@ -19,7 +21,7 @@ QComboBox* StcMenuPanel::listAt(int index) const {
 }
 
 void StcMenuPanel::fillLists() {
-    const auto lists = camera::stcMenuLists();
+    const auto lists = editions::stcMenuLists();
     for (std::size_t index = 0; index < lists.size(); ++index) {
         fillList(listAt(static_cast<int>(index)), lists[index].entries);
     }
@@ -55,11 +57,16 @@ void StcMenuPanel::get() {
 }
 
 void StcMenuPanel::set() {
-    menu_.write([this](int index) { return listAt(index)->currentIndex(); }, *this);
-}
-
-QComboBox* StcMenuPanel::encryptionList() const {
-    return listAt(camera::kStcEncryptionList);
+    auto written = menu_.write([this](int index) { return listAt(index)->currentIndex(); });
+    if (written.needsConfirmation) {
+        written.encryptionPosition =
+            menu_.confirm(ask(edition_.language.settings.encryptionQuestion));
+    }
+    report(written.written);
+    if (written.encryptionPosition) {
+        listAt(camera::kStcEncryptionList)->setCurrentIndex(*written.encryptionPosition);
+    }
+    menu_.completeWrite();
 }
 
 }  // namespace settings

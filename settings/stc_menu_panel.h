@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "menu_panel.h"
+#include "group_panel.h"
 #include "stc_menu.h"
 
 namespace settings {
 
 // The other camera model's menu frame: 28 fixed lists over the 56-byte menu record.
-class StcMenuPanel : public MenuPanel {
+class StcMenuPanel : public GroupPanel {
     Q_OBJECT
 
   public:
@@ -23,7 +23,6 @@ class StcMenuPanel : public MenuPanel {
     void set();
     bool read();
     QComboBox* listAt(int index) const;
-    QComboBox* encryptionList() const override;
 
     camera::StcMenuSettings menu_;
     // By place in the menu record.

@@ -15,20 +15,16 @@ namespace {
 
 using testing::_;
 
-class AnsweringDriver : public camera::MenuWriteDriver {
-  public:
-    explicit AnsweringDriver(bool yes) : yes_(yes) {}
-    bool confirmEncryptionChange() override {
-        asked = true;
-        return yes_;
+// Writes as a front end does, answering the question, if asked, with `yes`; true when asked.
+template <typename Settings, typename Selection>
+bool writeAnswering(Settings& settings, const Selection& selection, bool yes) {
+    const auto written = settings.write(selection);
+    if (written.needsConfirmation) {
+        settings.confirm(yes);
     }
-    void reportWrite(bool) override {}
-    void showEncryption(int) override {}
-    bool asked = false;
-
-  private:
-    bool yes_;
-};
+    settings.completeWrite();
+    return written.needsConfirmation;
+}
 
 // A camera whose menu record holds `encryption` at `byte`, answering reads and writes as told,
 // and counting formats.
@@ -63,14 +59,14 @@ TEST(EncryptionGuardTest, CommonModelFormatsOnlyAfterASuccessfulChangingWriteAnd
                     camera::Session session;
                     session.lastEncryptionOption[0] = known;
                     camera::RecordingSettings settings(camera.library, session, 0, {});
-                    AnsweringDriver driver(yes);
-                    settings.write(
+                    const bool asked = writeAnswering(
+                        settings,
                         [&](camera::MenuField field) {
                             return field == camera::MenuField::aes_encryption ? choice : 0;
                         },
-                        driver);
+                        yes);
                     const bool changes = known != -1 && writeOk && choice != known;
-                    EXPECT_EQ(driver.asked, changes);
+                    EXPECT_EQ(asked, changes);
                     EXPECT_EQ(camera.formats, changes && yes ? 1 : 0);
                     ++paths;
                 }
@@ -92,16 +88,16 @@ TEST(EncryptionGuardTest, OtherModelFormatsOnlyAfterASuccessfulChangingWriteAndA
                         Camera camera(56, 44, old, readOk, writeOk);
                         camera::Session session;
                         camera::StcMenuSettings settings(camera.library, session);
-                        AnsweringDriver driver(yes);
-                        settings.write(
+                        const bool asked = writeAnswering(
+                            settings,
                             [&](int list) {
                                 return list == camera::kStcEncryptionList ? choice : 0;
                             },
-                            driver);
+                            yes);
                         // No selection keeps the byte the camera holds.
                         const bool changes = readOk && writeOk && choice >= 0 &&
                                              camera::encodeSelection(choice) != old;
-                        EXPECT_EQ(driver.asked, changes);
+                        EXPECT_EQ(asked, changes);
                         EXPECT_EQ(camera.formats, changes && yes ? 1 : 0);
                     }
                 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,28 +24,23 @@ using Record = std::array<std::uint8_t, StcMenuRecord::kSize>;
 
 constexpr std::size_t kEncryptionByte = 44;
 
-// Every call, to the camera and to the driver, in the order made.
+// Every call, to the camera and to the window, in the order made.
 using Events = std::vector<std::string>;
 
-class RecordingDriver : public camera::MenuWriteDriver {
-  public:
-    RecordingDriver(Events& events, bool answer) : events_(events), answer_(answer) {}
-
-    bool confirmEncryptionChange() override {
-        events_.push_back("ask");
-        return answer_;
+// Writes as a window does, noting the question, the outcome and the list shown.
+void writeAsWindow(StcMenuSettings& settings, const std::function<int(int)>& selection,
+                   Events& events, bool answer) {
+    auto written = settings.write(selection);
+    if (written.needsConfirmation) {
+        events.push_back("ask");
+        written.encryptionPosition = settings.confirm(answer);
     }
-    void reportWrite(bool succeeded) override {
-        events_.push_back("report " + std::to_string(succeeded));
+    events.push_back("report " + std::to_string(written.written));
+    if (written.encryptionPosition) {
+        events.push_back("show " + std::to_string(*written.encryptionPosition));
     }
-    void showEncryption(int position) override {
-        events_.push_back("show " + std::to_string(position));
-    }
-
-  private:
-    Events& events_;
-    bool answer_;
-};
+    settings.completeWrite();
+}
 
 // A camera that gives `record` when `readOk`, and answers the first write with `firstWriteOk`
 // and any later one with a failure, which nobody is told about.
@@ -123,14 +119,14 @@ TEST(StcMenuSettingsTest, WriteGuardsTheEncryptionOption) {
         camera::Session session;
         std::ranges::copy(std::string_view("123456"), session.loginPassword.begin());
         StcMenuSettings settings(camera.library, session);
-        RecordingDriver driver(camera.events, test.answer);
 
-        settings.write(
+        writeAsWindow(
+            settings,
             [&](int list) {
                 return list == camera::kStcEncryptionList ? test.encryptionSelection
                                                           : otherSelection(list);
             },
-            driver);
+            camera.events, test.answer);
 
         EXPECT_EQ(camera.events, test.expected);
         for (const Record& written : camera.written) {
@@ -190,8 +186,8 @@ TEST(StcMenuSettingsTest, ListsReadAsNotOfferedAreWrittenBackAsNotOffered) {
     camera::Session session;
     StcMenuSettings settings(camera.library, session);
     ASSERT_TRUE(settings.read());
-    RecordingDriver driver(camera.events, true);
-    settings.write([](int) { return 1; }, driver);
+    writeAsWindow(
+        settings, [](int) { return 1; }, camera.events, true);
     EXPECT_EQ(camera.events, (Events{"write 255", "report 1"}));
     EXPECT_EQ(camera.written[0][33], 0xFF);
     EXPECT_EQ(camera.written[0][34], 1);

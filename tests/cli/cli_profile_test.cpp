@@ -127,11 +127,11 @@ TEST(CliProfileTest, ProfileValuesReadBackAsTheyWereWritten) {
     const std::string texts[] = {"plain", "",          " lead",       "trail ",     "\"quoted\"",
                                  "a\\b",  "tab\there", "line\nbreak", "caf\xC3\xA9"};
     for (const auto& text : texts) {
-        cli::Values values;
+        camera::SettingValues values;
         for (const auto& setting : table) {
-            values[setting.name].text = "x";
+            values[std::string(setting.key())].text = "x";
         }
-        values["network.ssid"].text = text;
+        values["ssid"].text = text;
         const auto profile = cli::profileText(table, values, camera::stcModel(), {});
         const auto reading = cli::readProfile(profile);
         EXPECT_TRUE(reading.errors.empty()) << profile;

@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "cli_fixture.h"
-#include "stc_menu_group.h"
+#include "stc_menu_model_group.h"
 
 namespace {
 

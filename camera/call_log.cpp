@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace cli {
+namespace camera {
 
 std::vector<std::string_view> CallLog::takeFailures() {
     return std::exchange(failures_, {});
@@ -16,4 +16,4 @@ void CallLog::after(std::string_view function, const int32_t* flag) {
     }
 }
 
-}  // namespace cli
+}  // namespace camera

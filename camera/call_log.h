@@ -5,12 +5,12 @@
 
 #include "observed_camera_library.h"
 
-namespace cli {
+namespace camera {
 
-// Keeps the names of the calls the camera failed (flag 0), so that a command can name the call,
-// even where the group classes do not look at its flag (the APN texts, the card format, the
+// Keeps the names of the calls the camera failed (flag 0), so that a front end can name the call,
+// even where the model groups do not look at its flag (the APN texts, the card format, the
 // menu's second write).
-class CallLog final : public camera::ObservedCameraLibrary::Observer {
+class CallLog final : public ObservedCameraLibrary::Observer {
   public:
     // The failed calls since the last take, in call order.
     std::vector<std::string_view> takeFailures();
@@ -22,4 +22,4 @@ class CallLog final : public camera::ObservedCameraLibrary::Observer {
     std::vector<std::string_view> failures_;
 };
 
-}  // namespace cli
+}  // namespace camera

@@ -1,6 +1,6 @@
 #include "setting_value.h"
 
-namespace cli {
+namespace camera {
 
 SettingValue listValue(std::span<const std::string_view> offered, int position, bool supported) {
     if (!supported) {
@@ -12,4 +12,4 @@ SettingValue listValue(std::span<const std::string_view> offered, int position, 
             .position = position};
 }
 
-}  // namespace cli
+}  // namespace camera

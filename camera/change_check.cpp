@@ -1,0 +1,138 @@
+#include "change_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <span>
+
+#include "code_page.h"
+#include "utf8.h"
+
+namespace camera {
+namespace {
+
+bool sameIgnoringCase(std::string_view left, std::string_view right) {
+    return std::ranges::equal(left, right, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+// The position in `names` of the one `value` names: exactly, or else regardless of case when
+// that is unique.
+std::optional<std::size_t> nameMatching(std::span<const std::string_view> names,
+                                        std::string_view value) {
+    if (const auto exact = std::ranges::find(names, value); exact != names.end()) {
+        return static_cast<std::size_t>(exact - names.begin());
+    }
+    const auto matches = [&](std::string_view name) { return sameIgnoringCase(name, value); };
+    const auto found = std::ranges::find_if(names, matches);
+    if (found == names.end() || std::count_if(names.begin(), names.end(), matches) > 1) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - names.begin());
+}
+
+// The value name `value` stands for: a value name, or an alias of one.
+std::optional<std::string_view> valueNamed(const CatalogueRow& row, std::string_view value) {
+    if (const auto position = nameMatching(row.values, value)) {
+        return row.values[*position];
+    }
+    if (const auto position = nameMatching(row.aliases, value)) {
+        return row.values[*position];
+    }
+    return std::nullopt;
+}
+
+// The refusal for a list value, or nothing with `wanted` set to the entry.
+std::optional<Refusal> checkListValue(const CatalogueRow& row, const std::string& value,
+                                      SettingValue& wanted) {
+    const auto name = valueNamed(row, value);
+    const auto offered = name ? std::ranges::find(wanted.offered, *name) : wanted.offered.end();
+    if (offered != wanted.offered.end()) {
+        wanted.text = std::string(*offered);
+        wanted.position = static_cast<int>(offered - wanted.offered.begin());
+        return std::nullopt;
+    }
+    if (wanted.offered.empty()) {
+        return Refusal{.reason = RefusalReason::settingNotOffered};
+    }
+    return Refusal{.reason = name ? RefusalReason::valueNotOffered : RefusalReason::unknownValue,
+                   .offered = wanted.offered};
+}
+
+std::optional<Refusal> checkText(const CatalogueRow& row, const std::u16string& text,
+                                 const SettingValues& current, int deviceKind) {
+    const auto limit = static_cast<std::size_t>(row.limitFor(deviceKind));
+    if (text.size() > limit) {
+        return Refusal{
+            .reason = RefusalReason::tooManyCharacters, .size = text.size(), .limit = limit};
+    }
+    const auto currentLength = platform::fromUtf8(current.find(row.key)->second.text)->size();
+    if (row.key == "device_id" && text.size() != currentLength) {
+        return Refusal{.reason = RefusalReason::wrongDeviceIdLength,
+                       .size = text.size(),
+                       .limit = currentLength};
+    }
+    // The camera keeps the text in the code page, cut at its field's bytes: a character the code
+    // page lacks would become '?', one cut at the field's end half a character.
+    const auto codePage = platform::ansiCodePage();
+    const auto bytes = platform::encodeAnsiExactly(text, codePage);
+    if (!bytes) {
+        return Refusal{.reason = RefusalReason::codePageLacksCharacters,
+                       .codePage = static_cast<int>(codePage)};
+    }
+    const std::size_t fieldBytes = row.bytePerCharacter ? text.size() : limit;
+    if (bytes->size() > fieldBytes) {
+        return Refusal{.reason = RefusalReason::tooManyBytes,
+                       .size = bytes->size(),
+                       .limit = fieldBytes,
+                       .codePage = static_cast<int>(codePage)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CheckedChanges checkChanges(const std::vector<SettingChange>& changes, const CameraModel& model,
+                            const SettingValues& current, int deviceKind, bool formatCard) {
+    CheckedChanges result{.wanted = current, .changed = {}, .refusals = {}};
+    for (std::size_t index = 0; index < changes.size(); ++index) {
+        const SettingChange& change = changes[index];
+        const CatalogueRow& row = *change.row;
+        SettingValue& wanted = result.wanted.find(row.key)->second;
+        if (change.value == wanted.text) {
+            continue;
+        }
+        const auto text = platform::fromUtf8(change.value);
+        std::optional<Refusal> refusal;
+        if (!text) {
+            refusal = Refusal{.reason = RefusalReason::notUtf8};
+        } else if (row.disabledFor(deviceKind)) {
+            refusal = Refusal{.reason = RefusalReason::disabledForDeviceKind};
+        } else if (row.isList()) {
+            refusal = checkListValue(row, change.value, wanted);
+        } else {
+            refusal = checkText(row, *text, current, deviceKind);
+            wanted.text = change.value;
+        }
+        const bool changes = wanted.text != current.find(row.key)->second.text;
+        if (!refusal && changes && row.destroysRecordings && !formatCard) {
+            refusal = Refusal{.reason = RefusalReason::formatsMemoryCard};
+        }
+        if (refusal) {
+            refusal->change = index;
+            result.refusals.push_back(*refusal);
+        }
+    }
+    for (const auto& row : model.catalogue) {
+        const auto wanted = result.wanted.find(row.key);
+        if (wanted != result.wanted.end() &&
+            wanted->second.text != current.at(wanted->first).text) {
+            result.changed.push_back(&row);
+        }
+    }
+    return result;
+}
+
+}  // namespace camera

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue.h"
+#include "setting_value.h"
+
+namespace camera {
+
+// One wanted value of a setting, as a front end was given it.
+struct SettingChange {
+    const CatalogueRow* row = nullptr;
+    std::string value;
+};
+
+enum class RefusalReason {
+    notUtf8,
+    // The device kind takes the setting away.
+    disabledForDeviceKind,
+    // The list is marked as not offered: it takes no value.
+    settingNotOffered,
+    // A value name, or an alias of one, that the camera does not offer.
+    valueNotOffered,
+    // No value name or alias of the list.
+    unknownValue,
+    tooManyCharacters,
+    // The device ID keeps the length of the camera's.
+    wrongDeviceIdLength,
+    codePageLacksCharacters,
+    tooManyBytes,
+    // Changing it formats the memory card and the front end has not said it may.
+    formatsMemoryCard,
+};
+
+// Why one change may not be written, with what the wording needs.
+struct Refusal {
+    // Its place among the changes checked.
+    std::size_t change = 0;
+    RefusalReason reason = RefusalReason::notUtf8;
+    // The characters or bytes the value has.
+    std::size_t size = 0;
+    // The most it may have, or the length it must have.
+    std::size_t limit = 0;
+    int codePage = 0;
+    // What the list offers, for a refused list value.
+    std::vector<std::string_view> offered{};
+};
+
+struct CheckedChanges {
+    // The values read with the changes' values in place.
+    SettingValues wanted;
+    // The rows whose value changes, in catalogue order.
+    std::vector<const CatalogueRow*> changed;
+    // One per refused change, in the changes' order; nothing may be written when there is one.
+    std::vector<Refusal> refusals;
+};
+
+// The checks the window makes as one types or presses Set, against the camera's values: a list
+// takes one of the values the camera offers, by its name or by an alias of one, a text keeps to
+// its field's limit (the device ID also to the length the camera's has), a control the window
+// disables for the device kind takes no change, and a change of storage encryption needs the
+// user's leave to format the card. A change to the value the camera already has always passes.
+CheckedChanges checkChanges(const std::vector<SettingChange>& changes, const CameraModel& model,
+                            const SettingValues& current, int deviceKind, bool formatCard);
+
+}  // namespace camera

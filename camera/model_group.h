@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string_view>
+
+#include "catalogue.h"
+#include "menu_write.h"
+#include "setting_value.h"
+#include "utf8.h"
+
+namespace camera {
+
+// What a group writes: the values its read gave, the values a change wants (the same, but for
+// what it changes), and the answer to the question before a change of storage encryption.
+struct GroupWriteRequest {
+    const SettingValues& current;
+    const SettingValues& wanted;
+    bool formatCard = false;
+
+    bool changes(std::string_view key) const {
+        return current.find(key)->second.text != wanted.find(key)->second.text;
+    }
+    int position(std::string_view key) const { return wanted.find(key)->second.position; }
+    // The checks have let only well-formed UTF-8 through.
+    std::u16string text(std::string_view key) const {
+        return platform::fromUtf8(wanted.find(key)->second.text).value_or(std::u16string());
+    }
+};
+
+struct GroupWrite {
+    bool written = false;
+    bool cardFormatted = false;
+};
+
+// Finishes a menu write: the given answer to the encryption question, then the second write.
+template <typename MenuSettings>
+GroupWrite settle(MenuSettings& menu, const MenuWrite& written, bool formatCard) {
+    if (written.needsConfirmation) {
+        menu.confirm(formatCard);
+    }
+    menu.completeWrite();
+    return {.written = written.written, .cardFormatted = written.needsConfirmation && formatCard};
+}
+
+// One settings group of the model over its camera class: read into values by row key, and
+// written back whole, keeping what the request does not change.
+class ModelGroup {
+  public:
+    virtual ~ModelGroup() = default;
+
+    // False when a read failed; the values it did read are set.
+    virtual bool read(SettingValues& values) = 0;
+    virtual GroupWrite write(const GroupWriteRequest& request) = 0;
+};
+
+}  // namespace camera
