@@ -55,7 +55,9 @@ int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
     app::QtMessageBoxes messageBoxes;
     camera::Session session;
-    app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile);
+    app::MeasuredSizes measuredSizes;
+    app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
+                                 measuredSizes);
 
     const int startEdition = app::chooseStartEdition(editions::kLanguageFile);
     handOver.runLoginWindow(editions::edition(startEdition));

@@ -17,13 +17,14 @@ namespace app {
 class StandaloneWindowServices final : private MessageBoxes, private HandOver {
   public:
     StandaloneWindowServices(camera::CameraLibrary& camera, const QString& languageFile)
-        : context{camera, *this, *this, session, languageFile.toStdString()} {
+        : context{camera, *this, *this, session, languageFile.toStdString(), measuredSizes} {
         camera::CameraLogin login(camera, session);
         login.connect();
         loggedIn = login.logIn(u"000000");
     }
 
     camera::Session session;
+    MeasuredSizes measuredSizes;
     Context context;
     bool loggedIn = false;
 

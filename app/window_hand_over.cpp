@@ -7,9 +7,10 @@
 namespace app {
 
 WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
-                               camera::Session& session, std::filesystem::path languageFile)
+                               camera::Session& session, std::filesystem::path languageFile,
+                               MeasuredSizes& measuredSizes)
     : busyCamera_(camera, busyCursor_),
-      context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile)} {}
+      context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile), measuredSizes} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
     // Every change of edition passes here, the first one at start-up.

@@ -10,7 +10,8 @@ namespace app {
 class WindowHandOver final : public HandOver {
   public:
     WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
-                   camera::Session& session, std::filesystem::path languageFile);
+                   camera::Session& session, std::filesystem::path languageFile,
+                   MeasuredSizes& measuredSizes);
 
     void runLoginWindow(const editions::Edition& edition) override;
     void runSettingsWindow(const editions::Edition& edition) override;

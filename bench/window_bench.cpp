@@ -42,7 +42,9 @@ struct Services {
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
     camera::Session session;
-    app::Context context{camera, boxes, handOver, session, directory / "Language.ini"};
+    app::MeasuredSizes measuredSizes;
+    app::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+                         measuredSizes};
 };
 
 Services& services() {

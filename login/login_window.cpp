@@ -78,8 +78,9 @@ void LoginWindow::buildLayout() {
     banner_->setGeometry(0, 0, size.width(), banner.height());
     banner_->setAccessibleName(uiText(edition_.title));
 
-    const auto makeLabel = [page](const char* name) {
-        auto* label = new app::CaptionLabel(page);
+    app::MeasuredSizes& sizes = context_.measuredSizes;
+    const auto makeLabel = [page, &sizes](const char* name) {
+        auto* label = new app::CaptionLabel(sizes, page);
         label->setObjectName(QString::fromLatin1(name));
         return label;
     };
@@ -87,17 +88,17 @@ void LoginWindow::buildLayout() {
     passwordLabel_ = makeLabel("passwordLabel");
     languageLabel_ = makeLabel("languageLabel");
 
-    userTypeList_ = new app::CaptionList(page);
+    userTypeList_ = new app::CaptionList(sizes, page);
     userTypeList_->setObjectName(QStringLiteral("userTypeList"));
     passwordEdit_ = new QLineEdit(page);
     passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
-    languageList_ = new app::CaptionList(page);
+    languageList_ = new app::CaptionList(sizes, page);
     languageList_->setObjectName(QStringLiteral("languageList"));
 
-    connectButton_ = new app::CaptionButton(page);
+    connectButton_ = new app::CaptionButton(sizes, page);
     connectButton_->setObjectName(QStringLiteral("connectButton"));
     connectButton_->setDefault(true);
-    loginButton_ = new app::CaptionButton(page);
+    loginButton_ = new app::CaptionButton(sizes, page);
     loginButton_->setObjectName(QStringLiteral("loginButton"));
     for (const auto& [label, field] : rows()) {
         label->setBuddy(field);

@@ -23,7 +23,8 @@ using editions::ControlKind;
 constexpr int kEditMinimumWidth = 53;
 constexpr int kLongLabelWidth = 67;
 
-QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int editWidth) {
+QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int editWidth,
+                     app::MeasuredSizes& sizes) {
     switch (field.kind) {
         case ControlKind::textField: {
             auto* edit = new QLineEdit(parent);
@@ -32,7 +33,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
             return edit;
         }
         case ControlKind::list: {
-            auto* list = new OptionList(parent);
+            auto* list = new OptionList(sizes, parent);
             list->setObjectName(uiText(editions::controlName(field)));
             for (const std::string_view entry : field.presetEntries) {
                 list->addItem(uiText(entry));
@@ -43,7 +44,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
             break;
     }
     // Shows the camera's text as it came, never taken for markup.
-    auto* value = new app::CaptionLabel(uiText(field.initialText), parent);
+    auto* value = new app::CaptionLabel(sizes, uiText(field.initialText), parent);
     value->setObjectName(uiText(editions::controlName(field)));
     return value;
 }
@@ -102,7 +103,7 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
 QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
     const QString title = uiText(layout.title);
     // Made before the page, the border lies under it.
-    auto* box = new app::CaptionFrame(title, parent);
+    auto* box = new app::CaptionFrame(sizes_, title, parent);
     box->setObjectName(uiText(layout.role));
     // Else a screen reader takes an enclosing frame's title for it.
     box->setAccessibleName(title);
@@ -183,14 +184,14 @@ void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
 
 void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
                              const editions::LayoutField& field, bool hidden, bool mayWrap) {
-    auto* label = new app::CaptionLabel(uiText(field.label), parent);
+    auto* label = new app::CaptionLabel(sizes_, uiText(field.label), parent);
     // Only long labels may wrap, onto more lines where their column has no room: short ones keep
     // to one line, which spares the layout measuring their height.
     if (mayWrap && label->sizeHint().width() > across(kLongLabelWidth)) {
         label->setWordWrap(true);
     }
     label->setObjectName(uiText(editions::labelName(field)));
-    QWidget* control = makeControl(field, parent, across(kEditMinimumWidth));
+    QWidget* control = makeControl(field, parent, across(kEditMinimumWidth), sizes_);
     if (field.row != nullptr) {
         controls_.addSetting(*field.row, control);
     }
@@ -220,7 +221,7 @@ void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int co
 void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
                                const std::vector<editions::LayoutButton>& buttons, bool hidden) {
     for (const auto& buttonLayout : buttons) {
-        auto* button = new app::CaptionButton(uiText(buttonLayout.text), parent);
+        auto* button = new app::CaptionButton(sizes_, uiText(buttonLayout.text), parent);
         button->setObjectName(uiText(editions::buttonName(buttonLayout.role)));
         controls_.addButton(buttonLayout.role, button);
         controls_.addRestricted(button, buttonLayout.disabledByKinds);

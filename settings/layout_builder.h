@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls.h"
+#include "measured_sizes.h"
 #include "settings_layout.h"
 
 class QBoxLayout;
@@ -14,8 +15,9 @@ namespace settings {
 class LayoutBuilder {
   public:
     // Margins and spaces are in the dialog units of the window's font.
-    LayoutBuilder(QWidget* window, editions::DialogBaseUnits units, Controls& controls)
-        : window_(window), units_(units), controls_(controls) {}
+    LayoutBuilder(QWidget* window, editions::DialogBaseUnits units, Controls& controls,
+                  app::MeasuredSizes& sizes)
+        : window_(window), units_(units), controls_(controls), sizes_(sizes) {}
 
     void build(const editions::SettingsLayout& layout);
 
@@ -34,6 +36,7 @@ class LayoutBuilder {
     QWidget* window_;
     editions::DialogBaseUnits units_;
     Controls& controls_;
+    app::MeasuredSizes& sizes_;
 };
 
 }  // namespace settings

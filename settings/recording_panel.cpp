@@ -73,7 +73,8 @@ void RecordingPanel::set() {
     auto written =
         recording_.write([this](MenuField field) { return listFor(field)->currentIndex(); });
     if (written.needsConfirmation) {
-        written.encryptionPosition = recording_.confirm(ask(edition_.language.settings.encryptionQuestion));
+        written.encryptionPosition =
+            recording_.confirm(ask(edition_.language.settings.encryptionQuestion));
     }
     report(written.written);
     if (written.encryptionPosition) {

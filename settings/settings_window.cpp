@@ -24,7 +24,8 @@ SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& c
     const auto units = app::dialogBaseUnits(*this);
     QWidget* page =
         app::fixSizeOnScreen(*this, app::dialogPixels(edition.language.settingsSize, units));
-    LayoutBuilder(page, units, controls_).build(editions::settingsLayout(edition));
+    LayoutBuilder(page, units, controls_, context.measuredSizes)
+        .build(editions::settingsLayout(edition));
 
     identity_ = new IdentityPanel(*this, controls_, edition, context);
     password_ = new PasswordPanel(*this, controls_, edition, context);

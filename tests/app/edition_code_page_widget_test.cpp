@@ -21,7 +21,9 @@ TEST(EditionCodePageTest, LocaleWithoutLanguageLeavesTheChoiceToTheEdition) {
     testing_support::ScriptedMessageBoxes messageBoxes;
     camera::Session session;
     testing_support::TemporaryDirectory directory;
-    app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini");
+    app::MeasuredSizes measuredSizes;
+    app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
+                                 measuredSizes);
     const struct {
         const char* override;
         const char* lcAll;

@@ -51,11 +51,13 @@ class WindowHandOverTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     camera::Session session_;
     testing_support::TemporaryDirectory directory_;
+    app::MeasuredSizes measuredSizes_;
 };
 
 TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilClosed) {
     const auto& edition = editions::edition(GetParam());
-    app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini");
+    app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini",
+                                 measuredSizes_);
 
     const SeenWindow seen = runAndClose(handOver, edition, true);
 
@@ -68,7 +70,8 @@ TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilCl
 
 TEST_P(WindowHandOverTest, SettingsWindowRunsModallyWithTheSameTitle) {
     const auto& edition = editions::edition(GetParam());
-    app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini");
+    app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini",
+                                 measuredSizes_);
 
     const SeenWindow seen = runAndClose(handOver, edition, false);
 

@@ -34,7 +34,9 @@ class LoginOnEmulatedCameraTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     RecordingHandOver handOver_;
     camera::Session session_;
-    app::Context context_{camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini"};
+    app::MeasuredSizes measuredSizes_;
+    app::Context context_{
+        camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini", measuredSizes_};
 };
 
 TEST_P(LoginOnEmulatedCameraTest, AdministratorPasswordReachesTheSettingsWindow) {
@@ -77,7 +79,9 @@ TEST(LoginWindowChainTest, LoginEndsTheLoginWindowAndRunsTheSettingsWindowUntilI
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes messageBoxes;
     camera::Session session;
-    app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini");
+    app::MeasuredSizes measuredSizes;
+    app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
+                                 measuredSizes);
 
     QString settingsWindow;
     bool loginWindowHidden = false;

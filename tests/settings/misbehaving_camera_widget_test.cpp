@@ -137,7 +137,9 @@ class Session {
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
     camera::Session session;
-    app::Context context{camera, boxes, handOver, session, directory / "Language.ini"};
+    app::MeasuredSizes measuredSizes;
+    app::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+                         measuredSizes};
 
   private:
     void checkShownTexts(const QWidget& window) const {

@@ -62,7 +62,9 @@ class SettingsFixture {
     ScriptedMessageBoxes boxes;
     RecordingHandOver handOver;
     camera::Session session;
-    app::Context context{camera, boxes, handOver, session, directory / "Language.ini"};
+    app::MeasuredSizes measuredSizes;
+    app::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+                         measuredSizes};
 
   private:
     std::unique_ptr<settings::SettingsWindow> window_;

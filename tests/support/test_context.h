@@ -15,7 +15,9 @@ struct TestContext {
     RecordingHandOver handOver;
     camera::Session session;
     TemporaryDirectory directory;
-    app::Context context{camera, messageBoxes, handOver, session, directory / "Language.ini"};
+    app::MeasuredSizes measuredSizes;
+    app::Context context{camera,       messageBoxes, handOver, session, directory / "Language.ini",
+                         measuredSizes};
 };
 
 }  // namespace testing_support

@@ -4,6 +4,7 @@
 
 #include "camera_library.h"
 #include "hand_over.h"
+#include "measured_sizes.h"
 #include "message_boxes.h"
 #include "session.h"
 
@@ -16,6 +17,7 @@ struct Context {
     HandOver& handOver;
     camera::Session& session;
     std::filesystem::path languageFile;
+    MeasuredSizes& measuredSizes;
 };
 
 }  // namespace app

@@ -2,9 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFont>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -14,16 +12,18 @@
 #include <optional>
 #include <utility>
 
+#include "measured_sizes.h"
+
 namespace app {
 
-// A widget whose content the edition gives and the program does not change while laying out.
-// Windows of an edition show the same texts every time they open, so the size the widget needs
-// for its content is measured once per content, font and style and kept for the run: measuring
-// means shaping the text, the largest cost of laying out a window.
+// A widget whose content the edition gives and the program does not change while laying out: the
+// size it needs for its content comes from the sizes the application remembers.
 template <typename Widget>
 class SizeRemembered : public Widget {
   public:
-    using Widget::Widget;
+    template <typename... Arguments>
+    explicit SizeRemembered(MeasuredSizes& sizes, Arguments&&... arguments)
+        : Widget(std::forward<Arguments>(arguments)...), sizes_(sizes) {}
 
     QSize sizeHint() const override { return measuring_ ? Widget::sizeHint() : measured().hint; }
     QSize minimumSizeHint() const override {
@@ -31,45 +31,27 @@ class SizeRemembered : public Widget {
     }
 
   protected:
-    struct Sizes {
-        QSize hint;
-        QSize minimum;
-    };
+    using Sizes = MeasuredSizes::Sizes;
 
     virtual QString content() const = 0;
     // What the content needs, measured afresh.
     virtual Sizes measure() const { return {Widget::sizeHint(), Widget::minimumSizeHint()}; }
 
   private:
-    // A content as one font and style measure it.
-    struct Key {
-        QFont font;
-        QString style;
-        QString content;
-
-        bool operator==(const Key&) const = default;
-        // Hashing the font's description would format its sizes as text at every look-up.
-        friend size_t qHash(const Key& key, size_t seed) {
-            return qHashMulti(seed, key.font, key.style, key.content);
-        }
-    };
-
     // The sizes for the widget's content: its own last answer while the content is the same,
-    // else the run's, measured when no widget has had this content yet.
+    // else the application's, measured when no widget of its kind has had this content yet.
     const Sizes& measured() const {
         const QString current = content();
         if (!mine_ || current != mineFor_) {
-            static QHash<Key, Sizes> sizes;
-            const Key key{this->font(), this->style()->name(), current};
-            auto found = sizes.constFind(key);
-            if (found == sizes.constEnd()) {
+            const MeasuredSizes::Key key{&Widget::staticMetaObject, this->font(),
+                                         this->style()->name(), current};
+            mine_ = sizes_.of(key, [this] {
                 // The widget's own measures may ask each other through these overrides.
                 measuring_ = true;
                 const Sizes measuredSizes = measure();
                 measuring_ = false;
-                found = sizes.insert(key, measuredSizes);
-            }
-            mine_ = *found;
+                return measuredSizes;
+            });
             mineFor_ = current;
         }
         return *mine_;
@@ -84,6 +66,7 @@ class SizeRemembered : public Widget {
     }
 
   private:
+    MeasuredSizes& sizes_;
     mutable std::optional<Sizes> mine_;
     mutable QString mineFor_;
     mutable bool measuring_ = false;
