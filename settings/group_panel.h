@@ -49,6 +49,22 @@ class GroupPanel : public QObject {
     // A Yes/No question under the result caption; true for Yes.
     bool ask(std::string_view question) const;
 
+    // Writes a camera menu from the lists' selections, asks before a change that formats the
+    // memory card, reports the first write, and shows the encryption option the camera keeps.
+    template <typename Menu, typename Selection>
+    void writeMenu(Menu& menu, const Selection& selection, QComboBox& encryptionList) {
+        auto written = menu.write(selection);
+        if (written.needsConfirmation) {
+            written.encryptionPosition =
+                menu.confirm(ask(edition_.language.settings.encryptionQuestion));
+        }
+        report(written.written);
+        if (written.encryptionPosition) {
+            encryptionList.setCurrentIndex(*written.encryptionPosition);
+        }
+        menu.completeWrite();
+    }
+
     QDialog& window_;
     const Controls& controls_;
     const editions::Edition& edition_;

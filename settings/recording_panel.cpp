@@ -70,17 +70,9 @@ void RecordingPanel::get() {
 }
 
 void RecordingPanel::set() {
-    auto written =
-        recording_.write([this](MenuField field) { return listFor(field)->currentIndex(); });
-    if (written.needsConfirmation) {
-        written.encryptionPosition =
-            recording_.confirm(ask(edition_.language.settings.encryptionQuestion));
-    }
-    report(written.written);
-    if (written.encryptionPosition) {
-        listFor(MenuField::aes_encryption)->setCurrentIndex(*written.encryptionPosition);
-    }
-    recording_.completeWrite();
+    writeMenu(
+        recording_, [this](MenuField field) { return listFor(field)->currentIndex(); },
+        *listFor(MenuField::aes_encryption));
 }
 
 }  // namespace settings

@@ -57,16 +57,9 @@ void StcMenuPanel::get() {
 }
 
 void StcMenuPanel::set() {
-    auto written = menu_.write([this](int index) { return listAt(index)->currentIndex(); });
-    if (written.needsConfirmation) {
-        written.encryptionPosition =
-            menu_.confirm(ask(edition_.language.settings.encryptionQuestion));
-    }
-    report(written.written);
-    if (written.encryptionPosition) {
-        listAt(camera::kStcEncryptionList)->setCurrentIndex(*written.encryptionPosition);
-    }
-    menu_.completeWrite();
+    writeMenu(
+        menu_, [this](int index) { return listAt(index)->currentIndex(); },
+        *listAt(camera::kStcEncryptionList));
 }
 
 }  // namespace settings
