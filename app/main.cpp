@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
     app::QtMessageBoxes messageBoxes;
     camera::Session session;
-    app::MeasuredSizes measuredSizes;
+    ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
                                  measuredSizes);
 

@@ -5,9 +5,9 @@
 
 namespace app {
 
-MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& caption,
-                                      MessageBoxStyle style) {
-    const auto buttons = style == MessageBoxStyle::WarningYesNo
+ui::MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& caption,
+                                          ui::MessageBoxStyle style) {
+    const auto buttons = style == ui::MessageBoxStyle::WarningYesNo
                              ? QMessageBox::Yes | QMessageBox::No
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(QMessageBox::Warning, caption, text, buttons);
@@ -32,15 +32,15 @@ MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& captio
 
     switch (box.exec()) {
         case QMessageBox::Yes:
-            return MessageBoxButton::Yes;
+            return ui::MessageBoxButton::Yes;
         case QMessageBox::No:
-            return MessageBoxButton::No;
+            return ui::MessageBoxButton::No;
         case QMessageBox::Ok:
-            return MessageBoxButton::Ok;
+            return ui::MessageBoxButton::Ok;
         default:
             // Closing the box with Esc or its close box answers like its escape button.
-            return style == MessageBoxStyle::WarningYesNo ? MessageBoxButton::No
-                                                          : MessageBoxButton::Ok;
+            return style == ui::MessageBoxStyle::WarningYesNo ? ui::MessageBoxButton::No
+                                                              : ui::MessageBoxButton::Ok;
     }
 }
 

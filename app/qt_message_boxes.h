@@ -5,10 +5,10 @@
 namespace app {
 
 // Message boxes as QMessageBox windows with Qt's English standard buttons.
-class QtMessageBoxes final : public MessageBoxes {
+class QtMessageBoxes final : public ui::MessageBoxes {
   public:
-    MessageBoxButton show(const QString& text, const QString& caption,
-                          MessageBoxStyle style) override;
+    ui::MessageBoxButton show(const QString& text, const QString& caption,
+                              ui::MessageBoxStyle style) override;
     void relabelNextBox() override;
 
   private:

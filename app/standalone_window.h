@@ -14,7 +14,7 @@ namespace app {
 // The services of a window shown on its own, outside the chain of windows, by the tools that
 // render or measure one: no box is shown and no window follows, and the camera is logged in as
 // after a login with the emulated camera's administrator password.
-class StandaloneWindowServices final : private MessageBoxes, private HandOver {
+class StandaloneWindowServices final : private ui::MessageBoxes, private ui::HandOver {
   public:
     StandaloneWindowServices(camera::CameraLibrary& camera, const QString& languageFile)
         : context{camera, *this, *this, session, languageFile.toStdString(), measuredSizes} {
@@ -24,13 +24,13 @@ class StandaloneWindowServices final : private MessageBoxes, private HandOver {
     }
 
     camera::Session session;
-    MeasuredSizes measuredSizes;
-    Context context;
+    ui::MeasuredSizes measuredSizes;
+    ui::Context context;
     bool loggedIn = false;
 
   private:
-    MessageBoxButton show(const QString&, const QString&, MessageBoxStyle) override {
-        return MessageBoxButton::Ok;
+    ui::MessageBoxButton show(const QString&, const QString&, ui::MessageBoxStyle) override {
+        return ui::MessageBoxButton::Ok;
     }
     void relabelNextBox() override {}
     void runLoginWindow(const editions::Edition&) override {}

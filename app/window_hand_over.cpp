@@ -6,9 +6,9 @@
 
 namespace app {
 
-WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
+WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, ui::MessageBoxes& messageBoxes,
                                camera::Session& session, std::filesystem::path languageFile,
-                               MeasuredSizes& measuredSizes)
+                               ui::MeasuredSizes& measuredSizes)
     : busyCamera_(camera, busyCursor_),
       context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile), measuredSizes} {}
 

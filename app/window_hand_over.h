@@ -7,11 +7,11 @@
 namespace app {
 
 // Constructs the next window and runs it modally; the window lives until its run returns.
-class WindowHandOver final : public HandOver {
+class WindowHandOver final : public ui::HandOver {
   public:
-    WindowHandOver(camera::CameraLibrary& camera, MessageBoxes& messageBoxes,
+    WindowHandOver(camera::CameraLibrary& camera, ui::MessageBoxes& messageBoxes,
                    camera::Session& session, std::filesystem::path languageFile,
-                   MeasuredSizes& measuredSizes);
+                   ui::MeasuredSizes& measuredSizes);
 
     void runLoginWindow(const editions::Edition& edition) override;
     void runSettingsWindow(const editions::Edition& edition) override;
@@ -19,7 +19,7 @@ class WindowHandOver final : public HandOver {
   private:
     BusyCursor busyCursor_;
     camera::ObservedCameraLibrary busyCamera_;
-    Context context_;
+    ui::Context context_;
 };
 
 }  // namespace app

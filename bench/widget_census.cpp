@@ -125,7 +125,7 @@ WidgetCensus WidgetCensus::fromArguments(const QStringList& arguments) {
 
 std::unique_ptr<QDialog> WidgetCensus::bareDialog() const {
     auto dialog = std::make_unique<QDialog>();
-    dialog->setFixedSize(app::dialogPixels(size, app::dialogBaseUnits(*dialog)));
+    dialog->setFixedSize(ui::dialogPixels(size, ui::dialogBaseUnits(*dialog)));
     std::vector<QWidget*> made;
     for (const auto& entry : entries) {
         QWidget* parent =

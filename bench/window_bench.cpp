@@ -42,8 +42,8 @@ struct Services {
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
     camera::Session session;
-    app::MeasuredSizes measuredSizes;
-    app::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+    ui::MeasuredSizes measuredSizes;
+    ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
                          measuredSizes};
 };
 

@@ -19,13 +19,13 @@
 namespace login {
 namespace {
 
-using app::uiText;
+using ui::uiText;
 
 constexpr int kPasswordLength = 6;
 
 }  // namespace
 
-LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context, QWidget* parent)
+LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context, QWidget* parent)
     : QDialog(parent), edition_(edition), context_(context) {
     buildLayout();
 
@@ -37,12 +37,12 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
 
     passwordEdit_->setMaxLength(kPasswordLength);
 
-    userTypeList_->insertItems(0, app::uiTexts(texts.userTypes));
+    userTypeList_->insertItems(0, ui::uiTexts(texts.userTypes));
     userTypeList_->setCurrentIndex(0);
 
     if (edition_.language.hasLanguageList) {
         languageLabel_->setText(uiText(texts.languageLabel));
-        languageList_->insertItems(0, app::uiTexts(texts.languages));
+        languageList_->insertItems(0, ui::uiTexts(texts.languages));
         languageList_->setCurrentIndex(edition_.index);
         // `activated` follows the user's choices only, the entry already selected included.
         connect(languageList_, &QComboBox::activated, this, &LoginWindow::chooseLanguage);
@@ -66,9 +66,9 @@ LoginWindow::LoginWindow(const editions::Edition& edition, app::Context& context
 void LoginWindow::buildLayout() {
     setObjectName(uiText(edition_.loginWindowClass));
     setWindowTitle(uiText(edition_.title));
-    units_ = app::dialogBaseUnits(*this);
-    const QSize size = app::dialogPixels(edition_.language.loginSize, units_);
-    QWidget* page = app::fixSizeOnScreen(*this, size);
+    units_ = ui::dialogBaseUnits(*this);
+    const QSize size = ui::dialogPixels(edition_.language.loginSize, units_);
+    QWidget* page = ui::fixSizeOnScreen(*this, size);
 
     const QPixmap banner(uiText(edition_.language.bannerResource));
     banner_ = new QLabel(page);
@@ -78,9 +78,9 @@ void LoginWindow::buildLayout() {
     banner_->setGeometry(0, 0, size.width(), banner.height());
     banner_->setAccessibleName(uiText(edition_.title));
 
-    app::MeasuredSizes& sizes = context_.measuredSizes;
+    ui::MeasuredSizes& sizes = context_.measuredSizes;
     const auto makeLabel = [page, &sizes](const char* name) {
-        auto* label = new app::CaptionLabel(sizes, page);
+        auto* label = new ui::CaptionLabel(sizes, page);
         label->setObjectName(QString::fromLatin1(name));
         return label;
     };
@@ -88,17 +88,17 @@ void LoginWindow::buildLayout() {
     passwordLabel_ = makeLabel("passwordLabel");
     languageLabel_ = makeLabel("languageLabel");
 
-    userTypeList_ = new app::CaptionList(sizes, page);
+    userTypeList_ = new ui::CaptionList(sizes, page);
     userTypeList_->setObjectName(QStringLiteral("userTypeList"));
     passwordEdit_ = new QLineEdit(page);
     passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
-    languageList_ = new app::CaptionList(sizes, page);
+    languageList_ = new ui::CaptionList(sizes, page);
     languageList_->setObjectName(QStringLiteral("languageList"));
 
-    connectButton_ = new app::CaptionButton(sizes, page);
+    connectButton_ = new ui::CaptionButton(sizes, page);
     connectButton_->setObjectName(QStringLiteral("connectButton"));
     connectButton_->setDefault(true);
-    loginButton_ = new app::CaptionButton(sizes, page);
+    loginButton_ = new ui::CaptionButton(sizes, page);
     loginButton_->setObjectName(QStringLiteral("loginButton"));
     for (const auto& [label, field] : rows()) {
         label->setBuddy(field);
@@ -153,9 +153,9 @@ void LoginWindow::placeControls() {
                               login.height());
 }
 
-app::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
+ui::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
     return context_.messageBoxes.show(uiText(message), uiText(edition_.language.login.caption),
-                                      app::MessageBoxStyle::WarningOk);
+                                      ui::MessageBoxStyle::WarningOk);
 }
 
 void LoginWindow::connectCamera() {
@@ -190,7 +190,7 @@ void LoginWindow::logIn() {
         showMessage(texts.wrongPassword);
         return;
     }
-    if (showMessage(texts.loginSuccessful) != app::MessageBoxButton::Ok) {
+    if (showMessage(texts.loginSuccessful) != ui::MessageBoxButton::Ok) {
         return;
     }
 

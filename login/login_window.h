@@ -20,7 +20,7 @@ class LoginWindow : public QDialog {
     Q_OBJECT
 
   public:
-    LoginWindow(const editions::Edition& edition, app::Context& context, QWidget* parent = nullptr);
+    LoginWindow(const editions::Edition& edition, ui::Context& context, QWidget* parent = nullptr);
 
   private:
     void buildLayout();
@@ -30,10 +30,10 @@ class LoginWindow : public QDialog {
     void connectCamera();
     void logIn();
     void chooseLanguage(int position);
-    app::MessageBoxButton showMessage(std::string_view text);
+    ui::MessageBoxButton showMessage(std::string_view text);
 
     const editions::Edition& edition_;
-    app::Context& context_;
+    ui::Context& context_;
     editions::DialogBaseUnits units_{};
 
     QLabel* banner_ = nullptr;

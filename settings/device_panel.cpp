@@ -5,7 +5,7 @@
 namespace settings {
 
 DevicePanel::DevicePanel(QDialog& window, const Controls& controls,
-                         const editions::Edition& edition, app::Context& context)
+                         const editions::Edition& edition, ui::Context& context)
     : GroupPanel(window, controls, edition, context), actions_(context.camera, context.session) {
     onClicked(editions::Button::setTime, &DevicePanel::setTime);
     onClicked(editions::Button::setDefault, &DevicePanel::restoreDefaults);
@@ -34,15 +34,15 @@ void DevicePanel::setTime() {
 
 void DevicePanel::restoreDefaults() {
     // A fresh window reads everything again; the session's values stay.
-    handOverIf(actions_.restoreDefaults(), &app::HandOver::runSettingsWindow);
+    handOverIf(actions_.restoreDefaults(), &ui::HandOver::runSettingsWindow);
 }
 
 void DevicePanel::enterMassStorage() {
-    handOverIf(actions_.enterMassStorage(), &app::HandOver::runLoginWindow);
+    handOverIf(actions_.enterMassStorage(), &ui::HandOver::runLoginWindow);
 }
 
 void DevicePanel::handOverIf(bool succeeded,
-                             void (app::HandOver::*runNext)(const editions::Edition&)) {
+                             void (ui::HandOver::*runNext)(const editions::Edition&)) {
     report(succeeded);
     if (succeeded) {
         // The window ends before the next one runs, from inside this handler.

@@ -12,7 +12,7 @@ class DevicePanel : public GroupPanel {
 
   public:
     DevicePanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                app::Context& context);
+                ui::Context& context);
 
     void readFirmwareAtSetUp();
     void readCardCapacityAtSetUp();
@@ -23,7 +23,7 @@ class DevicePanel : public GroupPanel {
     void restoreDefaults();
     void enterMassStorage();
     // Reports the action; after a success ends this window and runs the next.
-    void handOverIf(bool succeeded, void (app::HandOver::*runNext)(const editions::Edition&));
+    void handOverIf(bool succeeded, void (ui::HandOver::*runNext)(const editions::Edition&));
 
     camera::DeviceActions actions_;
 };

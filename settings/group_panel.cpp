@@ -6,7 +6,7 @@
 namespace settings {
 
 GroupPanel::GroupPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                       app::Context& context)
+                       ui::Context& context)
     : QObject(&window),
       window_(window),
       controls_(controls),
@@ -19,13 +19,13 @@ void GroupPanel::limitTypingInto(const camera::CatalogueRow& row) {
 
 void GroupPanel::report(bool succeeded) const {
     const auto& texts = edition_.language.settings;
-    context_.messageBoxes.show(app::uiText(succeeded ? texts.success : texts.failure),
-                               app::uiText(texts.caption), app::MessageBoxStyle::WarningOk);
+    context_.messageBoxes.show(ui::uiText(succeeded ? texts.success : texts.failure),
+                               ui::uiText(texts.caption), ui::MessageBoxStyle::WarningOk);
 }
 
 void GroupPanel::refuse(std::string_view text) const {
-    context_.messageBoxes.show(app::uiText(text), app::uiText(edition_.language.login.caption),
-                               app::MessageBoxStyle::WarningOk);
+    context_.messageBoxes.show(ui::uiText(text), ui::uiText(edition_.language.login.caption),
+                               ui::MessageBoxStyle::WarningOk);
 }
 
 void GroupPanel::report(camera::WriteOutcome outcome, std::string_view refusal) const {
@@ -38,14 +38,14 @@ void GroupPanel::report(camera::WriteOutcome outcome, std::string_view refusal) 
 
 bool GroupPanel::ask(std::string_view question) const {
     return context_.messageBoxes.show(
-               app::uiText(question), app::uiText(edition_.language.settings.caption),
-               app::MessageBoxStyle::WarningYesNo) == app::MessageBoxButton::Yes;
+               ui::uiText(question), ui::uiText(edition_.language.settings.caption),
+               ui::MessageBoxStyle::WarningYesNo) == ui::MessageBoxButton::Yes;
 }
 
 void fillList(QComboBox* list, std::span<const std::string_view> entries) {
     // One insertion of every entry, each at its position.
     list->clear();
-    list->insertItems(0, app::uiTexts(entries));
+    list->insertItems(0, ui::uiTexts(entries));
     // Inserting the first entry selects it; the camera's value decides instead.
     list->setCurrentIndex(-1);
 }

@@ -23,7 +23,7 @@ class GroupPanel : public QObject {
 
   protected:
     GroupPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-               app::Context& context);
+               ui::Context& context);
 
     // The setting of the window's camera model with that catalogue key.
     const camera::CatalogueRow& setting(std::string_view key) const {
@@ -68,7 +68,7 @@ class GroupPanel : public QObject {
     QDialog& window_;
     const Controls& controls_;
     const editions::Edition& edition_;
-    app::Context& context_;
+    ui::Context& context_;
 };
 
 // Replaces the list's entries, leaving it without a selection.

@@ -3,7 +3,7 @@
 namespace settings {
 
 IdentityPanel::IdentityPanel(QDialog& window, const Controls& controls,
-                             const editions::Edition& edition, app::Context& context)
+                             const editions::Edition& edition, ui::Context& context)
     : GroupPanel(window, controls, edition, context),
       identity_(context.camera, context.session, edition.index, edition.model.officerIdWidth),
       serialNumber_(context.camera),

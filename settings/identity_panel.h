@@ -12,7 +12,7 @@ class IdentityPanel : public GroupPanel {
 
   public:
     IdentityPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                  app::Context& context);
+                  ui::Context& context);
 
     void limitTyping();
     void readAtSetUp();

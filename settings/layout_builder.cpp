@@ -16,7 +16,7 @@
 namespace settings {
 namespace {
 
-using app::uiText;
+using ui::uiText;
 using editions::ControlKind;
 
 // In dialog units.
@@ -24,7 +24,7 @@ constexpr int kEditMinimumWidth = 53;
 constexpr int kLongLabelWidth = 67;
 
 QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int editWidth,
-                     app::MeasuredSizes& sizes) {
+                     ui::MeasuredSizes& sizes) {
     switch (field.kind) {
         case ControlKind::textField: {
             auto* edit = new QLineEdit(parent);
@@ -44,7 +44,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
             break;
     }
     // Shows the camera's text as it came, never taken for markup.
-    auto* value = new app::CaptionLabel(sizes, uiText(field.initialText), parent);
+    auto* value = new ui::CaptionLabel(sizes, uiText(field.initialText), parent);
     value->setObjectName(uiText(editions::controlName(field)));
     return value;
 }
@@ -103,7 +103,7 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
 QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
     const QString title = uiText(layout.title);
     // Made before the page, the border lies under it.
-    auto* box = new app::CaptionFrame(sizes_, title, parent);
+    auto* box = new ui::CaptionFrame(sizes_, title, parent);
     box->setObjectName(uiText(layout.role));
     // Else a screen reader takes an enclosing frame's title for it.
     box->setAccessibleName(title);
@@ -184,7 +184,7 @@ void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
 
 void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
                              const editions::LayoutField& field, bool hidden, bool mayWrap) {
-    auto* label = new app::CaptionLabel(sizes_, uiText(field.label), parent);
+    auto* label = new ui::CaptionLabel(sizes_, uiText(field.label), parent);
     // Only long labels may wrap, onto more lines where their column has no room: short ones keep
     // to one line, which spares the layout measuring their height.
     if (mayWrap && label->sizeHint().width() > across(kLongLabelWidth)) {
@@ -221,7 +221,7 @@ void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int co
 void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
                                const std::vector<editions::LayoutButton>& buttons, bool hidden) {
     for (const auto& buttonLayout : buttons) {
-        auto* button = new app::CaptionButton(sizes_, uiText(buttonLayout.text), parent);
+        auto* button = new ui::CaptionButton(sizes_, uiText(buttonLayout.text), parent);
         button->setObjectName(uiText(editions::buttonName(buttonLayout.role)));
         controls_.addButton(buttonLayout.role, button);
         controls_.addRestricted(button, buttonLayout.disabledByKinds);

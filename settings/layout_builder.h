@@ -16,7 +16,7 @@ class LayoutBuilder {
   public:
     // Margins and spaces are in the dialog units of the window's font.
     LayoutBuilder(QWidget* window, editions::DialogBaseUnits units, Controls& controls,
-                  app::MeasuredSizes& sizes)
+                  ui::MeasuredSizes& sizes)
         : window_(window), units_(units), controls_(controls), sizes_(sizes) {}
 
     void build(const editions::SettingsLayout& layout);
@@ -36,7 +36,7 @@ class LayoutBuilder {
     QWidget* window_;
     editions::DialogBaseUnits units_;
     Controls& controls_;
-    app::MeasuredSizes& sizes_;
+    ui::MeasuredSizes& sizes_;
 };
 
 }  // namespace settings

@@ -2,7 +2,7 @@
 
 namespace settings {
 NetworkPanel::NetworkPanel(QDialog& window, const Controls& controls,
-                           const editions::Edition& edition, app::Context& context,
+                           const editions::Edition& edition, ui::Context& context,
                            QComboBox* wifiList)
     : GroupPanel(window, controls, edition, context),
       network_(context.camera),

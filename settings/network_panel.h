@@ -14,7 +14,7 @@ class NetworkPanel : public GroupPanel {
 
   public:
     NetworkPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                 app::Context& context, QComboBox* wifiList);
+                 ui::Context& context, QComboBox* wifiList);
 
     void limitTyping();
     void limitApnTyping();

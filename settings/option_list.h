@@ -8,7 +8,7 @@ namespace settings {
 
 // A drop-down list as wide as its longest entry, whichever entries the camera's answer puts in;
 // its popup shows them whole too.
-class OptionList : public app::CaptionList {
+class OptionList : public ui::CaptionList {
     Q_OBJECT
 
   public:

@@ -5,7 +5,7 @@
 namespace settings {
 
 PasswordPanel::PasswordPanel(QDialog& window, const Controls& controls,
-                             const editions::Edition& edition, app::Context& context)
+                             const editions::Edition& edition, ui::Context& context)
     // Only the edition that keeps the user type chosen at login passes it; the others always
     // work on the administrator's password.
     : GroupPanel(window, controls, edition, context),

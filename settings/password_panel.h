@@ -11,7 +11,7 @@ class PasswordPanel : public GroupPanel {
 
   public:
     PasswordPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                  app::Context& context);
+                  ui::Context& context);
 
     void limitTyping();
 

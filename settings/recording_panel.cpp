@@ -7,7 +7,7 @@ namespace settings {
 using camera::MenuField;
 
 RecordingPanel::RecordingPanel(QDialog& window, const Controls& controls,
-                               const editions::Edition& edition, app::Context& context)
+                               const editions::Edition& edition, ui::Context& context)
     : GroupPanel(window, controls, edition, context),
       recording_(context.camera, context.session, edition.index,
                  {.videoStamp = edition.language.ownsVideoStampList,

@@ -13,7 +13,7 @@ class RecordingPanel : public GroupPanel {
 
   public:
     RecordingPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                   app::Context& context);
+                   ui::Context& context);
 
     void fillFixedLists();
     void readAtSetUp();

@@ -16,14 +16,14 @@
 
 namespace settings {
 
-SettingsWindow::SettingsWindow(const editions::Edition& edition, app::Context& context,
+SettingsWindow::SettingsWindow(const editions::Edition& edition, ui::Context& context,
                                QWidget* parent)
     : QDialog(parent), edition_(edition), context_(context) {
-    setObjectName(app::uiText(edition.settingsWindowClass));
-    setWindowTitle(app::uiText(edition.title));
-    const auto units = app::dialogBaseUnits(*this);
+    setObjectName(ui::uiText(edition.settingsWindowClass));
+    setWindowTitle(ui::uiText(edition.title));
+    const auto units = ui::dialogBaseUnits(*this);
     QWidget* page =
-        app::fixSizeOnScreen(*this, app::dialogPixels(edition.language.settingsSize, units));
+        ui::fixSizeOnScreen(*this, ui::dialogPixels(edition.language.settingsSize, units));
     LayoutBuilder(page, units, controls_, context.measuredSizes)
         .build(editions::settingsLayout(edition));
 

@@ -21,7 +21,7 @@ class SettingsWindow : public QDialog {
     Q_OBJECT
 
   public:
-    SettingsWindow(const editions::Edition& edition, app::Context& context,
+    SettingsWindow(const editions::Edition& edition, ui::Context& context,
                    QWidget* parent = nullptr);
 
   protected:
@@ -34,7 +34,7 @@ class SettingsWindow : public QDialog {
     void disableForDeviceKind();
 
     const editions::Edition& edition_;
-    app::Context& context_;
+    ui::Context& context_;
     Controls controls_;
     IdentityPanel* identity_ = nullptr;
     PasswordPanel* password_ = nullptr;

@@ -5,7 +5,7 @@
 namespace settings {
 
 StcMenuPanel::StcMenuPanel(QDialog& window, const Controls& controls,
-                           const editions::Edition& edition, app::Context& context)
+                           const editions::Edition& edition, ui::Context& context)
     : GroupPanel(window, controls, edition, context), menu_(context.camera, context.session) {
     for (const auto& row : edition.model.catalogue) {
         if (row.isList()) {

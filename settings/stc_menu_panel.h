@@ -13,7 +13,7 @@ class StcMenuPanel : public GroupPanel {
 
   public:
     StcMenuPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                 app::Context& context);
+                 ui::Context& context);
 
     void fillLists();
     void readAtSetUp();

@@ -8,7 +8,7 @@
 #include "message_boxes.h"
 #include "session.h"
 
-namespace app {
+namespace ui {
 
 // The services every window is built from; main makes the real ones, tests their own.
 struct Context {
@@ -20,4 +20,4 @@ struct Context {
     MeasuredSizes& measuredSizes;
 };
 
-}  // namespace app
+}  // namespace ui

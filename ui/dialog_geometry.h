@@ -9,7 +9,7 @@
 
 #include "edition.h"
 
-namespace app {
+namespace ui {
 
 // The dialog units of the font the window draws with.
 inline editions::DialogBaseUnits dialogBaseUnits(const QWidget& window) {
@@ -55,4 +55,4 @@ inline QWidget* fixSizeOnScreen(QDialog& window, QSize size) {
     return page;
 }
 
-}  // namespace app
+}  // namespace ui

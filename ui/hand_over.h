@@ -4,7 +4,7 @@ namespace editions {
 struct Edition;
 }
 
-namespace app {
+namespace ui {
 
 // Runs the next window of the chain modally; returns when it has closed.
 class HandOver {
@@ -15,4 +15,4 @@ class HandOver {
     virtual void runSettingsWindow(const editions::Edition& edition) = 0;
 };
 
-}  // namespace app
+}  // namespace ui

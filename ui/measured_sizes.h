@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QString>
 
-namespace app {
+namespace ui {
 
 // The sizes widgets need for the texts they show, measured once per kind of widget, text, font
 // and style and kept for the run. Windows of an edition show the same texts every time they open,
@@ -45,4 +45,4 @@ class MeasuredSizes {
     QHash<Key, Sizes> sizes_;
 };
 
-}  // namespace app
+}  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace ui {
 
 enum class MessageBoxStyle { WarningOk = 48, WarningYesNo = 52 };
 
@@ -21,4 +21,4 @@ class MessageBoxes {
     virtual void relabelNextBox() = 0;
 };
 
-}  // namespace app
+}  // namespace ui

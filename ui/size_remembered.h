@@ -14,7 +14,7 @@
 
 #include "measured_sizes.h"
 
-namespace app {
+namespace ui {
 
 // A widget whose content the edition gives and the program does not change while laying out: the
 // size it needs for its content comes from the sizes the application remembers.
@@ -151,4 +151,4 @@ class CaptionList : public SizeRemembered<QComboBox> {
     }
 };
 
-}  // namespace app
+}  // namespace ui

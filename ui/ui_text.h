@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-namespace app {
+namespace ui {
 
 // The editions keep their texts as UTF-8; the windows show them as QString.
 inline QString uiText(std::string_view utf8) {
@@ -22,4 +22,4 @@ inline QStringList uiTexts(std::span<const std::string_view> utf8) {
     return texts;
 }
 
-}  // namespace app
+}  // namespace ui

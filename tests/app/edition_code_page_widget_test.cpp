@@ -21,7 +21,7 @@ TEST(EditionCodePageTest, LocaleWithoutLanguageLeavesTheChoiceToTheEdition) {
     testing_support::ScriptedMessageBoxes messageBoxes;
     camera::Session session;
     testing_support::TemporaryDirectory directory;
-    app::MeasuredSizes measuredSizes;
+    ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
                                  measuredSizes);
     const struct {

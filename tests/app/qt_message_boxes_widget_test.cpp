@@ -9,8 +9,8 @@
 
 namespace {
 
-using app::MessageBoxButton;
-using app::MessageBoxStyle;
+using ui::MessageBoxButton;
+using ui::MessageBoxStyle;
 
 struct SeenBox {
     QString title;
@@ -23,7 +23,7 @@ struct SeenBox {
 };
 
 // Shows one box, looks at it while it is open, and closes it with `press`.
-MessageBoxButton showAndPress(app::MessageBoxes& boxes, MessageBoxStyle style,
+MessageBoxButton showAndPress(ui::MessageBoxes& boxes, MessageBoxStyle style,
                               QMessageBox::StandardButton press, SeenBox& seen) {
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

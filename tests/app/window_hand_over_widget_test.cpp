@@ -25,7 +25,7 @@ struct SeenWindow {
 };
 
 // Looks at the modal window once it runs, then closes it as the user would.
-SeenWindow runAndClose(app::HandOver& handOver, const editions::Edition& edition, bool login) {
+SeenWindow runAndClose(ui::HandOver& handOver, const editions::Edition& edition, bool login) {
     SeenWindow seen;
     QTimer::singleShot(0, [&seen] {
         auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -34,7 +34,7 @@ SeenWindow runAndClose(app::HandOver& handOver, const editions::Edition& edition
         const auto* scrolled = window->findChild<QScrollArea*>();
         seen = {window->objectName(), window->windowTitle(),
                 scrolled ? scrolled->widget()->size() : window->size(),
-                app::dialogBaseUnits(*window), window->minimumSize() == window->maximumSize()};
+                ui::dialogBaseUnits(*window), window->minimumSize() == window->maximumSize()};
         window->close();
     });
     if (login) {
@@ -51,7 +51,7 @@ class WindowHandOverTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     camera::Session session_;
     testing_support::TemporaryDirectory directory_;
-    app::MeasuredSizes measuredSizes_;
+    ui::MeasuredSizes measuredSizes_;
 };
 
 TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilClosed) {
@@ -64,7 +64,7 @@ TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilCl
     EXPECT_EQ(seen.objectName.toStdString(), edition.loginWindowClass);
     EXPECT_EQ(seen.title.toStdString(), edition.title);
     EXPECT_TRUE(seen.fixedSize);
-    EXPECT_EQ(seen.size, app::dialogPixels(edition.language.loginSize, seen.units));
+    EXPECT_EQ(seen.size, ui::dialogPixels(edition.language.loginSize, seen.units));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -78,7 +78,7 @@ TEST_P(WindowHandOverTest, SettingsWindowRunsModallyWithTheSameTitle) {
     EXPECT_EQ(seen.objectName.toStdString(), edition.settingsWindowClass);
     EXPECT_EQ(seen.title.toStdString(), edition.title);
     EXPECT_TRUE(seen.fixedSize);
-    EXPECT_EQ(seen.size, app::dialogPixels(edition.language.settingsSize, seen.units));
+    EXPECT_EQ(seen.size, ui::dialogPixels(edition.language.settingsSize, seen.units));
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, WindowHandOverTest, testing::Range(0, 5));

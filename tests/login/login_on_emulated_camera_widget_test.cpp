@@ -34,8 +34,8 @@ class LoginOnEmulatedCameraTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     RecordingHandOver handOver_;
     camera::Session session_;
-    app::MeasuredSizes measuredSizes_;
-    app::Context context_{
+    ui::MeasuredSizes measuredSizes_;
+    ui::Context context_{
         camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini", measuredSizes_};
 };
 
@@ -79,7 +79,7 @@ TEST(LoginWindowChainTest, LoginEndsTheLoginWindowAndRunsTheSettingsWindowUntilI
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes messageBoxes;
     camera::Session session;
-    app::MeasuredSizes measuredSizes;
+    ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
                                  measuredSizes);
 

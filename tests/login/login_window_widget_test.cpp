@@ -25,7 +25,7 @@ using testing::Invoke;
 using testing::SetArgPointee;
 using testing_support::RecordingHandOver;
 
-const auto text = &app::uiText;
+const auto text = &ui::uiText;
 
 class LoginWindowTest : public testing::TestWithParam<int> {
   protected:
@@ -140,7 +140,7 @@ TEST_P(LoginWindowTest, FailedConnectIsReportedAndRelabelledOutsideEnglishEveryT
     for (const auto& box : boxes) {
         EXPECT_EQ(box.text, text(texts().connectFail));
         EXPECT_EQ(box.caption, text(texts().caption));
-        EXPECT_EQ(box.style, app::MessageBoxStyle::WarningOk);
+        EXPECT_EQ(box.style, ui::MessageBoxStyle::WarningOk);
         EXPECT_EQ(box.relabelled, GetParam() != editions::kEnglish);
     }
     EXPECT_EQ(find<QPushButton>("connectButton")->text(), text(texts().connectButton));

@@ -112,7 +112,7 @@ class Session {
             const auto state = camera.state();
             boxes.clear();
             for (int answer = 0; answer < 2; ++answer) {
-                boxes.answerNext(app::MessageBoxButton::Yes);
+                boxes.answerNext(ui::MessageBoxButton::Yes);
             }
             window.findChild<QPushButton*>(button.name)->click();
             checkShownTexts(window);
@@ -137,8 +137,8 @@ class Session {
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
     camera::Session session;
-    app::MeasuredSizes measuredSizes;
-    app::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+    ui::MeasuredSizes measuredSizes;
+    ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
                          measuredSizes};
 
   private:

@@ -357,7 +357,7 @@ TEST_P(WindowChainTest, LoginSettingsDefaultsSettingsMassStorageLogin) {
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes boxes;
     camera::Session session;
-    app::MeasuredSizes measuredSizes;
+    ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini", measuredSizes);
     if (edition.model.usesLongMenuRecord()) {
         auto state = k47::factorySettings(k47::Model::stc);

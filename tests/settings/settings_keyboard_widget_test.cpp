@@ -22,7 +22,7 @@ void addReadingOrder(const editions::LayoutFrame& frame, QStringList& names) {
     const auto addFields = [&names](const std::vector<editions::LayoutField>& fields) {
         for (const auto& field : fields) {
             if (field.kind != editions::ControlKind::valueLabel) {
-                names << app::uiText(field.name) +
+                names << ui::uiText(field.name) +
                              (field.kind == editions::ControlKind::list ? "List" : "Edit");
             }
         }
@@ -43,7 +43,7 @@ void addReadingOrder(const editions::LayoutFrame& frame, QStringList& names) {
     }
     addRows(frame.lowerRows);
     for (const auto& button : frame.buttons) {
-        names << app::uiText(editions::buttonName(button.role));
+        names << ui::uiText(editions::buttonName(button.role));
     }
 }
 

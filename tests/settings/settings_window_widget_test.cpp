@@ -56,7 +56,7 @@ TEST_P(SettingsSetUpTest, ReadsEverythingInOrderAndShowsIt) {
     // The window's size in dialog units of its own font, scrolled on a screen that cannot hold it.
     const auto* scrolled = window.findChild<QScrollArea*>();
     EXPECT_EQ(scrolled ? scrolled->widget()->size() : window.size(),
-              app::dialogPixels(edition.language.settingsSize, app::dialogBaseUnits(window)));
+              ui::dialogPixels(edition.language.settingsSize, ui::dialogBaseUnits(window)));
     EXPECT_EQ(fixture_.edit("deviceIdEdit")->text(), "A123456");
     EXPECT_EQ(fixture_.edit("officerIdEdit")->text(), "100234");
     EXPECT_EQ(fixture_.find<QLabel>("firmwareValue")->text(), "FW 2.4.18 build 20231108");
@@ -244,7 +244,7 @@ TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelecti
 
     // The new encryption choice (none) differs from the known option (0): Yes formats.
     fixture_.mark();
-    fixture_.boxes.answerNext(app::MessageBoxButton::Yes);
+    fixture_.boxes.answerNext(ui::MessageBoxButton::Yes);
     fixture_.click("menuSetButton");
     const auto writes = fixture_.sent("Qumat_SetMenuConfig");
     ASSERT_EQ(writes.size(), 2u);
@@ -311,7 +311,7 @@ struct EncryptionCase {
     const char* name;
     uint8_t cameraOption;  // byte 27 when the window opens
     int choice;            // the user's selection in the encryption list
-    app::MessageBoxButton answer;
+    ui::MessageBoxButton answer;
     bool firstWriteFails;
     std::vector<uint8_t> writtenOptions;  // byte 27 of each write, failed ones included
     bool formats;
@@ -357,7 +357,7 @@ TEST_P(EncryptionTest, FormatsOnlyAfterAWriteAndAYes) {
 }
 
 const QString kQuestion = "Changing AES option will make camera lose all data. Confirm to change?";
-using enum app::MessageBoxButton;
+using enum ui::MessageBoxButton;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EncryptionTest,

@@ -4,8 +4,8 @@
 
 namespace testing_support {
 
-app::MessageBoxButton ScriptedMessageBoxes::show(const QString& text, const QString& caption,
-                                                 app::MessageBoxStyle style) {
+ui::MessageBoxButton ScriptedMessageBoxes::show(const QString& text, const QString& caption,
+                                                 ui::MessageBoxStyle style) {
     boxes_.push_back({text, caption, style, relabelNext_});
     relabelNext_ = false;
     if (!answers_.empty()) {
@@ -13,8 +13,8 @@ app::MessageBoxButton ScriptedMessageBoxes::show(const QString& text, const QStr
         answers_.pop_front();
         return answer;
     }
-    return style == app::MessageBoxStyle::WarningYesNo ? app::MessageBoxButton::No
-                                                       : app::MessageBoxButton::Ok;
+    return style == ui::MessageBoxStyle::WarningYesNo ? ui::MessageBoxButton::No
+                                                       : ui::MessageBoxButton::Ok;
 }
 
 QStringList ScriptedMessageBoxes::texts() const {

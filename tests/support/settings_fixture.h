@@ -62,8 +62,8 @@ class SettingsFixture {
     ScriptedMessageBoxes boxes;
     RecordingHandOver handOver;
     camera::Session session;
-    app::MeasuredSizes measuredSizes;
-    app::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+    ui::MeasuredSizes measuredSizes;
+    ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
                          measuredSizes};
 
   private:

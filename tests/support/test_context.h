@@ -15,8 +15,8 @@ struct TestContext {
     RecordingHandOver handOver;
     camera::Session session;
     TemporaryDirectory directory;
-    app::MeasuredSizes measuredSizes;
-    app::Context context{camera,       messageBoxes, handOver, session, directory / "Language.ini",
+    ui::MeasuredSizes measuredSizes;
+    ui::Context context{camera,       messageBoxes, handOver, session, directory / "Language.ini",
                          measuredSizes};
 };
 

@@ -10,9 +10,9 @@
 namespace {
 
 // A button that counts how often its content is measured afresh.
-class CountedButton : public app::CaptionButton {
+class CountedButton : public ui::CaptionButton {
   public:
-    CountedButton(app::MeasuredSizes& sizes, const QString& text, int& measures)
+    CountedButton(ui::MeasuredSizes& sizes, const QString& text, int& measures)
         : CaptionButton(sizes, text), measures_(measures) {}
 
   protected:
@@ -26,7 +26,7 @@ class CountedButton : public app::CaptionButton {
 };
 
 TEST(MeasuredSizesTest, AContentIsMeasuredOnceForEveryWidgetThatShowsIt) {
-    app::MeasuredSizes sizes;
+    ui::MeasuredSizes sizes;
     int measures = 0;
     CountedButton first(sizes, QStringLiteral("Get"), measures);
     first.sizeHint();
@@ -39,33 +39,33 @@ TEST(MeasuredSizesTest, AContentIsMeasuredOnceForEveryWidgetThatShowsIt) {
     EXPECT_EQ(measures, 2);
 
     // Another application's sizes are its own.
-    app::MeasuredSizes otherSizes;
+    ui::MeasuredSizes otherSizes;
     CountedButton third(otherSizes, QStringLiteral("Get"), measures);
     third.sizeHint();
     EXPECT_EQ(measures, 3);
 }
 
 TEST(MeasuredSizesTest, KindsOfWidgetWithTheSameTextKeepTheirOwnSizes) {
-    using Make = std::function<std::unique_ptr<QWidget>(app::MeasuredSizes&)>;
+    using Make = std::function<std::unique_ptr<QWidget>(ui::MeasuredSizes&)>;
     const QString text = QStringLiteral("Set Default");
     const Make kinds[] = {
-        [&](app::MeasuredSizes& sizes) { return std::make_unique<app::CaptionLabel>(sizes, text); },
-        [&](app::MeasuredSizes& sizes) {
-            return std::make_unique<app::CaptionButton>(sizes, text);
+        [&](ui::MeasuredSizes& sizes) { return std::make_unique<ui::CaptionLabel>(sizes, text); },
+        [&](ui::MeasuredSizes& sizes) {
+            return std::make_unique<ui::CaptionButton>(sizes, text);
         },
-        [&](app::MeasuredSizes& sizes) { return std::make_unique<app::CaptionFrame>(sizes, text); },
-        [&](app::MeasuredSizes& sizes) {
-            auto list = std::make_unique<app::CaptionList>(sizes);
+        [&](ui::MeasuredSizes& sizes) { return std::make_unique<ui::CaptionFrame>(sizes, text); },
+        [&](ui::MeasuredSizes& sizes) {
+            auto list = std::make_unique<ui::CaptionList>(sizes);
             list->addItem(text);
             return list;
         },
     };
-    app::MeasuredSizes shared;
+    ui::MeasuredSizes shared;
     for (const Make& make : kinds) {
         make(shared)->sizeHint();
     }
     for (const Make& make : kinds) {
-        app::MeasuredSizes own;
+        ui::MeasuredSizes own;
         EXPECT_EQ(make(shared)->sizeHint(), make(own)->sizeHint())
             << make(own)->metaObject()->className();
     }
