@@ -14,29 +14,13 @@ struct ListState {
     bool supported = true;
 };
 
-// The value names of a masked list, by bit, as the list builders take labels.
-template <typename Labels>
-Labels namesByBit(const CameraModel& model, EntrySource source) {
-    Labels names{};
-    const auto row = std::ranges::find(model.catalogue, source, &CatalogueRow::entries);
-    std::ranges::copy_n(row->values.begin(), static_cast<std::ptrdiff_t>(names.size()),
-                        names.begin());
-    return names;
-}
-
 }  // namespace
 
 // The lists no row names (the video stamp, the buttons) go back as read. The model keeps a
 // session of its own, so any edition's slot in it serves.
 CommonMenuModelGroup::CommonMenuModelGroup(CameraLibrary& camera, Session& session,
                                            const CameraModel& model)
-    : recording_(camera, session, 0, {}),
-      valueNames_{
-          .resolution = namesByBit<ResolutionLabels>(model, EntrySource::resolutionMask),
-          .photoSize = namesByBit<PhotoSizeLabels>(model, EntrySource::photoSizeMask),
-          .postRecord = namesByBit<PostRecordLabels>(model, EntrySource::postRecordMask),
-          .splitTime = namesByBit<SplitTimeLabels>(model, EntrySource::splitTimeMask),
-      } {
+    : recording_(camera, session, 0, {}) {
     for (const auto& row : model.catalogue) {
         if (row.group == SettingGroup::recording) {
             lists_.push_back(&row);
@@ -44,8 +28,14 @@ CommonMenuModelGroup::CommonMenuModelGroup(CameraLibrary& camera, Session& sessi
     }
 }
 
+// Every byte the record exchanges has its row.
+const CatalogueRow& CommonMenuModelGroup::rowOf(MenuField field) const {
+    return **std::ranges::find_if(
+        lists_, [&](const CatalogueRow* row) { return menuField(*row) == field; });
+}
+
 bool CommonMenuModelGroup::read(SettingValues& values) {
-    const auto changes = recording_.readAtSetUp(valueNames_);
+    const auto changes = recording_.readAtSetUp();
     if (!changes) {
         return false;
     }
@@ -57,8 +47,9 @@ bool CommonMenuModelGroup::read(SettingValues& values) {
     }
     for (const auto& change : *changes) {
         ListState& state = states[change.field];
-        if (change.entries) {
-            state.offered = *change.entries;
+        // A masked list's row names its values by mask bit.
+        if (change.maskBits) {
+            state.offered = entriesOf(*change.maskBits, rowOf(change.field).values);
         }
         state.supported = state.supported && !change.disable;
         state.position = change.position;
@@ -71,12 +62,8 @@ bool CommonMenuModelGroup::read(SettingValues& values) {
 }
 
 GroupWrite CommonMenuModelGroup::write(const GroupWriteRequest& request) {
-    // Every byte the record exchanges has its row.
-    const auto written = recording_.write([&](MenuField field) {
-        const auto list = std::ranges::find_if(
-            lists_, [&](const CatalogueRow* list) { return menuField(*list) == field; });
-        return request.position((*list)->key);
-    });
+    const auto written =
+        recording_.write([&](MenuField field) { return request.position(rowOf(field).key); });
     return settle(recording_, written, request.formatCard);
 }
 

@@ -20,9 +20,10 @@ class CommonMenuModelGroup final : public ModelGroup {
     GroupWrite write(const GroupWriteRequest& request) override;
 
   private:
+    const CatalogueRow& rowOf(MenuField field) const;
+
     RecordingSettings recording_;
     std::vector<const CatalogueRow*> lists_;
-    CapabilityLabels valueNames_;
 };
 
 }  // namespace camera

@@ -72,4 +72,9 @@ class MenuRecord {
 
 static_assert(static_cast<std::size_t>(MenuField::record_button) == MenuRecord::kSize - 1);
 
+// The time-zone byte counts hours from UTC-12 at position 0 to UTC+12 at 24.
+constexpr int timeZonePosition(int hours) {
+    return hours + 12;
+}
+
 }  // namespace camera

@@ -1,20 +1,18 @@
 #include "option_lists.h"
 
 #include <cstdint>
-#include <span>
 
 namespace camera {
 namespace {
 
-// "2560x1440 30P", "2304x1296 30P", "1920x1080 30P", "1280x720 30P", "848x480 30P".
+// Bits 1, 2, 4, 7 and 9: 2560x1440, 2304x1296, 1920x1080, 1280x720 and 848x480, all at 30 fps.
 constexpr std::uint16_t kDefaultResolutionBits = 0b010'1001'0110;
 constexpr std::uint16_t kAllPostRecordBits = 0b11'1111;
 constexpr std::uint16_t kAllSplitTimeBits = 0b111'1111;
 constexpr std::uint16_t kNoPhotoSizeBits = 0;
 
-std::vector<std::string_view> buildOptionList(std::span<const std::uint8_t> masks,
-                                              std::span<const std::string_view> labelsByBit,
-                                              std::uint16_t defaultBits) {
+MaskBits setBits(std::span<const std::uint8_t> masks, std::size_t bitCount,
+                 std::uint16_t defaultBits) {
     std::uint32_t bits = 0;
     for (std::size_t index = 0; index < masks.size(); ++index) {
         bits |= std::uint32_t{masks[index]} << (8 * index);
@@ -22,13 +20,13 @@ std::vector<std::string_view> buildOptionList(std::span<const std::uint8_t> mask
     if (bits == 0) {
         bits = defaultBits;
     }
-    std::vector<std::string_view> entries;
-    for (std::size_t bit = 0; bit < labelsByBit.size(); ++bit) {
+    MaskBits set;
+    for (std::size_t bit = 0; bit < bitCount; ++bit) {
         if ((bits & (std::uint32_t{1} << bit)) != 0) {
-            entries.push_back(labelsByBit[bit]);
+            set.push_back(static_cast<int>(bit));
         }
     }
-    return entries;
+    return set;
 }
 
 std::span<const std::uint8_t> masks(const MenuRecord& record, MenuField first, std::size_t count) {
@@ -37,27 +35,33 @@ std::span<const std::uint8_t> masks(const MenuRecord& record, MenuField first, s
 
 }  // namespace
 
-std::vector<std::string_view> buildResolutionList(const MenuRecord& record,
-                                                  const ResolutionLabels& labels) {
-    return buildOptionList(masks(record, MenuField::resolution_caps_low, 2), labels,
-                           kDefaultResolutionBits);
+MaskBits resolutionBits(const MenuRecord& record) {
+    return setBits(masks(record, MenuField::resolution_caps_low, 2), kResolutionBits,
+                   kDefaultResolutionBits);
 }
 
-std::vector<std::string_view> buildPhotoSizeList(const MenuRecord& record,
-                                                 const PhotoSizeLabels& labels) {
-    return buildOptionList(masks(record, MenuField::photo_size_caps_low, 2), labels,
-                           kNoPhotoSizeBits);
+MaskBits photoSizeBits(const MenuRecord& record) {
+    return setBits(masks(record, MenuField::photo_size_caps_low, 2), kPhotoSizeBits,
+                   kNoPhotoSizeBits);
 }
 
-std::vector<std::string_view> buildPostRecordList(const MenuRecord& record,
-                                                  const PostRecordLabels& labels) {
-    return buildOptionList(masks(record, MenuField::post_record_caps, 1), labels,
-                           kAllPostRecordBits);
+MaskBits postRecordBits(const MenuRecord& record) {
+    return setBits(masks(record, MenuField::post_record_caps, 1), kPostRecordBits,
+                   kAllPostRecordBits);
 }
 
-std::vector<std::string_view> buildSplitTimeList(const MenuRecord& record,
-                                                 const SplitTimeLabels& labels) {
-    return buildOptionList(masks(record, MenuField::split_time_caps, 1), labels, kAllSplitTimeBits);
+MaskBits splitTimeBits(const MenuRecord& record) {
+    return setBits(masks(record, MenuField::split_time_caps, 1), kSplitTimeBits, kAllSplitTimeBits);
+}
+
+std::vector<std::string_view> entriesOf(const MaskBits& bits,
+                                        std::span<const std::string_view> wordsByBit) {
+    std::vector<std::string_view> entries;
+    entries.reserve(bits.size());
+    for (const int bit : bits) {
+        entries.push_back(wordsByBit[static_cast<std::size_t>(bit)]);
+    }
+    return entries;
 }
 
 }  // namespace camera

@@ -1,7 +1,5 @@
 #include "recording_settings.h"
 
-#include "option_lists.h"
-
 namespace camera {
 namespace {
 
@@ -23,8 +21,8 @@ ListChange valueAtSetUp(const MenuRecord& record, MenuField field) {
         .field = field, .position = record.position(field), .disable = !record.isSupported(field)};
 }
 
-ListChange built(MenuField field, std::vector<std::string_view> entries) {
-    return {.field = field, .position = -1, .disable = false, .entries = std::move(entries)};
+ListChange built(MenuField field, MaskBits bits) {
+    return {.field = field, .position = -1, .disable = false, .maskBits = std::move(bits)};
 }
 
 }  // namespace
@@ -65,8 +63,7 @@ bool RecordingSettings::writeRecord(const MenuRecord& record) {
     return flag != 0;
 }
 
-std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp(
-    const CapabilityLabels& labels) {
+std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp() {
     const auto record = readRecord();
     if (!record) {
         return std::nullopt;
@@ -77,9 +74,9 @@ std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp(
             changes.push_back(valueAtSetUp(*record, field));
         }
     }
-    changes.push_back(built(resolution, buildResolutionList(*record, labels.resolution)));
-    changes.push_back(built(post_record, buildPostRecordList(*record, labels.postRecord)));
-    changes.push_back(built(split_time, buildSplitTimeList(*record, labels.splitTime)));
+    changes.push_back(built(resolution, resolutionBits(*record)));
+    changes.push_back(built(post_record, postRecordBits(*record)));
+    changes.push_back(built(split_time, splitTimeBits(*record)));
     if (lists_.videoStamp) {
         changes.push_back(valueAtSetUp(*record, video_stamp));
     }
@@ -87,7 +84,7 @@ std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp(
         changes.push_back(valueAtSetUp(*record, field));
     }
     if (record->isSupported(photo_size)) {
-        changes.push_back(built(photo_size, buildPhotoSizeList(*record, labels.photoSize)));
+        changes.push_back(built(photo_size, photoSizeBits(*record)));
         changes.push_back({.field = photo_size, .position = record->photoSizePositionAtSetUp()});
     } else {
         changes.push_back({.field = photo_size, .position = -1, .disable = true});

@@ -2,13 +2,12 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "camera_library.h"
 #include "menu_record.h"
 #include "menu_write.h"
-#include "option_labels.h"
+#include "option_lists.h"
 #include "session.h"
 
 namespace camera {
@@ -19,22 +18,14 @@ struct RecordingLists {
     bool buttons = false;
 };
 
-// The labels of the four lists built from the capability masks, in bit order.
-struct CapabilityLabels {
-    ResolutionLabels resolution = english::kResolution;
-    PhotoSizeLabels photoSize = english::kPhotoSize;
-    PostRecordLabels postRecord = english::kPostRecord;
-    SplitTimeLabels splitTime = english::kSplitTime;
-};
-
 // What a front end does to one list, in the order given.
 struct ListChange {
     MenuField field;
     // Selected afterwards; -1, or a position beyond the list, leaves no selection.
     int position = -1;
     bool disable = false;
-    // The list's entries, when the change builds it.
-    std::optional<std::vector<std::string_view>> entries{};
+    // The mask bits of the list's entries, when the change builds it.
+    std::optional<MaskBits> maskBits{};
 };
 
 // The recording options of the common camera model: the 32-byte menu record read into lists and
@@ -45,7 +36,7 @@ class RecordingSettings {
 
     // The read when a window opens: every list to build, select or disable; nothing when the read
     // failed, so that no list shows a value the camera did not give.
-    std::optional<std::vector<ListChange>> readAtSetUp(const CapabilityLabels& labels);
+    std::optional<std::vector<ListChange>> readAtSetUp();
     // Get: a selection for every exchanged list, building and disabling nothing.
     std::optional<std::vector<ListChange>> read();
 

@@ -1,11 +1,12 @@
 #include "recording_lists.h"
 
+#include "english_lists.h"
+
 namespace editions {
 
 using camera::MenuField;
 
 std::vector<RecordingList> recordingLists(const Edition& edition) {
-    namespace english = camera::english;
     using enum MenuField;
     const auto& texts = edition.language.recordingLists;
     const auto& masks = texts.capabilities;

@@ -6,8 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "option_labels.h"
-#include "recording_settings.h"
+#include "english_lists.h"
 
 namespace editions {
 
@@ -97,17 +96,25 @@ class SettingsTexts {
 
 using TwoEntries = std::array<std::string_view, 2>;
 
+// The words of the four lists built from the capability masks, in bit order.
+struct CapabilityLabels {
+    ResolutionLabels resolution = english::kResolution;
+    PhotoSizeLabels photoSize = english::kPhotoSize;
+    PostRecordLabels postRecord = english::kPostRecord;
+    SplitTimeLabels splitTime = english::kSplitTime;
+};
+
 // The entries of the common model's fixed lists, where an edition words them its own way; the
-// defaults are English, and the lists no edition translates are in option_labels.h.
+// defaults are English, and the lists no edition translates are in english_lists.h.
 struct RecordingListTexts {
-    camera::CapabilityLabels capabilities;
-    std::array<std::string_view, 3> quality = camera::english::kQuality;
+    CapabilityLabels capabilities;
+    std::array<std::string_view, 3> quality = english::kQuality;
     // Loop and pre-record, motion detection, automatic recording, GPS, recording warning, 4G, EIS,
     // AES encryption and the video stamp.
-    TwoEntries offOn = camera::english::kOffOn;
-    TwoEntries infrared = camera::english::kInfrared;
-    std::array<std::string_view, 3> wifi = camera::english::kWifiMode;
-    std::array<std::string_view, 4> gSensor = camera::english::kGSensor;
+    TwoEntries offOn = english::kOffOn;
+    TwoEntries infrared = english::kInfrared;
+    std::array<std::string_view, 3> wifi = english::kWifiMode;
+    std::array<std::string_view, 4> gSensor = english::kGSensor;
     // The three hidden button lists of the edition that has them.
     TwoEntries buttons{};
 };
@@ -123,10 +130,10 @@ struct SettingsMessages {
 };
 
 // Post-record and split times as every edition but the English one words them.
-inline constexpr camera::PostRecordLabels kPostRecordInMinutes{"OFF",    "5 Sec",  "1 Min",
-                                                               "10 Min", "20 Min", "35 Min"};
-inline constexpr camera::SplitTimeLabels kSplitTimeInMinutes{"1 Min",  "3 Min",  "5 Min", "10 Min",
-                                                             "15 Min", "30 Min", "45 Min"};
+inline constexpr PostRecordLabels kPostRecordInMinutes{"OFF",    "5 Sec",  "1 Min",
+                                                       "10 Min", "20 Min", "35 Min"};
+inline constexpr SplitTimeLabels kSplitTimeInMinutes{"1 Min",  "3 Min",  "5 Min", "10 Min",
+                                                     "15 Min", "30 Min", "45 Min"};
 
 // Shown in English by every edition that has the serial-number row.
 inline constexpr std::string_view kWrongSerialNumber = "Wrong sn number,max 15";

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "option_labels.h"
+#include "english_lists.h"
 #include "stc_menu.h"
 
 namespace editions {
@@ -38,7 +38,7 @@ constexpr std::array<StcMenuList, camera::StcMenuRecord::kListCount> kLists{{
     {"Tipo de Aviso Grav:", kNoticeKind},
     {"Tempo de Aviso Grav:", kNoticeInterval},
     {"Modo Viatura:", kOffOn},
-    {"Fuso Horario:", camera::english::kTimeZone},
+    {"Fuso Horario:", english::kTimeZone},
     {"Estabilizador:", kOffOn},
     {"InfraRed:", kInfrared},
     {"Loop Rec:", kOffOn},

@@ -9,7 +9,6 @@
 #include "identity_record.h"
 #include "menu_record.h"
 #include "network_record.h"
-#include "option_labels.h"
 #include "option_lists.h"
 #include "text_buffer.h"
 
@@ -62,10 +61,10 @@ void network(std::span<const std::uint8_t> bytes) {
 
 void menu(std::span<const std::uint8_t> bytes) {
     auto record = recordFrom<camera::MenuRecord>(bytes);
-    check(camera::buildResolutionList(record, camera::english::kResolution).size() <= 11);
-    check(camera::buildPhotoSizeList(record, camera::english::kPhotoSize).size() <= 16);
-    check(camera::buildPostRecordList(record, camera::english::kPostRecord).size() <= 6);
-    check(camera::buildSplitTimeList(record, camera::english::kSplitTime).size() <= 7);
+    check(camera::resolutionBits(record).size() <= 11);
+    check(camera::photoSizeBits(record).size() <= 16);
+    check(camera::postRecordBits(record).size() <= 6);
+    check(camera::splitTimeBits(record).size() <= 7);
     check(record.photoSizePositionAtSetUp() <= 0x7F);
     record.select(camera::MenuField::aes_encryption, record.position(camera::MenuField::eis));
 }

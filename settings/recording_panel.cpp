@@ -1,5 +1,7 @@
 #include "recording_panel.h"
 
+#include <algorithm>
+
 #include "recording_lists.h"
 
 namespace settings {
@@ -32,6 +34,12 @@ QComboBox* RecordingPanel::listFor(MenuField field) const {
     return lists_[static_cast<std::size_t>(field)];
 }
 
+// The edition's words for a list the capability masks build, by mask bit.
+std::span<const std::string_view> RecordingPanel::wordsByBit(MenuField field) const {
+    const auto lists = editions::recordingLists(edition_);
+    return std::ranges::find(lists, field, &editions::RecordingList::field)->entries;
+}
+
 void RecordingPanel::fillFixedLists() {
     // The lists the capability masks build wait for the camera's record.
     for (const auto& recordingList : editions::recordingLists(edition_)) {
@@ -42,8 +50,7 @@ void RecordingPanel::fillFixedLists() {
 }
 
 void RecordingPanel::readAtSetUp() {
-    if (const auto changes =
-            recording_.readAtSetUp(edition_.language.recordingLists.capabilities)) {
+    if (const auto changes = recording_.readAtSetUp()) {
         apply(*changes);
     }
 }
@@ -51,8 +58,8 @@ void RecordingPanel::readAtSetUp() {
 void RecordingPanel::apply(const std::vector<camera::ListChange>& changes) {
     for (const auto& change : changes) {
         QComboBox* list = listFor(change.field);
-        if (change.entries) {
-            fillList(list, *change.entries);
+        if (change.maskBits) {
+            fillList(list, camera::entriesOf(*change.maskBits, wordsByBit(change.field)));
         }
         if (change.disable) {
             list->setEnabled(false);

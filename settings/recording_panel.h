@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <span>
+#include <string_view>
 
 #include "group_panel.h"
 #include "recording_settings.h"
@@ -23,6 +25,7 @@ class RecordingPanel : public GroupPanel {
     void set();
     void apply(const std::vector<camera::ListChange>& changes);
     QComboBox* listFor(camera::MenuField field) const;
+    std::span<const std::string_view> wordsByBit(camera::MenuField field) const;
 
     camera::RecordingSettings recording_;
     // By menu byte; null for a byte no list shows.

@@ -7,14 +7,14 @@
 #include <cstddef>
 #include <utility>
 
-#include "option_labels.h"
+#include "english_lists.h"
 #include "option_lists.h"
 
 namespace {
 
 using camera::MenuField;
 using camera::MenuRecord;
-namespace english = camera::english;
+namespace english = editions::english;
 
 TEST(MenuRecordTest, EachFieldIsItsOwnByteInRecordOrder) {
     // clang-format off
@@ -65,7 +65,7 @@ TEST(MenuRecordTest, PhotoSizeAtSetUpDropsTheTopBit) {
     MenuRecord record;
     record.bytes()[11] = 0x83;
     record.bytes()[23] = 0x0F;
-    const auto list = camera::buildPhotoSizeList(record, english::kPhotoSize);
+    const auto list = camera::entriesOf(camera::photoSizeBits(record), english::kPhotoSize);
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[static_cast<std::size_t>(record.photoSizePositionAtSetUp())], "12M");
     // Get takes the byte as it came: a negative position, which selects nothing.
@@ -91,10 +91,10 @@ TEST(MenuRecordTest, GetThenSetWritesTheSameBytesExceptOutOfListValuesAsTheMarke
     std::ranges::copy(fromCamera, read.bytes().begin());
     const std::size_t offOn = english::kOffOn.size();
     const std::pair<MenuField, std::size_t> lists[] = {
-        {MenuField::resolution, camera::buildResolutionList(read, english::kResolution).size()},
+        {MenuField::resolution, camera::resolutionBits(read).size()},
         {MenuField::quality, english::kQuality.size()},
         {MenuField::coding_format, english::kCodingFormat.size()},
-        {MenuField::split_time, camera::buildSplitTimeList(read, english::kSplitTime).size()},
+        {MenuField::split_time, camera::splitTimeBits(read).size()},
         {MenuField::loop_record, offOn},
         {MenuField::pre_record, offOn},
         {MenuField::infrared, english::kInfrared.size()},
@@ -102,10 +102,10 @@ TEST(MenuRecordTest, GetThenSetWritesTheSameBytesExceptOutOfListValuesAsTheMarke
         {MenuField::volume, english::kVolume.size()},
         {MenuField::gps, offOn},
         {MenuField::rec_warning, offOn},
-        {MenuField::photo_size, camera::buildPhotoSizeList(read, english::kPhotoSize).size()},
+        {MenuField::photo_size, camera::photoSizeBits(read).size()},
         {MenuField::cellular_4g, offOn},
         {MenuField::wifi_mode, english::kWifiMode.size()},
-        {MenuField::post_record, camera::buildPostRecordList(read, english::kPostRecord).size()},
+        {MenuField::post_record, camera::postRecordBits(read).size()},
         {MenuField::auto_record, offOn},
         {MenuField::motion_detect, offOn},
         {MenuField::live_resolution, english::kLiveResolution.size()},

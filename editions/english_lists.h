@@ -3,18 +3,15 @@
 #include <array>
 #include <string_view>
 
-namespace camera {
+#include "option_lists.h"
 
-// Labels of the lists built from capability masks, one per bit in table order.
-using ResolutionLabels = std::array<std::string_view, 11>;
-using PhotoSizeLabels = std::array<std::string_view, 16>;
-using PostRecordLabels = std::array<std::string_view, 6>;
-using SplitTimeLabels = std::array<std::string_view, 7>;
+namespace editions {
 
-// The Time Zone list runs from "- 12" at position 0 to "+ 12".
-constexpr int timeZonePosition(int hours) {
-    return hours + 12;
-}
+// Words of the lists built from capability masks, one per mask bit in bit order.
+using ResolutionLabels = std::array<std::string_view, camera::kResolutionBits>;
+using PhotoSizeLabels = std::array<std::string_view, camera::kPhotoSizeBits>;
+using PostRecordLabels = std::array<std::string_view, camera::kPostRecordBits>;
+using SplitTimeLabels = std::array<std::string_view, camera::kSplitTimeBits>;
 
 // The English edition's list entries; the other editions bring their own for the same positions.
 namespace english {
@@ -48,4 +45,4 @@ inline constexpr std::array<std::string_view, 4> kGSensor{"OFF", "Sensitivity Hi
                                                           "Sensitivity Middle", "Sensitivity Low"};
 
 }  // namespace english
-}  // namespace camera
+}  // namespace editions
