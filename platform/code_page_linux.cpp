@@ -8,7 +8,6 @@
 #include <bit>
 #include <cctype>
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -19,9 +18,6 @@ namespace {
 constexpr const char* kWindowText =
     std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
-constexpr std::array kAnsiCodePages{874,  932,  936,  949,  950,  1250, 1251,
-                                    1252, 1253, 1254, 1255, 1256, 1257, 1258};
-
 constexpr std::array<std::string_view, 12> kCyrillicLanguages{"ru", "uk", "be", "bg", "sr", "mk",
                                                               "kk", "ky", "tg", "tt", "ba", "mn"};
 
@@ -31,28 +27,6 @@ std::string_view environment(const char* name) {
 }
 
 std::atomic<CodePage> fallbackCodePage{CodePage::western};
-
-CodePage localeCodePage() {
-    std::string_view locale = environment("LC_ALL");
-    if (locale.empty()) {
-        locale = environment("LC_CTYPE");
-    }
-    if (locale.empty()) {
-        locale = environment("LANG");
-    }
-    if (locale.find("@latin") != std::string_view::npos) {
-        return CodePage::western;
-    }
-    std::string language(locale.substr(0, locale.find_first_of("_.@")));
-    std::ranges::transform(language, language.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (language.empty() || language == "c" || language == "posix") {
-        return fallbackCodePage.load();
-    }
-    return std::ranges::find(kCyrillicLanguages, language) != kCyrillicLanguages.end()
-               ? CodePage::cyrillic
-               : CodePage::western;
-}
 
 using Descriptor = std::unique_ptr<void, int (*)(iconv_t)>;
 
@@ -223,16 +197,26 @@ std::size_t substitute(iconv_t descriptor, CodePage codePage, std::u16string_vie
 
 }  // namespace
 
-CodePage ansiCodePage() {
-    const std::string_view override = environment("QUMAT_ANSI_CODE_PAGE");
-    int number = 0;
-    const auto [end, error] =
-        std::from_chars(override.data(), override.data() + override.size(), number);
-    if (error == std::errc() && end == override.data() + override.size() &&
-        std::ranges::find(kAnsiCodePages, number) != kAnsiCodePages.end()) {
-        return CodePage{number};
+CodePage systemCodePage() {
+    std::string_view locale = environment("LC_ALL");
+    if (locale.empty()) {
+        locale = environment("LC_CTYPE");
     }
-    return localeCodePage();
+    if (locale.empty()) {
+        locale = environment("LANG");
+    }
+    if (locale.find("@latin") != std::string_view::npos) {
+        return CodePage::western;
+    }
+    std::string language(locale.substr(0, locale.find_first_of("_.@")));
+    std::ranges::transform(language, language.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (language.empty() || language == "c" || language == "posix") {
+        return fallbackCodePage.load();
+    }
+    return std::ranges::find(kCyrillicLanguages, language) != kCyrillicLanguages.end()
+               ? CodePage::cyrillic
+               : CodePage::western;
 }
 
 std::string encodeAnsi(std::u16string_view text, CodePage codePage) {
@@ -253,13 +237,6 @@ std::string encodeAnsi(std::u16string_view text, CodePage codePage) {
 
 void setFallbackCodePage(CodePage codePage) {
     fallbackCodePage.store(codePage);
-}
-
-std::optional<std::string> encodeAnsiExactly(std::u16string_view text, CodePage codePage) {
-    std::string bytes = encodeAnsi(text, codePage);
-    const auto back = decodeAnsi(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), codePage);
-    return back == text ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage) {
