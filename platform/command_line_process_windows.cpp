@@ -62,6 +62,7 @@ std::optional<std::string> readLineWithoutEcho(std::string_view prompt) {
 void prepareCommandLineProcess() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 }  // namespace platform

@@ -81,18 +81,22 @@ std::error_code writeInPlace(const std::filesystem::path& file, std::string_view
 // secrets needs nothing more here than any other.
 std::error_code replaceFile(const std::filesystem::path& file, std::string_view content,
                             Replacement how) {
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
+    std::error_code ignored;
+    const auto status = std::filesystem::status(file, ignored);
     if (std::filesystem::is_directory(status)) {
         return std::make_error_code(std::errc::is_a_directory);
     }
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
         return writeInPlace(file, content, false);
     }
+    // A link is followed and kept: its target is what gets replaced.
+    std::error_code linkError;
     const auto target =
-        std::filesystem::is_symlink(file, error) ? std::filesystem::canonical(file, error) : file;
-    if (error) {
-        return error;
+        std::filesystem::is_symlink(std::filesystem::symlink_status(file, linkError))
+            ? std::filesystem::canonical(file, linkError)
+            : file;
+    if (linkError && linkError != std::errc::no_such_file_or_directory) {
+        return linkError;
     }
     removeStaleTemporaries(target);
     const bool exists = std::filesystem::exists(status);
@@ -104,7 +108,7 @@ std::error_code replaceFile(const std::filesystem::path& file, std::string_view 
                    ? writeInPlace(target, content, true)
                    : created;
     }
-    error = writeAll(handle, content);
+    auto error = writeAll(handle, content);
     if (!error && !FlushFileBuffers(handle)) {
         error = lastError();
     }
