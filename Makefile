@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check release check-release fuzz check-sanitized install \
-	package gallery bench
+	package gallery bench windows windows-package check-windows
 
 all: build
 
@@ -56,7 +56,27 @@ check-release: release
 fuzz: deps
 	@sh scripts/run-fuzzers.sh
 
-test: check check-release fuzz check-sanitized
+# The command line and the camera library for 64- and 32-bit Windows, cross-built with MinGW-w64.
+WIN64_DIR ?= build-win64
+WIN32_DIR ?= build-win32
+windows: deps
+	@cmake -S . -B $(WIN64_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUMAT_BUILD_BENCHMARKS=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN64_DIR) --parallel $(JOBS)
+	@cmake -S . -B $(WIN32_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUMAT_BUILD_BENCHMARKS=OFF \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake >/dev/null
+	@cmake --build $(WIN32_DIR) --parallel $(JOBS)
+
+# One zip per architecture in $(WIN64_DIR)/package and $(WIN32_DIR)/package.
+windows-package: windows
+	@cmake --build $(WIN64_DIR) --target windows_package
+	@cmake --build $(WIN32_DIR) --target windows_package
+
+# The Windows tests under Wine, and the same answers from the command line on both systems.
+check-windows: windows build
+	@sh scripts/run-windows-tests.sh $(BUILD_DIR) $(WIN64_DIR) $(WIN32_DIR)
+
+test: check check-release fuzz check-sanitized check-windows
 
 # Renders the ten windows to PNG files in $(GALLERY_DIR)/default and, drawn at twice the scale
 # of a high-density screen, in $(GALLERY_DIR)/2x, on the emulated camera, for review.

@@ -1,100 +1,21 @@
-#include <signal.h>
-#include <termios.h>
-#include <unistd.h>
-
-#include <array>
 #include <cstdlib>
 #include <iostream>
 
 #include "cli.h"
+#include "command_line_process.h"
 
 namespace cli {
-namespace {
-
-constexpr std::array kEndingSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-
-// A signal handler can reach nothing else: the settings to put back while echo is off.
-termios savedTerminal{};
-
-// Installed with SA_RESETHAND: the raised signal is delivered with its default action once the
-// handler returns.
-void restoreAndEnd(int signal) {
-    ::tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal);
-    ::raise(signal);
-}
-
-// Turns echo off for its lifetime; the terminal gets its settings back however the prompt ends,
-// also by Ctrl-C or a signal, so that the user's shell does not stay blind.
-class EchoOff {
-  public:
-    EchoOff() {
-        saved_ = ::tcgetattr(STDIN_FILENO, &savedTerminal) == 0;
-        if (!saved_) {
-            return;
-        }
-        struct sigaction handler {};
-        handler.sa_handler = restoreAndEnd;
-        handler.sa_flags = SA_RESETHAND;
-        ::sigemptyset(&handler.sa_mask);
-        for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-            ::sigaction(kEndingSignals[i], nullptr, &previous_[i]);
-            // A signal the caller ignores (nohup) stays ignored.
-            if (previous_[i].sa_handler != SIG_IGN) {
-                ::sigaction(kEndingSignals[i], &handler, nullptr);
-            }
-        }
-        termios silent = savedTerminal;
-        silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
-    }
-
-    ~EchoOff() {
-        if (!saved_) {
-            return;
-        }
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &savedTerminal);
-        for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-            ::sigaction(kEndingSignals[i], &previous_[i], nullptr);
-        }
-    }
-
-    EchoOff(const EchoOff&) = delete;
-    EchoOff& operator=(const EchoOff&) = delete;
-
-  private:
-    std::array<struct sigaction, kEndingSignals.size()> previous_{};
-    bool saved_ = false;
-};
-
-std::optional<std::string> askOnTerminal() {
-    if (::isatty(STDIN_FILENO) == 0) {
-        return std::nullopt;
-    }
-    std::string password;
-    bool read = false;
-    {
-        // Echo goes off before the prompt shows, so that nothing typed after it is echoed.
-        const EchoOff echoOff;
-        std::cerr << "Password: " << std::flush;
-        read = static_cast<bool>(std::getline(std::cin, password));
-    }
-    std::cerr << '\n';
-    return read ? std::optional(password) : std::nullopt;
-}
-
-}  // namespace
-
 int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera) {
-    // A file-size limit makes a write fail, which the command reports and cleans up after,
-    // instead of ending the process with a temporary file left behind.
-    ::signal(SIGXFSZ, SIG_IGN);
+    // A write that fails is reported and cleaned up after, and output is the same bytes on every
+    // system.
+    platform::prepareCommandLineProcess();
     const char* variable = std::getenv("QUMAT_PASSWORD");
     Console console{
         .output = std::cout,
         .errors = std::cerr,
         .passwordVariable =
             variable != nullptr ? std::optional<std::string>(variable) : std::nullopt,
-        .askPassword = askOnTerminal,
+        .askPassword = [] { return platform::readLineWithoutEcho("Password: "); },
     };
     return run(std::vector<std::string>(argv + 1, argv + argc), camera, console);
 }

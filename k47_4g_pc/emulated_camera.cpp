@@ -1,6 +1,8 @@
 #include "emulated_camera.h"
 
 #include <array>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <vector>
@@ -20,11 +22,18 @@ std::string passwordText(const char* password) {
 }
 
 std::string hostTimeUtc() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    ::gmtime_r(&now, &parts);
+    using namespace std::chrono;
+    // The seconds std::time gives, which may lag the precise clock by a tick, as callers read it.
+    const auto now = floor<seconds>(system_clock::from_time_t(std::time(nullptr)));
+    const auto day = floor<days>(now);
+    const year_month_day date(day);
+    const hh_mm_ss time(now - day);
     std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y-%m-%d %H:%M:%S", &parts);
+    std::snprintf(text.data(), text.size(), "%04d-%02u-%02u %02d:%02d:%02d",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
     return text.data();
 }
 

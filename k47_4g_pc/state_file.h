@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "camera_state.h"
+#include "file_lock.h"
 
 namespace k47 {
 
@@ -62,7 +63,7 @@ class StateFile {
     std::string lastReport_;
     bool keepsInvalidFile_ = false;  // an invalid file load() could not move aside
     int lockDepth_ = 0;
-    int lockDescriptor_ = -1;
+    platform::FileLock lock_;
     std::string lockProblem_;  // why the lock is not held
 };
 

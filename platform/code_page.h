@@ -13,13 +13,17 @@ namespace platform {
 enum class CodePage : int { cyrillic = 1251, western = 1252 };
 
 // The process's ANSI code page: the one QUMAT_ANSI_CODE_PAGE names when it is a Windows ANSI code
-// page (874, 932, 936, 949, 950, 1250 to 1258), else the locale's (LC_ALL, LC_CTYPE or LANG,
-// the first one set): 1251 for a Cyrillic language, 1252 for any other, and the fallback code
-// page for a locale that names no language (C, POSIX, C.UTF-8 or none at all).
+// page (874, 932, 936, 949, 950, 1250 to 1258), else the system's.
 CodePage ansiCodePage();
 
-// The code page for a locale that names no language, a common default on servers: 1252 unless
-// the program, knowing its language, says otherwise.
+// The system's code page. On Windows the thread's ANSI code page. On Linux the locale's (LC_ALL,
+// LC_CTYPE or LANG, the first one set): 1251 for a Cyrillic language, 1252 for any other, and the
+// fallback code page for a locale that names no language (C, POSIX, C.UTF-8 or none at all).
+CodePage systemCodePage();
+
+// The code page for a Linux locale that names no language, a common default on servers: 1252
+// unless the program, knowing its language, says otherwise. Windows always has a code page of its
+// own, so there this changes nothing.
 void setFallbackCodePage(CodePage codePage);
 
 // Window text in the code page. Never fails: a character the code page lacks becomes its base

@@ -20,10 +20,11 @@ MAY_INCLUDE = {
     "settings": {"ui", "editions", "camera", "platform"},
     "ui": {"editions", "camera"},
     "editions": {"camera", "platform"},
+    "qumat": {"cli", "camera", "platform"},
     "cli": {"camera", "platform"},
     "camera": {"platform", "k47_4g_pc"},
     "platform": set(),
-    "k47_4g_pc": set(),
+    "k47_4g_pc": {"platform"},
 }
 
 # Folders that offer others only some of their files: the camera library is a product of its own,

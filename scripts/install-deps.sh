@@ -5,7 +5,8 @@ set -eu
 
 packages="build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev \
 qt6-base-dev libqt6opengl6-dev libgl-dev libusb-dev libgtest-dev libgmock-dev libbenchmark-dev \
-clang-format xvfb xauth dpkg-dev file jq python3"
+clang-format xvfb xauth dpkg-dev file jq python3 \
+g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386"
 
 missing=""
 for package in $packages; do
@@ -25,6 +26,10 @@ else
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
+# The 32-bit Windows build runs under 32-bit Wine, which Debian ships for i386 only.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
 $sudo apt-get install -y -qq --no-install-recommends $missing

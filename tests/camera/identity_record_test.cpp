@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "environment_variable.h"
+
 namespace {
 
 using camera::IdentityRecord;
@@ -15,7 +17,9 @@ using camera::OfficerIdWidth;
 // A double-byte code page, where a converted text can hold more bytes than characters; ASCII
 // converts as in any other.
 class DoubleByteCodePage : public testing::Environment {
-    void SetUp() override { setenv("QUMAT_ANSI_CODE_PAGE", "936", 1); }
+    void SetUp() override {
+        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "936");
+    }
 };
 const testing::Environment* const kCodePage =
     testing::AddGlobalTestEnvironment(new DoubleByteCodePage);

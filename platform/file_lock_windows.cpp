@@ -1,0 +1,44 @@
+#include <windows.h>
+
+#include <system_error>
+
+#include "file_lock.h"
+
+namespace platform {
+
+FileLock::~FileLock() {
+    release();
+}
+
+std::optional<std::string> FileLock::take(const std::filesystem::path& file) {
+    release();
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return "cannot be opened: " +
+               std::system_category().message(static_cast<int>(GetLastError()));
+    }
+    OVERLAPPED whole{};
+    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole)) {
+        const auto error = static_cast<int>(GetLastError());
+        CloseHandle(handle);
+        return "cannot be locked: " + std::system_category().message(error);
+    }
+    handle_ = handle;
+    return std::nullopt;
+}
+
+void FileLock::release() {
+    if (handle_ != nullptr) {
+        // Closing the handle ends its lock.
+        CloseHandle(static_cast<HANDLE>(handle_));
+        handle_ = nullptr;
+    }
+}
+
+bool FileLock::held() const {
+    return handle_ != nullptr;
+}
+
+}  // namespace platform

@@ -1,0 +1,82 @@
+#include <windows.h>
+
+#include <array>
+#include <system_error>
+
+#include "limited_read.h"
+
+namespace platform {
+namespace {
+
+std::string lastError() {
+    return std::system_category().message(static_cast<int>(GetLastError()));
+}
+
+std::string sizeText(std::size_t bytes) {
+    constexpr std::size_t kKilo = 1024;
+    if (bytes % (kKilo * kKilo) == 0) {
+        return std::to_string(bytes / (kKilo * kKilo)) + " MB";
+    }
+    if (bytes % kKilo == 0) {
+        return std::to_string(bytes / kKilo) + " KB";
+    }
+    return std::to_string(bytes) + " bytes";
+}
+
+}  // namespace
+
+LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bool firstLineOnly) {
+    // Looked at before it is opened: opening a device may already do something.
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return {{}, lastError()};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {{}, std::system_category().message(ERROR_DIRECTORY)};
+    }
+    const HANDLE handle =
+        CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return {{}, lastError()};
+    }
+    LimitedRead result;
+    const DWORD type = GetFileType(handle);
+    if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE) {
+        result.error = "not a regular file or a pipe";
+    }
+    std::array<char, 4096> chunk;
+    while (!result.error) {
+        DWORD count = 0;
+        if (!ReadFile(handle, chunk.data(), static_cast<DWORD>(chunk.size()), &count, nullptr)) {
+            // A pipe whose writer is gone has simply ended.
+            if (GetLastError() != ERROR_BROKEN_PIPE) {
+                result.error = lastError();
+            }
+            break;
+        }
+        if (count == 0) {
+            break;
+        }
+        result.bytes.append(chunk.data(), count);
+        const auto lineEnd = firstLineOnly ? result.bytes.find_first_of("\r\n") : std::string::npos;
+        if (lineEnd != std::string::npos) {
+            result.bytes.resize(lineEnd);
+            break;
+        }
+        if (result.bytes.size() > limit) {
+            break;
+        }
+    }
+    CloseHandle(handle);
+    if (!result.error && result.bytes.size() > limit) {
+        result.error =
+            (firstLineOnly ? "its first line is longer than " : "larger than ") + sizeText(limit);
+    }
+    if (result.error) {
+        result.bytes.clear();
+    }
+    return result;
+}
+
+}  // namespace platform

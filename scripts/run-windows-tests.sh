@@ -1,0 +1,20 @@
+#!/bin/sh
+# Runs the Windows builds' tests under Wine, then compares the command line's answers under
+# Linux and under Wine. Each build has its own Wine prefix inside it, made on the first run; one
+# Wine server stays up for the build's whole run, so that Wine starts once.
+# Usage: run-windows-tests.sh LINUX_BUILD WINDOWS_BUILD...
+set -eu
+linux_build=$1
+shift
+export WINEDEBUG=-all
+for build in "$@"; do
+    export WINEPREFIX="$(realpath "$build")/wine"
+    [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
+    wineserver --persistent=60 >/dev/null 2>&1 || true
+    status=0
+    (cd "$build" && ctest --output-on-failure) || status=1
+    sh tests/windows/same_answers_test.sh "$linux_build/qumat/qumat" "$build/qumat/qumat.exe" \
+        "$build/k47_4g_pc/k47_4g_pc.dll" || status=1
+    wineserver --kill >/dev/null 2>&1 || true
+    [ "$status" -eq 0 ] || exit 1
+done

@@ -1,0 +1,181 @@
+// One table of private-profile and code-page cases, built for Linux against our own layer and for
+// Windows against the platform's functions. Where the two answer differently, a case says what
+// Windows answers, so the difference is on record and checked on every run.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <span>
+#include <string>
+
+#include "code_page.h"
+#include "private_profile.h"
+#include "utf16_file.h"
+
+namespace {
+
+#ifdef _WIN32
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
+
+template <typename Text>
+Text onThisSystem(const Text& linux, const std::optional<Text>& windows) {
+    return kWindows && windows ? *windows : linux;
+}
+
+class PlatformBehaviour : public testing::Test {
+  protected:
+    PlatformBehaviour()
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("qumat-platform-" + std::to_string(std::random_device()()))) {
+        std::filesystem::create_directories(folder_);
+    }
+    ~PlatformBehaviour() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path file(const std::string& bytes) const {
+        const auto path = folder_ / "settings.ini";
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::string bytesOf(const std::filesystem::path& path) const {
+        std::ifstream stream(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    }
+
+    std::filesystem::path folder_;
+};
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    const char* section;
+    const char* key;
+    std::size_t bufferSize;
+    std::string linux;
+    std::optional<std::string> windows = std::nullopt;
+};
+
+TEST_F(PlatformBehaviour, ReadsAKeyAsThePlatformDoes) {
+    const ReadCase cases[] = {
+        {"plain", "[Configuration]\r\nLanguage=3\r\n", "Configuration", "Language", 16, "3"},
+        {"any case", "[CONFIGURATION]\nlanguage=3\n", "Configuration", "Language", 16, "3"},
+        {"trimmed", "[C]\n  A  =  two words \t\n", "C", "A", 16, "two words"},
+        {"double quotes", "[C]\nA=\" 3 \"\n", "C", "A", 16, " 3 "},
+        {"single quotes", "[C]\nA='3'\n", "C", "A", 16, "3"},
+        {"one quote", "[C]\nA=\"3\n", "C", "A", 16, "\"3"},
+        {"UTF-8 mark", "\xEF\xBB\xBF[C]\r\nA=3\r\n", "C", "A", 16, "3"},
+        {"UTF-16 mark", testing_support::utf16File(u"[C]\r\nA=3\r\n"), "C", "A", 16, "3"},
+        {"first section counts", "[C]\nA=1\n[C]\nA=2\n", "C", "A", 16, "1"},
+        {"key in a later section", "[C]\nB=1\n[C]\nA=2\n", "C", "A", 16, "default"},
+        {"lone CR", "[C]\rA=1\rB=2\r", "C", "B", 16, "2"},
+        {"no equals sign", "[C]\nA\nB=2\n", "C", "A", 16, "", "default"},
+        {"buffer size", "[C]\nA=12345\n", "C", "A", 3, "12"},
+        {"missing key", "[C]\nB=1\n", "C", "A", 16, "default"},
+        {"missing section", "[D]\nA=1\n", "C", "A", 16, "default"},
+        {"key before any section", "A=1\n[C]\n", "C", "A", 16, "default"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(
+            platform::readProfileString(file(c.bytes), c.section, c.key, "default", c.bufferSize),
+            onThisSystem(c.linux, c.windows))
+            << c.name;
+    }
+    EXPECT_EQ(platform::readProfileString(folder_ / "missing.ini", "C", "A", "default", 16),
+              "default");
+}
+
+struct WriteCase {
+    const char* name;
+    std::optional<std::string> before;
+    const char* key;
+    std::string linux;
+    std::optional<std::string> windows = std::nullopt;
+};
+
+TEST_F(PlatformBehaviour, WritesAKeyAsThePlatformDoes) {
+    const std::string settings = "; kept\r\n[C]\r\nA=1\r\nB=2\r\n\r\n[D]\r\nA=0\r\n";
+    const WriteCase cases[] = {
+        // Wine writes the whole file anew, without its blank lines and with CRLF line ends.
+        {"replaces the key's line", settings, "A",
+         "; kept\r\n[C]\r\nA=5\r\nB=2\r\n\r\n[D]\r\nA=0\r\n",
+         "; kept\r\n[C]\r\nA=5\r\nB=2\r\n[D]\r\nA=0\r\n"},
+        {"adds a key to its section", settings, "E",
+         "; kept\r\n[C]\r\nA=1\r\nB=2\r\nE=5\r\n\r\n[D]\r\nA=0\r\n",
+         "; kept\r\n[C]\r\nA=1\r\nB=2\r\nE=5\r\n[D]\r\nA=0\r\n"},
+        {"adds the section", "[D]\r\nA=0", "A", "[D]\r\nA=0\r\n[C]\r\nA=5\r\n"},
+        {"creates the file", std::nullopt, "A", "[C]\r\nA=5\r\n"},
+        {"keeps LF lines", "[C]\nA=1\nB=2\n", "A", "[C]\nA=5\nB=2\n", "[C]\r\nA=5\r\nB=2\r\n"},
+    };
+    for (const auto& c : cases) {
+        const auto path = folder_ / "written.ini";
+        std::filesystem::remove(path);
+        if (c.before) {
+            std::ofstream(path, std::ios::binary) << *c.before;
+        }
+        ASSERT_TRUE(platform::writeProfileString(path, "C", c.key, "5")) << c.name;
+        EXPECT_EQ(bytesOf(path), onThisSystem(c.linux, c.windows)) << c.name;
+    }
+}
+
+struct DecodeCase {
+    const char* name;
+    std::string bytes;
+    int codePage;
+    std::u16string linux;
+    std::optional<std::u16string> windows = std::nullopt;
+};
+
+TEST(PlatformCodePages, DecodeAsThePlatformDoes) {
+    const DecodeCase cases[] = {
+        {"Cyrillic", "\xCF\xF0\xE8\xE2\xE5\xF2", 1251, u"Привет"},
+        {"Western", "caf\xE9", 1252, u"café"},
+        {"undefined in 1252", "\x81\x8D\x8F\x90\x9D", 1252, u"\u0081\u008D\u008F\u0090\u009D"},
+        {"undefined in 1251", "\x98", 1251, u"\u0098"},
+        {"stops at a zero byte", std::string("A\0B", 3), 1252, u"A"},
+        {"Japanese", "\x93\xFA\x96\x7B", 932, u"日本"},
+        // Windows's own table gives 0xFF in code page 936 a private-use character.
+        {"lone byte of a double-byte page", "AB\xFF", 936, u"AB\uFFFD", u"AB\uF8F5"},
+    };
+    for (const auto& c : cases) {
+        const std::span bytes(reinterpret_cast<const std::uint8_t*>(c.bytes.data()),
+                              c.bytes.size());
+        EXPECT_EQ(platform::decodeAnsi(bytes, platform::CodePage{c.codePage}),
+                  onThisSystem(c.linux, c.windows))
+            << c.name;
+    }
+}
+
+struct EncodeCase {
+    const char* name;
+    std::u16string text;
+    int codePage;
+    std::string linux;
+    std::optional<std::string> windows = std::nullopt;
+};
+
+TEST(PlatformCodePages, EncodeAsThePlatformDoes) {
+    const EncodeCase cases[] = {
+        {"Cyrillic", u"Привет", 1251, "\xCF\xF0\xE8\xE2\xE5\xF2"},
+        {"Western", u"café", 1252, "caf\xE9"},
+        {"best-fit base letter", u"é", 1251, "e"},
+        {"best-fit Latin letter", u"ĀŁő", 1252, "A?o", "ALo"},
+        {"full-width form", u"Ａｂ１", 1252, "Ab1"},
+        {"letter the code page lacks", u"Я", 1252, "?"},
+        {"surrogate pair", u"\U0001F600", 1251, "??"},
+        {"undefined byte back", u"\u0081", 1252, "\x81"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::encodeAnsi(c.text, platform::CodePage{c.codePage}),
+                  onThisSystem(c.linux, c.windows))
+            << c.name;
+    }
+}
+
+}  // namespace
