@@ -119,6 +119,7 @@ Verification verify(std::string_view contents) {
         }
         ++result.entries;
     }
+    result.lastLineHash = platform::sha256Hex(lines.back());
     return result;
 }
 

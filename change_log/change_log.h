@@ -40,7 +40,9 @@ struct Verification {
     std::size_t entries = 0;
     // The first line that breaks the chain, counted from 1; 0 when every line holds.
     std::size_t brokenLine = 0;
-    std::string reason;
+    std::string reason{};
+    // The SHA-256 of the last line, when every line holds.
+    std::string lastLineHash{};
 };
 
 // Checks a log's chain: the start line, then each entry's own hash and the hash of the line

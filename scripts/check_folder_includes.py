@@ -20,7 +20,7 @@ MAY_INCLUDE = {
     "settings": {"ui", "editions", "camera", "platform"},
     "ui": {"editions", "camera"},
     "editions": {"camera", "platform"},
-    "cli": {"camera", "platform"},
+    "cli": {"change_log", "camera", "platform"},
     "change_log": {"camera", "platform"},
     "camera": {"platform", "k47_4g_pc"},
     "platform": set(),
