@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "logging_camera_library.h"
 #include "password_source.h"
 #include "profile_file.h"
 #include "setting_table.h"
@@ -34,7 +35,9 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     if (refuse(checkNames(requests, table), console)) {
         return kUsageError;
     }
-    CameraSettings settings(camera, *options.model);
+    change_log::LoggingCameraLibrary logged(camera, change_log::logFile());
+    logged.serve(*options.model, {.frontEnd = "command line", .edition = {}});
+    CameraSettings settings(logged, *options.model);
     if (const auto status = logIn(settings, options, console)) {
         return *status;
     }
@@ -67,9 +70,12 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
             return kDone;
         }
     }
-    return settings.write(checked.wanted, options.formatCard, console.output, console.errors)
-               ? kDone
-               : kCameraFailed;
+    const bool written =
+        settings.write(checked.wanted, options.formatCard, console.output, console.errors);
+    if (!logged.failure().empty()) {
+        console.errors << "qumat_pro: " << escapedText(logged.failure()) << '\n';
+    }
+    return written && logged.failure().empty() ? kDone : kCameraFailed;
 }
 
 int runSet(const Options& options, camera::CameraLibrary& camera, Console& console) {

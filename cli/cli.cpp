@@ -34,6 +34,8 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
             return runSet(options, camera, console);
         case Command::exportProfile:
             return runExport(options, camera, console);
+        case Command::log:
+            return runLog(options, console);
         case Command::importProfile:
             break;
     }

@@ -16,6 +16,8 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
 int runSet(const Options& options, camera::CameraLibrary& camera, Console& console);
 int runExport(const Options& options, camera::CameraLibrary& camera, Console& console);
 int runImport(const Options& options, camera::CameraLibrary& camera, Console& console);
+// Prints the change log, or checks its chain; touches no camera.
+int runLog(const Options& options, Console& console);
 
 // The password, the login and the device kind; the exit status when one failed.
 std::optional<int> logIn(CameraSettings& settings, const Options& options, Console& console);

@@ -8,7 +8,7 @@ namespace cli {
 namespace {
 
 // In the order of Command.
-constexpr std::array<std::string_view, 4> kCommandNames{"show", "set", "export", "import"};
+constexpr std::array<std::string_view, 5> kCommandNames{"show", "set", "export", "import", "log"};
 
 constexpr unsigned bit(Command command) {
     return 1U << static_cast<unsigned>(command);
@@ -27,18 +27,43 @@ constexpr Option kOptions[] = {
     {"--user"},
     {"--password-file"},
     {"--help", 0, &Options::help},
-    {"--json", bit(Command::show), &Options::json},
+    {"--json", bit(Command::show) | bit(Command::log), &Options::json},
+    {"--verify", bit(Command::log), &Options::verify},
+    {"--since", bit(Command::log)},
+    {"--camera", bit(Command::log)},
     {"--format-card", bit(Command::set) | bit(Command::importProfile), &Options::formatCard},
     {"--include-identity", bit(Command::exportProfile), &Options::includeIdentity},
     {"--include-secrets", bit(Command::exportProfile), &Options::includeSecrets},
     {"--dry-run", bit(Command::importProfile), &Options::dryRun},
 };
 
+// "2026-12-08", "2026-12-08T05:40" or "2026-12-08T05:40:03".
+bool isMoment(std::string_view text) {
+    constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
+    if (text.size() != 10 && text.size() != 16 && text.size() != 19) {
+        return false;
+    }
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool digit = text[at] >= '0' && text[at] <= '9';
+        if (kShape[at] == 'd' ? !digit : text[at] != kShape[at]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Sets an option that takes a value; the reason when the value is not one it takes.
 std::optional<std::string> applyValue(std::string_view name, const std::string& value,
                                       Options& options) {
     if (name == "--password-file") {
         options.passwordFile = value;
+    } else if (name == "--since") {
+        if (!isMoment(value)) {
+            return "--since takes a UTC date, YYYY-MM-DD, or a moment, YYYY-MM-DDTHH:MM[:SS]";
+        }
+        options.since = value;
+    } else if (name == "--camera") {
+        options.camera = value;
     } else if (name == "--user") {
         if (value != "admin" && value != "user") {
             return "--user is admin or user";
@@ -58,7 +83,9 @@ std::optional<std::string> checkOperands(const Options& options, std::string_vie
     const std::size_t count = options.operands.size();
     switch (options.command) {
         case Command::show:
-            return count == 0 ? std::nullopt : std::optional<std::string>("show takes no operand");
+        case Command::log:
+            return count == 0 ? std::nullopt
+                              : std::optional(std::string(command) + " takes no operand");
         case Command::set:
             return count > 0 ? std::nullopt
                              : std::optional<std::string>("set needs at least one NAME=VALUE");
@@ -83,7 +110,7 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
     Options options;
     const auto command = arguments.empty() ? std::nullopt : commandNamed(arguments.front());
     if (!command) {
-        return "a command first: show, set, export or import";
+        return "a command first: show, set, export, import or log";
     }
     options.command = *command;
     for (std::size_t index = 1; index < arguments.size(); ++index) {

@@ -11,7 +11,7 @@
 
 namespace cli {
 
-enum class Command { show, set, exportProfile, importProfile };
+enum class Command { show, set, exportProfile, importProfile, log };
 
 std::optional<Command> commandNamed(std::string_view name);
 
@@ -27,6 +27,10 @@ struct Options {
     bool dryRun = false;
     bool includeIdentity = false;
     bool includeSecrets = false;
+    bool verify = false;
+    // log: entries from this moment (UTC, ISO 8601) on, and of this camera only.
+    std::optional<std::string> since;
+    std::optional<std::string> camera;
     std::vector<std::string> operands;
 };
 

@@ -15,13 +15,14 @@ from pathlib import Path
 # composes everything; the windows sit on the seams in ui; below them nothing knows a window, and
 # nothing but camera knows the camera library.
 MAY_INCLUDE = {
-    "app": {"ui", "login", "settings", "editions", "cli", "camera", "platform"},
+    "app": {"ui", "login", "settings", "editions", "cli", "change_log", "camera", "platform"},
     "login": {"ui", "editions", "camera", "platform"},
     "settings": {"ui", "editions", "camera", "platform"},
     "ui": {"editions", "camera"},
     "editions": {"camera", "platform"},
     "qumat": {"cli", "camera", "platform"},
-    "cli": {"camera", "platform"},
+    "cli": {"change_log", "camera", "platform"},
+    "change_log": {"camera", "platform"},
     "camera": {"platform", "k47_4g_pc"},
     "platform": set(),
     "k47_4g_pc": {"platform"},

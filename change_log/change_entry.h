@@ -1,0 +1,52 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace change_log {
+
+// What became of a change the camera was asked for.
+inline constexpr std::string_view kWritten = "written";
+// The camera answered with a failure flag.
+inline constexpr std::string_view kRefused = "refused";
+// A call whose flag the camera leaves unset: it was sent, and nothing more is known.
+inline constexpr std::string_view kSent = "sent";
+// What a secret's old and new values are logged as.
+inline constexpr std::string_view kChanged = "changed";
+
+// One line of the change log.
+struct ChangeEntry {
+    // UTC, ISO 8601, and the computer's offset from it then ("+01:00").
+    std::string time{};
+    std::string utcOffset{};
+    std::string user{};
+    std::string host{};
+    // "window" or "command line", and the edition's language or the camera model.
+    std::string frontEnd{};
+    std::string edition{};
+    std::string model{};
+    // The camera as last read: empty where it was not.
+    std::string deviceId{};
+    std::string serialNumber{};
+    // A catalogue key, or an action: "set_time", "factory_defaults", "mass_storage",
+    // "card_format", "password".
+    std::string setting{};
+    std::string oldValue{};
+    std::string newValue{};
+    std::string outcome{};
+    // The SHA-256 of the line before it, and of this line without this field.
+    std::string previous{};
+    std::string hash{};
+};
+
+// The line the entry is written as, without its line end; `hash` is left out when empty.
+std::string toLine(const ChangeEntry& entry);
+// The entry of a line written by toLine, or nothing when it is not one.
+std::optional<ChangeEntry> fromLine(std::string_view line);
+
+// A line that starts a log, naming when it was made.
+std::string startLine(std::string_view createdAt);
+bool isStartLine(std::string_view line);
+
+}  // namespace change_log

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace platform {
+
+// A file that only grows: every line is appended with one write and on the disk before append
+// returns, so that a process killed at any moment leaves whole lines.
+class AppendFile {
+  public:
+    AppendFile() = default;
+    AppendFile(const AppendFile&) = delete;
+    AppendFile& operator=(const AppendFile&) = delete;
+    ~AppendFile();
+
+    // Opens the file, making it (readable and writable by its owner only) and its folders (the
+    // owner's only) when missing.
+    std::error_code open(const std::filesystem::path& file);
+    // Appends what `bytesAfter` makes of the file's last `tailLimit` bytes, holding the file
+    // against other writers from the read to the end of the write.
+    std::error_code append(std::size_t tailLimit,
+                           const std::function<std::string(std::string_view tail)>& bytesAfter);
+
+  private:
+    std::error_code readTail(std::size_t limit, std::string& tail) const;
+    // One write: a line is never split between two, and a short write is a failure.
+    std::error_code write(std::string_view bytes);
+
+    int descriptor_ = -1;
+};
+
+}  // namespace platform

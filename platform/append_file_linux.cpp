@@ -1,0 +1,113 @@
+#include "append_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace platform {
+namespace {
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+std::error_code makeFolders(const std::filesystem::path& folder) {
+    if (folder.empty() || std::filesystem::is_directory(folder)) {
+        return {};
+    }
+    if (const auto error = makeFolders(folder.parent_path())) {
+        return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return lastError();
+    }
+    return {};
+}
+
+}  // namespace
+
+AppendFile::~AppendFile() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+    }
+}
+
+std::error_code AppendFile::open(const std::filesystem::path& file) {
+    if (const auto error = makeFolders(file.parent_path())) {
+        return error;
+    }
+    // A umask only takes permissions away: a new file is its owner's alone.
+    descriptor_ = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor_ < 0) {
+        return lastError();
+    }
+    struct stat status {};
+    if (::fstat(descriptor_, &status) != 0) {
+        return lastError();
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return std::make_error_code(std::errc::invalid_argument);
+    }
+    return {};
+}
+
+std::error_code AppendFile::append(
+    std::size_t tailLimit, const std::function<std::string(std::string_view tail)>& bytesAfter) {
+    // Other processes append to a shared log too: each of their lines follows a whole one.
+    while (::flock(descriptor_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return lastError();
+        }
+    }
+    std::string tail;
+    auto error = readTail(tailLimit, tail);
+    if (!error) {
+        error = write(bytesAfter(tail));
+    }
+    ::flock(descriptor_, LOCK_UN);
+    return error;
+}
+
+std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const {
+    const off_t size = ::lseek(descriptor_, 0, SEEK_END);
+    if (size < 0) {
+        return lastError();
+    }
+    const off_t start = size > static_cast<off_t>(limit) ? size - static_cast<off_t>(limit) : 0;
+    tail.assign(static_cast<std::size_t>(size - start), '\0');
+    std::size_t done = 0;
+    while (done < tail.size()) {
+        const ssize_t read = ::pread(descriptor_, tail.data() + done, tail.size() - done,
+                                     start + static_cast<off_t>(done));
+        if (read < 0 && errno == EINTR) {
+            continue;
+        }
+        if (read <= 0) {
+            return read < 0 ? lastError() : std::make_error_code(std::errc::io_error);
+        }
+        done += static_cast<std::size_t>(read);
+    }
+    return {};
+}
+
+std::error_code AppendFile::write(std::string_view bytes) {
+    ssize_t written = -1;
+    do {
+        written = ::write(descriptor_, bytes.data(), bytes.size());
+    } while (written < 0 && errno == EINTR);
+    if (written < 0) {
+        return lastError();
+    }
+    if (static_cast<std::size_t>(written) != bytes.size()) {
+        return std::make_error_code(std::errc::no_space_on_device);
+    }
+    if (::fsync(descriptor_) != 0) {
+        return lastError();
+    }
+    return {};
+}
+
+}  // namespace platform

@@ -1,0 +1,211 @@
+#include "change_log.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+
+#include "killed_writer.h"
+#include "temporary_directory.h"
+
+namespace {
+
+using change_log::ChangeEntry;
+using change_log::ChangeLog;
+
+ChangeEntry entry(std::string setting, std::string newValue) {
+    return {.time = "2026-12-08T05:40:03Z",
+            .utcOffset = "+01:00",
+            .user = "admin",
+            .host = "desk-7",
+            .frontEnd = "command line",
+            .model = "common",
+            .deviceId = "A123456",
+            .setting = std::move(setting),
+            .oldValue = "off",
+            .newValue = std::move(newValue),
+            .outcome = std::string(change_log::kWritten)};
+}
+
+std::string contentsOf(const std::filesystem::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> linesOf(const std::string& contents) {
+    std::vector<std::string> lines;
+    std::istringstream stream(contents);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string contents;
+    for (const auto& line : lines) {
+        contents += line + "\n";
+    }
+    return contents;
+}
+
+class ChangeLogTest : public testing::Test {
+  protected:
+    void write(std::initializer_list<ChangeEntry> entries) {
+        ChangeLog log(file_);
+        for (const auto& each : entries) {
+            ASSERT_EQ(log.append(each), std::nullopt);
+        }
+    }
+
+    testing_support::TemporaryDirectory directory_;
+    std::filesystem::path file_ = directory_ / "state" / "qumat_pro" / "changes.log";
+};
+
+TEST_F(ChangeLogTest, EntriesReadBackAsWrittenAndTheChainHoldsAcrossRuns) {
+    const auto odd = entry("network.ssid", "Say \"hi\"\\\x1B[2J\nnext Ж");
+    write({entry("recording.gps", "on"), odd});
+    write({entry("identity.device_id", "B765432")});
+
+    const auto contents = contentsOf(file_);
+    const auto verification = change_log::verify(contents);
+    EXPECT_EQ(verification.entries, 3u);
+    EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
+    const auto entries = change_log::entriesOf(contents);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1].newValue, odd.newValue);
+    EXPECT_EQ(entries[2].setting, "identity.device_id");
+    EXPECT_EQ(linesOf(contents).size(), 4u) << "one start line, one line per entry";
+
+    struct stat status {};
+    ASSERT_EQ(::stat(file_.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(file_.parent_path().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+}
+
+TEST_F(ChangeLogTest, EveryKindOfEditBreaksTheChainWhereItIs) {
+    write({entry("a", "1"), entry("b", "2"), entry("c", "3"), entry("d", "4")});
+    const auto lines = linesOf(contentsOf(file_));
+    ASSERT_EQ(lines.size(), 5u);
+    const auto replaced = [&](std::size_t at, std::string_view from, std::string_view to) {
+        auto edited = lines;
+        edited[at].replace(edited[at].find(from), from.size(), to);
+        return joined(edited);
+    };
+    const auto without = [&](std::size_t at) {
+        auto edited = lines;
+        edited.erase(edited.begin() + static_cast<std::ptrdiff_t>(at));
+        return joined(edited);
+    };
+    auto swapped = lines;
+    std::swap(swapped[2], swapped[3]);
+    auto copied = lines;
+    copied.insert(copied.begin() + 2, lines[1]);
+    const std::string whole = joined(lines);
+    const struct {
+        const char* edit;
+        std::string contents;
+        std::size_t brokenLine;
+    } cases[] = {
+        {"a value changed", replaced(2, "\"new\":\"2\"", "\"new\":\"9\""), 3},
+        {"the last entry's value changed", replaced(4, "\"new\":\"4\"", "\"new\":\"5\""), 5},
+        {"an entry removed", without(2), 3},
+        {"the start line removed", without(0), 1},
+        {"two entries swapped", joined(swapped), 3},
+        {"an entry copied in again", joined(copied), 3},
+        {"blanks added", replaced(3, "\",\"", "\", \""), 4},
+        {"the last line cut short", whole.substr(0, whole.size() - 5), 5},
+    };
+    for (const auto& [edit, contents, brokenLine] : cases) {
+        const auto verification = change_log::verify(contents);
+        EXPECT_EQ(verification.brokenLine, brokenLine) << edit;
+        EXPECT_FALSE(verification.reason.empty()) << edit;
+    }
+}
+
+// Each entry goes down in one write, so a writer killed at any moment leaves whole lines only.
+TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_TRUE(testing_support::killWhileWriting(
+            [&] {
+                ChangeLog log(file_);
+                if (log.append(entry("recording.gps", std::to_string(round)))) {
+                    std::_Exit(3);
+                }
+            },
+            std::chrono::microseconds(2000), random));
+    }
+    const auto verification = change_log::verify(contentsOf(file_));
+    EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
+    EXPECT_GE(verification.entries, 20u);
+}
+
+// A shared log: writers that append at the same time each follow a whole line.
+TEST_F(ChangeLogTest, WritersAtTheSameTimeKeepOneChain) {
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < 4; ++writer) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ChangeLog log(file_);
+            for (int change = 0; change < 25; ++change) {
+                if (log.append(entry("recording.gps", std::to_string(change)))) {
+                    std::_Exit(3);
+                }
+            }
+            std::_Exit(0);
+        }
+        writers.push_back(child);
+    }
+    for (const pid_t writer : writers) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto verification = change_log::verify(contentsOf(file_));
+    EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
+    EXPECT_EQ(verification.entries, 100u);
+}
+
+TEST_F(ChangeLogTest, ALogThatCannotBeWrittenSaysWhy) {
+    for (const char* place : {"/dev/full", "/dev/null/changes.log"}) {
+        ChangeLog log(place);
+        EXPECT_NE(log.open(), std::nullopt) << place;
+        EXPECT_NE(log.append(entry("recording.gps", "on")), std::nullopt) << place;
+    }
+}
+
+TEST(ChangeLogPlaceTest, TheEnvironmentNamesTheFileOrTurnsLoggingOff) {
+    const struct {
+        const char* changeLog;
+        const char* stateHome;
+        std::optional<std::filesystem::path> file;
+    } cases[] = {
+        {"off", "/state", std::nullopt},
+        {"/srv/log/fleet.log", "/state", "/srv/log/fleet.log"},
+        {nullptr, "/state", "/state/qumat_pro/changes.log"},
+        {nullptr, "relative", "/home/admin/.local/state/qumat_pro/changes.log"},
+        {nullptr, nullptr, "/home/admin/.local/state/qumat_pro/changes.log"},
+    };
+    const auto set = [](const char* name, const char* value) {
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+    };
+    set("HOME", "/home/admin");
+    for (const auto& [changeLog, stateHome, file] : cases) {
+        set("QUMAT_CHANGE_LOG", changeLog);
+        set("XDG_STATE_HOME", stateHome);
+        EXPECT_EQ(change_log::logFile(), file)
+            << (changeLog ? changeLog : "-") << " " << (stateHome ? stateHome : "-");
+    }
+}
+
+}  // namespace
