@@ -9,19 +9,33 @@ namespace app {
 WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, ui::MessageBoxes& messageBoxes,
                                camera::Session& session, std::filesystem::path languageFile,
                                ui::MeasuredSizes& measuredSizes)
-    : busyCamera_(camera, busyCursor_),
-      context_{busyCamera_, messageBoxes, *this, session, std::move(languageFile), measuredSizes} {}
+    : logged_(camera, change_log::logFile()),
+      busyCamera_(logged_, busyCursor_),
+      context_{.camera = busyCamera_,
+               .messageBoxes = messageBoxes,
+               .handOver = *this,
+               .session = session,
+               .languageFile = std::move(languageFile),
+               .measuredSizes = measuredSizes,
+               .changeRefusal = [this] { return logged_.failure(); }} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
     // Every change of edition passes here, the first one at start-up.
     followEditionCodePage(edition);
+    serve(edition);
     login::LoginWindow window(edition, context_);
     window.exec();
 }
 
 void WindowHandOver::runSettingsWindow(const editions::Edition& edition) {
+    serve(edition);
     settings::SettingsWindow window(edition, context_);
     window.exec();
+}
+
+void WindowHandOver::serve(const editions::Edition& edition) {
+    logged_.serve(edition.model,
+                  {.frontEnd = "window", .edition = std::string(edition.language.name)});
 }
 
 }  // namespace app

@@ -3,6 +3,7 @@
 #include "busy_cursor.h"
 #include "context.h"
 #include "hand_over.h"
+#include "logging_camera_library.h"
 
 namespace app {
 
@@ -17,6 +18,10 @@ class WindowHandOver final : public ui::HandOver {
     void runSettingsWindow(const editions::Edition& edition) override;
 
   private:
+    void serve(const editions::Edition& edition);
+
+    // Every change the windows make is logged where the environment says.
+    change_log::LoggingCameraLibrary logged_;
     BusyCursor busyCursor_;
     camera::ObservedCameraLibrary busyCamera_;
     ui::Context context_;

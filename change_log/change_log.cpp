@@ -40,15 +40,7 @@ std::optional<std::filesystem::path> logFile() {
         }
         return std::filesystem::path(named);
     }
-    std::filesystem::path state;
-    if (const char* xdg = std::getenv("XDG_STATE_HOME"); xdg != nullptr && *xdg == '/') {
-        state = xdg;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        state = std::filesystem::path(home) / ".local" / "state";
-    } else {
-        state = ".";
-    }
-    return state / "qumat_pro" / "changes.log";
+    return platform::userStateFolder() / "qumat_pro" / "changes.log";
 }
 
 std::optional<std::string> ChangeLog::open() {

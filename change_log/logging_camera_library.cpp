@@ -56,6 +56,12 @@ bool LoggingCameraLibrary::maySend(int32_t* flag) {
     return false;
 }
 
+void LoggingCameraLibrary::readStarts() {
+    if (!broken_) {
+        failure_.clear();
+    }
+}
+
 void LoggingCameraLibrary::append(std::string setting, std::string oldValue, std::string newValue,
                                   std::string_view outcome) {
     if (!log_ || broken_) {
@@ -85,15 +91,19 @@ void LoggingCameraLibrary::append(std::string setting, std::string oldValue, std
 }
 
 void LoggingCameraLibrary::logChanges(const Values& sent, std::string_view outcome) {
-    for (const auto& [key, value] : sent) {
-        const auto known = known_.find(key);
-        if (known != known_.end() && known->second == value) {
+    // In the catalogue's order, as a listing of the settings shows them.
+    for (const auto& row : model_->catalogue) {
+        const auto value = sent.find(row.key);
+        if (value == sent.end()) {
             continue;
         }
-        const auto* row = model_->row(key);
-        const bool secret = row != nullptr && row->privacy == camera::Privacy::secret;
-        append(key, secret || known == known_.end() ? "" : known->second,
-               secret ? std::string(kChanged) : value, outcome);
+        const auto known = known_.find(row.key);
+        if (known != known_.end() && known->second == value->second) {
+            continue;
+        }
+        const bool secret = row.privacy == camera::Privacy::secret;
+        append(std::string(row.key), secret || known == known_.end() ? "" : known->second,
+               secret ? std::string(kChanged) : value->second, outcome);
     }
     if (outcome == kWritten) {
         remember(sent);
@@ -112,20 +122,24 @@ void LoggingCameraLibrary::logAction(std::string_view action, std::string newVal
 }
 
 void LoggingCameraLibrary::Init_Device(uint8_t* buffer, int32_t* flag) {
+    readStarts();
     camera_.Init_Device(buffer, flag);
 }
 
 void LoggingCameraLibrary::Qumat_Login(int32_t userType, const char* password, int32_t* flag) {
     // A new login may be another camera: nothing read before it counts.
     known_.clear();
+    readStarts();
     camera_.Qumat_Login(userType, password, flag);
 }
 
 void LoggingCameraLibrary::Qumat_Get4GDevOrNot(int32_t* answer) {
+    readStarts();
     camera_.Qumat_Get4GDevOrNot(answer);
 }
 
 void LoggingCameraLibrary::GetZFYInfo(uint8_t* record, const char* password, int32_t* flag) {
+    readStarts();
     camera_.GetZFYInfo(record, password, flag);
     if (*flag != 0) {
         remember(identityValues(*model_, std::span(record, camera::IdentityRecord::kSize)));
@@ -142,6 +156,7 @@ void LoggingCameraLibrary::WriteZFYInfo(const uint8_t* record, const char* passw
 }
 
 void LoggingCameraLibrary::Qumat_GetNetConfig(uint8_t* record, int32_t* flag) {
+    readStarts();
     camera_.Qumat_GetNetConfig(record, flag);
     if (*flag != 0) {
         remember(networkValues(*model_, std::span(record, camera::NetworkRecord::kSize)));
@@ -174,6 +189,7 @@ void LoggingCameraLibrary::Qumat_SN_Info(int32_t direction, char* serialNumber, 
 void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key, char* text,
                                         std::size_t size, int32_t* flag, TextCall call) {
     if (direction == 0) {
+        readStarts();
         (camera_.*call)(direction, text, flag);
         if (*flag != 0) {
             remember({{std::string(key), textOf(text, size)}});
@@ -189,6 +205,7 @@ void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key,
 }
 
 void LoggingCameraLibrary::Qumat_GetMenuConfig(uint8_t* record, int32_t size, int32_t* flag) {
+    readStarts();
     camera_.Qumat_GetMenuConfig(record, size, flag);
     if (*flag != 0) {
         remember(menuValues(*model_, std::span(record, static_cast<std::size_t>(size))));
@@ -204,6 +221,7 @@ void LoggingCameraLibrary::Qumat_SetMenuConfig(const uint8_t* record, int32_t si
 }
 
 void LoggingCameraLibrary::Qumat_GetPsw(int32_t userType, char* password, int32_t* flag) {
+    readStarts();
     camera_.Qumat_GetPsw(userType, password, flag);
 }
 
@@ -216,15 +234,18 @@ void LoggingCameraLibrary::Qumat_ChangePsw(int32_t userType, const char* passwor
 }
 
 void LoggingCameraLibrary::Qumat_GetTFVol(char* text, int32_t* flag) {
+    readStarts();
     camera_.Qumat_GetTFVol(text, flag);
 }
 
 void LoggingCameraLibrary::Qumat_GetFwVersion(char* text, int32_t* flag) {
+    readStarts();
     camera_.Qumat_GetFwVersion(text, flag);
 }
 
 void LoggingCameraLibrary::ReadDeviceResolution(int32_t* width, int32_t* height,
                                                 const char* password, int32_t* flag) {
+    readStarts();
     camera_.ReadDeviceResolution(width, height, password, flag);
 }
 

@@ -30,8 +30,8 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     // The camera model and the author of the changes to come.
     void serve(const camera::CameraModel& model, Author author);
 
-    // Why the last change was not sent, or was sent but could not be logged, naming the file;
-    // empty when it went through. After a change that could not be logged, none is sent.
+    // Why the last call, a change, was not sent, or was sent but could not be logged, naming the
+    // file; empty otherwise. After a change that could not be logged, none is sent.
     const std::string& failure() const { return failure_; }
 
     void Init_Device(uint8_t* buffer, int32_t* flag) override;
@@ -58,6 +58,9 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     void Qumat_SetDefault(int32_t* flag) override;
 
   private:
+    // A read says nothing of the log: what a change before it failed on is forgotten, unless
+    // nothing can be sent any more.
+    void readStarts();
     // False, with the flag at 0, when the change may not be sent.
     bool maySend(int32_t* flag);
     // One entry per setting of `sent` that differs from what was last known, which then becomes

@@ -29,13 +29,13 @@ Record recordOf(std::span<const std::uint8_t> bytes) {
 std::vector<std::string_view> offered(const CatalogueRow& row, const camera::MenuRecord& record) {
     switch (row.entries) {
         case EntrySource::resolutionMask:
-            return entriesOf(camera::resolutionBits(record), row.values);
+            return camera::entriesOf(camera::resolutionBits(record), row.values);
         case EntrySource::photoSizeMask:
-            return entriesOf(camera::photoSizeBits(record), row.values);
+            return camera::entriesOf(camera::photoSizeBits(record), row.values);
         case EntrySource::postRecordMask:
-            return entriesOf(camera::postRecordBits(record), row.values);
+            return camera::entriesOf(camera::postRecordBits(record), row.values);
         case EntrySource::splitTimeMask:
-            return entriesOf(camera::splitTimeBits(record), row.values);
+            return camera::entriesOf(camera::splitTimeBits(record), row.values);
         case EntrySource::fixed:
             break;
     }

@@ -30,7 +30,11 @@ class AppendFile {
     // One write: a line is never split between two, and a short write is a failure.
     std::error_code write(std::string_view bytes);
 
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
     int descriptor_ = -1;
+#endif
 };
 
 }  // namespace platform

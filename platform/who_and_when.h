@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace platform {
@@ -15,5 +16,9 @@ Moment now();
 // The operating-system user running the process, and the computer's name.
 std::string userName();
 std::string hostName();
+
+// Where the user's programs keep state of their own: $XDG_STATE_HOME, else ~/.local/state on
+// Linux; %LOCALAPPDATA% on Windows; the current folder when the environment names none.
+std::filesystem::path userStateFolder();
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace platform {
@@ -36,6 +37,16 @@ std::string userName() {
     }
     // A user the password database does not know is named by number.
     return "uid " + std::to_string(::geteuid());
+}
+
+std::filesystem::path userStateFolder() {
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
+        return state;
+    }
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return std::filesystem::path(home) / ".local" / "state";
+    }
+    return ".";
 }
 
 std::string hostName() {

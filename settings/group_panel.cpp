@@ -19,8 +19,12 @@ void GroupPanel::limitTypingInto(const camera::CatalogueRow& row) {
 
 void GroupPanel::report(bool succeeded) const {
     const auto& texts = edition_.language.settings;
-    context_.messageBoxes.show(ui::uiText(succeeded ? texts.success : texts.failure),
-                               ui::uiText(texts.caption), ui::MessageBoxStyle::WarningOk);
+    QString text = ui::uiText(succeeded ? texts.success : texts.failure);
+    if (const auto refusal = context_.changeRefusal(); !succeeded && !refusal.empty()) {
+        // In English, as the log's own reason comes.
+        text += QStringLiteral("\n\n") + QString::fromStdString(refusal);
+    }
+    context_.messageBoxes.show(text, ui::uiText(texts.caption), ui::MessageBoxStyle::WarningOk);
 }
 
 void GroupPanel::refuse(std::string_view text) const {

@@ -16,8 +16,8 @@
 namespace settings {
 namespace {
 
-using ui::uiText;
 using editions::ControlKind;
+using ui::uiText;
 
 // In dialog units.
 constexpr int kEditMinimumWidth = 53;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "camera_library.h"
 #include "hand_over.h"
@@ -18,6 +20,9 @@ struct Context {
     camera::Session& session;
     std::filesystem::path languageFile;
     MeasuredSizes& measuredSizes;
+    // Why the last call, a change, was not sent (the change log cannot be written); empty
+    // otherwise.
+    std::function<std::string()> changeRefusal = [] { return std::string(); };
 };
 
 }  // namespace ui

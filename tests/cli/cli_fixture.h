@@ -8,6 +8,7 @@
 
 #include "cli.h"
 #include "emulated_camera_library.h"
+#include "environment_variable.h"
 #include "temporary_directory.h"
 
 namespace cli_testing {
@@ -19,11 +20,12 @@ struct Outcome {
 };
 
 // One emulated camera in a directory of its own, driven through cli::run as main drives it,
-// with the administrator's password in QUMAT_PASSWORD and no terminal.
+// with the administrator's password in QUMAT_PASSWORD, no terminal, and a change log of its own.
 class CliCamera {
   public:
     explicit CliCamera(k47::Model model = k47::Model::common,
                        const std::function<void(k47::CameraState&)>& change = {}) {
+        testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", changeLog().c_str());
         auto state = k47::factorySettings(model);
         if (change) {
             change(state);
@@ -46,6 +48,7 @@ class CliCamera {
     k47::CameraState state() const { return camera_.state(); }
     std::vector<std::string> journal() const { return camera_.journal(); }
     std::filesystem::path file(const std::string& name) const { return directory_ / name; }
+    std::filesystem::path changeLog() const { return directory_ / "changes.log"; }
 
   private:
     testing_support::TemporaryDirectory directory_;

@@ -21,8 +21,8 @@ void SettingsFixture::changeCamera(const std::function<void(k47::CameraState&)>&
 }
 
 void SettingsFixture::useModelOf(int edition) {
-    const auto model =
-        editions::edition(edition).model.usesLongMenuRecord() ? k47::Model::stc : k47::Model::common;
+    const auto model = editions::edition(edition).model.usesLongMenuRecord() ? k47::Model::stc
+                                                                             : k47::Model::common;
     changeCamera([model](k47::CameraState& state) {
         state.model = model;
         state.menuRecord = k47::factorySettings(model).menuRecord;
@@ -32,8 +32,24 @@ void SettingsFixture::useModelOf(int edition) {
 settings::SettingsWindow& SettingsFixture::open(int edition, int deviceKind) {
     session.deviceKind = deviceKind;
     mark();
-    window_ = std::make_unique<settings::SettingsWindow>(editions::edition(edition), context);
+    window_ = std::make_unique<settings::SettingsWindow>(
+        editions::edition(edition), loggedContext_ ? *loggedContext_ : context);
     return *window_;
+}
+
+void SettingsFixture::logChangesTo(const std::filesystem::path& file, int edition) {
+    logged_ = std::make_unique<change_log::LoggingCameraLibrary>(camera, file);
+    const auto& served = editions::edition(edition);
+    logged_->serve(served.model,
+                   {.frontEnd = "window", .edition = std::string(served.language.name)});
+    loggedContext_ = std::make_unique<ui::Context>(
+        ui::Context{.camera = *logged_,
+                    .messageBoxes = boxes,
+                    .handOver = handOver,
+                    .session = session,
+                    .languageFile = directory / "Language.ini",
+                    .measuredSizes = measuredSizes,
+                    .changeRefusal = [this] { return logged_->failure(); }});
 }
 
 void SettingsFixture::click(std::string_view button) {

@@ -14,6 +14,7 @@
 
 #include "context.h"
 #include "emulated_camera_library.h"
+#include "logging_camera_library.h"
 #include "recording_hand_over.h"
 #include "scripted_message_boxes.h"
 #include "settings_window.h"
@@ -33,6 +34,9 @@ class SettingsFixture {
     void useModelOf(int edition);
 
     settings::SettingsWindow& open(int edition, int deviceKind = 0);
+    // From now on the window sees the camera through the change log in `file`, as the program's
+    // windows do, in the edition's name.
+    void logChangesTo(const std::filesystem::path& file, int edition);
     settings::SettingsWindow& window() { return *window_; }
 
     template <typename Widget>
@@ -64,9 +68,11 @@ class SettingsFixture {
     camera::Session session;
     ui::MeasuredSizes measuredSizes;
     ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
-                         measuredSizes};
+                        measuredSizes};
 
   private:
+    std::unique_ptr<change_log::LoggingCameraLibrary> logged_;
+    std::unique_ptr<ui::Context> loggedContext_;
     std::unique_ptr<settings::SettingsWindow> window_;
     std::size_t journalMark_ = 0;
 };

@@ -1,0 +1,101 @@
+#include <windows.h>
+
+#include "append_file.h"
+
+namespace platform {
+namespace {
+
+std::error_code lastError() {
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+}  // namespace
+
+AppendFile::~AppendFile() {
+    if (handle_ != nullptr) {
+        CloseHandle(handle_);
+    }
+}
+
+// The file takes the access rights of its folder, which in the user's own application data
+// are the user's alone.
+std::error_code AppendFile::open(const std::filesystem::path& file) {
+    std::error_code error;
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path(), error);
+        if (error) {
+            return error;
+        }
+    }
+    HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA | GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return lastError();
+    }
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return std::make_error_code(std::errc::invalid_argument);
+    }
+    handle_ = handle;
+    return {};
+}
+
+std::error_code AppendFile::append(
+    std::size_t tailLimit, const std::function<std::string(std::string_view tail)>& bytesAfter) {
+    // Other processes append to a shared log too: each of their lines follows a whole one.
+    OVERLAPPED whole{};
+    if (!LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole)) {
+        return lastError();
+    }
+    std::string tail;
+    auto error = readTail(tailLimit, tail);
+    if (!error) {
+        error = write(bytesAfter(tail));
+    }
+    UnlockFileEx(handle_, 0, MAXDWORD, MAXDWORD, &whole);
+    return error;
+}
+
+std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size)) {
+        return lastError();
+    }
+    const auto length = static_cast<std::size_t>(size.QuadPart);
+    const std::size_t start = length > limit ? length - limit : 0;
+    tail.assign(length - start, '\0');
+    std::size_t done = 0;
+    while (done < tail.size()) {
+        OVERLAPPED at{};
+        const auto offset = static_cast<ULONGLONG>(start + done);
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD read = 0;
+        if (!ReadFile(handle_, tail.data() + done, static_cast<DWORD>(tail.size() - done), &read,
+                      &at)) {
+            return lastError();
+        }
+        if (read == 0) {
+            return std::make_error_code(std::errc::io_error);
+        }
+        done += read;
+    }
+    return {};
+}
+
+std::error_code AppendFile::write(std::string_view bytes) {
+    DWORD written = 0;
+    if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+        return lastError();
+    }
+    if (written != bytes.size()) {
+        return std::make_error_code(std::errc::no_space_on_device);
+    }
+    if (!FlushFileBuffers(handle_)) {
+        return lastError();
+    }
+    return {};
+}
+
+}  // namespace platform

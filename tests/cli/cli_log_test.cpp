@@ -1,0 +1,117 @@
+// What the command line logs of its changes, and the log command.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "change_log.h"
+#include "cli_fixture.h"
+#include "environment_variable.h"
+
+namespace {
+
+using cli_testing::CliCamera;
+
+std::string contentsOf(const std::filesystem::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
+    CliCamera camera;
+    for (const auto& readOnly : std::vector<std::vector<std::string>>{
+             {"show"}, {"export", camera.file("p.ini").string()}, {"set", "recording.gps=on"}}) {
+        ASSERT_EQ(camera.run(readOnly).status, 0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(camera.changeLog())) << "nothing was changed";
+
+    const auto set =
+        camera.run({"set", "--format-card", "recording.gps=off", "network.wifi_password=s3cret-9",
+                    "identity.officer_id=7", "recording.aes_encryption=on"});
+    ASSERT_EQ(set.status, 0) << set.errors;
+    const auto contents = contentsOf(camera.changeLog());
+    EXPECT_EQ(contents.find("s3cret-9"), std::string::npos);
+    std::vector<std::string> logged;
+    for (const auto& entry : change_log::entriesOf(contents)) {
+        logged.push_back(entry.setting + ": " + entry.oldValue + " -> " + entry.newValue + " " +
+                         entry.outcome);
+        EXPECT_EQ(entry.frontEnd, "command line");
+        EXPECT_EQ(entry.model, "common");
+        EXPECT_EQ(entry.deviceId, "A123456");
+        EXPECT_FALSE(entry.user.empty());
+    }
+    // In the order the camera was asked: identity, network, then the menu around the format.
+    EXPECT_EQ(logged, (std::vector<std::string>{
+                          "officer_id: 100234 -> 7 written",
+                          "wifi_password:  -> changed written",
+                          "gps: on -> off written",
+                          "aes_encryption: off -> on written",
+                          "card_format:  -> formatted sent",
+                      }));
+
+    const auto listed = camera.run({"log"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_NE(listed.output.find("  A123456  officer_id: 100234 -> 7  written\n"),
+              std::string::npos)
+        << listed.output;
+    const auto verified = camera.run({"log", "--verify"});
+    EXPECT_EQ(verified.status, 0);
+    EXPECT_NE(verified.output.find(": 5 entries hold; the last line's SHA-256 is "),
+              std::string::npos)
+        << verified.output;
+    const struct {
+        std::vector<std::string> arguments;
+        std::size_t entries;
+    } filters[] = {
+        {{"log", "--json"}, 5},
+        {{"log", "--json", "--camera", "B765432"}, 0},
+        {{"log", "--json", "--since", "2999-01-01"}, 0},
+        {{"log", "--json", "--since=2000-01-01T00:00"}, 5},
+    };
+    for (const auto& [arguments, entries] : filters) {
+        const auto outcome = camera.run(arguments);
+        EXPECT_EQ(outcome.status, 0) << arguments.back();
+        std::size_t count = 0;
+        for (auto at = outcome.output.find("{\"time\""); at != std::string::npos;
+             at = outcome.output.find("{\"time\"", at + 1)) {
+            ++count;
+        }
+        EXPECT_EQ(count, entries) << arguments.back() << outcome.output;
+    }
+}
+
+TEST(CliLogTest, AnEditedLogFailsItsCheckNamingTheLine) {
+    CliCamera camera;
+    ASSERT_EQ(camera.run({"set", "recording.gps=off", "recording.eis=on"}).status, 0);
+    auto contents = contentsOf(camera.changeLog());
+    contents.replace(contents.find("\"new\":\"off\""), 11, "\"new\":\"on!\"");
+    std::ofstream(camera.changeLog(), std::ios::binary) << contents;
+    const auto verified = camera.run({"log", "--verify"});
+    EXPECT_EQ(verified.status, 1);
+    EXPECT_NE(verified.output.find(": line 2 breaks the chain"), std::string::npos)
+        << verified.output;
+}
+
+TEST(CliLogTest, NoChangeIsMadeThatTheLogCannotTake) {
+    CliCamera camera;
+    const auto before = camera.state();
+    // A folder where the file should be.
+    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", camera.file("").c_str());
+    const auto refused = camera.run({"set", "recording.gps=off"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("qumat_pro: the change log " + camera.file("").string() +
+                                  " cannot be written: "),
+              std::string::npos)
+        << refused.errors;
+    EXPECT_EQ(camera.state(), before);
+
+    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", "off");
+    EXPECT_EQ(camera.run({"set", "recording.gps=off"}).status, 0);
+    EXPECT_NE(camera.state(), before);
+    const auto log = camera.run({"log"});
+    EXPECT_EQ(log.status, 2);
+    EXPECT_EQ(log.errors, "qumat_pro: the change log is off (QUMAT_CHANGE_LOG=off)\n");
+}
+
+}  // namespace
