@@ -20,4 +20,7 @@ struct LimitedRead {
 LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit,
                         bool firstLineOnly = false);
 
+// The refusal of more than `limit` bytes: "larger than 1 MB".
+std::string tooLarge(std::size_t limit, bool firstLineOnly);
+
 }  // namespace platform

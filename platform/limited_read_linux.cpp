@@ -21,17 +21,6 @@ std::optional<std::string> refusedKind(const struct stat& status) {
     return std::nullopt;
 }
 
-std::string sizeText(std::size_t bytes) {
-    constexpr std::size_t kKilo = 1024;
-    if (bytes % (kKilo * kKilo) == 0) {
-        return std::to_string(bytes / (kKilo * kKilo)) + " MB";
-    }
-    if (bytes % kKilo == 0) {
-        return std::to_string(bytes / kKilo) + " KB";
-    }
-    return std::to_string(bytes) + " bytes";
-}
-
 }  // namespace
 
 LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bool firstLineOnly) {
@@ -77,8 +66,7 @@ LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bo
     }
     ::close(descriptor);
     if (!result.error && result.bytes.size() > limit) {
-        result.error =
-            (firstLineOnly ? "its first line is longer than " : "larger than ") + sizeText(limit);
+        result.error = tooLarge(limit, firstLineOnly);
     }
     if (result.error) {
         result.bytes.clear();

@@ -1,4 +1,5 @@
 #include "change_log.h"
+#include "file_contents.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -16,6 +17,8 @@
 
 namespace {
 
+using testing_support::fileContents;
+
 using change_log::ChangeEntry;
 using change_log::ChangeLog;
 
@@ -31,12 +34,6 @@ ChangeEntry entry(std::string setting, std::string newValue) {
             .oldValue = "off",
             .newValue = std::move(newValue),
             .outcome = std::string(change_log::kWritten)};
-}
-
-std::string contentsOf(const std::filesystem::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
 }
 
 std::vector<std::string> linesOf(const std::string& contents) {
@@ -74,7 +71,7 @@ TEST_F(ChangeLogTest, EntriesReadBackAsWrittenAndTheChainHoldsAcrossRuns) {
     write({entry("recording.gps", "on"), odd});
     write({entry("identity.device_id", "B765432")});
 
-    const auto contents = contentsOf(file_);
+    const auto contents = fileContents(file_);
     const auto verification = change_log::verify(contents);
     EXPECT_EQ(verification.entries, 3u);
     EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
@@ -93,7 +90,7 @@ TEST_F(ChangeLogTest, EntriesReadBackAsWrittenAndTheChainHoldsAcrossRuns) {
 
 TEST_F(ChangeLogTest, EveryKindOfEditBreaksTheChainWhereItIs) {
     write({entry("a", "1"), entry("b", "2"), entry("c", "3"), entry("d", "4")});
-    const auto lines = linesOf(contentsOf(file_));
+    const auto lines = linesOf(fileContents(file_));
     ASSERT_EQ(lines.size(), 5u);
     const auto replaced = [&](std::size_t at, std::string_view from, std::string_view to) {
         auto edited = lines;
@@ -144,7 +141,7 @@ TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
             },
             std::chrono::microseconds(2000), random));
     }
-    const auto verification = change_log::verify(contentsOf(file_));
+    const auto verification = change_log::verify(fileContents(file_));
     EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
     EXPECT_GE(verification.entries, 20u);
 }
@@ -171,7 +168,7 @@ TEST_F(ChangeLogTest, WritersAtTheSameTimeKeepOneChain) {
         ASSERT_EQ(::waitpid(writer, &status, 0), writer);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    const auto verification = change_log::verify(contentsOf(file_));
+    const auto verification = change_log::verify(fileContents(file_));
     EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
     EXPECT_EQ(verification.entries, 100u);
 }

@@ -6,17 +6,14 @@
 
 #include "change_log.h"
 #include "edition.h"
+#include "file_contents.h"
 #include "settings_fixture.h"
 
 namespace {
 
-using testing_support::SettingsFixture;
+using testing_support::fileContents;
 
-std::string contentsOf(const std::filesystem::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
+using testing_support::SettingsFixture;
 
 TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
     SettingsFixture fixture;
@@ -35,7 +32,7 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
     fixture.click("passwordModifyButton");
     fixture.click("setTimeButton");
 
-    const auto contents = contentsOf(log);
+    const auto contents = fileContents(log);
     EXPECT_EQ(contents.find("new-secret"), std::string::npos) << "a secret is never logged";
     EXPECT_EQ(contents.find("zq9Xk2"), std::string::npos);
     const auto entries = change_log::entriesOf(contents);

@@ -7,16 +7,13 @@
 #include "change_log.h"
 #include "cli_fixture.h"
 #include "environment_variable.h"
+#include "file_contents.h"
 
 namespace {
 
-using cli_testing::CliCamera;
+using testing_support::fileContents;
 
-std::string contentsOf(const std::filesystem::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
+using cli_testing::CliCamera;
 
 TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
     CliCamera camera;
@@ -30,7 +27,7 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
         camera.run({"set", "--format-card", "recording.gps=off", "network.wifi_password=s3cret-9",
                     "identity.officer_id=7", "recording.aes_encryption=on"});
     ASSERT_EQ(set.status, 0) << set.errors;
-    const auto contents = contentsOf(camera.changeLog());
+    const auto contents = fileContents(camera.changeLog());
     EXPECT_EQ(contents.find("s3cret-9"), std::string::npos);
     std::vector<std::string> logged;
     for (const auto& entry : change_log::entriesOf(contents)) {
@@ -84,7 +81,7 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
 TEST(CliLogTest, AnEditedLogFailsItsCheckNamingTheLine) {
     CliCamera camera;
     ASSERT_EQ(camera.run({"set", "recording.gps=off", "recording.eis=on"}).status, 0);
-    auto contents = contentsOf(camera.changeLog());
+    auto contents = fileContents(camera.changeLog());
     contents.replace(contents.find("\"new\":\"off\""), 11, "\"new\":\"on!\"");
     std::ofstream(camera.changeLog(), std::ios::binary) << contents;
     const auto verified = camera.run({"log", "--verify"});
