@@ -31,6 +31,8 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
     fixture.type("newPasswordEdit", "zq9Xk2");
     fixture.click("passwordModifyButton");
     fixture.click("setTimeButton");
+    fixture.click("setDefaultButton");
+    fixture.click("enterUDiskButton");
 
     const auto contents = fileContents(log);
     EXPECT_EQ(contents.find("new-secret"), std::string::npos) << "a secret is never logged";
@@ -43,7 +45,8 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
     } expected[] = {
         {"device_id", "A123456", "B765432"}, {"gps", "on", "off"},
         {"wifi_password", "", "changed"},    {"administrator_password", "", "changed"},
-        {"set_time", "", nullptr},
+        {"set_time", "", nullptr},           {"factory_defaults", "", "restored"},
+        {"mass_storage", "", "on"},
     };
     ASSERT_EQ(entries.size(), std::size(expected)) << contents;
     for (std::size_t at = 0; at < entries.size(); ++at) {
@@ -57,7 +60,11 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
         EXPECT_EQ(entry.frontEnd, "window");
         EXPECT_EQ(entry.edition, "English");
         EXPECT_EQ(entry.model, "common");
-        EXPECT_EQ(entry.deviceId, at == 0 ? "A123456" : "B765432") << "the camera as last read";
+        // The camera as last read; nothing read since its defaults came back.
+        EXPECT_EQ(entry.deviceId, at == 0                           ? "A123456"
+                                  : entry.setting == "mass_storage" ? ""
+                                                                    : "B765432")
+            << entry.setting;
     }
     EXPECT_EQ(change_log::verify(contents).entries, entries.size());
 }
