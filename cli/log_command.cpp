@@ -63,7 +63,7 @@ int runLog(const Options& options, Console& console) {
             return kCameraFailed;
         }
         console.output << escapedText(file->string()) << ": " << verification.entries
-                       << " entries hold";
+                       << (verification.entries == 1 ? " entry holds" : " entries hold");
         if (!verification.lastLineHash.empty()) {
             // Kept elsewhere, it shows whether entries were later cut off the end.
             console.output << "; the last line's SHA-256 is " << verification.lastLineHash;
