@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cerrno>
 #include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli.h"
@@ -25,7 +27,7 @@ class CliCamera {
   public:
     explicit CliCamera(k47::Model model = k47::Model::common,
                        const std::function<void(k47::CameraState&)>& change = {}) {
-        testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", changeLog().c_str());
+        testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", changeLog().string().c_str());
         auto state = k47::factorySettings(model);
         if (change) {
             change(state);
@@ -54,6 +56,17 @@ class CliCamera {
     testing_support::TemporaryDirectory directory_;
     testing_support::EmulatedCameraLibrary camera_{directory_.path()};
 };
+
+// The system's own words for an error: POSIX's on Linux, the platform's message on Windows (where a
+// name with a control character is invalid rather than missing).
+inline std::string systemReason([[maybe_unused]] int posixError,
+                                [[maybe_unused]] int windowsError) {
+#ifdef _WIN32
+    return std::system_category().message(windowsError);
+#else
+    return std::generic_category().message(posixError);
+#endif
+}
 
 // The value show prints for `name`, or "<absent>".
 inline std::string shown(const std::string& output, const std::string& name) {

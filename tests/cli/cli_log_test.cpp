@@ -94,7 +94,7 @@ TEST(CliLogTest, NoChangeIsMadeThatTheLogCannotTake) {
     CliCamera camera;
     const auto before = camera.state();
     // A folder where the file should be.
-    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", camera.file("").c_str());
+    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", camera.file("").string().c_str());
     const auto refused = camera.run({"set", "recording.gps=off"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.errors.find("qumat_pro: the change log " + camera.file("").string() +

@@ -242,7 +242,7 @@ TEST(CliSetTest, APasswordComesFromItsFileOrTheVariableOrNowhere) {
          "000000",
          2,
          "qumat_pro: cannot read the password file " + (file.parent_path() / "missing").string() +
-             ": No such file or directory\n"},
+             ": " + cli_testing::systemReason(ENOENT, 2 /* ERROR_FILE_NOT_FOUND */) + "\n"},
     };
     for (const auto& [arguments, variable, status, errors] : cases) {
         const auto outcome = camera.run(arguments, variable);

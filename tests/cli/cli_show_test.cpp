@@ -118,7 +118,7 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
 
         CliCamera other;
         std::ofstream(other.file("pasted.ini")) << "[network]\napn = " << printed << "\n";
-        const auto imported = other.run({"import", other.file("pasted.ini"), "--dry-run"});
+        const auto imported = other.run({"import", other.file("pasted.ini").string(), "--dry-run"});
         EXPECT_EQ(imported.output, "network.apn: internet -> " + printed + "\n") << what;
     }
 }

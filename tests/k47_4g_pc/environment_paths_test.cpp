@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "environment_variable.h"
 
 namespace {
 
+// An absolute path needs a drive on Windows.
+#ifdef _WIN32
+#define ROOT "C:"
+#else
+#define ROOT ""
+#endif
+
 void set(const char* name, const char* value) {
-    if (value == nullptr) {
-        ::unsetenv(name);
-    } else {
-        ::setenv(name, value, 1);
-    }
+    testing_support::setOrRemoveEnvironmentVariable(name, value);
 }
 
 TEST(EnvironmentPaths, StateFileComesFromTheVariableOrElseTheXdgStateDirectory) {
@@ -21,12 +24,12 @@ TEST(EnvironmentPaths, StateFileComesFromTheVariableOrElseTheXdgStateDirectory) 
         const char* home;
         const char* expected;
     } cases[] = {
-        {"/tmp/camera.ini", "/xdg", "/home/a", "/tmp/camera.ini"},
-        {nullptr, "/xdg", "/home/a", "/xdg/k47_4g_pc/camera.ini"},
-        {"", "/xdg", "/home/a", "/xdg/k47_4g_pc/camera.ini"},
-        {nullptr, nullptr, "/home/a", "/home/a/.local/state/k47_4g_pc/camera.ini"},
+        {ROOT "/tmp/camera.ini", ROOT "/xdg", ROOT "/home/a", ROOT "/tmp/camera.ini"},
+        {nullptr, ROOT "/xdg", ROOT "/home/a", ROOT "/xdg/k47_4g_pc/camera.ini"},
+        {"", ROOT "/xdg", ROOT "/home/a", ROOT "/xdg/k47_4g_pc/camera.ini"},
+        {nullptr, nullptr, ROOT "/home/a", ROOT "/home/a/.local/state/k47_4g_pc/camera.ini"},
         // The XDG rules ignore a relative directory.
-        {nullptr, "relative", "/home/a", "/home/a/.local/state/k47_4g_pc/camera.ini"},
+        {nullptr, "relative", ROOT "/home/a", ROOT "/home/a/.local/state/k47_4g_pc/camera.ini"},
     };
     for (const auto& c : cases) {
         set("K47_CAMERA_STATE", c.stateVariable);

@@ -13,4 +13,13 @@ inline void setEnvironmentVariable(const char* name, const char* value) {
 #endif
 }
 
+// Sets the variable, or removes it for nullptr. On Windows an empty value removes it too.
+inline void setOrRemoveEnvironmentVariable(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value != nullptr ? value : "");
+#else
+    value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+#endif
+}
+
 }  // namespace testing_support

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <filesystem>
 
 namespace testing_support {
@@ -11,6 +10,7 @@ class TemporaryDirectory {
     TemporaryDirectory();
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+    ~TemporaryDirectory();
 
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::filesystem::path& name) const {
@@ -18,7 +18,6 @@ class TemporaryDirectory {
     }
 
   private:
-    QTemporaryDir directory_;
     std::filesystem::path path_;
 };
 
