@@ -78,6 +78,24 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
     }
 }
 
+// The other model's records: a seven-byte officer ID and the 56-byte menu.
+TEST(CliLogTest, TheOtherModelsChangesAreNamedByItsCatalogue) {
+    CliCamera camera(k47::Model::stc);
+    ASSERT_EQ(camera
+                  .run({"set", "--model", "stc", "identity.officer_id=1234567",
+                        "recording.front_camera_resolution=1280x720", "recording.gps=off"})
+                  .status,
+              0);
+    std::vector<std::string> logged;
+    for (const auto& entry : change_log::entriesOf(fileContents(camera.changeLog()))) {
+        EXPECT_EQ(entry.model, "stc");
+        logged.push_back(entry.setting + ": " + entry.oldValue + " -> " + entry.newValue);
+    }
+    EXPECT_EQ(logged, (std::vector<std::string>{"officer_id: 100234 -> 1234567",
+                                                "front_camera_resolution: 1920x1080 -> 1280x720",
+                                                "gps: on -> off"}));
+}
+
 TEST(CliLogTest, AnEditedLogFailsItsCheckNamingTheLine) {
     CliCamera camera;
     ASSERT_EQ(camera.run({"set", "recording.gps=off", "recording.eis=on"}).status, 0);
