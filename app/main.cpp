@@ -31,7 +31,7 @@ bool hasDisplay(int argc, const char* const argv[]) {
 
 int main(int argc, char* argv[]) {
     // The commands run without Qt: no window, no display.
-    if (argc > 1 && cli::isCommand(argv[1])) {
+    if (cli::hasCommand(std::vector<std::string>(argv + 1, argv + argc))) {
         camera::LibraryFunctions camera;
         return cli::runInProcess(argc, argv, camera);
     }

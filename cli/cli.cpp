@@ -9,8 +9,8 @@
 
 namespace cli {
 
-bool isCommand(std::string_view argument) {
-    return commandNamed(argument).has_value();
+bool hasCommand(const std::vector<std::string>& arguments) {
+    return commandIndex(arguments).has_value();
 }
 
 namespace {

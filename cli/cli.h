@@ -9,8 +9,8 @@
 
 namespace cli {
 
-// Whether the program's first argument asks for a command rather than the windows.
-bool isCommand(std::string_view argument);
+// Whether the program's arguments (after its name) ask for a command rather than the windows.
+bool hasCommand(const std::vector<std::string>& arguments);
 
 // Runs one command line (without the program's name, the command first) on the camera; returns
 // the exit status.

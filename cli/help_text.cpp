@@ -39,6 +39,7 @@ constexpr std::string_view kDetails =
     "  --include-secrets      export the Wi-Fi password, 4G PIN and APN password too; the file\n"
     "                         is then readable by its owner only\n"
     "  -h, --help             show this help;  -v, --version  show the version\n"
+    "Options may stand before or after the command; -- ends them.\n"
     "\n"
     "Exit status: 0 done, 1 the camera refused or failed a call (named on stderr), the change\n"
     "log could not be written, or log --verify found it edited; 2 a usage or input error\n"

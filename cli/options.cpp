@@ -106,16 +106,48 @@ std::optional<Command> commandNamed(std::string_view name) {
     return static_cast<Command>(found - kCommandNames.begin());
 }
 
+std::optional<std::size_t> commandIndex(const std::vector<std::string>& arguments) {
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        if (argument == "--") {
+            ++index;
+        } else if (argument.starts_with("-") && argument != "-") {
+            // An option's value is not the command: "--model stc".
+            const auto option =
+                std::ranges::find(kOptions, std::string_view(argument), &Option::name);
+            if (option != std::end(kOptions) && option->flag == nullptr) {
+                ++index;
+            }
+            continue;
+        }
+        if (index >= arguments.size()) {
+            break;
+        }
+        return commandNamed(arguments[index]) ? std::optional(index) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::variant<Options, std::string> parseOptions(const std::vector<std::string>& arguments) {
     Options options;
-    const auto command = arguments.empty() ? std::nullopt : commandNamed(arguments.front());
-    if (!command) {
+    const auto at = commandIndex(arguments);
+    if (!at) {
         return "a command first: show, set, export, import or log";
     }
+    const auto command = commandNamed(arguments[*at]);
     options.command = *command;
-    for (std::size_t index = 1; index < arguments.size(); ++index) {
+    const std::string& commandName = arguments[*at];
+    bool optionsEnded = false;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
-        if (!argument.starts_with("--")) {
+        if (index == *at) {
+            continue;
+        }
+        if (argument == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !argument.starts_with("--")) {
             options.operands.push_back(argument);
             continue;
         }
@@ -124,7 +156,7 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
         const auto option = std::ranges::find(kOptions, name, &Option::name);
         if (option == std::end(kOptions) ||
             (option->commands != 0 && (option->commands & bit(*command)) == 0)) {
-            return "unknown option '" + std::string(name) + "' for " + arguments.front();
+            return "unknown option '" + std::string(name) + "' for " + commandName;
         }
         if (option->flag != nullptr) {
             if (equals != std::string::npos) {
@@ -145,7 +177,7 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
     if (options.help) {
         return options;
     }
-    if (auto refusal = checkOperands(options, arguments.front())) {
+    if (auto refusal = checkOperands(options, commandName)) {
         return *refusal;
     }
     return options;

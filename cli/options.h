@@ -15,6 +15,10 @@ enum class Command { show, set, exportProfile, importProfile, log };
 
 std::optional<Command> commandNamed(std::string_view name);
 
+// Where the command stands among the arguments: the first that is neither an option nor an
+// option's value ("--model stc show"); nothing when that one is not a command.
+std::optional<std::size_t> commandIndex(const std::vector<std::string>& arguments);
+
 // A command line after the program's name: the command, then options and operands in any order.
 struct Options {
     Command command = Command::show;
