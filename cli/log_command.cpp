@@ -1,12 +1,14 @@
-#include <fstream>
-#include <sstream>
 
 #include "change_log.h"
 #include "commands.h"
+#include "limited_read.h"
 #include "profile_file.h"
 
 namespace cli {
 namespace {
+
+// Some hundred thousand entries.
+constexpr std::size_t kLogLimit = 64 * 1024 * 1024;
 
 bool chosen(const change_log::ChangeEntry& entry, const Options& options) {
     return (!options.since || entry.time >= *options.since) &&
@@ -20,9 +22,11 @@ void printTable(const std::vector<change_log::ChangeEntry>& entries, const Optio
             continue;
         }
         const std::string camera = entry.deviceId.empty() ? "-" : entry.deviceId;
-        output << entry.time << "  " << escapedText(entry.user) << "  " << escapedText(camera)
-               << "  " << entry.setting << ": " << escapedText(entry.oldValue) << " -> "
-               << escapedText(entry.newValue) << "  " << entry.outcome << '\n';
+        // Every field as a profile would quote it: a log may have been edited.
+        output << escapedText(entry.time) << "  " << escapedText(entry.user) << "  "
+               << escapedText(camera) << "  " << escapedText(entry.setting) << ": "
+               << escapedText(entry.oldValue) << " -> " << escapedText(entry.newValue) << "  "
+               << escapedText(entry.outcome) << '\n';
     }
 }
 
@@ -47,15 +51,19 @@ int runLog(const Options& options, Console& console) {
         console.errors << "qumat_pro: the change log is off (QUMAT_CHANGE_LOG=off)\n";
         return kUsageError;
     }
-    std::ifstream in(*file, std::ios::binary);
-    if (!in && std::filesystem::exists(*file)) {
-        console.errors << "qumat_pro: " << escapedText(file->string()) << " cannot be read\n";
-        return kCameraFailed;
+    // A log that does not exist yet holds no entry; what is not a log file is refused.
+    std::string contents;
+    if (std::error_code missing; std::filesystem::exists(*file, missing)) {
+        auto read = platform::readLimited(*file, kLogLimit);
+        if (read.error) {
+            console.errors << "qumat_pro: " << escapedText(file->string()) << ": " << *read.error
+                           << '\n';
+            return kCameraFailed;
+        }
+        contents = std::move(read.bytes);
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
     if (options.verify) {
-        const auto verification = change_log::verify(contents.str());
+        const auto verification = change_log::verify(contents);
         if (verification.brokenLine != 0) {
             console.output << escapedText(file->string()) << ": line " << verification.brokenLine
                            << " breaks the chain (" << verification.reason << "); the "
@@ -71,7 +79,7 @@ int runLog(const Options& options, Console& console) {
         console.output << '\n';
         return kDone;
     }
-    const auto entries = change_log::entriesOf(contents.str());
+    const auto entries = change_log::entriesOf(contents);
     if (options.json) {
         printJson(entries, options, console.output);
     } else {

@@ -96,6 +96,28 @@ TEST(CliLogTest, TheOtherModelsChangesAreNamedByItsCatalogue) {
                                                 "gps: on -> off"}));
 }
 
+// A log is read as anything may have written it.
+TEST(CliLogTest, WhatIsNotALogIsRefusedAndAForgedEntryPrintsEscaped) {
+    CliCamera camera;
+    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", camera.file("").string().c_str());
+    const auto folder = camera.run({"log", "--verify"});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_NE(folder.errors.find("qumat_pro: "), std::string::npos);
+    EXPECT_EQ(folder.output, "");
+
+    change_log::ChangeEntry forged{
+        .time = "\x1B[2J", .setting = "<b>gps</b>\r\nfake", .outcome = "ok", .hash = "0"};
+    std::ofstream(camera.changeLog(), std::ios::binary) << change_log::toLine(forged) << '\n';
+    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG",
+                                            camera.changeLog().string().c_str());
+    const auto listed = camera.run({"log"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.output.find('\x1B'), std::string::npos) << listed.output;
+    EXPECT_EQ(listed.output.find('\r'), std::string::npos) << listed.output;
+    EXPECT_NE(listed.output.find("\"<b>gps</b>\\x0D\\x0Afake\""), std::string::npos)
+        << listed.output;
+}
+
 TEST(CliLogTest, AnEditedLogFailsItsCheckNamingTheLine) {
     CliCamera camera;
     ASSERT_EQ(camera.run({"set", "recording.gps=off", "recording.eis=on"}).status, 0);
