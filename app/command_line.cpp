@@ -13,13 +13,13 @@ bool isHelp(std::string_view argument) {
     return argument == "--help" || argument == "-h";
 }
 bool isVersion(std::string_view argument) {
-    return argument == "--version" || argument == "-v";
+    return argument == "--version" || argument == "-V";
 }
 
 int refuse(const char* argument, std::FILE* errors) {
     std::fprintf(errors, "qumat_pro: unknown command or option %s\n%s",
                  cli::escapedText(std::string("'") + argument + "'").c_str(),
-                 std::string(cli::usageText()).c_str());
+                 std::string(cli::usageText(cli::kWindowsProgram)).c_str());
     return 2;
 }
 
@@ -40,7 +40,7 @@ std::optional<int> handleCommandLine(int argc, const char* const argv[], std::FI
         return std::nullopt;
     }
     if (argc == 2 && isHelp(argv[1])) {
-        std::fputs(cli::helpText().c_str(), output);
+        std::fputs(cli::helpText(cli::kWindowsProgram).c_str(), output);
         return finish(output, errors);
     }
     if (argc == 2 && isVersion(argv[1])) {

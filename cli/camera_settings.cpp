@@ -48,14 +48,16 @@ std::vector<std::string> CameraSettings::read() {
     return lines;
 }
 
-bool CameraSettings::write(const camera::SettingValues& wanted, bool formatCard,
-                           std::ostream& output, std::ostream& errors) {
+bool CameraSettings::write(const camera::SettingValues& wanted, bool formatCard, bool quiet,
+                           Console& console) {
     bool succeeded = true;
     for (const auto& outcome : model_.write(wanted, formatCard)) {
         const auto group = camera::groupName(outcome.group);
         if (outcome.attempted && outcome.succeeded()) {
-            output << group << ": written"
-                   << (outcome.cardFormatted ? ", memory card formatted" : "") << '\n';
+            if (!quiet) {
+                console.output << group << ": written"
+                               << (outcome.cardFormatted ? ", memory card formatted" : "") << '\n';
+            }
             continue;
         }
         succeeded = false;
@@ -64,7 +66,7 @@ bool CameraSettings::write(const camera::SettingValues& wanted, bool formatCard,
                                  : outcome.written  ? "written, but " + failed + " failed"
                                  : failed.empty()   ? "not written"
                                                     : "not written: " + failed + " failed";
-        errors << "qumat_pro: " << group << ": " << what << '\n';
+        console.error() << group << ": " << what << '\n';
     }
     return succeeded;
 }

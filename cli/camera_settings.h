@@ -1,12 +1,12 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "catalogue.h"
+#include "console.h"
 #include "session.h"
 #include "settings_model.h"
 
@@ -32,9 +32,9 @@ class CameraSettings {
         return model_.check(changes, formatCard);
     }
 
-    // Writes the changed groups; one line on `output` per group written; false when one failed.
-    bool write(const camera::SettingValues& wanted, bool formatCard, std::ostream& output,
-               std::ostream& errors);
+    // Writes the changed groups; one line per group written unless `quiet`, one error per group
+    // that failed; false when one failed.
+    bool write(const camera::SettingValues& wanted, bool formatCard, bool quiet, Console& console);
 
   private:
     camera::CameraLibrary& camera_;

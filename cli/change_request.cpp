@@ -3,6 +3,7 @@
 #include <set>
 #include <string_view>
 
+#include "setting_selection.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -58,7 +59,7 @@ std::vector<std::string> checkNames(const std::vector<Request>& requests,
     for (const auto& request : requests) {
         const Setting* setting = findSetting(table, request.name);
         if (setting == nullptr) {
-            refusals.push_back(request.name + ": no such setting");
+            refusals.push_back(unknownSetting(table, request.name));
         } else if (setting->readOnly()) {
             refusals.push_back(request.name + ": read only");
         } else if (!seen.insert(request.name).second) {

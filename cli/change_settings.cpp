@@ -1,7 +1,11 @@
+#include <utility>
+
 #include "commands.h"
+#include "input_source.h"
 #include "logging_camera_library.h"
 #include "password_source.h"
 #include "profile_file.h"
+#include "setting_selection.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -10,9 +14,43 @@ namespace {
 bool refuse(const std::vector<std::string>& refusals, Console& console) {
     for (const auto& refusal : refusals) {
         // A refusal may repeat the value it refuses, which may hold anything.
-        console.errors << "qumat_pro: " << escapedText(refusal) << '\n';
+        console.error() << escapedText(refusal) << '\n';
     }
     return !refusals.empty();
+}
+
+// "name: old -> new" for each change; a secret's values are not printed, only that it changes.
+void listChanges(const camera::CheckedChanges& checked, const camera::SettingValues& values,
+                 bool showSecrets, Console& console) {
+    for (const camera::CatalogueRow* row : checked.changed) {
+        const auto key = std::string(row->key);
+        console.output << settingName(*row) << ": ";
+        if (row->privacy == camera::Privacy::secret && !showSecrets) {
+            console.output << "changes (a secret: --show-secrets prints it)";
+        } else {
+            console.output << escapedText(values.at(key).text) << " -> "
+                           << escapedText(checked.wanted.at(key).text);
+        }
+        console.output << (row->destroysRecordings
+                               ? " (formats the memory card: needs --format-card)"
+                               : "")
+                       << '\n';
+    }
+}
+
+// A secret given as '-' or '@FILE': the line read for it; the reason when there is none.
+std::optional<std::string> secretFrom(const std::string& source, Console& console,
+                                      std::string& value) {
+    // A secret of a few dozen characters; a longer first line is not one.
+    constexpr std::size_t kLineLimit = 1024;
+    const std::string name = source == "-" ? source : source.substr(1);
+    const auto read = readSource(name, console.input, kLineLimit, true);
+    if (read.error) {
+        return "cannot read " + (name == "-" ? std::string("standard input") : name) + ": " +
+               *read.error;
+    }
+    value = read.bytes;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -23,7 +61,7 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
         return kUsageError;
     }
     if (const auto refusal = settings.logIn(options.userType, *password)) {
-        console.errors << "qumat_pro: " << *refusal << '\n';
+        console.error() << *refusal << '\n';
         return kCameraFailed;
     }
     return std::nullopt;
@@ -52,42 +90,47 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
         return kUsageError;
     }
     if (checked.changed.empty()) {
-        console.output << "nothing to change\n";
+        if (!options.quiet) {
+            console.output << "nothing to change\n";
+        }
         return kDone;
     }
-    if (options.command == Command::importProfile) {
-        for (const camera::CatalogueRow* row : checked.changed) {
-            const auto key = std::string(row->key);
-            console.output << settingName(*row) << ": "
-                           << escapedText(settings.values().at(key).text) << " -> "
-                           << escapedText(checked.wanted.at(key).text)
-                           << (row->destroysRecordings
-                                   ? " (formats the memory card: needs --format-card)"
-                                   : "")
-                           << '\n';
-        }
-        if (options.dryRun) {
-            return kDone;
-        }
+    if (options.dryRun || (options.command == Command::importProfile && !options.quiet)) {
+        listChanges(checked, settings.values(), options.showSecrets, console);
     }
-    const bool written =
-        settings.write(checked.wanted, options.formatCard, console.output, console.errors);
+    if (options.dryRun) {
+        return options.exitCode ? kChangesPending : kDone;
+    }
+    const bool written = settings.write(checked.wanted, options.formatCard, options.quiet, console);
     if (!logged.failure().empty()) {
-        console.errors << "qumat_pro: " << escapedText(logged.failure()) << '\n';
+        console.error() << escapedText(logged.failure()) << '\n';
     }
     return written && logged.failure().empty() ? kDone : kCameraFailed;
 }
 
 int runSet(const Options& options, camera::CameraLibrary& camera, Console& console) {
+    const auto table = settingTable(*options.model);
     std::vector<Request> requests;
     std::vector<std::string> refusals;
+    bool inputTaken = false;
     for (const std::string& pair : options.operands) {
         const auto equals = pair.find('=');
         if (equals == std::string::npos) {
             refusals.push_back(pair + ": expected NAME=VALUE");
-        } else {
-            requests.push_back({.name = pair.substr(0, equals), .value = pair.substr(equals + 1)});
+            continue;
         }
+        Request request{.name = pair.substr(0, equals), .value = pair.substr(equals + 1)};
+        // A secret need not stand in the argument list, which other users can read.
+        const Setting* setting = findSetting(table, request.name);
+        const bool fromSource = request.value == "-" || request.value.starts_with('@');
+        if (setting != nullptr && isSecret(*setting) && fromSource) {
+            if (request.value == "-" && std::exchange(inputTaken, true)) {
+                refusals.push_back(request.name + ": standard input gives one value only");
+            } else if (auto refusal = secretFrom(request.value, console, request.value)) {
+                refusals.push_back(request.name + ": " + *refusal);
+            }
+        }
+        requests.push_back(std::move(request));
     }
     if (refuse(refusals, console)) {
         return kUsageError;

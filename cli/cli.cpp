@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "help_text.h"
+#include "observed_camera_library.h"
 #include "options.h"
 #include "profile_file.h"
 
@@ -15,31 +16,64 @@ bool hasCommand(const std::vector<std::string>& arguments) {
 
 namespace {
 
-int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
-               Console& console) {
-    const auto parsed = parseOptions(arguments);
-    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
-        console.errors << "qumat_pro: " << escapedText(*refusal) << '\n' << usageText();
-        return kUsageError;
+// --verbose: each camera call and the flag it answered, as it happens.
+class CallTrace final : public camera::ObservedCameraLibrary::Observer {
+  public:
+    explicit CallTrace(Console& console) : console_(console) {}
+
+    void before(std::string_view) override {}
+    void after(std::string_view function, const int32_t* flag) override {
+        console_.error() << "call " << function;
+        if (flag != nullptr) {
+            console_.errors << ": flag " << *flag;
+        }
+        console_.errors << '\n';
     }
-    const auto& options = std::get<Options>(parsed);
-    if (options.help) {
-        console.output << helpText();
-        return kDone;
-    }
-    switch (options.command) {
+
+  private:
+    Console& console_;
+};
+
+int runOn(const Options& options, camera::CameraLibrary& camera, Console& console) {
+    switch (*options.command) {
         case Command::show:
             return runShow(options, camera, console);
+        case Command::get:
+            return runGet(options, camera, console);
         case Command::set:
             return runSet(options, camera, console);
         case Command::exportProfile:
             return runExport(options, camera, console);
-        case Command::log:
-            return runLog(options, console);
         case Command::importProfile:
+            return runImport(options, camera, console);
+        case Command::log:
             break;
     }
-    return runImport(options, camera, console);
+    return runLog(options, console);
+}
+
+int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
+               Console& console) {
+    const auto parsed = parseOptions(arguments);
+    if (const auto* refusal = std::get_if<std::string>(&parsed)) {
+        console.error() << escapedText(*refusal) << '\n' << usageText(console.program);
+        return kUsageError;
+    }
+    const auto& options = std::get<Options>(parsed);
+    if (options.help) {
+        console.output << helpText(console.program, options.command, *options.model);
+        return kDone;
+    }
+    if (options.version) {
+        console.output << console.program << ' ' << QUMAT_VERSION << '\n';
+        return kDone;
+    }
+    if (!options.verbose) {
+        return runOn(options, camera, console);
+    }
+    CallTrace trace(console);
+    camera::ObservedCameraLibrary traced(camera, trace);
+    return runOn(options, traced, console);
 }
 
 }  // namespace
@@ -49,7 +83,7 @@ int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera
     const int status = runCommand(arguments, camera, console);
     // A full disk or a closed pipe must not pass for a complete listing.
     if (!console.output.flush()) {
-        console.errors << "qumat_pro: the output could not be written\n";
+        console.error() << "the output could not be written\n";
         return status == kDone ? kOutputFailed : status;
     }
     return status;

@@ -16,6 +16,9 @@ bool hasCommand(const std::vector<std::string>& arguments);
 // the exit status.
 int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera, Console& console);
 
+// The name to give in messages: the file name of argv[0], without ".exe".
+std::string programName(std::string_view path);
+
 // run() for main: the process's streams, QUMAT_PASSWORD and its terminal.
 int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera);
 

@@ -13,6 +13,7 @@ namespace cli {
 
 // Each command returns its exit status, having said on the console what it did or why not.
 int runShow(const Options& options, camera::CameraLibrary& camera, Console& console);
+int runGet(const Options& options, camera::CameraLibrary& camera, Console& console);
 int runSet(const Options& options, camera::CameraLibrary& camera, Console& console);
 int runExport(const Options& options, camera::CameraLibrary& camera, Console& console);
 int runImport(const Options& options, camera::CameraLibrary& camera, Console& console);

@@ -1,22 +1,37 @@
 #pragma once
 
 #include <functional>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 
 namespace cli {
 
-enum ExitStatus : int { kDone = 0, kCameraFailed = 1, kOutputFailed = 1, kUsageError = 2 };
+enum ExitStatus : int {
+    kDone = 0,
+    kCameraFailed = 1,
+    kOutputFailed = 1,
+    kUsageError = 2,
+    // import --dry-run --exit-code found something to write.
+    kChangesPending = 3,
+};
 
 // What a command uses besides the camera: results go to `output`, messages to `errors`.
 struct Console {
     std::ostream& output;
     std::ostream& errors;
+    // Profiles and secrets given as '-'.
+    std::istream& input;
+    // As the user called it, for messages: "qumat" or "qumat_pro".
+    std::string program;
     // QUMAT_PASSWORD, when it is set.
     std::optional<std::string> passwordVariable;
     // Asks for the password on the terminal without echo; nothing when there is no terminal.
     std::function<std::optional<std::string>()> askPassword;
+
+    // The error stream after the program's name.
+    std::ostream& error() { return errors << program << ": "; }
 };
 
 }  // namespace cli

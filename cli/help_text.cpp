@@ -1,49 +1,89 @@
 #include "help_text.h"
 
+#include <algorithm>
+
 #include "setting_table.h"
 
 namespace cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: qumat_pro [Qt options]   open the windows (-platform, -style, -display, ...)\n"
-    "       qumat_pro show [--json] [OPTIONS]\n"
-    "       qumat_pro set NAME=VALUE... [--format-card] [OPTIONS]\n"
-    "       qumat_pro export FILE [--include-identity] [--include-secrets] [OPTIONS]\n"
-    "       qumat_pro import FILE [--dry-run] [--format-card] [OPTIONS]\n"
-    "       qumat_pro log [--json] [--since DATE] [--camera DEVICE_ID] | log --verify\n"
-    "       qumat_pro --help | --version\n";
+struct CommandHelp {
+    Command command;
+    // After the program's name.
+    std::string_view synopsis;
+    std::string_view description;
+    std::string_view options;
+};
 
-constexpr std::string_view kDetails =
-    "\n"
-    "Configures a body-worn camera connected by USB. Without a command it opens its windows,\n"
-    "in the language edition ./Language.ini names; a command opens none and needs no display.\n"
-    "\n"
-    "  show     print every setting as 'NAME = VALUE', or as one JSON object with --json\n"
-    "  set      check every NAME=VALUE against the camera, then write each changed group\n"
-    "  export   write the settings to FILE, an INI file, leaving out the camera's identity\n"
-    "           and the secrets unless asked for them\n"
-    "  import   list what FILE changes on the camera (NAME: old -> new), then write it as set\n"
-    "           does; --dry-run writes nothing\n"
-    "  log      list the changes made to cameras, newest last: time, user, camera, setting,\n"
-    "           old -> new, outcome; --since a UTC date or moment, --camera a device ID;\n"
-    "           --verify checks the log's chain of SHA-256 hashes\n"
-    "\n"
+constexpr CommandHelp kCommands[] = {
+    {Command::show, "show [NAME|GROUP...] [--json] [--show-secrets]",
+     "  show     print the settings, or those named and the groups' (identity, network,\n"
+     "           recording, status), as 'NAME = VALUE'; with --json one object of groups\n",
+     "  --json                 one JSON object: model, device_kind, then one object per group\n"},
+    {Command::get, "get NAME... [--show-secrets]",
+     "  get      print the values alone, one a line, in the order named\n", ""},
+    {Command::set, "set NAME=VALUE... [--dry-run] [--format-card]",
+     "  set      check every NAME=VALUE against the camera, then write each changed group;\n"
+     "           a secret's VALUE may be - (a line of standard input) or @FILE (its first line)\n",
+     "  --dry-run              list the changes (NAME: old -> new) and write nothing\n"
+     "  --format-card          go ahead with a change of storage encryption, which formats the\n"
+     "                         memory card and so destroys the recordings on it\n"},
+    {Command::exportProfile, "export FILE|- [--include-identity] [--include-secrets]",
+     "  export   write the settings to FILE (- for standard output), an INI file, leaving out\n"
+     "           the camera's identity and the secrets unless asked for them\n",
+     "  --include-identity     export the device ID, officer ID and serial number too\n"
+     "  --include-secrets      export the Wi-Fi password, 4G PIN and APN password too; the file\n"
+     "                         is then readable by its owner only\n"},
+    {Command::importProfile, "import FILE|- [--dry-run [--exit-code]] [--format-card]",
+     "  import   list what FILE (- for standard input) changes on the camera (NAME: old -> new),\n"
+     "           then write it as set does\n",
+     "  --dry-run              list the changes and write nothing\n"
+     "  --exit-code            with --dry-run: exit status 3 when there are changes to write\n"
+     "  --format-card          go ahead with a change of storage encryption, which formats the\n"
+     "                         memory card and so destroys the recordings on it\n"},
+    {Command::log, "log [--json] [--since DATE] [--camera DEVICE_ID] | log --verify",
+     "  log      list the changes made to cameras, newest last: time, user, camera, setting,\n"
+     "           old -> new, outcome; --verify checks the log's chain of SHA-256 hashes\n",
+     "  --json                 one JSON object per line\n"
+     "  --since DATE           entries from a UTC date, YYYY-MM-DD, or moment, YYYY-MM-DDTHH:MM\n"
+     "  --camera DEVICE_ID     entries of one camera\n"
+     "  --verify               check the chain: name the first broken line, or count the "
+     "entries\n"},
+};
+
+constexpr std::string_view kSecretsOption =
+    "  --show-secrets         print the Wi-Fi password, 4G PIN and APN password, not ********\n";
+
+constexpr std::string_view kCommonOptions =
     "  --model common|stc     the camera model: a 32-byte (default) or 56-byte menu record\n"
     "  --user admin|user      log in as the administrator (default) or the user\n"
     "  --password-file FILE   the password is FILE's first line; without it, QUMAT_PASSWORD,\n"
     "                         else it is asked for on the terminal\n"
-    "  --format-card          go ahead with a change of storage encryption, which formats the\n"
-    "                         memory card and so destroys the recordings on it\n"
-    "  --include-identity     export the device ID, officer ID and serial number too\n"
-    "  --include-secrets      export the Wi-Fi password, 4G PIN and APN password too; the file\n"
-    "                         is then readable by its owner only\n"
-    "  -h, --help             show this help;  -v, --version  show the version\n"
-    "Options may stand before or after the command; -- ends them.\n"
+    "  -q, --quiet            print only errors and what was asked for\n"
+    "  -v, --verbose          print every camera call and its flag on standard error\n"
+    "  -h, --help             show this help (COMMAND --help: that command's)\n"
+    "  -V, --version          show the version\n"
+    "Options may stand before or after the command; -- ends them.\n";
+
+constexpr std::string_view kIntroduction =
     "\n"
-    "Exit status: 0 done, 1 the camera refused or failed a call (named on stderr), the change\n"
-    "log could not be written, or log --verify found it edited; 2 a usage or input error\n"
-    "(nothing written).\n"
+    "Configures a body-worn camera connected by USB. A command opens no window and needs no\n"
+    "display.\n"
+    "\n";
+
+constexpr std::string_view kWindowsIntroduction =
+    "\n"
+    "Configures a body-worn camera connected by USB. Without a command it opens its windows,\n"
+    "in the language edition ./Language.ini names; a command opens none and needs no display.\n"
+    "\n";
+
+constexpr std::string_view kExitStatus =
+    "\n"
+    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), the output or\n"
+    "the change log could not be written, or log --verify found the log edited; 2 a usage or\n"
+    "input error (nothing written); 3 import --dry-run --exit-code found changes to write.\n";
+
+constexpr std::string_view kDetails =
     "\n"
     "Every change is logged, before the next call to the camera, in\n"
     "$XDG_STATE_HOME/qumat_pro/changes.log (default ~/.local/state/...), or in the file\n"
@@ -52,7 +92,8 @@ constexpr std::string_view kDetails =
     "\n"
     "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
     "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"
-    "recording; a failed group stops the ones after it.\n";
+    "recording; a failed group stops the ones after it. Secrets print as ******** unless\n"
+    "--show-secrets is given.\n";
 
 constexpr std::size_t kValueColumn = 38;
 constexpr std::size_t kWidth = 100;
@@ -87,21 +128,69 @@ std::string describe(const Setting& setting) {
     return text;
 }
 
-}  // namespace
-
-std::string_view usageText() {
-    return kUsage;
+std::string settingsOf(const camera::CameraModel& model) {
+    std::string text = "\nSettings of the " + std::string(model.name) + " model:\n";
+    for (const auto& setting : settingTable(model)) {
+        std::string line = "  " + setting.name;
+        line.resize(std::max(kValueColumn, line.size() + 1), ' ');
+        text += line + describe(setting) + '\n';
+    }
+    return text;
 }
 
-std::string helpText() {
-    std::string text = std::string(kUsage) + std::string(kDetails);
-    for (const auto* model : camera::cameraModels()) {
-        text += "\nSettings of the " + std::string(model->name) + " model:\n";
-        for (const auto& setting : settingTable(*model)) {
-            std::string line = "  " + setting.name;
-            line.resize(std::max(kValueColumn, line.size() + 1), ' ');
-            text += line + describe(setting) + '\n';
+const CommandHelp& helpOf(Command command) {
+    return *std::ranges::find(kCommands, command, &CommandHelp::command);
+}
+
+std::string usageLine(bool first, std::string_view program, std::string_view synopsis) {
+    return std::string(first ? "Usage: " : "       ") + std::string(program) + " " +
+           std::string(synopsis) + '\n';
+}
+
+}  // namespace
+
+std::string usageText(std::string_view program) {
+    std::string text;
+    if (program == kWindowsProgram) {
+        text =
+            usageLine(true, program, "[Qt options]   open the windows (-platform, -display, ...)");
+    }
+    for (const auto& command : kCommands) {
+        text += usageLine(text.empty(), program, command.synopsis);
+    }
+    return text + usageLine(false, program, "--help | COMMAND --help | --version");
+}
+
+std::string helpText(std::string_view program, std::optional<Command> command,
+                     const camera::CameraModel& model) {
+    const bool secrets = command == Command::show || command == Command::get ||
+                         command == Command::set || command == Command::importProfile;
+    if (command) {
+        const CommandHelp& help = helpOf(*command);
+        std::string text = usageLine(true, program, help.synopsis) + "\n" +
+                           std::string(help.description) + "\n" + std::string(help.options) +
+                           std::string(secrets ? kSecretsOption : "") +
+                           std::string(kCommonOptions) + std::string(kExitStatus);
+        const bool namesSettings =
+            command == Command::show || command == Command::get || command == Command::set;
+        return namesSettings ? text + settingsOf(model) : text;
+    }
+    std::string text =
+        usageText(program) +
+        std::string(program == kWindowsProgram ? kWindowsIntroduction : kIntroduction);
+    for (const auto& each : kCommands) {
+        text += each.description;
+    }
+    for (const auto& each : kCommands) {
+        if (!each.options.empty()) {
+            text +=
+                "\n" + std::string(commandName(each.command)) + ":\n" + std::string(each.options);
         }
+    }
+    text += "\nshow, get, set, import:\n" + std::string(kSecretsOption) + "\nEvery command:\n" +
+            std::string(kCommonOptions) + std::string(kExitStatus) + std::string(kDetails);
+    for (const auto* each : camera::cameraModels()) {
+        text += settingsOf(*each);
     }
     return text;
 }

@@ -48,7 +48,7 @@ void printJson(const std::vector<change_log::ChangeEntry>& entries, const Option
 int runLog(const Options& options, Console& console) {
     const auto file = change_log::logFile();
     if (!file) {
-        console.errors << "qumat_pro: the change log is off (QUMAT_CHANGE_LOG=off)\n";
+        console.error() << "the change log is off (QUMAT_CHANGE_LOG=off)\n";
         return kUsageError;
     }
     // A log that does not exist yet holds no entry; what is not a log file is refused.
@@ -56,8 +56,7 @@ int runLog(const Options& options, Console& console) {
     if (std::error_code missing; std::filesystem::exists(*file, missing)) {
         auto read = platform::readLimited(*file, kLogLimit);
         if (read.error) {
-            console.errors << "qumat_pro: " << escapedText(file->string()) << ": " << *read.error
-                           << '\n';
+            console.error() << escapedText(file->string()) << ": " << *read.error << '\n';
             return kCameraFailed;
         }
         contents = std::move(read.bytes);

@@ -8,7 +8,8 @@ namespace cli {
 namespace {
 
 // In the order of Command.
-constexpr std::array<std::string_view, 5> kCommandNames{"show", "set", "export", "import", "log"};
+constexpr std::array<std::string_view, 6> kCommandNames{"show",   "get",    "set",
+                                                        "export", "import", "log"};
 
 constexpr unsigned bit(Command command) {
     return 1U << static_cast<unsigned>(command);
@@ -16,26 +17,53 @@ constexpr unsigned bit(Command command) {
 
 struct Option {
     std::string_view name;
+    // "-q" beside "--quiet"; empty when there is none.
+    std::string_view shortName;
     // The commands that take it, by bit; 0 for every command.
     unsigned commands = 0;
     // What the switch sets; nothing for an option that takes a value.
     bool Options::*flag = nullptr;
 };
 
+constexpr unsigned kChanges = bit(Command::set) | bit(Command::importProfile);
+
 constexpr Option kOptions[] = {
-    {"--model"},
-    {"--user"},
-    {"--password-file"},
-    {"--help", 0, &Options::help},
-    {"--json", bit(Command::show) | bit(Command::log), &Options::json},
-    {"--verify", bit(Command::log), &Options::verify},
-    {"--since", bit(Command::log)},
-    {"--camera", bit(Command::log)},
-    {"--format-card", bit(Command::set) | bit(Command::importProfile), &Options::formatCard},
-    {"--include-identity", bit(Command::exportProfile), &Options::includeIdentity},
-    {"--include-secrets", bit(Command::exportProfile), &Options::includeSecrets},
-    {"--dry-run", bit(Command::importProfile), &Options::dryRun},
+    {"--model", {}},
+    {"--user", {}},
+    {"--password-file", {}},
+    {"--help", "-h", 0, &Options::help},
+    {"--version", "-V", 0, &Options::version},
+    {"--quiet", "-q", 0, &Options::quiet},
+    {"--verbose", "-v", 0, &Options::verbose},
+    {"--json", {}, bit(Command::show) | bit(Command::log), &Options::json},
+    {"--show-secrets",
+     {},
+     bit(Command::show) | bit(Command::get) | kChanges,
+     &Options::showSecrets},
+    {"--verify", {}, bit(Command::log), &Options::verify},
+    {"--since", {}, bit(Command::log)},
+    {"--camera", {}, bit(Command::log)},
+    {"--format-card", {}, kChanges, &Options::formatCard},
+    {"--include-identity", {}, bit(Command::exportProfile), &Options::includeIdentity},
+    {"--include-secrets", {}, bit(Command::exportProfile), &Options::includeSecrets},
+    {"--dry-run", {}, kChanges, &Options::dryRun},
+    {"--exit-code", {}, bit(Command::importProfile), &Options::exitCode},
 };
+
+bool isOption(std::string_view argument) {
+    return argument.starts_with('-') && argument != "-";
+}
+
+// The option `argument` names, by its long name (before any '=') or its short one.
+const Option* optionNamed(std::string_view argument) {
+    const std::string_view name = argument.substr(0, argument.find('='));
+    for (const Option& option : kOptions) {
+        if (option.name == name || option.shortName == argument) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
 
 // "2026-12-08", "2026-12-08T05:40" or "2026-12-08T05:40:03".
 bool isMoment(std::string_view text) {
@@ -81,11 +109,18 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
 
 std::optional<std::string> checkOperands(const Options& options, std::string_view command) {
     const std::size_t count = options.operands.size();
-    switch (options.command) {
+    if (options.exitCode && !options.dryRun) {
+        return "--exit-code goes with --dry-run";
+    }
+    switch (*options.command) {
         case Command::show:
+            return std::nullopt;
         case Command::log:
             return count == 0 ? std::nullopt
                               : std::optional(std::string(command) + " takes no operand");
+        case Command::get:
+            return count > 0 ? std::nullopt
+                             : std::optional<std::string>("get needs at least one NAME");
         case Command::set:
             return count > 0 ? std::nullopt
                              : std::optional<std::string>("set needs at least one NAME=VALUE");
@@ -106,16 +141,19 @@ std::optional<Command> commandNamed(std::string_view name) {
     return static_cast<Command>(found - kCommandNames.begin());
 }
 
+std::string_view commandName(Command command) {
+    return kCommandNames[static_cast<std::size_t>(command)];
+}
+
 std::optional<std::size_t> commandIndex(const std::vector<std::string>& arguments) {
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
         if (argument == "--") {
             ++index;
-        } else if (argument.starts_with("-") && argument != "-") {
+        } else if (isOption(argument)) {
             // An option's value is not the command: "--model stc".
-            const auto option =
-                std::ranges::find(kOptions, std::string_view(argument), &Option::name);
-            if (option != std::end(kOptions) && option->flag == nullptr) {
+            const Option* option = optionNamed(argument);
+            if (option != nullptr && option->flag == nullptr && argument == option->name) {
                 ++index;
             }
             continue;
@@ -131,32 +169,39 @@ std::optional<std::size_t> commandIndex(const std::vector<std::string>& argument
 std::variant<Options, std::string> parseOptions(const std::vector<std::string>& arguments) {
     Options options;
     const auto at = commandIndex(arguments);
-    if (!at) {
-        return "a command first: show, set, export, import or log";
+    if (at) {
+        options.command = commandNamed(arguments[*at]);
     }
-    const auto command = commandNamed(arguments[*at]);
-    options.command = *command;
-    const std::string& commandName = arguments[*at];
+    const std::string named = at ? arguments[*at] : "the program";
     bool optionsEnded = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string& argument = arguments[index];
-        if (index == *at) {
+        if (at && index == *at) {
             continue;
         }
         if (argument == "--" && !optionsEnded) {
             optionsEnded = true;
             continue;
         }
-        if (optionsEnded || !argument.starts_with("--")) {
+        if (optionsEnded || !isOption(argument)) {
+            if (!at) {
+                return "a command first: show, get, set, export, import or log";
+            }
             options.operands.push_back(argument);
             continue;
         }
         const auto equals = argument.find('=');
         const std::string_view name = std::string_view(argument).substr(0, equals);
-        const auto option = std::ranges::find(kOptions, name, &Option::name);
-        if (option == std::end(kOptions) ||
-            (option->commands != 0 && (option->commands & bit(*command)) == 0)) {
-            return "unknown option '" + std::string(name) + "' for " + commandName;
+        const Option* option = optionNamed(argument);
+        // Without a command, only --help and --version.
+        const unsigned commands = option == nullptr       ? 0
+                                  : option->commands != 0 ? option->commands
+                                                          : ~0U;
+        const bool taken = at ? (commands & bit(*options.command)) != 0
+                              : option != nullptr && (option->flag == &Options::help ||
+                                                      option->flag == &Options::version);
+        if (!taken) {
+            return "unknown option '" + std::string(name) + "' for " + named;
         }
         if (option->flag != nullptr) {
             if (equals != std::string::npos) {
@@ -174,10 +219,13 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
             return *refusal;
         }
     }
-    if (options.help) {
+    if (!at && !options.help && !options.version) {
+        return "a command first: show, get, set, export, import or log";
+    }
+    if (options.help || options.version) {
         return options;
     }
-    if (auto refusal = checkOperands(options, commandName)) {
+    if (auto refusal = checkOperands(options, named)) {
         return *refusal;
     }
     return options;

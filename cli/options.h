@@ -11,24 +11,33 @@
 
 namespace cli {
 
-enum class Command { show, set, exportProfile, importProfile, log };
+enum class Command { show, get, set, exportProfile, importProfile, log };
 
 std::optional<Command> commandNamed(std::string_view name);
+std::string_view commandName(Command command);
 
 // Where the command stands among the arguments: the first that is neither an option nor an
 // option's value ("--model stc show"); nothing when that one is not a command.
 std::optional<std::size_t> commandIndex(const std::vector<std::string>& arguments);
 
-// A command line after the program's name: the command, then options and operands in any order.
+// A command line after the program's name: options and operands in any order around the command.
 struct Options {
-    Command command = Command::show;
+    // Nothing for --help or --version alone.
+    std::optional<Command> command;
     const camera::CameraModel* model = &camera::commonModel();
     int32_t userType = 0;
     std::optional<std::string> passwordFile;
     bool help = false;
+    bool version = false;
+    // Only errors; every camera call and its flag on the error stream.
+    bool quiet = false;
+    bool verbose = false;
     bool json = false;
+    bool showSecrets = false;
     bool formatCard = false;
     bool dryRun = false;
+    // A dry run that found changes to make exits kChangesPending.
+    bool exitCode = false;
     bool includeIdentity = false;
     bool includeSecrets = false;
     bool verify = false;

@@ -19,8 +19,8 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
     if (passwordFile) {
         const auto file = platform::readLimited(*passwordFile, kLineLimit, true);
         if (file.error) {
-            console.errors << "qumat_pro: cannot read the password file "
-                           << escapedText(*passwordFile) << ": " << *file.error << '\n';
+            console.error() << "cannot read the password file " << escapedText(*passwordFile)
+                            << ": " << *file.error << '\n';
             return std::nullopt;
         }
         password = file.bytes;
@@ -29,14 +29,14 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
     } else {
         password = console.askPassword();
         if (!password) {
-            console.errors << "qumat_pro: no password: give --password-file FILE or set "
-                              "QUMAT_PASSWORD, or run it on a terminal\n";
+            console.error() << "no password: give --password-file FILE or set "
+                               "QUMAT_PASSWORD, or run it on a terminal\n";
             return std::nullopt;
         }
     }
     const auto text = platform::fromUtf8(*password);
     if (!text || text->size() != kPasswordLength) {
-        console.errors << "qumat_pro: the camera's password has six characters\n";
+        console.error() << "the camera's password has six characters\n";
         return std::nullopt;
     }
     return text;

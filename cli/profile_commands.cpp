@@ -1,5 +1,5 @@
 #include "commands.h"
-#include "limited_read.h"
+#include "input_source.h"
 #include "profile_file.h"
 #include "replace_file.h"
 #include "setting_table.h"
@@ -19,7 +19,7 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     }
     const auto failures = settings.read();
     for (const auto& failure : failures) {
-        console.errors << "qumat_pro: " << failure << '\n';
+        console.error() << failure << '\n';
     }
     if (!failures.empty()) {
         return kCameraFailed;
@@ -28,15 +28,21 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     const ProfileContent content{.identity = options.includeIdentity,
                                  .secrets = options.includeSecrets};
     const std::string& path = options.operands.front();
+    const std::string text = profileText(table, settings.values(), *options.model, content);
+    if (path == "-") {
+        console.output << text;
+        return kDone;
+    }
     // A profile with secrets is readable by its owner only from its first byte on; a failed
     // write leaves the old profile whole.
     const auto error =
-        platform::replaceFile(path, profileText(table, settings.values(), *options.model, content),
-                              {.ownerOnly = holdsSecrets(table, content)});
+        platform::replaceFile(path, text, {.ownerOnly = holdsSecrets(table, content)});
     if (error) {
-        console.errors << "qumat_pro: cannot write " << escapedText(path) << ": " << error.message()
-                       << '\n';
+        console.error() << "cannot write " << escapedText(path) << ": " << error.message() << '\n';
         return kOutputFailed;
+    }
+    if (options.quiet) {
+        return kDone;
     }
     console.output << "settings of the " << options.model->name << " model written to "
                    << escapedText(path) << '\n';
@@ -45,23 +51,22 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
 
 int runImport(const Options& options, camera::CameraLibrary& camera, Console& console) {
     const std::string& path = options.operands.front();
-    const auto file = platform::readLimited(path, kProfileLimit);
+    const auto file = readSource(path, console.input, kProfileLimit);
     if (file.error) {
-        console.errors << "qumat_pro: cannot read " << escapedText(path) << ": " << *file.error
-                       << '\n';
+        console.error() << "cannot read " << (path == "-" ? "standard input" : escapedText(path))
+                        << ": " << *file.error << '\n';
         return kUsageError;
     }
     const auto profile = readProfile(file.bytes);
     for (const auto& error : profile.errors) {
-        console.errors << "qumat_pro: " << escapedText(path) << ": " << error << '\n';
+        console.error() << escapedText(path) << ": " << error << '\n';
     }
     if (!profile.errors.empty()) {
         return kUsageError;
     }
     if (profile.model != nullptr && profile.model != options.model) {
-        console.errors << "qumat_pro: " << escapedText(path) << " holds settings of the "
-                       << profile.model->name << " model; import it with --model "
-                       << profile.model->name << '\n';
+        console.error() << escapedText(path) << " holds settings of the " << profile.model->name
+                        << " model; import it with --model " << profile.model->name << '\n';
         return kUsageError;
     }
     // The two words stand for no value: the camera's own is kept, whatever it is.

@@ -5,6 +5,16 @@
 #include "command_line_process.h"
 
 namespace cli {
+
+std::string programName(std::string_view path) {
+    const auto slash = path.find_last_of("/\\");
+    std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    if (name.size() > 4 && (name.ends_with(".exe") || name.ends_with(".EXE"))) {
+        name.resize(name.size() - 4);
+    }
+    return name.empty() ? "qumat" : name;
+}
+
 int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera) {
     // A write that fails is reported and cleaned up after, and output is the same bytes on every
     // system.
@@ -13,6 +23,8 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
     Console console{
         .output = std::cout,
         .errors = std::cerr,
+        .input = std::cin,
+        .program = programName(argc > 0 ? argv[0] : ""),
         .passwordVariable =
             variable != nullptr ? std::optional<std::string>(variable) : std::nullopt,
         .askPassword = [] { return platform::readLineWithoutEcho("Password: "); },

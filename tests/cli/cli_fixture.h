@@ -35,12 +35,16 @@ class CliCamera {
         camera_.setState(state);
     }
 
+    // `input` is standard input.
     Outcome run(const std::vector<std::string>& arguments,
-                std::optional<std::string> password = "000000") {
+                std::optional<std::string> password = "000000", const std::string& input = {}) {
         std::ostringstream output;
         std::ostringstream errors;
+        std::istringstream in(input);
         cli::Console console{.output = output,
                              .errors = errors,
+                             .input = in,
+                             .program = "qumat_pro",
                              .passwordVariable = std::move(password),
                              .askPassword = [] { return std::optional<std::string>(); }};
         const int status = cli::run(arguments, camera_, console);

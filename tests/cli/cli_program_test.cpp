@@ -85,13 +85,13 @@ TEST_F(CliProgramTest, ShowAndSetNeedNoDisplay) {
     EXPECT_TRUE(stateOf("camera.ini").contains("Ssid=Home\n"));
 
     run("camera.ini", {"show", "--json"});
-    EXPECT_TRUE(output_.contains("  \"recording.gps\": \"off\",\n")) << output_.data();
+    EXPECT_TRUE(output_.contains("    \"gps\": \"off\",\n")) << output_.data();
     EXPECT_FALSE(QFile::exists(path("Language.ini")));
 
     // Options may come before the command, and "--" ends them.
     run("camera.ini", {"--model", "common", "--json", "show"});
     EXPECT_EQ(exitCode_, 0) << errors_.data();
-    EXPECT_TRUE(output_.contains("  \"recording.gps\": \"off\",\n")) << output_.data();
+    EXPECT_TRUE(output_.contains("    \"gps\": \"off\",\n")) << output_.data();
     run("camera.ini", {"--model=common", "set", "--", "--format-card"});
     EXPECT_EQ(exitCode_, 2);
     EXPECT_EQ(errors_, "qumat_pro: --format-card: expected NAME=VALUE\n");

@@ -78,11 +78,15 @@ TEST(CliShowTest, JsonHoldsTheSameValuesEscaped) {
                      [](k47::CameraState& state) { state.ssid = "Say \"hi\"\\"; });
     const auto outcome = camera.run({"show", "--json"});
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
-    EXPECT_TRUE(outcome.output.starts_with("{\n  \"identity.device_id\": \"A123456\",\n"))
+    // Groups nest, so that ".network.ssid" reaches a value in jq.
+    EXPECT_TRUE(
+        outcome.output.starts_with("{\n  \"model\": \"common\",\n  \"device_kind\": 0,\n"
+                                   "  \"identity\": {\n    \"device_id\": \"A123456\",\n"))
         << outcome.output;
-    EXPECT_NE(outcome.output.find("\"network.ssid\": \"Say \\\"hi\\\"\\\\\",\n"), std::string::npos)
+    EXPECT_NE(outcome.output.find("\n    \"ssid\": \"Say \\\"hi\\\"\\\\\",\n"), std::string::npos)
         << outcome.output;
-    EXPECT_TRUE(outcome.output.ends_with("\"status.card\": \"Total 29.72 GB\"\n}\n"));
+    EXPECT_NE(outcome.output.find("\n    \"wifi_password\": \"********\",\n"), std::string::npos);
+    EXPECT_TRUE(outcome.output.ends_with("\"card\": \"Total 29.72 GB\"\n  }\n}\n"));
 }
 
 bool isControlButLineEnd(char c) {
