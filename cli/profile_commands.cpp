@@ -52,20 +52,20 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
 int runImport(const Options& options, camera::CameraLibrary& camera, Console& console) {
     const std::string& path = options.operands.front();
     const auto file = readSource(path, console.input, kProfileLimit);
+    const std::string source = path == "-" ? "standard input" : escapedText(path);
     if (file.error) {
-        console.error() << "cannot read " << (path == "-" ? "standard input" : escapedText(path))
-                        << ": " << *file.error << '\n';
+        console.error() << "cannot read " << source << ": " << *file.error << '\n';
         return kUsageError;
     }
     const auto profile = readProfile(file.bytes);
     for (const auto& error : profile.errors) {
-        console.error() << escapedText(path) << ": " << error << '\n';
+        console.error() << source << ": " << error << '\n';
     }
     if (!profile.errors.empty()) {
         return kUsageError;
     }
     if (profile.model != nullptr && profile.model != options.model) {
-        console.error() << escapedText(path) << " holds settings of the " << profile.model->name
+        console.error() << source << " holds settings of the " << profile.model->name
                         << " model; import it with --model " << profile.model->name << '\n';
         return kUsageError;
     }

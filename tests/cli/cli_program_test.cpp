@@ -113,6 +113,26 @@ TEST_F(CliProgramTest, ExportFromOneCameraAndImportOnAnotherForBothModels) {
     }
 }
 
+// One camera's settings, secrets included, piped into another's: nothing touches the disk.
+TEST_F(CliProgramTest, ExportThroughAPipeIntoImportForBothModels) {
+    for (const QString model : {"common", "stc"}) {
+        const QByteArray camera = "[Camera]\nModel=" + model.toLatin1() + "\n";
+        writeFile("first.ini", camera + "[Network]\nApn=fleet.apn\nPin=4321\n");
+        writeFile("second.ini", camera);
+        run("second.ini", {"--model", model, "--include-secrets", "export", "-"}, {},
+            "K47_CAMERA_STATE=first.ini \"$0\" \"$@\" | K47_CAMERA_STATE=second.ini \"$0\" "
+            "import - --model " +
+                model + "; exit $?");
+        EXPECT_EQ(exitCode_, 0) << errors_.data();
+        EXPECT_EQ(output_,
+                  "network.apn: internet -> fleet.apn\nnetwork.pin: changes (a secret: "
+                  "--show-secrets prints it)\nnetwork: written\n");
+        EXPECT_EQ(errors_, "");
+        EXPECT_TRUE(stateOf("second.ini").contains("Apn=fleet.apn\n"));
+        EXPECT_TRUE(stateOf("second.ini").contains("Pin=4321\n"));
+    }
+}
+
 TEST_F(CliProgramTest, AnEncryptionChangeWithoutFormatCardIsRefusedWithExitStatus2) {
     run("camera.ini", {"show"});
     const QByteArray before = stateOf("camera.ini");
