@@ -1,6 +1,6 @@
 #!/bin/sh
-# The command line gives the same answers on Linux and on Windows: `show`, `export`, `set` and
-# `import` run against the same emulated camera state under Linux and, as qumat.exe beside its
+# The command line gives the same answers on Linux and on Windows: `show`, `get`, `export`, `set`
+# and `import` run against the same emulated camera state under Linux and, as qumat.exe beside its
 # k47_4g_pc.dll, under Wine; their output, exit statuses, profiles and state files must agree
 # byte for byte.
 # Usage: same_answers_test.sh LINUX_QUMAT WINDOWS_QUMAT_EXE WINDOWS_K47_DLL
@@ -44,6 +44,10 @@ for system in linux windows; do
     run "$system" import change.ini --model stc --dry-run
     run "$system" show --model stc --json
     run "$system" set --model stc recording.gps=maybe
+    run "$system" export - --model stc
+    printf '4321\r\n' >"$scratch/$system/pin.txt"
+    run "$system" set --model stc network.pin=@pin.txt
+    run "$system" get --model stc network.apn network.pin --show-secrets
 done
 
 status=0
