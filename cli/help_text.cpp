@@ -183,8 +183,12 @@ std::string helpText(std::string_view program, std::optional<Command> command,
     }
     for (const auto& each : kCommands) {
         if (!each.options.empty()) {
-            text +=
-                "\n" + std::string(commandName(each.command)) + ":\n" + std::string(each.options);
+            // Appended piece by piece: GCC 12 at -O3 warns of overlaps in "\n" + string (its bug
+            // 105329).
+            text += '\n';
+            text += commandName(each.command);
+            text += ":\n";
+            text += each.options;
         }
     }
     text += "\nshow, get, set, import:\n" + std::string(kSecretsOption) + "\nEvery command:\n" +
