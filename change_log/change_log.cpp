@@ -17,7 +17,7 @@ std::string reasonOf(const std::error_code& error) {
 
 std::string withOwnHash(ChangeEntry entry) {
     entry.hash.clear();
-    entry.hash = platform::sha256Hex(toLine(entry));
+    entry.hash = sha256Hex(toLine(entry));
     return toLine(entry);
 }
 
@@ -72,7 +72,7 @@ std::optional<std::string> ChangeLog::append(ChangeEntry entry) {
             tail.remove_suffix(1);
         }
         const auto lastLineStart = tail.rfind('\n');
-        entry.previous = platform::sha256Hex(
+        entry.previous = sha256Hex(
             lastLineStart == std::string_view::npos ? tail : tail.substr(lastLineStart + 1));
         return bytes + withOwnHash(std::move(entry)) + "\n";
     });
@@ -103,7 +103,7 @@ Verification verify(std::string_view contents) {
         if (!entry || toLine(*entry) != lines[at]) {
             return broken("not an entry as the log writes them");
         }
-        if (entry->previous != platform::sha256Hex(lines[at - 1])) {
+        if (entry->previous != sha256Hex(lines[at - 1])) {
             return broken("the line before it is not the one it follows");
         }
         if (withOwnHash(*entry) != lines[at]) {
@@ -111,7 +111,7 @@ Verification verify(std::string_view contents) {
         }
         ++result.entries;
     }
-    result.lastLineHash = platform::sha256Hex(lines.back());
+    result.lastLineHash = sha256Hex(lines.back());
     return result;
 }
 
