@@ -1,27 +1,19 @@
-#include <cstdio>
-
 #include "commands.h"
+#include "json_text.h"
 #include "profile_file.h"
 #include "setting_table.h"
 
 namespace cli {
 namespace {
 
-std::string jsonString(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[7];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-            json += escape;
-        } else {
-            json += c;
-        }
+// A partial document would pass for the camera's settings: the first failure stands instead.
+int failAsJson(const ReadFailures& failures, Console& console) {
+    console.output << "{\"error\": " << jsonString(failures.lines.front())
+                   << ", \"call\": " << jsonString(failures.firstCall) << "}\n";
+    for (const auto& line : failures.lines) {
+        console.errors << "qumat_pro: " << line << '\n';
     }
-    return json + '"';
+    return kCameraFailed;
 }
 
 }  // namespace
@@ -32,6 +24,9 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
         return *status;
     }
     const auto failures = settings.read();
+    if (options.json && !failures.empty()) {
+        return failAsJson(failures, console);
+    }
     const char* separator = "{\n";
     for (const auto& setting : settingTable(*options.model)) {
         const auto value = settings.values().find(setting.key());
@@ -51,7 +46,7 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
     if (options.json) {
         console.output << (*separator == '{' ? "{}\n" : "\n}\n");
     }
-    for (const auto& failure : failures) {
+    for (const auto& failure : failures.lines) {
         console.errors << "qumat_pro: " << failure << '\n';
     }
     return failures.empty() ? kDone : kCameraFailed;
