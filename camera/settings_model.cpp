@@ -5,6 +5,7 @@
 #include "common_menu_model_group.h"
 #include "device_actions.h"
 #include "identity_model_group.h"
+#include "menu_record_probe.h"
 #include "network_model_group.h"
 #include "stc_menu_model_group.h"
 
@@ -30,6 +31,11 @@ std::vector<ReadFailure> SettingsModel::read() {
     for (const auto& [group, modelGroup] : groups_) {
         if (!modelGroup->read(values_)) {
             failures.push_back({.group = group, .failedCalls = failures_.takeFailures()});
+            if (group == SettingGroup::recording) {
+                failures.back().answeringModel = modelAnsweringMenuRead(calls_, model_);
+                // A probe that failed names no call the reading asked for.
+                failures_.takeFailures();
+            }
         }
     }
     DeviceActions device(calls_, session_);

@@ -21,6 +21,8 @@ struct ReadFailure {
     // The status text not read; none for a group.
     const CatalogueRow* row = nullptr;
     std::vector<std::string_view> failedCalls{};
+    // For the menu: the other model whose record size the camera answers, when one does.
+    const CameraModel* answeringModel = nullptr;
 };
 
 // How writing one changed group ended.
@@ -44,7 +46,8 @@ class SettingsModel {
   public:
     SettingsModel(CameraLibrary& camera, Session& session, const CameraModel& model);
 
-    // Every group and the two status texts; nothing when all were read.
+    // Every group and the two status texts; nothing when all were read. A failed menu read is
+    // followed by reads of the other models' record sizes, which tell a camera of another model.
     std::vector<ReadFailure> read();
     const SettingValues& values() const { return values_; }
 

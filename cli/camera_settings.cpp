@@ -17,6 +17,13 @@ std::string joined(const std::vector<std::string_view>& calls) {
 
 }  // namespace
 
+bool stopsWrite(const ReadFailures& failures, Console& console) {
+    for (const auto& line : failures.lines) {
+        console.error() << (failures.statusOnly ? "warning: " : "") << line << '\n';
+    }
+    return !failures.statusOnly;
+}
+
 CameraSettings::CameraSettings(camera::CameraLibrary& camera, const camera::CameraModel& model)
     : camera_(camera), model_(camera, session_, model) {}
 
@@ -37,15 +44,24 @@ std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16strin
     return std::nullopt;
 }
 
-std::vector<std::string> CameraSettings::read() {
-    std::vector<std::string> lines;
+ReadFailures CameraSettings::read() {
+    ReadFailures failures;
     for (const auto& failure : model_.read()) {
         const std::string what = failure.row != nullptr
                                      ? settingName(*failure.row)
                                      : std::string(camera::groupName(failure.group));
-        lines.push_back(what + " not read: " + joined(failure.failedCalls) + " failed");
+        std::string line = what + " not read: " + joined(failure.failedCalls) + " failed";
+        if (const auto* other = failure.answeringModel) {
+            line += "; this camera looks like the " + std::string(other->name) +
+                    " model: use --model " + std::string(other->name);
+        }
+        if (failures.lines.empty() && !failure.failedCalls.empty()) {
+            failures.firstCall = failure.failedCalls.front();
+        }
+        failures.lines.push_back(std::move(line));
+        failures.statusOnly = failures.statusOnly && failure.group == camera::SettingGroup::status;
     }
-    return lines;
+    return failures;
 }
 
 bool CameraSettings::write(const camera::SettingValues& wanted, bool formatCard, bool quiet,

@@ -12,6 +12,22 @@
 
 namespace cli {
 
+// What a read of the camera could not get.
+struct ReadFailures {
+    // One line per group or status text not read, naming the calls that failed.
+    std::vector<std::string> lines;
+    // The first call the first failure names.
+    std::string firstCall;
+    // Only status texts failed, which no command writes.
+    bool statusOnly = true;
+
+    bool empty() const { return lines.empty(); }
+};
+
+// Prints each failure of the read before a write: one of status texts alone as a
+// warning, since the write goes ahead without them. True when the command must stop.
+bool stopsWrite(const ReadFailures& failures, Console& console);
+
 // The attached camera as the commands see it: logged in as the login window does, and its
 // settings model, whose outcomes come back here as the command line words them.
 class CameraSettings {
@@ -23,9 +39,9 @@ class CameraSettings {
     std::optional<std::string> logIn(int32_t userType, std::u16string_view password);
     int deviceKind() const { return session_.deviceKind; }
 
-    // Every group and the two status texts; one line for each that could not be read, naming
-    // the calls that failed.
-    std::vector<std::string> read();
+    // Every group and the two status texts. A failed menu read says which model the camera looks
+    // like when it answers a read of another model's record size.
+    ReadFailures read();
     const camera::SettingValues& values() const { return model_.values(); }
     camera::CheckedChanges check(const std::vector<camera::SettingChange>& changes,
                                  bool formatCard) const {

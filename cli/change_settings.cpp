@@ -80,7 +80,7 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
         return *status;
     }
     // Every group is read first, so that a write keeps what it does not change.
-    if (refuse(settings.read(), console)) {
+    if (stopsWrite(settings.read(), console)) {
         return kCameraFailed;
     }
     // A dry run lists the change it would refuse.

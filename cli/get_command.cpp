@@ -24,7 +24,7 @@ int runGet(const Options& options, camera::CameraLibrary& camera, Console& conso
     for (const Setting* setting : std::get<std::vector<const Setting*>>(selection)) {
         const auto value = settings.values().find(setting->key());
         if (value == settings.values().end()) {
-            for (const auto& failure : failures) {
+            for (const auto& failure : failures.lines) {
                 console.error() << failure << '\n';
             }
             return kCameraFailed;

@@ -17,11 +17,8 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     if (const auto status = logIn(settings, options, console)) {
         return *status;
     }
-    const auto failures = settings.read();
-    for (const auto& failure : failures) {
-        console.error() << failure << '\n';
-    }
-    if (!failures.empty()) {
+    // A profile holds no status value: their failure only warns.
+    if (stopsWrite(settings.read(), console)) {
         return kCameraFailed;
     }
     const auto table = settingTable(*options.model);

@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 #include "commands.h"
+#include "json_text.h"
 #include "profile_file.h"
 #include "setting_selection.h"
 #include "setting_table.h"
@@ -10,21 +10,14 @@
 namespace cli {
 namespace {
 
-std::string jsonString(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[7];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-            json += escape;
-        } else {
-            json += c;
-        }
+// A partial document would pass for the camera's settings: the first failure stands instead.
+int failAsJson(const ReadFailures& failures, Console& console) {
+    console.output << "{\"error\": " << jsonString(failures.lines.front())
+                   << ", \"call\": " << jsonString(failures.firstCall) << "}\n";
+    for (const auto& line : failures.lines) {
+        console.error() << line << '\n';
     }
-    return json + '"';
+    return kCameraFailed;
 }
 
 // One object of groups, each an object of its settings by key: ".network.ssid" in jq.
@@ -72,6 +65,9 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
         return *status;
     }
     const auto failures = settings.read();
+    if (options.json && !failures.empty()) {
+        return failAsJson(failures, console);
+    }
     if (options.json) {
         printJson(selected, settings.values(), options, settings.deviceKind(), console);
     } else {
@@ -86,7 +82,7 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
             }
         }
     }
-    for (const auto& failure : failures) {
+    for (const auto& failure : failures.lines) {
         console.error() << failure << '\n';
     }
     return failures.empty() ? kDone : kCameraFailed;

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// `text` as a JSON string, quotes included; control characters as \u escapes.
+std::string jsonString(std::string_view text);
+
+}  // namespace cli
