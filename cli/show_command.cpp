@@ -65,7 +65,11 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
         return *status;
     }
     const auto failures = settings.read();
-    if (options.json && !failures.empty()) {
+    // A read that failed only for settings not asked for leaves a whole answer.
+    const bool whole = std::ranges::all_of(selected, [&](const Setting* setting) {
+        return settings.values().contains(setting->key());
+    });
+    if (options.json && !whole) {
         return failAsJson(failures, console);
     }
     if (options.json) {
@@ -82,10 +86,13 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
             }
         }
     }
+    if (whole) {
+        return kDone;
+    }
     for (const auto& failure : failures.lines) {
         console.error() << failure << '\n';
     }
-    return failures.empty() ? kDone : kCameraFailed;
+    return kCameraFailed;
 }
 
 }  // namespace cli

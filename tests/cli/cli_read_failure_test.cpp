@@ -150,4 +150,34 @@ TEST(CliReadFailureTest, ShowJsonPrintsOnlyTheFirstFailureAsAnObject) {
     }
 }
 
+// Show and get answer for what they are asked: a failure elsewhere leaves their answer whole.
+TEST(CliReadFailureTest, ANarrowedReadFailsOnlyForTheValuesItAsksFor) {
+    const std::string firmwareFailed =
+        "qumat_pro: status.firmware not read: Qumat_GetFwVersion failed\n";
+    const struct {
+        Arguments arguments;
+        int status;
+        std::string output;
+        std::string errors;
+    } cases[] = {
+        {{"show", "network.ssid"}, 0, "network.ssid = FieldOffice\n", ""},
+        {{"show", "--json", "identity.device_id"},
+         0,
+         "{\n  \"model\": \"common\",\n  \"device_kind\": 0,\n  \"identity\": {\n"
+         "    \"device_id\": \"A123456\"\n  }\n}\n",
+         ""},
+        {{"get", "recording.gps"}, 0, "on\n", ""},
+        {{"show", "status"}, 1, "status.card = Total 29.72 GB\n", firmwareFailed},
+        // A script reading values by line gets none rather than one in the wrong place.
+        {{"get", "network.ssid", "status.firmware"}, 1, "", firmwareFailed},
+    };
+    for (const auto& [arguments, status, output, errors] : cases) {
+        CliCamera camera = cameraFailing({k47::Function::Qumat_GetFwVersion});
+        const auto outcome = camera.run(arguments);
+        EXPECT_EQ(outcome.status, status) << arguments.back();
+        EXPECT_EQ(outcome.output, output) << arguments.back();
+        EXPECT_EQ(outcome.errors, errors) << arguments.back();
+    }
+}
+
 }  // namespace
