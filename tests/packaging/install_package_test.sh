@@ -41,9 +41,11 @@ dpkg -x "$package" "$scratch/root"
 root=$scratch/root
 for file in usr/bin/qumat_pro usr/bin/qumat usr/lib/qumat_pro/libk47_4g_pc.so \
     usr/share/applications/qumat_pro.desktop usr/share/icons/hicolor/scalable/apps/qumat_pro.svg \
-    usr/lib/udev/rules.d/70-qumat-pro-camera.rules; do
+    usr/lib/udev/rules.d/70-qumat-pro-camera.rules usr/share/man/man1/qumat.1.gz \
+    usr/share/man/man1/qumat_pro.1.gz; do
     [ -e "$root/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
+gzip -t "$root"/usr/share/man/man1/*.1.gz
 grep -q 'TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-qumat-pro-camera.rules"
 
 # The desktop entry's command is the installed program.
