@@ -42,7 +42,8 @@ root=$scratch/root
 for file in usr/bin/qumat_pro usr/bin/qumat usr/lib/qumat_pro/libk47_4g_pc.so \
     usr/share/applications/qumat_pro.desktop usr/share/icons/hicolor/scalable/apps/qumat_pro.svg \
     usr/lib/udev/rules.d/70-qumat-pro-camera.rules usr/share/man/man1/qumat.1.gz \
-    usr/share/man/man1/qumat_pro.1.gz; do
+    usr/share/man/man1/qumat_pro.1.gz usr/share/bash-completion/completions/qumat \
+    usr/share/bash-completion/completions/qumat_pro usr/share/zsh/vendor-completions/_qumat; do
     [ -e "$root/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
 gzip -t "$root"/usr/share/man/man1/*.1.gz
