@@ -34,13 +34,13 @@ bool hasDisplay(int argc, const char* const argv[]) {
 }
 
 // The commands are qumat's, which runs them without Qt. It replaces this process, so that its
-// exit status, streams and signals are the caller's own.
+// exit status, streams and signals are the caller's own; argv[0] stays, so that its messages
+// name the program the user ran.
 [[noreturn]] void handOverToCommandLine(char* argv[]) {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::string program = (self.parent_path() / "qumat").string();
+    const std::string program = (self.parent_path() / "qumat").string();
     if (!error) {
-        argv[0] = program.data();
         ::execv(program.c_str(), argv);
         error.assign(errno, std::generic_category());
     }

@@ -67,9 +67,13 @@ TEST_F(CommandHandOverTest, AnswersAsQumatDoes) {
         {{"set"}, "", "", 2},
         {{"show"}, "[Faults]\nFail=GetZFYInfo\n", "", 1},
     };
+    // qumat run directly under qumat_pro's name, as the hand-over runs it.
+    const QStringList asQumatPro{"-c", "exec -a \"$0\" '" + qumat + "' \"$@\"",
+                                 QStringLiteral(QUMAT_BINARY)};
     for (const auto& each : cases) {
         SCOPED_TRACE(each.arguments.join(' ').toStdString());
-        const Outcome direct = run(qumat, each.arguments, each.state, each.input);
+        const Outcome direct =
+            run("/bin/bash", asQumatPro + each.arguments, each.state, each.input);
         const Outcome handed =
             run(QStringLiteral(QUMAT_BINARY), each.arguments, each.state, each.input);
         EXPECT_EQ(direct.exitCode, each.exitCode) << direct.errors.data();
