@@ -86,11 +86,12 @@ gallery: configure
 	@$(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)/default
 	@QT_SCALE_FACTOR=2 $(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)/2x
 
-# Measures the windows and the emulated camera against their baselines in the same run and
-# prints each ratio beside its target; fails when one is missed.
+# Measures the windows, the emulated camera and `qumat show` against their baselines in the same
+# run and prints each ratio beside its target; fails when one is missed, after running them all.
 bench: configure
-	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe
-	@$(BUILD_DIR)/bench/window_bench
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe command_bench
+	@status=0; $(BUILD_DIR)/bench/window_bench || status=1; \
+		$(BUILD_DIR)/bench/command_bench || status=1; exit $$status
 
 PREFIX ?= /usr/local
 

@@ -1,6 +1,12 @@
+#include <unistd.h>
+
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "cli.h"
 #include "command_line.h"
@@ -27,13 +33,27 @@ bool hasDisplay(int argc, const char* const argv[]) {
     return false;
 }
 
+// The commands are qumat's, which runs them without Qt. It replaces this process, so that its
+// exit status, streams and signals are the caller's own; argv[0] stays, so that its messages
+// name the program the user ran.
+[[noreturn]] void handOverToCommandLine(char* argv[]) {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string program = (self.parent_path() / "qumat").string();
+    if (!error) {
+        ::execv(program.c_str(), argv);
+        error.assign(errno, std::generic_category());
+    }
+    std::fprintf(stderr, "qumat_pro: cannot run %s: %s\n", program.c_str(),
+                 error.message().c_str());
+    std::exit(2);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The commands run without Qt: no window, no display.
     if (cli::hasCommand(std::vector<std::string>(argv + 1, argv + argc))) {
-        camera::LibraryFunctions camera;
-        return cli::runInProcess(argc, argv, camera);
+        handOverToCommandLine(argv);
     }
     if (const auto exitCode = app::handleCommandLine(argc, argv, stdout, stderr)) {
         return *exitCode;

@@ -21,6 +21,7 @@ MAY_INCLUDE = {
     "ui": {"editions", "camera"},
     "editions": {"camera", "platform"},
     "qumat": {"cli", "camera", "platform"},
+    "completions": {"camera", "platform"},
     "cli": {"change_log", "camera", "platform"},
     "change_log": {"camera", "platform"},
     "camera": {"platform", "k47_4g_pc"},

@@ -13,7 +13,7 @@ for build in "$@"; do
     wineserver --persistent=60 >/dev/null 2>&1 || true
     status=0
     (cd "$build" && ctest --output-on-failure) || status=1
-    sh tests/windows/same_answers_test.sh "$linux_build/qumat/qumat" "$build/qumat/qumat.exe" \
+    sh tests/windows/same_answers_test.sh "$linux_build/app/qumat" "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" || status=1
     wineserver --kill >/dev/null 2>&1 || true
     [ "$status" -eq 0 ] || exit 1

@@ -20,7 +20,7 @@ package=$(ls "$scratch"/packages/qumat-pro_*.deb)
 {
     dpkg-deb --contents "$package"
     dpkg-deb --ctrl-tarfile "$package" | tar -tvf -
-} | awk -v programs='./usr/bin/qumat_pro ./postinst' '
+} | awk -v programs='./usr/bin/qumat_pro ./usr/bin/qumat ./postinst' '
     BEGIN { split(programs, list, " "); for (i in list) program[list[i]] = 1 }
     {
         expected = $6 ~ /\/$/ ? "drwxr-xr-x" : (($6 in program) ? "-rwxr-xr-x" : "-rw-r--r--")
@@ -39,25 +39,39 @@ writable=$(find "$scratch/installed" -perm /022)
 dpkg-deb --field "$package" Depends | grep -q libqt6widgets6
 dpkg -x "$package" "$scratch/root"
 root=$scratch/root
-for file in usr/bin/qumat_pro usr/lib/qumat_pro/libk47_4g_pc.so \
+for file in usr/bin/qumat_pro usr/bin/qumat usr/lib/qumat_pro/libk47_4g_pc.so \
     usr/share/applications/qumat_pro.desktop usr/share/icons/hicolor/scalable/apps/qumat_pro.svg \
-    usr/lib/udev/rules.d/70-qumat-pro-camera.rules; do
+    usr/lib/udev/rules.d/70-qumat-pro-camera.rules usr/share/man/man1/qumat.1.gz \
+    usr/share/man/man1/qumat_pro.1.gz usr/share/bash-completion/completions/qumat \
+    usr/share/bash-completion/completions/qumat_pro usr/share/zsh/vendor-completions/_qumat; do
     [ -e "$root/$file" ] || { echo "missing from the package: $file"; exit 1; }
 done
+gzip -t "$root"/usr/share/man/man1/*.1.gz
 grep -q 'TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-qumat-pro-camera.rules"
 
 # The desktop entry's command is the installed program.
 command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/qumat_pro.desktop")
 [ -x "$root/usr/bin/$command" ] || { echo "desktop entry runs '$command'"; exit 1; }
 
-sh "$here/run_path_test.sh" "$root/usr/bin/qumat_pro" "$root/usr/lib/qumat_pro/libk47_4g_pc.so" \
-    "$scratch/installed/bin/qumat_pro"
-library=$(ldd "$root/usr/bin/qumat_pro" | awk '/libk47_4g_pc/ {print $3}')
-[ "$(realpath "$library")" = "$(realpath "$root/usr/lib/qumat_pro/libk47_4g_pc.so")" ] || {
-    echo "the installed program loads '$library'"
-    exit 1
-}
+sh "$here/run_path_test.sh" "$root/usr/bin/qumat_pro" "$root/usr/bin/qumat" \
+    "$root/usr/lib/qumat_pro/libk47_4g_pc.so" "$scratch/installed/bin/qumat_pro" \
+    "$scratch/installed/bin/qumat"
+for program in qumat_pro qumat; do
+    library=$(ldd "$root/usr/bin/$program" | awk '/libk47_4g_pc/ {print $3}')
+    [ "$(realpath "$library")" = "$(realpath "$root/usr/lib/qumat_pro/libk47_4g_pc.so")" ] || {
+        echo "the installed $program loads '$library'"
+        exit 1
+    }
+done
 "$root/usr/bin/qumat_pro" --version | grep -q '^qumat_pro '
+
+# A command given to the installed qumat_pro is answered by the qumat beside it.
+for program in qumat qumat_pro; do
+    K47_CAMERA_STATE="$scratch/$program.ini" QUMAT_PASSWORD=000000 QUMAT_CHANGE_LOG=off \
+        "$root/usr/bin/$program" show >"$scratch/$program.out" </dev/null
+done
+grep -q '^recording.resolution = ' "$scratch/qumat.out"
+cmp "$scratch/qumat.out" "$scratch/qumat_pro.out"
 
 mkdir "$scratch/work"
 cd "$scratch/work"

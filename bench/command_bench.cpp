@@ -1,0 +1,117 @@
+// What a command costs against the smallest C++ program that prints a line, measured in the same
+// run: the wall time of `qumat show` on the emulated camera, from fork to its end, and its peak
+// resident memory. Prints each ratio beside its target; exits 1 when one is missed.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 200;
+
+struct Runs {
+    std::vector<double> milliseconds;
+    std::vector<long> peakKilobytes;
+    bool failed = false;
+};
+
+// Runs the program once with its output thrown away and adds its wall time and peak memory.
+void runOnce(const std::vector<std::string>& command, Runs& runs) {
+    std::vector<char*> argv;
+    for (const std::string& argument : command) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int nothing = ::open("/dev/null", O_RDWR);
+        ::dup2(nothing, STDIN_FILENO);
+        ::dup2(nothing, STDOUT_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    const bool ended = child > 0 && ::wait4(child, &status, 0, &usage) == child;
+    const std::chrono::duration<double, std::milli> elapsed =
+        std::chrono::steady_clock::now() - start;
+    if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s ended with status %d\n", argv[0], status);
+        runs.failed = true;
+        return;
+    }
+    runs.milliseconds.push_back(elapsed.count());
+    runs.peakKilobytes.push_back(usage.ru_maxrss);
+}
+
+template <typename Number>
+double median(std::vector<Number> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::ranges::nth_element(values, values.begin() + values.size() / 2);
+    return static_cast<double>(values[values.size() / 2]);
+}
+
+bool printRatio(const char* what, double measured, double baseline, double target) {
+    const double ratio = measured / baseline;
+    const bool met = baseline > 0 && measured > 0 && ratio <= target;
+    std::printf("%-44s %6.2f   target <= %.2f   %s\n", what, ratio, target, met ? "met" : "MISSED");
+    return met;
+}
+
+}  // namespace
+
+int main() {
+    // The emulated camera keeps its state in a folder of the run's own; nothing is logged.
+    std::string folder = (std::filesystem::temp_directory_path() / "qumat-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        std::perror("qumat command bench");
+        return 1;
+    }
+    ::setenv("K47_CAMERA_STATE", (folder + "/camera.ini").c_str(), 1);
+    ::setenv("QUMAT_PASSWORD", "000000", 1);
+    ::setenv("QUMAT_CHANGE_LOG", "off", 1);
+
+    const std::vector<std::string> show{QUMAT_PROGRAM, "show"};
+    const std::vector<std::string> printLine{PRINT_LINE_PROGRAM};
+    Runs command;
+    Runs floor;
+    // The first run creates the camera's state file, and both programs' pages are cached after it.
+    runOnce(show, command);
+    runOnce(printLine, floor);
+    command = {};
+    floor = {};
+    // Interleaved, so that a busy moment of the machine weighs on both alike.
+    for (int run = 0; run < kRuns && !command.failed && !floor.failed; ++run) {
+        runOnce(show, command);
+        runOnce(printLine, floor);
+    }
+    std::filesystem::remove_all(folder);
+    if (command.failed || floor.failed) {
+        return 1;
+    }
+
+    const double time = median(command.milliseconds);
+    const double floorTime = median(floor.milliseconds);
+    const double memory = median(command.peakKilobytes);
+    const double floorMemory = median(floor.peakKilobytes);
+    std::printf("medians of %d interleaved runs each\n", kRuns);
+    std::printf("%-44s %8.2f ms %8.0f KB\n", "qumat show, emulated camera", time, memory);
+    std::printf("%-44s %8.2f ms %8.0f KB\n", "a C++ program printing a line", floorTime,
+                floorMemory);
+    std::printf("\nratio against a program that prints a line, measured in this run\n");
+    bool met = printRatio("wall time, qumat show / print a line", time, floorTime, 2);
+    met &= printRatio("peak memory, qumat show / print a line", memory, floorMemory, 2);
+    return met ? 0 : 1;
+}
