@@ -22,7 +22,7 @@ constexpr CommandHelp kCommands[] = {
      "  --json                 one JSON object: model, device_kind, then one object per group\n"},
     {Command::get, "get NAME... [--show-secrets]",
      "  get      print the values alone, one a line, in the order named\n", ""},
-    {Command::set, "set NAME=VALUE... [--dry-run] [--format-card]",
+    {Command::set, "set NAME=VALUE... [--dry-run] [--format-card] [--show-secrets]",
      "  set      check every NAME=VALUE against the camera, then write each changed group;\n"
      "           a secret's VALUE may be - (a line of standard input) or @FILE (its first line)\n",
      "  --dry-run              list the changes (NAME: old -> new) and write nothing\n"
@@ -34,7 +34,8 @@ constexpr CommandHelp kCommands[] = {
      "  --include-identity     export the device ID, officer ID and serial number too\n"
      "  --include-secrets      export the Wi-Fi password, 4G PIN and APN password too; the file\n"
      "                         is then readable by its owner only\n"},
-    {Command::importProfile, "import FILE|- [--dry-run [--exit-code]] [--format-card]",
+    {Command::importProfile,
+     "import FILE|- [--dry-run [--exit-code]] [--format-card] [--show-secrets]",
      "  import   list what FILE (- for standard input) changes on the camera (NAME: old -> new),\n"
      "           then write it as set does\n",
      "  --dry-run              list the changes and write nothing\n"
