@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+#include "ratio_report.h"
 
 namespace {
 
@@ -61,13 +62,6 @@ double median(std::vector<Number> values) {
     }
     std::ranges::nth_element(values, values.begin() + values.size() / 2);
     return static_cast<double>(values[values.size() / 2]);
-}
-
-bool printRatio(const char* what, double measured, double baseline, double target) {
-    const double ratio = measured / baseline;
-    const bool met = baseline > 0 && measured > 0 && ratio <= target;
-    std::printf("%-44s %6.2f   target <= %.2f   %s\n", what, ratio, target, met ? "met" : "MISSED");
-    return met;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "emulated_camera.h"
 #include "emulated_camera_library.h"
 #include "login_window.h"
+#include "ratio_report.h"
 #include "recording_hand_over.h"
 #include "scripted_message_boxes.h"
 #include "settings_window.h"
@@ -44,7 +45,7 @@ struct Services {
     camera::Session session;
     ui::MeasuredSizes measuredSizes;
     ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
-                         measuredSizes};
+                        measuredSizes};
 };
 
 Services& services() {
@@ -174,13 +175,6 @@ long peakMemory(const char* probe, const QStringList& arguments) {
         return -1;
     }
     return usage.ru_maxrss;
-}
-
-bool printRatio(const char* what, double measured, double baseline, double target) {
-    const double ratio = measured / baseline;
-    const bool met = baseline > 0 && measured > 0 && ratio <= target;
-    std::printf("%-44s %6.2f   target <= %.2f   %s\n", what, ratio, target, met ? "met" : "MISSED");
-    return met;
 }
 
 }  // namespace
