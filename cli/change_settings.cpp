@@ -39,11 +39,18 @@ void listChanges(const camera::CheckedChanges& checked, const camera::SettingVal
 }
 
 // A secret given as '-' or '@FILE': the line read for it; the reason when there is none.
-std::optional<std::string> secretFrom(const std::string& source, Console& console,
-                                      std::string& value) {
+std::optional<std::string> secretFrom(const std::string& setting, const std::string& source,
+                                      Console& console, std::string& value) {
     // A secret of a few dozen characters; a longer first line is not one.
     constexpr std::size_t kLineLimit = 1024;
     const std::string name = source == "-" ? source : source.substr(1);
+    // Typed on a terminal, it is not shown.
+    if (name == "-") {
+        if (auto typed = console.askHidden(setting + ": ")) {
+            value = *typed;
+            return std::nullopt;
+        }
+    }
     const auto read = readSource(name, console.input, kLineLimit, true);
     if (read.error) {
         return "cannot read " + (name == "-" ? std::string("standard input") : name) + ": " +
@@ -126,7 +133,8 @@ int runSet(const Options& options, camera::CameraLibrary& camera, Console& conso
         if (setting != nullptr && isSecret(*setting) && fromSource) {
             if (request.value == "-" && std::exchange(inputTaken, true)) {
                 refusals.push_back(request.name + ": standard input gives one value only");
-            } else if (auto refusal = secretFrom(request.value, console, request.value)) {
+            } else if (auto refusal =
+                           secretFrom(request.name, request.value, console, request.value)) {
                 refusals.push_back(request.name + ": " + *refusal);
             }
         }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace cli {
 
@@ -27,8 +28,9 @@ struct Console {
     std::string program;
     // QUMAT_PASSWORD, when it is set.
     std::optional<std::string> passwordVariable;
-    // Asks for the password on the terminal without echo; nothing when there is no terminal.
-    std::function<std::optional<std::string>()> askPassword;
+    // Asks for a password or a secret on the terminal without echo, after the prompt; nothing
+    // when there is no terminal.
+    std::function<std::optional<std::string>(std::string_view prompt)> askHidden;
 
     // The error stream after the program's name.
     std::ostream& error() { return errors << program << ": "; }

@@ -27,7 +27,7 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
     } else if (console.passwordVariable) {
         password = console.passwordVariable;
     } else {
-        password = console.askPassword();
+        password = console.askHidden("Password: ");
         if (!password) {
             console.error() << "no password: give --password-file FILE or set "
                                "QUMAT_PASSWORD, or run it on a terminal\n";

@@ -27,7 +27,7 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
         .program = programName(argc > 0 ? argv[0] : ""),
         .passwordVariable =
             variable != nullptr ? std::optional<std::string>(variable) : std::nullopt,
-        .askPassword = [] { return platform::readLineWithoutEcho("Password: "); },
+        .askHidden = [](std::string_view prompt) { return platform::readLineWithoutEcho(prompt); },
     };
     return run(std::vector<std::string>(argv + 1, argv + argc), camera, console);
 }

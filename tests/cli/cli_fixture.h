@@ -41,12 +41,13 @@ class CliCamera {
         std::ostringstream output;
         std::ostringstream errors;
         std::istringstream in(input);
-        cli::Console console{.output = output,
-                             .errors = errors,
-                             .input = in,
-                             .program = "qumat_pro",
-                             .passwordVariable = std::move(password),
-                             .askPassword = [] { return std::optional<std::string>(); }};
+        cli::Console console{
+            .output = output,
+            .errors = errors,
+            .input = in,
+            .program = "qumat_pro",
+            .passwordVariable = std::move(password),
+            .askHidden = [](std::string_view) { return std::optional<std::string>(); }};
         const int status = cli::run(arguments, camera_, console);
         return {status, output.str(), errors.str()};
     }

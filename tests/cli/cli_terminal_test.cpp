@@ -12,6 +12,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "temporary_directory.h"
@@ -87,6 +89,39 @@ TEST(CliTerminalTest, ThePasswordPromptGivesTheEchoBackHoweverItEnds) {
         ::close(master);
         ::close(slave);
     }
+}
+
+// A secret given as '-' on a terminal is typed without echo, like the password.
+TEST(CliTerminalTest, ASecretTypedOnTheTerminalIsNotShown) {
+    testing_support::TemporaryDirectory directory;
+    const auto state = directory / "camera.ini";
+    ::setenv("K47_CAMERA_STATE", state.c_str(), 1);
+    ::setenv("QUMAT_PASSWORD", "000000", 1);
+    int master = -1;
+    int slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(master);
+        if (::login_tty(slave) == 0) {
+            ::execl(QUMAT_BINARY, QUMAT_BINARY, "set", "network.wifi_password=-", nullptr);
+        }
+        ::_exit(127);
+    }
+    EXPECT_TRUE(waitFor(master, "network.wifi_password: "));
+    EXPECT_FALSE(echoes(slave));
+    ASSERT_GT(::write(master, "typed-secret\n", 13), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(echoes(slave));
+    ::unsetenv("QUMAT_PASSWORD");
+    ::close(master);
+    ::close(slave);
+    std::ifstream file(state);
+    const std::string content((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_NE(content.find("WifiPassword=typed-secret"), std::string::npos) << content;
 }
 
 }  // namespace
