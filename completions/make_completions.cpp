@@ -45,6 +45,14 @@ struct Words {
     std::vector<std::pair<std::string, std::string>> values;
 };
 
+// Appended piece by piece: GCC 12 at -O3 warns of overlaps in "" + string (its bug 105329).
+void appendWord(std::string& words, std::string_view word) {
+    if (!words.empty()) {
+        words += ' ';
+    }
+    words += word;
+}
+
 bool collect(const camera::CameraModel& model, Words& words) {
     std::vector<std::string_view> groups;
     for (const auto& row : model.catalogue) {
@@ -56,22 +64,22 @@ bool collect(const camera::CameraModel& model, Words& words) {
                              static_cast<int>(value.size()), value.data());
                 return false;
             }
-            listed += (listed.empty() ? "" : " ") + std::string(value);
+            appendWord(listed, value);
         }
         if (!isPlainWord(name)) {
             std::fprintf(stderr, "make_completions: a setting is named '%s'\n", name.c_str());
             return false;
         }
-        words.all += (words.all.empty() ? "" : " ") + name;
+        appendWord(words.all, name);
         if (row.kind != camera::SettingKind::status) {
-            words.settable += (words.settable.empty() ? "" : " ") + name;
+            appendWord(words.settable, name);
         }
         if (row.isList()) {
             words.values.emplace_back(name, listed);
         }
         if (std::ranges::find(groups, camera::groupName(row.group)) == groups.end()) {
             groups.push_back(camera::groupName(row.group));
-            words.groups += (words.groups.empty() ? "" : " ") + std::string(groups.back());
+            appendWord(words.groups, groups.back());
         }
     }
     return true;
