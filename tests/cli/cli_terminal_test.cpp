@@ -43,6 +43,25 @@ bool waitFor(int master, const std::string& text) {
     return true;
 }
 
+// The built program on a new pseudo-terminal with one or two arguments, dumping no core
+// when a signal ends it; -1 when it could not be started.
+pid_t startOnTerminal(int& master, int& slave, const char* first, const char* second = nullptr) {
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
+        return -1;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(master);
+        const rlimit noCore{};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        if (::login_tty(slave) == 0) {
+            ::execl(QUMAT_BINARY, QUMAT_BINARY, first, second, nullptr);
+        }
+        ::_exit(127);
+    }
+    return child;
+}
+
 TEST(CliTerminalTest, ThePasswordPromptGivesTheEchoBackHoweverItEnds) {
     const struct {
         const char* what;
@@ -59,18 +78,8 @@ TEST(CliTerminalTest, ThePasswordPromptGivesTheEchoBackHoweverItEnds) {
     for (const auto& [what, signal, typed, exitStatus] : cases) {
         int master = -1;
         int slave = -1;
-        ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(master);
-            const rlimit noCore{};
-            ::setrlimit(RLIMIT_CORE, &noCore);
-            if (::login_tty(slave) == 0) {
-                ::execl(QUMAT_BINARY, QUMAT_BINARY, "show", nullptr);
-            }
-            ::_exit(127);
-        }
+        const pid_t child = startOnTerminal(master, slave, "show");
+        ASSERT_GT(child, 0);
         EXPECT_TRUE(waitFor(master, "Password: ")) << what;
         EXPECT_FALSE(echoes(slave)) << what;
         if (signal != 0) {
@@ -99,16 +108,8 @@ TEST(CliTerminalTest, ASecretTypedOnTheTerminalIsNotShown) {
     ::setenv("QUMAT_PASSWORD", "000000", 1);
     int master = -1;
     int slave = -1;
-    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(master);
-        if (::login_tty(slave) == 0) {
-            ::execl(QUMAT_BINARY, QUMAT_BINARY, "set", "network.wifi_password=-", nullptr);
-        }
-        ::_exit(127);
-    }
+    const pid_t child = startOnTerminal(master, slave, "set", "network.wifi_password=-");
+    ASSERT_GT(child, 0);
     EXPECT_TRUE(waitFor(master, "network.wifi_password: "));
     EXPECT_FALSE(echoes(slave));
     ASSERT_GT(::write(master, "typed-secret\n", 13), 0);
