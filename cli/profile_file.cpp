@@ -124,8 +124,12 @@ bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content) {
 std::string profileText(const std::vector<Setting>& table, const camera::SettingValues& values,
                         const camera::CameraModel& model, ProfileContent content) {
     const auto firmware = values.find(std::string_view("firmware"));
-    std::string text = std::string(kHeader) + std::string(model.name) + ", firmware " +
-                       escapedText(firmware == values.end() ? "" : firmware->second.text) + '\n';
+    // The firmware may not have been read: a profile holds no status value, so its export goes on.
+    std::string text = std::string(kHeader) + std::string(model.name);
+    if (firmware != values.end()) {
+        text += ", firmware " + escapedText(firmware->second.text);
+    }
+    text += '\n';
     std::optional<camera::SettingGroup> section;
     for (const auto& setting : table) {
         if (!isExported(setting, content)) {

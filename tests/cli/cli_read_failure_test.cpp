@@ -92,11 +92,12 @@ TEST(CliReadFailureTest, AFailedStatusReadOnlyWarnsACommandThatWrites) {
          "qumat_pro: warning: status.firmware not read: Qumat_GetFwVersion failed\n" +
              std::string(cardWarning),
          0},
-        {card,
+        {{k47::Function::Qumat_GetFwVersion, k47::Function::Qumat_GetTFVol},
          {"export", exported},
          0,
          "settings of the common model written to " + exported + "\n",
-         cardWarning,
+         "qumat_pro: warning: status.firmware not read: Qumat_GetFwVersion failed\n" +
+             std::string(cardWarning),
          1},
         {{k47::Function::Qumat_GetTFVol, k47::Function::Qumat_SetMenuConfig},
          {"set", "recording.gps=off"},
@@ -122,6 +123,9 @@ TEST(CliReadFailureTest, AFailedStatusReadOnlyWarnsACommandThatWrites) {
         EXPECT_EQ(outcome.errors, errors) << arguments[0];
         EXPECT_EQ(camera.state().menuRecord[kGpsByte], gps) << arguments[0];
     }
+    // Nor does it name a firmware it could not read.
+    EXPECT_TRUE(testing_support::fileContents(exported).starts_with(
+        "; qumat_pro profile: model common\n\n"));
     EXPECT_EQ(testing_support::fileContents(exported).find("status"), std::string::npos);
 }
 
