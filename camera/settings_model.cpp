@@ -16,12 +16,12 @@ SettingsModel::SettingsModel(CameraLibrary& camera, Session& session, const Came
     groups_.emplace_back(SettingGroup::identity,
                          std::make_unique<IdentityModelGroup>(calls_, session_, model));
     groups_.emplace_back(SettingGroup::network, std::make_unique<NetworkModelGroup>(calls_, model));
-    if (model.menuRecordSize == MenuRecord::kSize) {
-        groups_.emplace_back(SettingGroup::recording,
-                             std::make_unique<CommonMenuModelGroup>(calls_, session_, model));
-    } else {
+    if (model.usesLongMenuRecord()) {
         groups_.emplace_back(SettingGroup::recording,
                              std::make_unique<StcMenuModelGroup>(calls_, session_, model));
+    } else {
+        groups_.emplace_back(SettingGroup::recording,
+                             std::make_unique<CommonMenuModelGroup>(calls_, session_, model));
     }
 }
 
