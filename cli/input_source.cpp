@@ -18,7 +18,7 @@ platform::LimitedRead readStream(std::istream& input, std::size_t limit, bool fi
         read.bytes.push_back(static_cast<char>(c));
     }
     if (input.bad()) {
-        return {.bytes = {}, .error = "standard input could not be read"};
+        return {.bytes = {}, .error = "the read failed"};
     }
     return read;
 }

@@ -19,6 +19,9 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
     // A write that fails is reported and cleaned up after, and output is the same bytes on every
     // system.
     platform::prepareCommandLineProcess();
+    // The streams' own buffers report a failed read of standard input (a directory) as an error,
+    // where the C library's pass it for the input's end: an empty profile or secret.
+    std::ios::sync_with_stdio(false);
     const char* variable = std::getenv("QUMAT_PASSWORD");
     Console console{
         .output = std::cout,

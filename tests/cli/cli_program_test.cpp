@@ -74,6 +74,19 @@ TEST_F(CliProgramTest, AFileSizeLimitFailsTheExportAndKeepsTheProfile) {
               QStringList({"fleet.ini"}));
 }
 
+// A standard input that fails to read (a directory) is no empty secret or profile.
+TEST_F(CliProgramTest, AStandardInputThatCannotBeReadChangesNothing) {
+    writeFile("camera.ini", "[Network]\nWifiPassword=kept\n");
+    for (const QStringList& command :
+         {QStringList{"set", "network.wifi_password=-"}, QStringList{"import", "-"}}) {
+        run("camera.ini", command, {}, "exec < .");
+        EXPECT_EQ(exitCode_, 2) << command.join(' ').toStdString();
+        EXPECT_TRUE(errors_.contains("cannot read standard input: the read failed\n"))
+            << errors_.data();
+        EXPECT_EQ(stateOf("camera.ini"), "[Network]\nWifiPassword=kept\n");
+    }
+}
+
 TEST_F(CliProgramTest, ShowAndSetNeedNoDisplay) {
     run("camera.ini", {"show"});
     EXPECT_EQ(exitCode_, 0) << errors_.data();

@@ -93,25 +93,29 @@ bool isControlButLineEnd(char c) {
     return (static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F;
 }
 
-// A camera's text must neither forge a line nor drive the terminal; what show prints pastes into
-// a profile and reads back as the same text, and the change list prints it the same way.
+// A camera's text must neither forge a line nor drive the terminal, in JSON either; what show
+// prints pastes into a profile and reads back as the same text, and the change list prints it the
+// same way.
 TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
     const struct {
         const char* what;
         std::string cameraText;
         std::string printed;
+        std::string json;
     } cases[] = {
-        {"CR LF", "Home\r\nrecording.gps = OFF", R"("Home\x0D\x0Arecording.gps = OFF")"},
-        {"escape sequences", "\x1B]0;x\x07\x1B[2J", R"("\x1B]0;x\x07\x1B[2J")"},
-        {"a lone CR", "Secret\rShown", R"("Secret\x0DShown")"},
-        {"a tab", "a\tb", R"("a\x09b")"},
-        {"a backslash beside DEL", "C:\\dir\x7F", R"("C:\\dir\x7F")"},
-        {"a backslash alone", "C:\\dir", R"(C:\dir)"},
-        {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9"},
+        {"CR LF", "Home\r\nrecording.gps = OFF", R"("Home\x0D\x0Arecording.gps = OFF")",
+         R"("Home\u000d\u000arecording.gps = OFF")"},
+        {"escape sequences", "\x1B]0;x\x07\x1B[2J", R"("\x1B]0;x\x07\x1B[2J")",
+         R"("\u001b]0;x\u0007\u001b[2J")"},
+        {"a lone CR", "Secret\rShown", R"("Secret\x0DShown")", R"("Secret\u000dShown")"},
+        {"a tab", "a\tb", R"("a\x09b")", R"("a\u0009b")"},
+        {"a backslash beside DEL", "C:\\dir\x7F", R"("C:\\dir\x7F")", R"("C:\\dir\u007f")"},
+        {"a backslash alone", "C:\\dir", R"(C:\dir)", R"("C:\\dir")"},
+        {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9", "\"Depot\xC2\xA9\""},
         // Bytes the code page leaves undefined read as C1 controls, which terminals act on.
-        {"C1 controls", "\x81\x9D", R"("\xC2\x81\xC2\x9D")"},
+        {"C1 controls", "\x81\x9D", R"("\xC2\x81\xC2\x9D")", R"("\u0081\u009d")"},
     };
-    for (const auto& [what, cameraText, printed] : cases) {
+    for (const auto& [what, cameraText, printed, json] : cases) {
         CliCamera camera(k47::Model::common,
                          [&](k47::CameraState& state) { state.apn = cameraText; });
         const auto outcome = camera.run({"show"});
@@ -119,6 +123,9 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
         EXPECT_EQ(shown(outcome.output, "network.apn"), printed) << what;
         EXPECT_EQ(shown(outcome.output, "recording.gps"), "on") << what;
         EXPECT_EQ(std::ranges::count_if(outcome.output, isControlButLineEnd), 0) << what;
+        const auto asJson = camera.run({"show", "network.apn", "--json"});
+        EXPECT_NE(asJson.output.find("\"apn\": " + json + "\n"), std::string::npos)
+            << what << asJson.output;
 
         CliCamera other;
         std::ofstream(other.file("pasted.ini")) << "[network]\napn = " << printed << "\n";
