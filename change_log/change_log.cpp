@@ -12,6 +12,10 @@ namespace {
 constexpr std::size_t kTailLimit = 64 * 1024;
 
 std::string reasonOf(const std::error_code& error) {
+    // A pipe or a device in the log's place.
+    if (error == std::errc::invalid_argument) {
+        return "it is not a regular file";
+    }
     return error.message();
 }
 

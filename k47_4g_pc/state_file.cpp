@@ -29,7 +29,14 @@ void StateFile::lock() {
     if (lockDepth_++ > 0) {
         return;
     }
+    // A folder or a device in the state's place fails every call; no lock file is left beside
+    // it, as in /dev.
     std::error_code ignored;
+    if (const auto status = std::filesystem::status(path_, ignored);
+        std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        lockProblem_ = "is not taken: the camera state file is not a regular file";
+        return;
+    }
     if (path_.has_parent_path()) {
         std::filesystem::create_directories(path_.parent_path(), ignored);
     }

@@ -9,9 +9,13 @@
 #include <vector>
 
 #include "byte_text.h"
+#include "ini_text.h"
 
 namespace k47 {
 namespace {
+
+using platform::equalsIgnoringCase;
+using platform::trimBlanks;
 
 // One key of the state file: how it is written from a state and read into one.
 struct Key {
@@ -74,27 +78,14 @@ std::string formatFunctions(const std::set<Function>& functions) {
     return text;
 }
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 std::optional<std::set<Function>> parseFunctions(std::string_view text) {
-    if (equalsIgnoringCase(trim(text), "all")) {
+    if (equalsIgnoringCase(trimBlanks(text), "all")) {
         return std::set<Function>(allFunctions().begin(), allFunctions().end());
     }
     std::set<Function> functions;
     while (!text.empty()) {
         const auto comma = text.find(',');
-        const auto name = trim(text.substr(0, comma));
+        const auto name = trimBlanks(text.substr(0, comma));
         text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
         if (name.empty()) {
             continue;
@@ -257,12 +248,12 @@ StateParseResult parseState(std::string_view text) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        line = trim(line);
+        line = trimBlanks(line);
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;
         }
         if (line.front() == '[' && line.back() == ']') {
-            section = knownSection(trim(line.substr(1, line.size() - 2)));
+            section = knownSection(trimBlanks(line.substr(1, line.size() - 2)));
             if (!section) {
                 return failure(lineNumber, "unknown section " + std::string(line));
             }
@@ -272,7 +263,7 @@ StateParseResult parseState(std::string_view text) {
         if (!section || equals == std::string_view::npos) {
             return failure(lineNumber, "expected a [section] or a key=value line");
         }
-        const auto name = trim(line.substr(0, equals));
+        const auto name = trimBlanks(line.substr(0, equals));
         auto key = findKey(*section, name);
         if (!key) {
             return failure(lineNumber, "unknown key " + std::string(name) + " in [" +
@@ -285,7 +276,7 @@ StateParseResult parseState(std::string_view text) {
             return failure(lineNumber, "key " + std::string(name) + " appears twice");
         }
         assignments.push_back(
-            {std::move(*key), std::string(trim(line.substr(equals + 1))), lineNumber});
+            {std::move(*key), std::string(trimBlanks(line.substr(equals + 1))), lineNumber});
     }
 
     const auto modelAssignment = std::ranges::find_if(

@@ -18,7 +18,7 @@ class AppendFile {
     ~AppendFile();
 
     // Opens the file, making it (readable and writable by its owner only) and its folders (the
-    // owner's only) when missing.
+    // owner's only) when missing; std::errc::invalid_argument when it is not a regular file.
     std::error_code open(const std::filesystem::path& file);
     // Appends what `bytesAfter` makes of the file's last `tailLimit` bytes, holding the file
     // against other writers from the read to the end of the write.
@@ -27,7 +27,8 @@ class AppendFile {
 
   private:
     std::error_code readTail(std::size_t limit, std::string& tail) const;
-    // One write: a line is never split between two, and a short write is a failure.
+    // One write: a line is never split between two, and a short write is a failure that leaves
+    // the file as it was.
     std::error_code write(std::string_view bytes);
 
 #ifdef _WIN32

@@ -49,6 +49,9 @@ std::error_code AppendFile::open(const std::filesystem::path& file) {
         return lastError();
     }
     if (!S_ISREG(status.st_mode)) {
+        // Closed, or every retry of a caller would keep one more pipe or device open.
+        ::close(descriptor_);
+        descriptor_ = -1;
         return std::make_error_code(std::errc::invalid_argument);
     }
     return {};
@@ -94,6 +97,7 @@ std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const
 }
 
 std::error_code AppendFile::write(std::string_view bytes) {
+    const off_t before = ::lseek(descriptor_, 0, SEEK_END);
     ssize_t written = -1;
     do {
         written = ::write(descriptor_, bytes.data(), bytes.size());
@@ -102,6 +106,11 @@ std::error_code AppendFile::write(std::string_view bytes) {
         return lastError();
     }
     if (static_cast<std::size_t>(written) != bytes.size()) {
+        // A line cut short by a full disk would break the chain for every line after it; the
+        // file goes back to what it was. Only a process killed right here leaves such a line.
+        if (before >= 0 && ::ftruncate(descriptor_, before) != 0) {
+            return lastError();
+        }
         return std::make_error_code(std::errc::no_space_on_device);
     }
     if (::fsync(descriptor_) != 0) {

@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -11,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "ini_text.h"
 #include "replace_file.h"
 #include "utf8.h"
 
@@ -44,22 +43,9 @@ struct KeyPlace {
     std::optional<std::size_t> key;
 };
 
-std::string_view trim(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 // The section name of a "[name]" line, or nothing for any other line.
 std::optional<std::string_view> sectionName(std::string_view line) {
-    line = trim(line);
+    line = trimBlanks(line);
     if (line.size() < 2 || line.front() != '[') {
         return std::nullopt;
     }
@@ -67,12 +53,13 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     if (close == std::string_view::npos) {
         return std::nullopt;
     }
-    return trim(line.substr(1, close - 1));
+    return trimBlanks(line.substr(1, close - 1));
 }
 
 // A line inside a section names a key, with or without an equals sign; a blank line none.
 bool isKeyLine(std::string_view line, std::string_view key) {
-    return !trim(line).empty() && equalsIgnoringCase(trim(line.substr(0, line.find('='))), key);
+    return !trimBlanks(line).empty() &&
+           equalsIgnoringCase(trimBlanks(line.substr(0, line.find('='))), key);
 }
 
 std::string_view valueOf(std::string_view line) {
@@ -80,7 +67,7 @@ std::string_view valueOf(std::string_view line) {
     if (equals == std::string_view::npos) {
         return {};
     }
-    auto value = trim(line.substr(equals + 1));
+    auto value = trimBlanks(line.substr(equals + 1));
     if (value.size() >= 2 && value.front() == value.back() &&
         (value.front() == '"' || value.front() == '\'')) {
         value = value.substr(1, value.size() - 2);
@@ -196,7 +183,7 @@ KeyPlace findKey(const std::vector<Line>& lines, std::string_view section, std::
                 place.key = index;
                 break;
             }
-            if (!trim(text).empty()) {
+            if (!trimBlanks(text).empty()) {
                 place.lastLine = index;
             }
         }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "temporary_directory.h"
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -182,11 +184,48 @@ TEST_F(ChangeLogTest, WritersAtTheSameTimeKeepOneChain) {
 }
 
 TEST_F(ChangeLogTest, ALogThatCannotBeWrittenSaysWhy) {
-    for (const char* place : {"/dev/full", "/dev/null/changes.log"}) {
+    const auto pipe = directory_ / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::filesystem::path& place :
+         {std::filesystem::path("/dev/full"), std::filesystem::path("/dev/null/changes.log"),
+          pipe}) {
         ChangeLog log(place);
         EXPECT_NE(log.open(), std::nullopt) << place;
         EXPECT_NE(log.append(entry("recording.gps", "on")), std::nullopt) << place;
     }
+    // Each retry is refused with its reason, and keeps nothing open.
+    const auto openFiles = [] {
+        const auto files = std::filesystem::directory_iterator("/proc/self/fd");
+        return std::distance(begin(files), end(files));
+    };
+    const auto before = openFiles();
+    ChangeLog log(pipe);
+    for (int retry = 0; retry < 3; ++retry) {
+        EXPECT_EQ(log.open(), "it is not a regular file");
+    }
+    EXPECT_EQ(openFiles(), before);
+}
+
+// A full disk that cuts an entry short leaves the log as it was, its chain whole.
+TEST_F(ChangeLogTest, AnEntryTheDiskCannotTakeLeavesTheLogAsItWas) {
+    write({entry("recording.gps", "on")});
+    const auto before = fileContents(file_);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{before.size() + 100, before.size() + 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::_Exit(ChangeLog(file_).append(entry("recording.gps", "off")) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(fileContents(file_), before);
+    write({entry("recording.gps", "off")});
+    const auto verification = change_log::verify(fileContents(file_));
+    EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
+    EXPECT_EQ(verification.entries, 2u);
 }
 #endif
 
