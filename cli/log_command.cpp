@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "limited_read.h"
 #include "profile_file.h"
+#include "whole_file.h"
 
 namespace cli {
 namespace {
@@ -51,16 +52,16 @@ int runLog(const Options& options, Console& console) {
         console.error() << "the change log is off (QUMAT_CHANGE_LOG=off)\n";
         return kUsageError;
     }
-    // A log that does not exist yet holds no entry; what is not a log file is refused.
-    std::string contents;
-    if (std::error_code missing; std::filesystem::exists(*file, missing)) {
-        auto read = platform::readLimited(*file, kLogLimit);
-        if (read.error) {
-            console.error() << escapedText(file->string()) << ": " << *read.error << '\n';
-            return kCameraFailed;
-        }
-        contents = std::move(read.bytes);
+    // A log that does not exist yet holds no entry; what is not a log file is refused, a named
+    // pipe too, which would keep the reader waiting for a writer.
+    auto read = platform::readWholeFile(*file, kLogLimit);
+    const std::string problem =
+        read.text.size() > kLogLimit ? platform::tooLarge(kLogLimit, false) : read.problem;
+    if (read.kind == platform::WholeFile::Kind::unusable || !problem.empty()) {
+        console.error() << escapedText(file->string()) << ": " << problem << '\n';
+        return kCameraFailed;
     }
+    const std::string contents = std::move(read.text);
     if (options.verify) {
         const auto verification = change_log::verify(contents);
         if (verification.brokenLine != 0) {

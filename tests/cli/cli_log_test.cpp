@@ -1,5 +1,8 @@
 // What the command line logs of its changes, and the log command.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <fstream>
 #include <sstream>
@@ -104,6 +107,15 @@ TEST(CliLogTest, WhatIsNotALogIsRefusedAndAForgedEntryPrintsEscaped) {
     EXPECT_EQ(folder.status, 1);
     EXPECT_NE(folder.errors.find("qumat_pro: "), std::string::npos);
     EXPECT_EQ(folder.output, "");
+#ifndef _WIN32
+    // A named pipe would keep the reader waiting for a writer that never comes.
+    const auto pipe = camera.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", pipe.string().c_str());
+    const auto piped = camera.run({"log"});
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_NE(piped.errors.find("named pipe"), std::string::npos) << piped.errors;
+#endif
 
     change_log::ChangeEntry forged{
         .time = "\x1B[2J", .setting = "<b>gps</b>\r\nfake", .outcome = "ok", .hash = "0"};
