@@ -99,7 +99,8 @@ TEST_P(LoginWindowTest, SetUpShowsTheEditionTextsAndSelections) {
     }
 
     const QPixmap banner = find<QLabel>("bannerPicture")->pixmap();
-    EXPECT_EQ(banner.size(), edition().language.hasLanguageList ? QSize(481, 132) : QSize(600, 100));
+    EXPECT_EQ(banner.size(),
+              edition().language.hasLanguageList ? QSize(481, 132) : QSize(600, 100));
 }
 
 TEST_P(LoginWindowTest, FieldsAreNamedByTheirLabelsForScreenReaders) {

@@ -139,7 +139,7 @@ class Session {
     camera::Session session;
     ui::MeasuredSizes measuredSizes;
     ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
-                         measuredSizes};
+                        measuredSizes};
 
   private:
     void checkShownTexts(const QWidget& window) const {

@@ -5,7 +5,7 @@
 namespace testing_support {
 
 ui::MessageBoxButton ScriptedMessageBoxes::show(const QString& text, const QString& caption,
-                                                 ui::MessageBoxStyle style) {
+                                                ui::MessageBoxStyle style) {
     boxes_.push_back({text, caption, style, relabelNext_});
     relabelNext_ = false;
     if (!answers_.empty()) {
@@ -14,7 +14,7 @@ ui::MessageBoxButton ScriptedMessageBoxes::show(const QString& text, const QStri
         return answer;
     }
     return style == ui::MessageBoxStyle::WarningYesNo ? ui::MessageBoxButton::No
-                                                       : ui::MessageBoxButton::Ok;
+                                                      : ui::MessageBoxButton::Ok;
 }
 
 QStringList ScriptedMessageBoxes::texts() const {

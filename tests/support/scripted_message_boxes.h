@@ -19,7 +19,7 @@ class ScriptedMessageBoxes : public ui::MessageBoxes {
     };
 
     ui::MessageBoxButton show(const QString& text, const QString& caption,
-                               ui::MessageBoxStyle style) override;
+                              ui::MessageBoxStyle style) override;
     void relabelNextBox() override { relabelNext_ = true; }
 
     void answerNext(ui::MessageBoxButton button) { answers_.push_back(button); }

@@ -17,7 +17,7 @@ struct TestContext {
     TemporaryDirectory directory;
     ui::MeasuredSizes measuredSizes;
     ui::Context context{camera,       messageBoxes, handOver, session, directory / "Language.ini",
-                         measuredSizes};
+                        measuredSizes};
 };
 
 }  // namespace testing_support

@@ -50,9 +50,7 @@ TEST(MeasuredSizesTest, KindsOfWidgetWithTheSameTextKeepTheirOwnSizes) {
     const QString text = QStringLiteral("Set Default");
     const Make kinds[] = {
         [&](ui::MeasuredSizes& sizes) { return std::make_unique<ui::CaptionLabel>(sizes, text); },
-        [&](ui::MeasuredSizes& sizes) {
-            return std::make_unique<ui::CaptionButton>(sizes, text);
-        },
+        [&](ui::MeasuredSizes& sizes) { return std::make_unique<ui::CaptionButton>(sizes, text); },
         [&](ui::MeasuredSizes& sizes) { return std::make_unique<ui::CaptionFrame>(sizes, text); },
         [&](ui::MeasuredSizes& sizes) {
             auto list = std::make_unique<ui::CaptionList>(sizes);
