@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
 
     camera::LibraryFunctions camera;
     app::QtMessageBoxes messageBoxes;
-    camera::Session session;
+    window_logic::Session session;
     ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
                                  measuredSizes);

@@ -3,11 +3,16 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
+#include "ui_text.h"
+
 namespace app {
 
-ui::MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& caption,
-                                          ui::MessageBoxStyle style) {
-    const auto buttons = style == ui::MessageBoxStyle::WarningYesNo
+window_logic::MessageBoxButton QtMessageBoxes::show(std::string_view textUtf8,
+                                                    std::string_view captionUtf8,
+                                                    window_logic::MessageBoxStyle style) {
+    const QString text = ui::uiText(textUtf8);
+    const QString caption = ui::uiText(captionUtf8);
+    const auto buttons = style == window_logic::MessageBoxStyle::WarningYesNo
                              ? QMessageBox::Yes | QMessageBox::No
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
     QMessageBox box(QMessageBox::Warning, caption, text, buttons);
@@ -32,15 +37,16 @@ ui::MessageBoxButton QtMessageBoxes::show(const QString& text, const QString& ca
 
     switch (box.exec()) {
         case QMessageBox::Yes:
-            return ui::MessageBoxButton::Yes;
+            return window_logic::MessageBoxButton::Yes;
         case QMessageBox::No:
-            return ui::MessageBoxButton::No;
+            return window_logic::MessageBoxButton::No;
         case QMessageBox::Ok:
-            return ui::MessageBoxButton::Ok;
+            return window_logic::MessageBoxButton::Ok;
         default:
             // Closing the box with Esc or its close box answers like its escape button.
-            return style == ui::MessageBoxStyle::WarningYesNo ? ui::MessageBoxButton::No
-                                                              : ui::MessageBoxButton::Ok;
+            return style == window_logic::MessageBoxStyle::WarningYesNo
+                       ? window_logic::MessageBoxButton::No
+                       : window_logic::MessageBoxButton::Ok;
     }
 }
 

@@ -5,10 +5,10 @@
 namespace app {
 
 // Message boxes as QMessageBox windows with Qt's English standard buttons.
-class QtMessageBoxes final : public ui::MessageBoxes {
+class QtMessageBoxes final : public window_logic::MessageBoxes {
   public:
-    ui::MessageBoxButton show(const QString& text, const QString& caption,
-                              ui::MessageBoxStyle style) override;
+    window_logic::MessageBoxButton show(std::string_view text, std::string_view caption,
+                                        window_logic::MessageBoxStyle style) override;
     void relabelNextBox() override;
 
   private:

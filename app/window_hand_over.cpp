@@ -6,18 +6,19 @@
 
 namespace app {
 
-WindowHandOver::WindowHandOver(camera::CameraLibrary& camera, ui::MessageBoxes& messageBoxes,
-                               camera::Session& session, std::filesystem::path languageFile,
+WindowHandOver::WindowHandOver(camera::CameraLibrary& camera,
+                               window_logic::MessageBoxes& messageBoxes,
+                               window_logic::Session& session, std::filesystem::path languageFile,
                                ui::MeasuredSizes& measuredSizes)
     : logged_(camera, change_log::logFile()),
       busyCamera_(logged_, busyCursor_),
-      context_{.camera = busyCamera_,
-               .messageBoxes = messageBoxes,
-               .handOver = *this,
-               .session = session,
-               .languageFile = std::move(languageFile),
-               .measuredSizes = measuredSizes,
-               .changeRefusal = [this] { return logged_.failure(); }} {}
+      context_{{.camera = busyCamera_,
+                .messageBoxes = messageBoxes,
+                .handOver = *this,
+                .session = session,
+                .languageFile = std::move(languageFile),
+                .changeRefusal = [this] { return logged_.failure(); }},
+               measuredSizes} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
     // Every change of edition passes here, the first one at start-up.

@@ -8,10 +8,10 @@
 namespace app {
 
 // Constructs the next window and runs it modally; the window lives until its run returns.
-class WindowHandOver final : public ui::HandOver {
+class WindowHandOver final : public window_logic::HandOver {
   public:
-    WindowHandOver(camera::CameraLibrary& camera, ui::MessageBoxes& messageBoxes,
-                   camera::Session& session, std::filesystem::path languageFile,
+    WindowHandOver(camera::CameraLibrary& camera, window_logic::MessageBoxes& messageBoxes,
+                   window_logic::Session& session, std::filesystem::path languageFile,
                    ui::MeasuredSizes& measuredSizes);
 
     void runLoginWindow(const editions::Edition& edition) override;

@@ -42,9 +42,9 @@ struct Services {
         directory.path(), testing_support::EmulatedCameraLibrary::Journal::none};
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
-    camera::Session session;
+    window_logic::Session session;
     ui::MeasuredSizes measuredSizes;
-    ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+    ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
                         measuredSizes};
 };
 

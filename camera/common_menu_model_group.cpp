@@ -16,11 +16,10 @@ struct ListState {
 
 }  // namespace
 
-// The lists no row names (the video stamp, the buttons) go back as read. The model keeps a
-// session of its own, so any edition's slot in it serves.
+// The bytes no row names (the video stamp, the buttons) go back as read.
 CommonMenuModelGroup::CommonMenuModelGroup(CameraLibrary& camera, Session& session,
-                                           const CameraModel& model)
-    : recording_(camera, session, 0, {}) {
+                                           LastRead& lastRead, const CameraModel& model)
+    : recording_(camera, session, lastRead) {
     for (const auto& row : model.catalogue) {
         if (row.group == SettingGroup::recording) {
             lists_.push_back(&row);

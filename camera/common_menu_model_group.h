@@ -11,7 +11,8 @@ namespace camera {
 // The common model's 32-byte menu record: its lists, by their value names.
 class CommonMenuModelGroup final : public ModelGroup {
   public:
-    CommonMenuModelGroup(CameraLibrary& camera, Session& session, const CameraModel& model);
+    CommonMenuModelGroup(CameraLibrary& camera, Session& session, LastRead& lastRead,
+                         const CameraModel& model);
 
     // The read the window makes when it opens: the four capability lists built from the masks,
     // the photo size without its top bit.

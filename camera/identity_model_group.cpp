@@ -9,10 +9,9 @@ constexpr std::string_view kSerialNumber = "serial_number";
 
 }  // namespace
 
-// The model keeps a session of its own, so any edition's slot in it serves.
-IdentityModelGroup::IdentityModelGroup(CameraLibrary& camera, Session& session,
+IdentityModelGroup::IdentityModelGroup(CameraLibrary& camera, Session& session, LastRead& lastRead,
                                        const CameraModel& model)
-    : identity_(camera, session, 0, model.officerIdWidth),
+    : identity_(camera, session, lastRead, model.officerIdWidth),
       serialNumber_(camera),
       readsSerialNumber_(model.readsSerialNumber) {}
 

@@ -10,7 +10,8 @@ namespace camera {
 // The device ID, the officer ID and, where the model has it, the serial number.
 class IdentityModelGroup final : public ModelGroup {
   public:
-    IdentityModelGroup(CameraLibrary& camera, Session& session, const CameraModel& model);
+    IdentityModelGroup(CameraLibrary& camera, Session& session, LastRead& lastRead,
+                       const CameraModel& model);
 
     bool read(SettingValues& values) override;
     GroupWrite write(const GroupWriteRequest& request) override;

@@ -2,13 +2,9 @@
 
 namespace camera {
 
-IdentitySettings::IdentitySettings(CameraLibrary& camera, Session& session, int edition,
+IdentitySettings::IdentitySettings(CameraLibrary& camera, Session& session, LastRead& lastRead,
                                    OfficerIdWidth officerIdWidth)
-    : camera_(camera), session_(session), edition_(edition), officerIdWidth_(officerIdWidth) {}
-
-int32_t& IdentitySettings::rememberedLength() {
-    return session_.deviceIdLength[static_cast<std::size_t>(edition_)];
-}
+    : camera_(camera), session_(session), lastRead_(lastRead), officerIdWidth_(officerIdWidth) {}
 
 IdentitySettings::Reading IdentitySettings::read(bool needsFlagOne) {
     IdentityRecord record;
@@ -16,14 +12,14 @@ IdentitySettings::Reading IdentitySettings::read(bool needsFlagOne) {
     camera_.GetZFYInfo(record.data(), session_.loginPassword.data(), &flag);
     Reading reading{.succeeded = flag != 0};
     if (needsFlagOne ? flag == 1 : flag != 0) {
-        rememberedLength() = static_cast<int32_t>(record.deviceIdLength());
+        lastRead_.deviceIdLength = static_cast<int32_t>(record.deviceIdLength());
         reading.identity = Identity{record.deviceId(), record.officerId(officerIdWidth_)};
     }
     return reading;
 }
 
 WriteOutcome IdentitySettings::write(std::u16string_view deviceId, std::u16string_view officerId) {
-    const auto length = static_cast<std::size_t>(rememberedLength());
+    const auto length = static_cast<std::size_t>(lastRead_.deviceIdLength);
     if (deviceId.size() != length) {
         return WriteOutcome::refused;
     }

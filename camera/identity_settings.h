@@ -16,11 +16,11 @@ struct Identity {
     std::u16string officerId;
 };
 
-// The device ID and officer ID. A new device ID must have the length of the last one read in
-// this edition, which the session remembers across windows.
+// The device ID and officer ID. A new device ID must have the length of the last one read,
+// which `lastRead` keeps beyond this object.
 class IdentitySettings {
   public:
-    IdentitySettings(CameraLibrary& camera, Session& session, int edition,
+    IdentitySettings(CameraLibrary& camera, Session& session, LastRead& lastRead,
                      OfficerIdWidth officerIdWidth);
 
     struct Reading {
@@ -33,11 +33,9 @@ class IdentitySettings {
     WriteOutcome write(std::u16string_view deviceId, std::u16string_view officerId);
 
   private:
-    int32_t& rememberedLength();
-
     CameraLibrary& camera_;
     Session& session_;
-    int edition_;
+    LastRead& lastRead_;
     OfficerIdWidth officerIdWidth_;
 };
 

@@ -27,21 +27,17 @@ ListChange built(MenuField field, MaskBits bits) {
 
 }  // namespace
 
-RecordingSettings::RecordingSettings(CameraLibrary& camera, Session& session, int edition,
-                                     RecordingLists lists)
-    : camera_(camera), session_(session), edition_(edition), lists_(lists) {
+RecordingSettings::RecordingSettings(CameraLibrary& camera, Session& session, LastRead& lastRead,
+                                     ExtraMenuBytes extra)
+    : camera_(camera), session_(session), lastRead_(lastRead), extra_(extra) {
     for (std::size_t byte = 0; byte <= static_cast<std::size_t>(eis); ++byte) {
         exchangedFields_.push_back(static_cast<MenuField>(byte));
     }
     exchangedFields_.push_back(aes_encryption);
-    if (lists_.buttons) {
+    if (extra_.buttons) {
         exchangedFields_.insert(exchangedFields_.end(), std::begin(kButtonFields),
                                 std::end(kButtonFields));
     }
-}
-
-int RecordingSettings::lastEncryptionOption() const {
-    return session_.lastEncryptionOption[static_cast<std::size_t>(edition_)];
 }
 
 std::optional<MenuRecord> RecordingSettings::readRecord() {
@@ -51,9 +47,8 @@ std::optional<MenuRecord> RecordingSettings::readRecord() {
     if (flag == 0) {
         return std::nullopt;
     }
-    lastRead_ = record;
-    session_.lastEncryptionOption[static_cast<std::size_t>(edition_)] =
-        record.position(aes_encryption);
+    lastRecord_ = record;
+    lastRead_.encryptionOption = record.position(aes_encryption);
     return record;
 }
 
@@ -69,7 +64,7 @@ std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp() {
         return std::nullopt;
     }
     std::vector<ListChange> changes;
-    if (lists_.buttons) {
+    if (extra_.buttons) {
         for (const MenuField field : kButtonFields) {
             changes.push_back(valueAtSetUp(*record, field));
         }
@@ -77,7 +72,7 @@ std::optional<std::vector<ListChange>> RecordingSettings::readAtSetUp() {
     changes.push_back(built(resolution, resolutionBits(*record)));
     changes.push_back(built(post_record, postRecordBits(*record)));
     changes.push_back(built(split_time, splitTimeBits(*record)));
-    if (lists_.videoStamp) {
+    if (extra_.videoStamp) {
         changes.push_back(valueAtSetUp(*record, video_stamp));
     }
     for (const MenuField field : kFirstValueFields) {
@@ -108,12 +103,12 @@ std::optional<std::vector<ListChange>> RecordingSettings::read() {
 }
 
 MenuWrite RecordingSettings::write(const std::function<int(MenuField)>& selection) {
-    MenuRecord record = lastRead_;
+    MenuRecord record = lastRecord_;
     for (const MenuField field : exchangedFields_) {
         record.select(field, selection(field));
     }
     pendingWrite_.reset();
-    const int known = lastEncryptionOption();
+    const int known = lastRead_.encryptionOption;
     const bool written = writeRecord(record);
     if (known == -1) {
         return {.written = written};
@@ -135,7 +130,7 @@ int RecordingSettings::confirm(bool formatCard) {
     const int on = pendingChoice_ == 1 ? 1 : 0;
     if (formatCard) {
         formatMemoryCard(camera_, session_);
-        session_.lastEncryptionOption[static_cast<std::size_t>(edition_)] = pendingChoice_;
+        lastRead_.encryptionOption = pendingChoice_;
         pendingWrite_->select(aes_encryption, on);
     } else {
         // The first write already changed the option: the second puts the previous one back.

@@ -12,8 +12,9 @@
 
 namespace camera {
 
-// The hidden lists a common-model window owns besides the ones every such window has.
-struct RecordingLists {
+// The menu bytes no catalogue row names that a caller shows as well: the video stamp, read at
+// set-up, and the three buttons, read and written back.
+struct ExtraMenuBytes {
     bool videoStamp = false;
     bool buttons = false;
 };
@@ -32,7 +33,9 @@ struct ListChange {
 // the lists' selections written back, with the storage-encryption guard.
 class RecordingSettings {
   public:
-    RecordingSettings(CameraLibrary& camera, Session& session, int edition, RecordingLists lists);
+    // `lastRead` outlives this object: the next one checks its writes against the same read.
+    RecordingSettings(CameraLibrary& camera, Session& session, LastRead& lastRead,
+                      ExtraMenuBytes extra = {});
 
     // The read when a window opens: every list to build, select or disable; nothing when the read
     // failed, so that no list shows a value the camera did not give.
@@ -50,20 +53,17 @@ class RecordingSettings {
     // The second write, when the first left one due.
     void completeWrite();
 
-    // The last known encryption option of this edition: -1 when the camera does not offer it.
-    int lastEncryptionOption() const;
-
   private:
     std::optional<MenuRecord> readRecord();
     bool writeRecord(const MenuRecord& record);
 
     CameraLibrary& camera_;
     Session& session_;
-    int edition_;
-    RecordingLists lists_;
+    LastRead& lastRead_;
+    ExtraMenuBytes extra_;
     // The value bytes the lists show and fill, in record order.
     std::vector<MenuField> exchangedFields_;
-    MenuRecord lastRead_;
+    MenuRecord lastRecord_;
     // What the first write sent and the encryption option it chose, until the second write.
     std::optional<MenuRecord> pendingWrite_;
     int pendingChoice_ = -1;

@@ -6,18 +6,21 @@
 
 namespace camera {
 
-constexpr int kEditionCount = 5;
-
-// The values that outlive the window that set them, for the whole run; nothing is saved.
+// What logging in learns and later calls need, for the whole run; nothing is saved.
 struct Session {
     int32_t connected = 0;
     // Six ANSI bytes and a zero byte, kept by Login and passed to the library by later calls.
     std::array<char, 7> loginPassword{};
     int32_t deviceKind = 0;
     int32_t userType = 0;
-    // Per edition: -1 when the camera reported the encryption option as not supported.
-    std::array<int32_t, kEditionCount> lastEncryptionOption{};
-    std::array<int32_t, kEditionCount> deviceIdLength{};
+};
+
+// What a write checks against the camera's last read, kept by whoever reads and writes.
+struct LastRead {
+    // The encryption option; -1 when the camera reported it as not supported.
+    int32_t encryptionOption = 0;
+    // A new device ID must keep this length.
+    int32_t deviceIdLength = 0;
 };
 
 // The device kind for the camera's answer to the device query: 1, 2 or 3 give 0, 1 or 2; any

@@ -14,14 +14,14 @@ namespace camera {
 SettingsModel::SettingsModel(CameraLibrary& camera, Session& session, const CameraModel& model)
     : model_(model), session_(session), calls_(camera, failures_) {
     groups_.emplace_back(SettingGroup::identity,
-                         std::make_unique<IdentityModelGroup>(calls_, session_, model));
+                         std::make_unique<IdentityModelGroup>(calls_, session_, lastRead_, model));
     groups_.emplace_back(SettingGroup::network, std::make_unique<NetworkModelGroup>(calls_, model));
     if (model.usesLongMenuRecord()) {
         groups_.emplace_back(SettingGroup::recording,
                              std::make_unique<StcMenuModelGroup>(calls_, session_, model));
     } else {
-        groups_.emplace_back(SettingGroup::recording,
-                             std::make_unique<CommonMenuModelGroup>(calls_, session_, model));
+        groups_.emplace_back(SettingGroup::recording, std::make_unique<CommonMenuModelGroup>(
+                                                          calls_, session_, lastRead_, model));
     }
 }
 

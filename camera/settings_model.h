@@ -63,6 +63,7 @@ class SettingsModel {
 
     const CameraModel& model_;
     Session& session_;
+    LastRead lastRead_;
     CallLog failures_;
     // The camera as the groups use it, noting every failed call.
     ObservedCameraLibrary calls_;

@@ -11,7 +11,7 @@ const std::array<Edition, 5> kEditions{englishEdition(), russianEdition(), frenc
 
 }  // namespace
 
-const std::array<Edition, 5>& allEditions() {
+const std::array<Edition, kEditionCount>& allEditions() {
     return kEditions;
 }
 

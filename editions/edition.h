@@ -105,8 +105,9 @@ inline constexpr int kRussian = 1;
 inline constexpr int kFrench = 2;
 inline constexpr int kSpanish = 3;
 inline constexpr int kPortuguese = 4;
+inline constexpr std::size_t kEditionCount = 5;
 
-const std::array<Edition, 5>& allEditions();
+const std::array<Edition, kEditionCount>& allEditions();
 
 // The edition with that index; the index must be 0 to 4.
 const Edition& edition(int index);

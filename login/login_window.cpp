@@ -7,26 +7,17 @@
 #include <QPushButton>
 #include <algorithm>
 #include <array>
-#include <string>
 
-#include "camera_login.h"
 #include "dialog_geometry.h"
-#include "language_setting.h"
 #include "size_remembered.h"
 #include "ui_text.h"
-#include "usb_scan.h"
 
 namespace login {
-namespace {
 
 using ui::uiText;
 
-constexpr int kPasswordLength = 6;
-
-}  // namespace
-
 LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context, QWidget* parent)
-    : QDialog(parent), edition_(edition), context_(context) {
+    : QDialog(parent), edition_(edition), context_(context), controls_(*this) {
     buildLayout();
 
     const auto& texts = edition_.language.login;
@@ -34,33 +25,31 @@ LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context,
     passwordLabel_->setText(uiText(texts.passwordLabel));
     connectButton_->setText(uiText(texts.connectButton));
     loginButton_->setText(uiText(texts.loginButton));
-
-    passwordEdit_->setMaxLength(kPasswordLength);
-
-    userTypeList_->insertItems(0, ui::uiTexts(texts.userTypes));
-    userTypeList_->setCurrentIndex(0);
-
     if (edition_.language.hasLanguageList) {
         languageLabel_->setText(uiText(texts.languageLabel));
-        languageList_->insertItems(0, ui::uiTexts(texts.languages));
-        languageList_->setCurrentIndex(edition_.index);
-        // `activated` follows the user's choices only, the entry already selected included.
-        connect(languageList_, &QComboBox::activated, this, &LoginWindow::chooseLanguage);
     } else {
         languageLabel_->hide();
         languageList_->hide();
     }
-
     // Screen readers announce each field by its label.
     for (const auto& [label, field] : rows()) {
         field->setAccessibleName(label->text());
     }
 
-    connect(connectButton_, &QPushButton::clicked, this, &LoginWindow::connectCamera);
-    connect(loginButton_, &QPushButton::clicked, this, &LoginWindow::logIn);
-    placeControls();
+    using window_logic::LoginControl;
+    controls_.add(LoginControl::userTypeList, userTypeList_);
+    controls_.add(LoginControl::passwordEdit, passwordEdit_);
+    controls_.add(LoginControl::languageList, languageList_);
+    controls_.add(LoginControl::connectButton, connectButton_);
+    controls_.add(LoginControl::loginButton, loginButton_);
+    logic_.emplace(edition, context, controls_);
 
-    camera::scanForCameras();
+    // `activated` follows the user's choices only, the entry already selected included.
+    connect(languageList_, &QComboBox::activated, this,
+            [this](int position) { logic_->chooseLanguage(position); });
+    connect(connectButton_, &QPushButton::clicked, this, [this] { logic_->connect(); });
+    connect(loginButton_, &QPushButton::clicked, this, [this] { logic_->logIn(); });
+    placeControls();
 }
 
 void LoginWindow::buildLayout() {
@@ -151,70 +140,6 @@ void LoginWindow::placeControls() {
     const QSize login = loginButton_->sizeHint();
     loginButton_->setGeometry(right - login.width(), bottom - login.height(), login.width(),
                               login.height());
-}
-
-ui::MessageBoxButton LoginWindow::showMessage(std::string_view message) {
-    return context_.messageBoxes.show(uiText(message), uiText(edition_.language.login.caption),
-                                      ui::MessageBoxStyle::WarningOk);
-}
-
-void LoginWindow::connectCamera() {
-    if (camera::CameraLogin(context_.camera, context_.session).connect()) {
-        connectButton_->setText(uiText(edition_.language.login.connectedButton));
-        // Anchored at the left, the button grows or shrinks to its new text.
-        connectButton_->resize(connectButton_->sizeHint());
-        return;
-    }
-    if (edition_.language.relabelsConnectFailBox) {
-        context_.messageBoxes.relabelNextBox();
-    }
-    showMessage(edition_.language.login.connectFail);
-}
-
-void LoginWindow::logIn() {
-    const auto& texts = edition_.language.login;
-    if (context_.session.connected == 0) {
-        showMessage(texts.connectDeviceFirst);
-        return;
-    }
-
-    camera::CameraLogin login(context_.camera, context_.session);
-    const QString password = passwordEdit_->text();
-    bool loggedIn = false;
-    if (password.size() == kPasswordLength) {
-        loggedIn = login.logIn(password.toStdU16String());
-    } else {
-        showMessage(texts.wrongPasswordLength);
-    }
-    if (!loggedIn) {
-        showMessage(texts.wrongPassword);
-        return;
-    }
-    if (showMessage(texts.loginSuccessful) != ui::MessageBoxButton::Ok) {
-        return;
-    }
-
-    const auto deviceKind = login.learnDeviceKind();
-    if (edition_.language.keepsUserType) {
-        context_.session.userType = userTypeList_->currentIndex();
-    }
-    if (!deviceKind) {
-        showMessage(editions::kProtocolNotRight);
-        return;
-    }
-
-    done(QDialog::Accepted);
-    context_.handOver.runSettingsWindow(edition_);
-}
-
-void LoginWindow::chooseLanguage(int position) {
-    // A file that cannot be written does not stop the switch.
-    editions::writeLanguageSetting(context_.languageFile, std::to_string(position));
-    if (position == edition_.index) {
-        return;
-    }
-    done(QDialog::Accepted);
-    context_.handOver.runLoginWindow(editions::edition(position));
 }
 
 }  // namespace login

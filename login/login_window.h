@@ -2,11 +2,13 @@
 
 #include <QDialog>
 #include <array>
-#include <string_view>
+#include <optional>
 #include <utility>
 
 #include "context.h"
 #include "edition.h"
+#include "login_logic.h"
+#include "widget_controls.h"
 
 class QComboBox;
 class QLabel;
@@ -15,7 +17,8 @@ class QPushButton;
 
 namespace login {
 
-// The first window of every edition: connect to the camera, log in, switch the edition.
+// The first window of every edition, over the login logic: the banner, the user type, the password
+// and the language list, the Connect and Login buttons.
 class LoginWindow : public QDialog {
     Q_OBJECT
 
@@ -27,10 +30,6 @@ class LoginWindow : public QDialog {
     void placeControls();
     // Each label with the field it names, top to bottom.
     std::array<std::pair<QLabel*, QWidget*>, 3> rows() const;
-    void connectCamera();
-    void logIn();
-    void chooseLanguage(int position);
-    ui::MessageBoxButton showMessage(std::string_view text);
 
     const editions::Edition& edition_;
     ui::Context& context_;
@@ -45,6 +44,8 @@ class LoginWindow : public QDialog {
     QComboBox* languageList_ = nullptr;
     QPushButton* connectButton_ = nullptr;
     QPushButton* loginButton_ = nullptr;
+    ui::WidgetControls controls_;
+    std::optional<window_logic::LoginLogic> logic_;
 };
 
 }  // namespace login

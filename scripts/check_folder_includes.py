@@ -12,13 +12,25 @@ import sys
 from pathlib import Path
 
 # The folders each folder may include from besides its own. The arrows point one way: app
-# composes everything; the windows sit on the seams in ui; below them nothing knows a window, and
-# nothing but camera knows the camera library.
+# composes everything; the Qt windows sit on the seams in ui and adapt the window logic, which
+# knows no toolkit; below them nothing knows a window, and nothing but camera knows the camera
+# library.
 MAY_INCLUDE = {
-    "app": {"ui", "login", "settings", "editions", "cli", "change_log", "camera", "platform"},
-    "login": {"ui", "editions", "camera", "platform"},
-    "settings": {"ui", "editions", "camera", "platform"},
-    "ui": {"editions", "camera"},
+    "app": {
+        "ui",
+        "login",
+        "settings",
+        "window_logic",
+        "editions",
+        "cli",
+        "change_log",
+        "camera",
+        "platform",
+    },
+    "login": {"ui", "window_logic", "editions", "camera", "platform"},
+    "settings": {"ui", "window_logic", "editions", "camera", "platform"},
+    "ui": {"window_logic", "editions", "camera"},
+    "window_logic": {"editions", "camera", "platform"},
     "editions": {"camera", "platform"},
     "qumat": {"cli", "camera", "platform"},
     "completions": {"camera", "platform"},
@@ -33,8 +45,12 @@ MAY_INCLUDE = {
 # reached through its header alone.
 OFFERS_ONLY = {"k47_4g_pc": {"k47_4g_pc.h"}}
 
+# Only these folders may know Qt: the rest builds for every platform and toolkit.
+KNOW_QT = {"app", "login", "settings", "ui"}
+
 SOURCE_SUFFIXES = {".h", ".cpp"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
+QT_INCLUDE = re.compile(r'^\s*#\s*include\s*<(Q[A-Za-z]*(?:/[^>]*)?)>', re.MULTILINE)
 
 
 def cycle_in(graph):
@@ -96,6 +112,9 @@ def main(argv):
     for path in sources(root):
         folder = path.relative_to(root).parts[0]
         text = path.read_text(encoding="utf-8", errors="replace")
+        if folder not in KNOW_QT:
+            for header in QT_INCLUDE.findall(text):
+                faults.append(f"{path.relative_to(root)} includes <{header}>; {folder}/ knows no Qt")
         for included in INCLUDE.findall(text):
             beside = (path.parent / included).resolve()
             if "/" in included and beside.is_file() and beside.is_relative_to(root):

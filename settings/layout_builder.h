@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls.h"
 #include "measured_sizes.h"
 #include "settings_layout.h"
+#include "widget_controls.h"
 
 class QBoxLayout;
 class QGridLayout;
@@ -15,7 +15,7 @@ namespace settings {
 class LayoutBuilder {
   public:
     // Margins and spaces are in the dialog units of the window's font.
-    LayoutBuilder(QWidget* window, editions::DialogBaseUnits units, Controls& controls,
+    LayoutBuilder(QWidget* window, editions::DialogBaseUnits units, ui::WidgetControls& controls,
                   ui::MeasuredSizes& sizes)
         : window_(window), units_(units), controls_(controls), sizes_(sizes) {}
 
@@ -35,7 +35,7 @@ class LayoutBuilder {
 
     QWidget* window_;
     editions::DialogBaseUnits units_;
-    Controls& controls_;
+    ui::WidgetControls& controls_;
     ui::MeasuredSizes& sizes_;
 };
 

@@ -3,20 +3,14 @@
 #include <QDialog>
 
 #include "context.h"
-#include "controls.h"
 #include "edition.h"
+#include "settings_logic.h"
+#include "widget_controls.h"
 
 namespace settings {
 
-class DevicePanel;
-class IdentityPanel;
-class NetworkPanel;
-class PasswordPanel;
-class RecordingPanel;
-class StcMenuPanel;
-
-// The window that reads and changes every setting of the camera, in the edition's language. It
-// reads everything when it opens, silently; each group's buttons then read or write that group.
+// The window that reads and changes every setting of the camera, in the edition's language: the
+// widgets of the edition's layout over the settings window's logic.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 
@@ -29,19 +23,8 @@ class SettingsWindow : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void setUp();
-    void setUpStc();
-    void disableForDeviceKind();
-
-    const editions::Edition& edition_;
-    ui::Context& context_;
-    Controls controls_;
-    IdentityPanel* identity_ = nullptr;
-    PasswordPanel* password_ = nullptr;
-    DevicePanel* device_ = nullptr;
-    RecordingPanel* recording_ = nullptr;
-    StcMenuPanel* stcMenu_ = nullptr;
-    NetworkPanel* network_ = nullptr;
+    ui::WidgetControls controls_;
+    window_logic::SettingsLogic logic_;
 };
 
 }  // namespace settings

@@ -19,7 +19,7 @@ namespace {
 TEST(EditionCodePageTest, LocaleWithoutLanguageLeavesTheChoiceToTheEdition) {
     testing::NiceMock<testing_support::MockCameraLibrary> camera;
     testing_support::ScriptedMessageBoxes messageBoxes;
-    camera::Session session;
+    window_logic::Session session;
     testing_support::TemporaryDirectory directory;
     ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",

@@ -9,8 +9,8 @@
 
 namespace {
 
-using ui::MessageBoxButton;
-using ui::MessageBoxStyle;
+using window_logic::MessageBoxButton;
+using window_logic::MessageBoxStyle;
 
 struct SeenBox {
     QString title;
@@ -23,7 +23,7 @@ struct SeenBox {
 };
 
 // Shows one box, looks at it while it is open, and closes it with `press`.
-MessageBoxButton showAndPress(ui::MessageBoxes& boxes, MessageBoxStyle style,
+MessageBoxButton showAndPress(window_logic::MessageBoxes& boxes, MessageBoxStyle style,
                               QMessageBox::StandardButton press, SeenBox& seen) {
     QTimer::singleShot(0, [&seen, press] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -41,7 +41,7 @@ MessageBoxButton showAndPress(ui::MessageBoxes& boxes, MessageBoxStyle style,
         seen.hasParent = box->parentWidget() != nullptr;
         box->button(press)->click();
     });
-    return boxes.show(QStringLiteral("Connect Fail"), QStringLiteral("Attention!"), style);
+    return boxes.show("Connect Fail", "Attention!", style);
 }
 
 TEST(QtMessageBoxesTest, OkBoxIsAnOwnerlessWarningReadableByScreenReaders) {

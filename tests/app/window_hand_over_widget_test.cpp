@@ -25,7 +25,8 @@ struct SeenWindow {
 };
 
 // Looks at the modal window once it runs, then closes it as the user would.
-SeenWindow runAndClose(ui::HandOver& handOver, const editions::Edition& edition, bool login) {
+SeenWindow runAndClose(window_logic::HandOver& handOver, const editions::Edition& edition,
+                       bool login) {
     SeenWindow seen;
     QTimer::singleShot(0, [&seen] {
         auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -49,7 +50,7 @@ class WindowHandOverTest : public testing::TestWithParam<int> {
   protected:
     testing::NiceMock<testing_support::MockCameraLibrary> camera_;
     testing_support::ScriptedMessageBoxes messageBoxes_;
-    camera::Session session_;
+    window_logic::Session session_;
     testing_support::TemporaryDirectory directory_;
     ui::MeasuredSizes measuredSizes_;
 };

@@ -57,8 +57,8 @@ TEST(EncryptionGuardTest, CommonModelFormatsOnlyAfterASuccessfulChangingWriteAnd
                                                     << " write " << writeOk << " yes " << yes);
                     Camera camera(32, 27, 0, true, writeOk);
                     camera::Session session;
-                    session.lastEncryptionOption[0] = known;
-                    camera::RecordingSettings settings(camera.library, session, 0, {});
+                    camera::LastRead lastRead{.encryptionOption = known};
+                    camera::RecordingSettings settings(camera.library, session, lastRead);
                     const bool asked = writeAnswering(
                         settings,
                         [&](camera::MenuField field) {

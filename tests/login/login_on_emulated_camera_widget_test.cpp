@@ -33,10 +33,10 @@ class LoginOnEmulatedCameraTest : public testing::TestWithParam<int> {
     testing_support::EmulatedCameraLibrary camera_{directory_.path()};
     testing_support::ScriptedMessageBoxes messageBoxes_;
     RecordingHandOver handOver_;
-    camera::Session session_;
+    window_logic::Session session_;
     ui::MeasuredSizes measuredSizes_;
-    ui::Context context_{
-        camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini", measuredSizes_};
+    ui::Context context_{{camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini"},
+                         measuredSizes_};
 };
 
 TEST_P(LoginOnEmulatedCameraTest, AdministratorPasswordReachesTheSettingsWindow) {
@@ -78,7 +78,7 @@ TEST(LoginWindowChainTest, LoginEndsTheLoginWindowAndRunsTheSettingsWindowUntilI
     testing_support::TemporaryDirectory directory;
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes messageBoxes;
-    camera::Session session;
+    window_logic::Session session;
     ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
                                  measuredSizes);

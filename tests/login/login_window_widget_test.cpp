@@ -141,7 +141,7 @@ TEST_P(LoginWindowTest, FailedConnectIsReportedAndRelabelledOutsideEnglishEveryT
     for (const auto& box : boxes) {
         EXPECT_EQ(box.text, text(texts().connectFail));
         EXPECT_EQ(box.caption, text(texts().caption));
-        EXPECT_EQ(box.style, ui::MessageBoxStyle::WarningOk);
+        EXPECT_EQ(box.style, window_logic::MessageBoxStyle::WarningOk);
         EXPECT_EQ(box.relabelled, GetParam() != editions::kEnglish);
     }
     EXPECT_EQ(find<QPushButton>("connectButton")->text(), text(texts().connectButton));

@@ -112,7 +112,7 @@ class Session {
             const auto state = camera.state();
             boxes.clear();
             for (int answer = 0; answer < 2; ++answer) {
-                boxes.answerNext(ui::MessageBoxButton::Yes);
+                boxes.answerNext(window_logic::MessageBoxButton::Yes);
             }
             window.findChild<QPushButton*>(button.name)->click();
             checkShownTexts(window);
@@ -136,9 +136,9 @@ class Session {
     testing_support::EmulatedCameraLibrary camera{directory.path()};
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
-    camera::Session session;
+    window_logic::Session session;
     ui::MeasuredSizes measuredSizes;
-    ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+    ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
                         measuredSizes};
 
   private:

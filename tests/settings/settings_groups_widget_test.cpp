@@ -125,7 +125,7 @@ TEST_F(GroupsTest, IdentityGetFillsTheFieldsByTheEditionsRule) {
         fixture_.click("identityGetButton");
         const bool fills = edition == editions::kPortuguese;
         EXPECT_EQ(fixture_.edit("deviceIdEdit")->text(), fills ? "C99" : "A123456");
-        EXPECT_EQ(fixture_.session.deviceIdLength[static_cast<std::size_t>(edition)],
+        EXPECT_EQ(fixture_.session.lastRead[static_cast<std::size_t>(edition)].deviceIdLength,
                   fills ? 3 : 7);
         EXPECT_EQ(boxes().size(), 1);
         EXPECT_EQ(boxes()[0].toStdString(), editions::edition(edition).language.settings.success);
@@ -356,7 +356,7 @@ TEST_P(WindowChainTest, LoginSettingsDefaultsSettingsMassStorageLogin) {
     testing_support::TemporaryDirectory directory;
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes boxes;
-    camera::Session session;
+    window_logic::Session session;
     ui::MeasuredSizes measuredSizes;
     app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini", measuredSizes);
     if (edition.model.usesLongMenuRecord()) {

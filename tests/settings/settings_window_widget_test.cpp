@@ -244,7 +244,7 @@ TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelecti
 
     // The new encryption choice (none) differs from the known option (0): Yes formats.
     fixture_.mark();
-    fixture_.boxes.answerNext(ui::MessageBoxButton::Yes);
+    fixture_.boxes.answerNext(window_logic::MessageBoxButton::Yes);
     fixture_.click("menuSetButton");
     const auto writes = fixture_.sent("Qumat_SetMenuConfig");
     ASSERT_EQ(writes.size(), 2u);
@@ -252,7 +252,7 @@ TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelecti
     EXPECT_EQ(writes[0][kEncryption], 0xFF);
     EXPECT_EQ(writes[1][kEncryption], 0x00);
     EXPECT_EQ(fixture_.calls()[1], "Qumat_FormatTFCard");
-    EXPECT_EQ(fixture_.session.lastEncryptionOption[editions::kEnglish], -1);
+    EXPECT_EQ(fixture_.session.lastRead[editions::kEnglish].encryptionOption, -1);
 }
 
 TEST_F(RecordingTest, GetKeepsTheListsBuiltAtSetUpAndAFailedGetChangesNothing) {
@@ -311,7 +311,7 @@ struct EncryptionCase {
     const char* name;
     uint8_t cameraOption;  // byte 27 when the window opens
     int choice;            // the user's selection in the encryption list
-    ui::MessageBoxButton answer;
+    window_logic::MessageBoxButton answer;
     bool firstWriteFails;
     std::vector<uint8_t> writtenOptions;  // byte 27 of each write, failed ones included
     bool formats;
@@ -357,7 +357,7 @@ TEST_P(EncryptionTest, FormatsOnlyAfterAWriteAndAYes) {
 }
 
 const QString kQuestion = "Changing AES option will make camera lose all data. Confirm to change?";
-using enum ui::MessageBoxButton;
+using enum window_logic::MessageBoxButton;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EncryptionTest,
@@ -379,14 +379,14 @@ TEST(EncryptionOptionTest, IsKeptPerEditionAcrossWindows) {
     SettingsFixture fixture;
     fixture.changeCamera([](k47::CameraState& state) { state.menuRecord[kEncryption] = 1; });
     fixture.open(editions::kFrench);
-    EXPECT_EQ(fixture.session.lastEncryptionOption[editions::kFrench], 1);
-    EXPECT_EQ(fixture.session.lastEncryptionOption[editions::kEnglish], 0);
+    EXPECT_EQ(fixture.session.lastRead[editions::kFrench].encryptionOption, 1);
+    EXPECT_EQ(fixture.session.lastRead[editions::kEnglish].encryptionOption, 0);
 
     fixture.changeCamera([](k47::CameraState& state) {
         state.faults.failing.insert(k47::Function::Qumat_GetMenuConfig);
     });
     fixture.open(editions::kFrench);
-    EXPECT_EQ(fixture.session.lastEncryptionOption[editions::kFrench], 1);
+    EXPECT_EQ(fixture.session.lastRead[editions::kFrench].encryptionOption, 1);
 }
 
 // The other model's menu: read with no box unless it fails, written over the camera's own bytes.

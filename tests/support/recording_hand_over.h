@@ -7,7 +7,7 @@
 namespace testing_support {
 
 // Records which window would run next and returns at once, so no modal loop blocks a test.
-class RecordingHandOver : public ui::HandOver {
+class RecordingHandOver : public window_logic::HandOver {
   public:
     enum class Window { Login, Settings };
     struct Run {

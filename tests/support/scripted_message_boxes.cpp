@@ -1,28 +1,22 @@
 #include "scripted_message_boxes.h"
 
-#include <QStringList>
-
 namespace testing_support {
 
-ui::MessageBoxButton ScriptedMessageBoxes::show(const QString& text, const QString& caption,
-                                                ui::MessageBoxStyle style) {
-    boxes_.push_back({text, caption, style, relabelNext_});
-    relabelNext_ = false;
-    if (!answers_.empty()) {
-        const auto answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+std::vector<ScriptedMessageBoxes::Box> ScriptedMessageBoxes::boxes() const {
+    std::vector<Box> boxes;
+    for (const auto& box : shown()) {
+        boxes.push_back({QString::fromStdString(box.text), QString::fromStdString(box.caption),
+                         box.style, box.relabelled});
     }
-    return style == ui::MessageBoxStyle::WarningYesNo ? ui::MessageBoxButton::No
-                                                      : ui::MessageBoxButton::Ok;
+    return boxes;
 }
 
 QStringList ScriptedMessageBoxes::texts() const {
-    QStringList result;
-    for (const auto& box : boxes_) {
-        result << box.text;
+    QStringList texts;
+    for (const auto& box : shown()) {
+        texts << QString::fromStdString(box.text);
     }
-    return result;
+    return texts;
 }
 
 }  // namespace testing_support

@@ -43,13 +43,13 @@ void SettingsFixture::logChangesTo(const std::filesystem::path& file, int editio
     logged_->serve(served.model,
                    {.frontEnd = "window", .edition = std::string(served.language.name)});
     loggedContext_ = std::make_unique<ui::Context>(
-        ui::Context{.camera = *logged_,
-                    .messageBoxes = boxes,
-                    .handOver = handOver,
-                    .session = session,
-                    .languageFile = directory / "Language.ini",
-                    .measuredSizes = measuredSizes,
-                    .changeRefusal = [this] { return logged_->failure(); }});
+        ui::Context{{.camera = *logged_,
+                     .messageBoxes = boxes,
+                     .handOver = handOver,
+                     .session = session,
+                     .languageFile = directory / "Language.ini",
+                     .changeRefusal = [this] { return logged_->failure(); }},
+                    measuredSizes});
 }
 
 void SettingsFixture::click(std::string_view button) {

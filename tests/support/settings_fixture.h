@@ -65,9 +65,9 @@ class SettingsFixture {
     EmulatedCameraLibrary camera{directory.path()};
     ScriptedMessageBoxes boxes;
     RecordingHandOver handOver;
-    camera::Session session;
+    window_logic::Session session;
     ui::MeasuredSizes measuredSizes;
-    ui::Context context{camera,       boxes, handOver, session, directory / "Language.ini",
+    ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
                         measuredSizes};
 
   private:

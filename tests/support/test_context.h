@@ -13,10 +13,10 @@ struct TestContext {
     testing::NiceMock<MockCameraLibrary> camera;
     ScriptedMessageBoxes messageBoxes;
     RecordingHandOver handOver;
-    camera::Session session;
+    window_logic::Session session;
     TemporaryDirectory directory;
     ui::MeasuredSizes measuredSizes;
-    ui::Context context{camera,       messageBoxes, handOver, session, directory / "Language.ini",
+    ui::Context context{{camera, messageBoxes, handOver, session, directory / "Language.ini"},
                         measuredSizes};
 };
 

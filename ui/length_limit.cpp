@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace settings {
+namespace ui {
 
 LengthLimit::LengthLimit(QLineEdit* edit, int limit)
     : QValidator(edit), edit_(edit), limit_(limit), shown_(edit->text()) {
@@ -56,4 +56,4 @@ void LengthLimit::apply(QLineEdit* edit, int limit) {
     edit->setValidator(new LengthLimit(edit, limit));
 }
 
-}  // namespace settings
+}  // namespace ui

@@ -33,7 +33,7 @@ TEST(LengthLimitTest, KeepsWhatFitsAndNeverLengthensPastTheLimit) {
     for (const EditCase& test : cases) {
         SCOPED_TRACE(test.name);
         QLineEdit edit;
-        settings::LengthLimit::apply(&edit, 6);
+        ui::LengthLimit::apply(&edit, 6);
         edit.setText(test.shown);
         edit.setSelection(test.selectionStart, test.selectionLength);
         if (test.typed) {
@@ -47,7 +47,7 @@ TEST(LengthLimitTest, KeepsWhatFitsAndNeverLengthensPastTheLimit) {
 
 TEST(LengthLimitTest, ALongTextCanBeShortened) {
     QLineEdit edit;
-    settings::LengthLimit::apply(&edit, 6);
+    ui::LengthLimit::apply(&edit, 6);
     edit.setText("ABCDEFGHIJ");
     edit.end(false);
     QTest::keyClick(&edit, Qt::Key_Backspace);

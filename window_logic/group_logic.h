@@ -1,44 +1,35 @@
 #pragma once
 
-#include <QComboBox>
-#include <QDialog>
-#include <QLineEdit>
-#include <QObject>
-#include <QPushButton>
-#include <span>
 #include <string>
 #include <string_view>
 
-#include "context.h"
-#include "controls.h"
 #include "edition.h"
+#include "services.h"
+#include "window_controls.h"
 #include "write_outcome.h"
 
-namespace settings {
+namespace window_logic {
 
-// What every group of the settings window shares: its window's controls, found by name, the
-// services, and the boxes that report to the user.
-class GroupPanel : public QObject {
-    Q_OBJECT
-
+// What every group of the settings window shares: the edition, the services, the window's
+// controls, and the boxes that report to the user.
+class GroupLogic {
   protected:
-    GroupPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-               ui::Context& context);
+    GroupLogic(const editions::Edition& edition, Services& services, WindowControls& controls)
+        : edition_(edition), services_(services), controls_(controls) {}
 
     // The setting of the window's camera model with that catalogue key.
-    const camera::CatalogueRow& setting(std::string_view key) const {
+    const camera::CatalogueRow& row(std::string_view key) const {
         return edition_.model.rowAt(key);
     }
-
-    // Runs the handler when the button is clicked.
-    template <typename Panel>
-    void onClicked(editions::Button button, void (Panel::*handler)()) {
-        connect(&controls_.button(button), &QPushButton::clicked, static_cast<Panel*>(this),
-                handler);
+    camera::LastRead& lastRead() const {
+        return services_.session.lastRead[static_cast<std::size_t>(edition_.index)];
     }
 
     // Limits typing into the setting's field as its row and the camera's device kind want.
-    void limitTypingInto(const camera::CatalogueRow& row);
+    void limitTypingInto(const camera::CatalogueRow& setting) const;
+    // A field's text as the camera takes it, and the camera's text shown in a field.
+    std::u16string cameraText(Control control) const;
+    void show(Control control, std::u16string_view text) const;
 
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;
@@ -52,7 +43,7 @@ class GroupPanel : public QObject {
     // Writes a camera menu from the lists' selections, asks before a change that formats the
     // memory card, reports the first write, and shows the encryption option the camera keeps.
     template <typename Menu, typename Selection>
-    void writeMenu(Menu& menu, const Selection& selection, QComboBox& encryptionList) {
+    void writeMenu(Menu& menu, const Selection& selection, Control encryptionList) {
         auto written = menu.write(selection);
         if (written.needsConfirmation) {
             written.encryptionPosition =
@@ -60,21 +51,14 @@ class GroupPanel : public QObject {
         }
         report(written.written);
         if (written.encryptionPosition) {
-            encryptionList.setCurrentIndex(*written.encryptionPosition);
+            controls_.select(encryptionList, *written.encryptionPosition);
         }
         menu.completeWrite();
     }
 
-    QDialog& window_;
-    const Controls& controls_;
     const editions::Edition& edition_;
-    ui::Context& context_;
+    Services& services_;
+    WindowControls& controls_;
 };
 
-// Replaces the list's entries, leaving it without a selection.
-void fillList(QComboBox* list, std::span<const std::string_view> entries);
-
-QString windowText(const std::u16string& text);
-std::u16string cameraText(const QString& text);
-
-}  // namespace settings
+}  // namespace window_logic

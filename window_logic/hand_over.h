@@ -4,7 +4,7 @@ namespace editions {
 struct Edition;
 }
 
-namespace ui {
+namespace window_logic {
 
 // Runs the next window of the chain modally; returns when it has closed.
 class HandOver {
@@ -15,4 +15,4 @@ class HandOver {
     virtual void runSettingsWindow(const editions::Edition& edition) = 0;
 };
 
-}  // namespace ui
+}  // namespace window_logic

@@ -1,31 +1,30 @@
 #pragma once
 
 #include "device_actions.h"
-#include "group_panel.h"
+#include "group_logic.h"
 
-namespace settings {
+namespace window_logic {
 
 // "Camera": the card capacity and firmware texts, the clock, the factory defaults and the
 // mass-storage mode.
-class DevicePanel : public GroupPanel {
-    Q_OBJECT
-
+class DeviceGroup : GroupLogic {
   public:
-    DevicePanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                ui::Context& context);
+    DeviceGroup(const editions::Edition& edition, Services& services, WindowControls& controls)
+        : GroupLogic(edition, services, controls), actions_(services.camera, services.session) {}
 
     void readFirmwareAtSetUp();
     void readCardCapacityAtSetUp();
     void readDeviceResolutionAtSetUp();
 
-  private:
     void setTime();
     void restoreDefaults();
     void enterMassStorage();
+
+  private:
     // Reports the action; after a success ends this window and runs the next.
-    void handOverIf(bool succeeded, void (ui::HandOver::*runNext)(const editions::Edition&));
+    void handOverIf(bool succeeded, void (HandOver::*runNext)(const editions::Edition&));
 
     camera::DeviceActions actions_;
 };
 
-}  // namespace settings
+}  // namespace window_logic

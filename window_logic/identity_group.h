@@ -1,33 +1,29 @@
 #pragma once
 
-#include "group_panel.h"
+#include "group_logic.h"
 #include "identity_settings.h"
 #include "serial_number_settings.h"
 
-namespace settings {
+namespace window_logic {
 
 // "ID Information": the device ID and officer ID, and the hidden serial-number row.
-class IdentityPanel : public GroupPanel {
-    Q_OBJECT
-
+class IdentityGroup : GroupLogic {
   public:
-    IdentityPanel(QDialog& window, const Controls& controls, const editions::Edition& edition,
-                  ui::Context& context);
+    IdentityGroup(const editions::Edition& edition, Services& services, WindowControls& controls);
 
     void limitTyping();
     void readAtSetUp();
     void readSerialNumberAtSetUp();
 
-  private:
     void get();
     void set();
     void getSerialNumber();
     void setSerialNumber();
+
+  private:
     void show(const camera::IdentitySettings::Reading& reading);
 
     camera::IdentitySettings identity_;
-    QLineEdit& serialNumberEdit() const { return controls_.edit(*serialNumberRow_); }
-
     camera::SerialNumberSettings serialNumber_;
     const camera::CatalogueRow& deviceId_;
     const camera::CatalogueRow& officerId_;
@@ -35,4 +31,4 @@ class IdentityPanel : public GroupPanel {
     const camera::CatalogueRow* serialNumberRow_ = nullptr;
 };
 
-}  // namespace settings
+}  // namespace window_logic

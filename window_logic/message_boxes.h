@@ -1,19 +1,20 @@
 #pragma once
 
-#include <QString>
+#include <string_view>
 
-namespace ui {
+namespace window_logic {
 
 enum class MessageBoxStyle { WarningOk = 48, WarningYesNo = 52 };
 
 enum class MessageBoxButton { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 // Every outcome reaches the user through one modal box with a warning icon and no owner window.
+// Texts are UTF-8.
 class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
 
-    virtual MessageBoxButton show(const QString& text, const QString& caption,
+    virtual MessageBoxButton show(std::string_view text, std::string_view caption,
                                   MessageBoxStyle style) = 0;
 
     // The next box shown gets the captions "YES", "NO", "ОК" (Cyrillic) and "CANCEL" on the
@@ -21,4 +22,4 @@ class MessageBoxes {
     virtual void relabelNextBox() = 0;
 };
 
-}  // namespace ui
+}  // namespace window_logic

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QValidator>
 
-namespace settings {
+namespace ui {
 
 // A typing limit in UTF-16 code units, kept as the desktop platform's edit fields keep theirs:
 // unlike QLineEdit::setMaxLength it never cuts a text the program puts in. A longer text is shown
@@ -27,4 +27,4 @@ class LengthLimit : public QValidator {
     QString shown_;
 };
 
-}  // namespace settings
+}  // namespace ui

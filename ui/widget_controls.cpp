@@ -1,0 +1,96 @@
+#include "widget_controls.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <stdexcept>
+
+#include "length_limit.h"
+#include "ui_text.h"
+
+namespace ui {
+
+void WidgetControls::addButton(editions::Button role, QPushButton* button) {
+    add(role, button);
+    buttons_.emplace_back(role, button);
+}
+
+void WidgetControls::addRestricted(QWidget* widget, unsigned disabledByKinds) {
+    if (disabledByKinds != 0) {
+        restricted_.emplace_back(widget, disabledByKinds);
+    }
+}
+
+template <typename Widget>
+Widget& WidgetControls::as(window_logic::Control control) const {
+    const auto found = widgets_.find(control);
+    auto* widget = found == widgets_.end() ? nullptr : qobject_cast<Widget*>(found->second);
+    if (widget == nullptr) {
+        throw std::logic_error("the window has no such control");
+    }
+    return *widget;
+}
+
+bool WidgetControls::has(window_logic::Control control) const {
+    return widgets_.contains(control);
+}
+
+std::string WidgetControls::text(window_logic::Control control) const {
+    return as<QLineEdit>(control).text().toStdString();
+}
+
+void WidgetControls::setText(window_logic::Control control, std::string_view text) {
+    QWidget& widget = as<QWidget>(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        edit->setText(uiText(text));
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setText(uiText(text));
+    } else {
+        auto& button = as<QPushButton>(control);
+        button.setText(uiText(text));
+        // Anchored at the left, a button grows or shrinks to its new text.
+        button.resize(button.sizeHint());
+    }
+}
+
+void WidgetControls::limitTyping(window_logic::Control control, int limit) {
+    LengthLimit::apply(&as<QLineEdit>(control), limit);
+}
+
+void WidgetControls::setEntries(window_logic::Control control,
+                                std::span<const std::string_view> entries) {
+    auto& list = as<QComboBox>(control);
+    // One insertion of every entry, each at its position.
+    list.clear();
+    list.insertItems(0, uiTexts(entries));
+    // Inserting the first entry selects it; the camera's value decides instead.
+    list.setCurrentIndex(-1);
+}
+
+int WidgetControls::selection(window_logic::Control control) const {
+    return as<QComboBox>(control).currentIndex();
+}
+
+void WidgetControls::select(window_logic::Control control, int position) {
+    as<QComboBox>(control).setCurrentIndex(position);
+}
+
+void WidgetControls::disable(window_logic::Control control) {
+    as<QWidget>(control).setEnabled(false);
+}
+
+void WidgetControls::disableForDeviceKind(int deviceKind) {
+    for (const auto& [widget, kinds] : restricted_) {
+        if (camera::disabledForKind(kinds, deviceKind)) {
+            widget->setEnabled(false);
+        }
+    }
+}
+
+void WidgetControls::endWindow() {
+    window_.done(QDialog::Accepted);
+}
+
+}  // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "window_controls.h"
+
+class QDialog;
+class QPushButton;
+class QWidget;
+
+namespace ui {
+
+// A window's widgets as the window logic reaches them, by the setting, window field or button
+// they stand for. A look-up of a control the window did not make throws, so a window that misses
+// one fails when it opens, not when a button is clicked.
+class WidgetControls : public window_logic::WindowControls {
+  public:
+    explicit WidgetControls(QDialog& window) : window_(window) {}
+
+    void add(window_logic::Control control, QWidget* widget) { widgets_[control] = widget; }
+    void addSetting(const camera::CatalogueRow& row, QWidget* control) { add(&row, control); }
+    void addWindowField(editions::WindowField field, QWidget* control) { add(field, control); }
+    void addButton(editions::Button role, QPushButton* button);
+    // A widget the device kinds take away.
+    void addRestricted(QWidget* widget, unsigned disabledByKinds);
+
+    // The buttons, to connect their clicks to the logic.
+    const std::vector<std::pair<editions::Button, QPushButton*>>& buttons() const {
+        return buttons_;
+    }
+
+    bool has(window_logic::Control control) const override;
+    std::string text(window_logic::Control control) const override;
+    void setText(window_logic::Control control, std::string_view text) override;
+    void limitTyping(window_logic::Control control, int limit) override;
+    void setEntries(window_logic::Control control,
+                    std::span<const std::string_view> entries) override;
+    int selection(window_logic::Control control) const override;
+    void select(window_logic::Control control, int position) override;
+    void disable(window_logic::Control control) override;
+    void disableForDeviceKind(int deviceKind) override;
+    void endWindow() override;
+
+  private:
+    template <typename Widget>
+    Widget& as(window_logic::Control control) const;
+
+    QDialog& window_;
+    std::map<window_logic::Control, QWidget*> widgets_;
+    std::vector<std::pair<editions::Button, QPushButton*>> buttons_;
+    std::vector<std::pair<QWidget*, unsigned>> restricted_;
+};
+
+}  // namespace ui

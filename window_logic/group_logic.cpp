@@ -1,0 +1,47 @@
+#include "group_logic.h"
+
+#include "utf8.h"
+
+namespace window_logic {
+
+void GroupLogic::limitTypingInto(const camera::CatalogueRow& setting) const {
+    controls_.limitTyping(&setting, setting.limitFor(services_.session.deviceKind));
+}
+
+std::u16string GroupLogic::cameraText(Control control) const {
+    // A toolkit's text is always well-formed.
+    return platform::fromUtf8(controls_.text(control)).value_or(std::u16string());
+}
+
+void GroupLogic::show(Control control, std::u16string_view text) const {
+    controls_.setText(control, platform::toUtf8(text));
+}
+
+void GroupLogic::report(bool succeeded) const {
+    const auto& texts = edition_.language.settings;
+    std::string text(succeeded ? texts.success : texts.failure);
+    if (const auto refusal = services_.changeRefusal(); !succeeded && !refusal.empty()) {
+        // In English, as the log's own reason comes.
+        text += "\n\n" + refusal;
+    }
+    services_.messageBoxes.show(text, texts.caption, MessageBoxStyle::WarningOk);
+}
+
+void GroupLogic::refuse(std::string_view text) const {
+    services_.messageBoxes.show(text, edition_.language.login.caption, MessageBoxStyle::WarningOk);
+}
+
+void GroupLogic::report(camera::WriteOutcome outcome, std::string_view refusal) const {
+    if (outcome == camera::WriteOutcome::refused) {
+        refuse(refusal);
+    } else {
+        report(outcome == camera::WriteOutcome::written);
+    }
+}
+
+bool GroupLogic::ask(std::string_view question) const {
+    return services_.messageBoxes.show(question, edition_.language.settings.caption,
+                                       MessageBoxStyle::WarningYesNo) == MessageBoxButton::Yes;
+}
+
+}  // namespace window_logic
