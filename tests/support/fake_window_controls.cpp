@@ -2,71 +2,16 @@
 
 #include <stdexcept>
 
-#include "settings_layout.h"
 #include "utf8.h"
 
 namespace testing_support {
-namespace {
-
 using window_logic::Control;
 
-void addFields(std::map<Control, FakeWindowControls::State>& controls,
-               const std::vector<editions::LayoutField>& fields) {
-    for (const auto& field : fields) {
-        if (field.row != nullptr) {
-            controls[field.row].entries.assign(field.presetEntries.begin(),
-                                               field.presetEntries.end());
-        }
-        if (field.windowField) {
-            controls[*field.windowField].entries.assign(field.presetEntries.begin(),
-                                                        field.presetEntries.end());
-        }
+FakeWindowControls::FakeWindowControls(const std::vector<LayoutControl>& controls) {
+    for (const auto& control : controls) {
+        controls_[control.control].entries.assign(control.presetEntries.begin(),
+                                                  control.presetEntries.end());
     }
-}
-
-void addFrame(std::map<Control, FakeWindowControls::State>& controls,
-              const editions::LayoutFrame& frame) {
-    for (const auto* rows : {&frame.rows, &frame.lowerRows}) {
-        for (const auto& row : *rows) {
-            addFields(controls, row.fields);
-            for (const auto& button : row.buttons) {
-                controls[button.role];
-            }
-        }
-    }
-    for (const auto& column : frame.columns) {
-        addFields(controls, column);
-    }
-    for (const auto& inner : frame.frames) {
-        addFrame(controls, inner);
-    }
-    for (const auto& button : frame.buttons) {
-        controls[button.role];
-    }
-}
-
-}  // namespace
-
-FakeWindowControls FakeWindowControls::settingsWindow(const editions::Edition& edition) {
-    FakeWindowControls window;
-    const auto layout = editions::settingsLayout(edition);
-    for (const auto* frames : {&layout.top, &layout.bottom}) {
-        for (const auto& frame : *frames) {
-            addFrame(window.controls_, frame);
-        }
-    }
-    return window;
-}
-
-FakeWindowControls FakeWindowControls::loginWindow() {
-    using window_logic::LoginControl;
-    FakeWindowControls window;
-    for (const auto control :
-         {LoginControl::userTypeList, LoginControl::passwordEdit, LoginControl::languageList,
-          LoginControl::connectButton, LoginControl::loginButton}) {
-        window.controls_[control];
-    }
-    return window;
 }
 
 FakeWindowControls::State& FakeWindowControls::operator[](Control control) {

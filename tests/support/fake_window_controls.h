@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "edition.h"
+#include "layout_controls.h"
 #include "window_controls.h"
 
 namespace testing_support {
 
-// A window's controls as plain values, made from the same layout the toolkits build from, so
+// A window's controls as plain values, made from the same layouts the toolkits build from, so
 // that the window logic runs without any toolkit.
 class FakeWindowControls : public window_logic::WindowControls {
   public:
@@ -23,10 +23,7 @@ class FakeWindowControls : public window_logic::WindowControls {
         int typingLimit = -1;
     };
 
-    // The settings window of the edition.
-    static FakeWindowControls settingsWindow(const editions::Edition& edition);
-    // The login window.
-    static FakeWindowControls loginWindow();
+    explicit FakeWindowControls(const std::vector<LayoutControl>& controls);
 
     State& operator[](window_logic::Control control);
     // As a user types: what the typing limit lets through.

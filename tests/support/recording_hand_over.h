@@ -13,6 +13,8 @@ class RecordingHandOver : public window_logic::HandOver {
     struct Run {
         Window window;
         int edition;
+
+        bool operator==(const Run&) const = default;
     };
 
     void runLoginWindow(const editions::Edition& edition) override;
