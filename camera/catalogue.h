@@ -31,6 +31,11 @@ inline constexpr unsigned kKindOne = 1;
 inline constexpr unsigned kKindTwo = 2;
 inline constexpr unsigned kKindOneAndTwo = kKindOne | kKindTwo;
 
+// Whether those device kinds include this one; kind 0 has everything.
+constexpr bool disabledFor(unsigned kinds, int deviceKind) {
+    return deviceKind > 0 && (kinds & (1u << (deviceKind - 1))) != 0;
+}
+
 // One setting of a camera model.
 struct CatalogueRow {
     // Stable, the same in every language: "aes_encryption".
@@ -63,7 +68,7 @@ struct CatalogueRow {
         return deviceKind != 0 && typingLimitWithRadio != 0 ? typingLimitWithRadio : typingLimit;
     }
     bool disabledFor(int deviceKind) const {
-        return deviceKind > 0 && (disabledByKinds & (1u << (deviceKind - 1))) != 0;
+        return camera::disabledFor(disabledByKinds, deviceKind);
     }
 };
 

@@ -13,6 +13,7 @@ namespace {
 
 using T = SettingsText;
 using camera::CatalogueRow;
+using camera::disabledFor;
 using camera::kKindOne;
 using camera::kKindOneAndTwo;
 using camera::kKindTwo;
@@ -222,10 +223,6 @@ class LayoutMaker {
     const Edition& edition_;
     const camera::CameraModel& model_;
 };
-
-bool disabledFor(unsigned kinds, int deviceKind) {
-    return deviceKind > 0 && (kinds & (1u << (deviceKind - 1))) != 0;
-}
 
 void addDisabled(const LayoutFrame& frame, int deviceKind, std::vector<std::string>& names) {
     if (disabledFor(frame.disabledByKinds, deviceKind)) {
