@@ -27,18 +27,25 @@ ListChange built(MenuField field, MaskBits bits) {
 
 }  // namespace
 
+std::vector<MenuField> exchangedMenuFields(RecordingLists lists) {
+    std::vector<MenuField> fields;
+    for (std::size_t byte = 0; byte <= static_cast<std::size_t>(eis); ++byte) {
+        fields.push_back(static_cast<MenuField>(byte));
+    }
+    fields.push_back(aes_encryption);
+    if (lists.buttons) {
+        fields.insert(fields.end(), std::begin(kButtonFields), std::end(kButtonFields));
+    }
+    return fields;
+}
+
 RecordingSettings::RecordingSettings(CameraLibrary& camera, Session& session, int edition,
                                      RecordingLists lists)
-    : camera_(camera), session_(session), edition_(edition), lists_(lists) {
-    for (std::size_t byte = 0; byte <= static_cast<std::size_t>(eis); ++byte) {
-        exchangedFields_.push_back(static_cast<MenuField>(byte));
-    }
-    exchangedFields_.push_back(aes_encryption);
-    if (lists_.buttons) {
-        exchangedFields_.insert(exchangedFields_.end(), std::begin(kButtonFields),
-                                std::end(kButtonFields));
-    }
-}
+    : camera_(camera),
+      session_(session),
+      edition_(edition),
+      lists_(lists),
+      exchangedFields_(exchangedMenuFields(lists)) {}
 
 int RecordingSettings::lastEncryptionOption() const {
     return session_.lastEncryptionOption[static_cast<std::size_t>(edition_)];

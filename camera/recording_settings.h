@@ -18,6 +18,9 @@ struct RecordingLists {
     bool buttons = false;
 };
 
+// The value bytes the lists show and fill, in record order.
+std::vector<MenuField> exchangedMenuFields(RecordingLists lists);
+
 // What a front end does to one list, in the order given.
 struct ListChange {
     MenuField field;
