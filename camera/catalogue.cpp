@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "serial_number_settings.h"
+#include "setting_keys.h"
 #include "stc_menu.h"
 
 namespace camera {
@@ -101,19 +102,20 @@ void addNetworkRows(std::vector<CatalogueRow>& rows) {
     rows.insert(
         rows.end(),
         {
-            network("ssid", 16, at(NetworkText::ssid), kKindTwo),
-            network("wifi_password", 16, at(NetworkText::wifi_password), kKindTwo, Privacy::secret),
-            network("apn", 32, at(NetworkText::apn), kKindOneAndTwo),
-            network("pin", 8, at(NetworkText::pin_4g), kKindOneAndTwo, Privacy::secret),
-            network("apn_user", 32, kNetworkApnText, kKindOneAndTwo, Privacy::ordinary, true),
-            network("apn_password", 32, kNetworkApnText, kKindOneAndTwo, Privacy::secret, true),
-            network("server_ip", 16, at(NetworkText::server_ip), kKindOneAndTwo),
-            network("server_port", 8, at(NetworkText::server_port), kKindOneAndTwo),
+            network(keys::kSsid, 16, at(NetworkText::ssid), kKindTwo),
+            network(keys::kWifiPassword, 16, at(NetworkText::wifi_password), kKindTwo,
+                    Privacy::secret),
+            network(keys::kApn, 32, at(NetworkText::apn), kKindOneAndTwo),
+            network(keys::kPin, 8, at(NetworkText::pin_4g), kKindOneAndTwo, Privacy::secret),
+            network(keys::kApnUser, 32, kNetworkApnText, kKindOneAndTwo, Privacy::ordinary, true),
+            network(keys::kApnPassword, 32, kNetworkApnText, kKindOneAndTwo, Privacy::secret, true),
+            network(keys::kServerIp, 16, at(NetworkText::server_ip), kKindOneAndTwo),
+            network(keys::kServerPort, 8, at(NetworkText::server_port), kKindOneAndTwo),
         });
 }
 
 void addStatusRows(std::vector<CatalogueRow>& rows) {
-    for (const std::string_view key : {"firmware", "card"}) {
+    for (const std::string_view key : {keys::kFirmware, keys::kCard}) {
         rows.push_back({.key = key, .group = SettingGroup::status, .kind = SettingKind::status});
     }
 }
@@ -138,46 +140,46 @@ const std::vector<CatalogueRow> kCommonRows = [] {
     const auto onOff = [](std::string_view key, MenuField field, unsigned disabled = 0) {
         return menuList(key, field, kOffOn, kOffOnAliases, EntrySource::fixed, disabled);
     };
-    auto deviceId = text("device_id", SettingGroup::identity, 7, 0, 0, Privacy::identity, true);
+    auto deviceId = text(keys::kDeviceId, SettingGroup::identity, 7, 0, 0, Privacy::identity, true);
     // A camera with 4G or Wi-Fi takes a shorter device ID.
     deviceId.typingLimitWithRadio = 5;
     std::vector<CatalogueRow> rows{
         deviceId,
-        text("officer_id", SettingGroup::identity, 6, 0, 0, Privacy::identity),
-        text("serial_number", SettingGroup::identity,
+        text(keys::kOfficerId, SettingGroup::identity, 6, 0, 0, Privacy::identity),
+        text(keys::kSerialNumber, SettingGroup::identity,
              static_cast<int>(SerialNumberSettings::kMaximumLength), 0, 0, Privacy::identity, true),
     };
     addNetworkRows(rows);
     rows.insert(rows.end(), {
-                                menuList("resolution", resolution, kResolution, kResolutionAliases,
-                                         EntrySource::resolutionMask),
-                                menuList("quality", quality, kQuality, kQualityAliases),
-                                menuList("coding_format", coding_format, kCodec, kCodecAliases),
-                                menuList("split_time", split_time, kSplitTime, kSplitTimeAliases,
-                                         EntrySource::splitTimeMask),
-                                onOff("loop_record", loop_record),
-                                onOff("pre_record", pre_record),
-                                menuList("infrared", infrared, kInfrared, kInfraredAliases),
-                                menuList("time_zone", time_zone, kTimeZone, kTimeZoneAliases),
-                                menuList("volume", volume, kVolume, kVolumeAliases),
-                                onOff("gps", gps),
-                                onOff("rec_warning", rec_warning),
-                                menuList("photo_size", photo_size, kPhotoSize, kPhotoSizeAliases,
-                                         EntrySource::photoSizeMask),
-                                onOff("cellular_4g", cellular_4g, kKindOneAndTwo),
-                                menuList("wifi_mode", wifi_mode, kWifiMode, kWifiModeAliases,
+                                menuList(keys::kResolution, resolution, kResolution,
+                                         kResolutionAliases, EntrySource::resolutionMask),
+                                menuList(keys::kQuality, quality, kQuality, kQualityAliases),
+                                menuList(keys::kCodingFormat, coding_format, kCodec, kCodecAliases),
+                                menuList(keys::kSplitTime, split_time, kSplitTime,
+                                         kSplitTimeAliases, EntrySource::splitTimeMask),
+                                onOff(keys::kLoopRecord, loop_record),
+                                onOff(keys::kPreRecord, pre_record),
+                                menuList(keys::kInfrared, infrared, kInfrared, kInfraredAliases),
+                                menuList(keys::kTimeZone, time_zone, kTimeZone, kTimeZoneAliases),
+                                menuList(keys::kVolume, volume, kVolume, kVolumeAliases),
+                                onOff(keys::kGps, gps),
+                                onOff(keys::kRecWarning, rec_warning),
+                                menuList(keys::kPhotoSize, photo_size, kPhotoSize,
+                                         kPhotoSizeAliases, EntrySource::photoSizeMask),
+                                onOff(keys::kCellular4g, cellular_4g, kKindOneAndTwo),
+                                menuList(keys::kWifiMode, wifi_mode, kWifiMode, kWifiModeAliases,
                                          EntrySource::fixed, kKindTwo),
-                                menuList("post_record", post_record, kPostRecord,
+                                menuList(keys::kPostRecord, post_record, kPostRecord,
                                          kPostRecordAliases, EntrySource::postRecordMask),
-                                onOff("auto_record", auto_record),
-                                onOff("motion_detect", motion_detect),
-                                menuList("live_resolution", live_resolution, kLiveResolution,
+                                onOff(keys::kAutoRecord, auto_record),
+                                onOff(keys::kMotionDetect, motion_detect),
+                                menuList(keys::kLiveResolution, live_resolution, kLiveResolution,
                                          kLiveResolutionAliases, EntrySource::fixed, kKindTwo),
-                                menuList("live_coding_format", live_coding_format, kCodec,
+                                menuList(keys::kLiveCodingFormat, live_coding_format, kCodec,
                                          kCodecAliases, EntrySource::fixed, kKindTwo),
-                                menuList("g_sensor", g_sensor, kGSensor, kGSensorAliases),
-                                onOff("eis", eis),
-                                onOff("aes_encryption", aes_encryption),
+                                menuList(keys::kGSensor, g_sensor, kGSensor, kGSensorAliases),
+                                onOff(keys::kEis, eis),
+                                onOff(keys::kAesEncryption, aes_encryption),
                             });
     addStatusRows(rows);
     return rows;
@@ -213,26 +215,26 @@ constexpr std::array<StcList, StcMenuRecord::kListCount> kStcLists{{
     {"recording_notice_kind", kNoticeKind, kNoticeKindAliases},
     {"recording_notice_interval", kNoticeInterval, kNoticeIntervalAliases},
     {"vehicle_mode", kOffOn, kStcOffOnAliases},
-    {"time_zone", kTimeZone, kTimeZoneAliases},
+    {keys::kTimeZone, kTimeZone, kTimeZoneAliases},
     {"stabiliser", kOffOn, kStcOffOnAliases},
-    {"infrared", kStcInfrared, kStcInfraredAliases},
-    {"loop_record", kOffOn, kStcOffOnAliases},
-    {"split_time", kSplitTime, kStcSplitTimeAliases},
-    {"gps", kOffOn, kStcOffOnAliases},
+    {keys::kInfrared, kStcInfrared, kStcInfraredAliases},
+    {keys::kLoopRecord, kOffOn, kStcOffOnAliases},
+    {keys::kSplitTime, kSplitTime, kStcSplitTimeAliases},
+    {keys::kGps, kOffOn, kStcOffOnAliases},
     {"recording_notice", kOffOn, kStcOffOnAliases},
     {"encrypted", kOffOn, kStcOffOnAliases},
     {"mute_audio", kOffOn, kStcOffOnAliases},
     {"storage_encryption", kOffOn, kStcOffOnAliases},
-    {"wifi_mode", kWifiMode, kStcWifiModeAliases},
+    {keys::kWifiMode, kWifiMode, kStcWifiModeAliases},
     {"speed", kOffOn, kStcOffOnAliases},
     {"recording_camera", kRecordingCamera, kRecordingCameraAliases},
-    {"quality", kStcQuality, kStcQualityAliases},
-    {"g_sensor", kOffOn, kStcOffOnAliases},
+    {keys::kQuality, kStcQuality, kStcQualityAliases},
+    {keys::kGSensor, kOffOn, kStcOffOnAliases},
     {"audio_button", kOffOn, kStcOffOnAliases},
     {"photo_button", kOffOn, kStcOffOnAliases},
     {"function_button", kOffOn, kStcOffOnAliases},
-    {"cellular_4g", kOffOn, kStcOffOnAliases},
-    {"live_resolution", kLiveResolution, kStcLiveResolutionAliases},
+    {keys::kCellular4g, kOffOn, kStcOffOnAliases},
+    {keys::kLiveResolution, kLiveResolution, kStcLiveResolutionAliases},
     {"live_codec", kCodec, kCodecAliases},
 }};
 
@@ -247,8 +249,8 @@ unsigned stcListDisabledByKinds(int list) {
 
 const std::vector<CatalogueRow> kStcRows = [] {
     std::vector<CatalogueRow> rows{
-        text("device_id", SettingGroup::identity, 7, 0, 0, Privacy::identity, true),
-        text("officer_id", SettingGroup::identity, 7, 0, 0, Privacy::identity),
+        text(keys::kDeviceId, SettingGroup::identity, 7, 0, 0, Privacy::identity, true),
+        text(keys::kOfficerId, SettingGroup::identity, 7, 0, 0, Privacy::identity),
     };
     addNetworkRows(rows);
     for (int list = 0; list < StcMenuRecord::kListCount; ++list) {

@@ -31,9 +31,9 @@ inline constexpr unsigned kKindOne = 1;
 inline constexpr unsigned kKindTwo = 2;
 inline constexpr unsigned kKindOneAndTwo = kKindOne | kKindTwo;
 
-// Whether the device kind (0, 1 or 2) is among those kinds.
-constexpr bool disabledForKind(unsigned disabledByKinds, int deviceKind) {
-    return deviceKind > 0 && (disabledByKinds & (1u << (deviceKind - 1))) != 0;
+// Whether those device kinds include this one; kind 0 has everything.
+constexpr bool disabledFor(unsigned kinds, int deviceKind) {
+    return deviceKind > 0 && (kinds & (1u << (deviceKind - 1))) != 0;
 }
 
 // One setting of a camera model.
@@ -67,7 +67,9 @@ struct CatalogueRow {
     int limitFor(int deviceKind) const {
         return deviceKind != 0 && typingLimitWithRadio != 0 ? typingLimitWithRadio : typingLimit;
     }
-    bool disabledFor(int deviceKind) const { return disabledForKind(disabledByKinds, deviceKind); }
+    bool disabledFor(int deviceKind) const {
+        return camera::disabledFor(disabledByKinds, deviceKind);
+    }
 };
 
 // What belongs to the camera rather than to a language: its records, how it answers, and every

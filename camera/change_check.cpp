@@ -6,6 +6,7 @@
 #include <span>
 
 #include "code_page.h"
+#include "setting_keys.h"
 #include "utf8.h"
 
 namespace camera {
@@ -69,7 +70,7 @@ std::optional<Refusal> checkText(const CatalogueRow& row, const std::u16string& 
             .reason = RefusalReason::tooManyCharacters, .size = text.size(), .limit = limit};
     }
     const auto currentLength = platform::fromUtf8(current.find(row.key)->second.text)->size();
-    if (row.key == "device_id" && text.size() != currentLength) {
+    if (row.key == keys::kDeviceId && text.size() != currentLength) {
         return Refusal{.reason = RefusalReason::wrongDeviceIdLength,
                        .size = text.size(),
                        .limit = currentLength};

@@ -1,14 +1,8 @@
 #include "network_model_group.h"
 
+#include "setting_keys.h"
+
 namespace camera {
-namespace {
-
-constexpr std::string_view kApnUser = "apn_user";
-constexpr std::string_view kApnPassword = "apn_password";
-// The record's Wi-Fi station byte follows the WIFI list of the menu, as in the window.
-constexpr std::string_view kWifiList = "wifi_mode";
-
-}  // namespace
 
 NetworkModelGroup::NetworkModelGroup(CameraLibrary& camera, const CameraModel& model)
     : network_(camera) {
@@ -29,11 +23,11 @@ bool NetworkModelGroup::read(SettingValues& values) {
     }
     const auto apnUser = network_.readApnUser();
     if (apnUser) {
-        values[std::string(kApnUser)].text = platform::toUtf8(*apnUser);
+        values[std::string(keys::kApnUser)].text = platform::toUtf8(*apnUser);
     }
     const auto apnPassword = network_.readApnPassword();
     if (apnPassword) {
-        values[std::string(kApnPassword)].text = platform::toUtf8(*apnPassword);
+        values[std::string(keys::kApnPassword)].text = platform::toUtf8(*apnPassword);
     }
     return record && apnUser && apnPassword;
 }
@@ -43,9 +37,10 @@ GroupWrite NetworkModelGroup::write(const GroupWriteRequest& request) {
     for (const auto& [key, text] : recordTexts_) {
         values.record[static_cast<std::size_t>(text)] = request.text(key);
     }
-    values.apnUser = request.text(kApnUser);
-    values.apnPassword = request.text(kApnPassword);
-    return {.written = network_.write(values, request.position(kWifiList))};
+    values.apnUser = request.text(keys::kApnUser);
+    values.apnPassword = request.text(keys::kApnPassword);
+    // The record's Wi-Fi station byte follows the WIFI list of the menu, as in the window.
+    return {.written = network_.write(values, request.position(keys::kWifiMode))};
 }
 
 }  // namespace camera

@@ -27,18 +27,25 @@ ListChange built(MenuField field, MaskBits bits) {
 
 }  // namespace
 
+std::vector<MenuField> exchangedMenuFields(ExtraMenuBytes extra) {
+    std::vector<MenuField> fields;
+    for (std::size_t byte = 0; byte <= static_cast<std::size_t>(eis); ++byte) {
+        fields.push_back(static_cast<MenuField>(byte));
+    }
+    fields.push_back(aes_encryption);
+    if (extra.buttons) {
+        fields.insert(fields.end(), std::begin(kButtonFields), std::end(kButtonFields));
+    }
+    return fields;
+}
+
 RecordingSettings::RecordingSettings(CameraLibrary& camera, Session& session, LastRead& lastRead,
                                      ExtraMenuBytes extra)
-    : camera_(camera), session_(session), lastRead_(lastRead), extra_(extra) {
-    for (std::size_t byte = 0; byte <= static_cast<std::size_t>(eis); ++byte) {
-        exchangedFields_.push_back(static_cast<MenuField>(byte));
-    }
-    exchangedFields_.push_back(aes_encryption);
-    if (extra_.buttons) {
-        exchangedFields_.insert(exchangedFields_.end(), std::begin(kButtonFields),
-                                std::end(kButtonFields));
-    }
-}
+    : camera_(camera),
+      session_(session),
+      lastRead_(lastRead),
+      extra_(extra),
+      exchangedFields_(exchangedMenuFields(extra)) {}
 
 std::optional<MenuRecord> RecordingSettings::readRecord() {
     MenuRecord record;

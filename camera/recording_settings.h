@@ -19,6 +19,9 @@ struct ExtraMenuBytes {
     bool buttons = false;
 };
 
+// The value bytes the lists show and fill, in record order.
+std::vector<MenuField> exchangedMenuFields(ExtraMenuBytes extra);
+
 // What a front end does to one list, in the order given.
 struct ListChange {
     MenuField field;

@@ -7,6 +7,7 @@
 #include "identity_model_group.h"
 #include "menu_record_probe.h"
 #include "network_model_group.h"
+#include "setting_keys.h"
 #include "stc_menu_model_group.h"
 
 namespace camera {
@@ -48,8 +49,8 @@ std::vector<ReadFailure> SettingsModel::read() {
                                 .failedCalls = failures_.takeFailures()});
         }
     };
-    readStatus("firmware", device.firmwareVersion());
-    readStatus("card", device.cardCapacity());
+    readStatus(keys::kFirmware, device.firmwareVersion());
+    readStatus(keys::kCard, device.cardCapacity());
     return failures;
 }
 

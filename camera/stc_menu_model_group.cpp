@@ -7,7 +7,7 @@ StcMenuModelGroup::StcMenuModelGroup(CameraLibrary& camera, Session& session,
     : menu_(camera, session) {
     for (const auto& row : model.catalogue) {
         if (row.group == SettingGroup::recording) {
-            lists_.push_back(&row);
+            lists_.at(static_cast<std::size_t>(row.slot)) = &row;
         }
     }
 }

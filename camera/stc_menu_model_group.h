@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <array>
 
 #include "catalogue.h"
 #include "model_group.h"
@@ -18,8 +18,8 @@ class StcMenuModelGroup final : public ModelGroup {
 
   private:
     StcMenuSettings menu_;
-    // In menu order, as the record holds them.
-    std::vector<const CatalogueRow*> lists_;
+    // By slot: the list of the record each row stands for.
+    std::array<const CatalogueRow*, StcMenuRecord::kListCount> lists_{};
 };
 
 }  // namespace camera

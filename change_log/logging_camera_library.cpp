@@ -7,6 +7,7 @@
 #include "identity_record.h"
 #include "network_record.h"
 #include "record_values.h"
+#include "setting_keys.h"
 #include "utf8.h"
 #include "who_and_when.h"
 
@@ -68,8 +69,8 @@ void LoggingCameraLibrary::append(std::string setting, std::string oldValue, std
         return;
     }
     const auto moment = platform::now();
-    const auto deviceId = known_.find("device_id");
-    const auto serialNumber = known_.find("serial_number");
+    const auto deviceId = known_.find(camera::keys::kDeviceId);
+    const auto serialNumber = known_.find(camera::keys::kSerialNumber);
     ChangeEntry entry{.time = moment.utc,
                       .utcOffset = moment.utcOffset,
                       .user = platform::userName(),
@@ -172,17 +173,17 @@ void LoggingCameraLibrary::Qumat_SetNetConfig(const uint8_t* record, int32_t* fl
 }
 
 void LoggingCameraLibrary::Qumat_ApnUser(int32_t direction, char* text, int32_t* flag) {
-    transferText(direction, "apn_user", text, kApnTextSize, flag,
+    transferText(direction, camera::keys::kApnUser, text, kApnTextSize, flag,
                  &camera::CameraLibrary::Qumat_ApnUser);
 }
 
 void LoggingCameraLibrary::Qumat_ApnPsw(int32_t direction, char* text, int32_t* flag) {
-    transferText(direction, "apn_password", text, kApnTextSize, flag,
+    transferText(direction, camera::keys::kApnPassword, text, kApnTextSize, flag,
                  &camera::CameraLibrary::Qumat_ApnPsw);
 }
 
 void LoggingCameraLibrary::Qumat_SN_Info(int32_t direction, char* serialNumber, int32_t* flag) {
-    transferText(direction, "serial_number", serialNumber, kSerialNumberSize, flag,
+    transferText(direction, camera::keys::kSerialNumber, serialNumber, kSerialNumberSize, flag,
                  &camera::CameraLibrary::Qumat_SN_Info);
 }
 
@@ -199,7 +200,7 @@ void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key,
     if (maySend(flag)) {
         (camera_.*call)(direction, text, flag);
         // The APN texts' writes leave the flag as it was: the camera gives no answer.
-        const bool answers = key == "serial_number";
+        const bool answers = key == camera::keys::kSerialNumber;
         logChanges({{std::string(key), textOf(text, size)}}, answers ? outcomeOf(*flag) : kSent);
     }
 }

@@ -7,6 +7,7 @@
 #include "menu_record.h"
 #include "network_record.h"
 #include "option_lists.h"
+#include "setting_keys.h"
 #include "setting_value.h"
 #include "stc_menu.h"
 #include "utf8.h"
@@ -46,8 +47,9 @@ std::vector<std::string_view> offered(const CatalogueRow& row, const camera::Men
 
 Values identityValues(const camera::CameraModel& model, std::span<const std::uint8_t> record) {
     const auto identity = recordOf<camera::IdentityRecord>(record);
-    return {{"device_id", platform::toUtf8(identity.deviceId())},
-            {"officer_id", platform::toUtf8(identity.officerId(model.officerIdWidth))}};
+    return {{std::string(camera::keys::kDeviceId), platform::toUtf8(identity.deviceId())},
+            {std::string(camera::keys::kOfficerId),
+             platform::toUtf8(identity.officerId(model.officerIdWidth))}};
 }
 
 Values networkValues(const camera::CameraModel& model, std::span<const std::uint8_t> record) {

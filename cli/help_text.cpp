@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "setting_keys.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -106,7 +107,7 @@ std::string describe(const Setting& setting) {
     const auto& row = *setting.row;
     if (!setting.isList()) {
         std::string text = "text, at most " + std::to_string(row.limitFor(0)) + " characters";
-        if (setting.name == kDeviceIdName) {
+        if (row.key == camera::keys::kDeviceId) {
             if (row.limitFor(1) != row.limitFor(0)) {
                 text += " (" + std::to_string(row.limitFor(1)) + " with 4G or Wi-Fi)";
             }

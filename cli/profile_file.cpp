@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "setting_keys.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -123,7 +124,7 @@ bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content) {
 
 std::string profileText(const std::vector<Setting>& table, const camera::SettingValues& values,
                         const camera::CameraModel& model, ProfileContent content) {
-    const auto firmware = values.find(std::string_view("firmware"));
+    const auto firmware = values.find(camera::keys::kFirmware);
     // The firmware may not have been read: a profile holds no status value, so its export goes on.
     std::string text = std::string(kHeader) + std::string(model.name);
     if (firmware != values.end()) {

@@ -8,8 +8,6 @@
 
 namespace cli {
 
-inline constexpr std::string_view kDeviceIdName = "identity.device_id";
-
 // Every setting of the model, in the order show prints them.
 std::vector<Setting> settingTable(const camera::CameraModel& model);
 

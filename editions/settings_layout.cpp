@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "setting_keys.h"
 #include "stc_menu.h"
 #include "stc_menu_texts.h"
 
@@ -12,9 +13,11 @@ namespace {
 
 using T = SettingsText;
 using camera::CatalogueRow;
+using camera::disabledFor;
 using camera::kKindOne;
 using camera::kKindOneAndTwo;
 using camera::kKindTwo;
+namespace keys = camera::keys;
 
 // "apn_user" -> "apnUser".
 std::string camelCase(std::string_view key) {
@@ -74,8 +77,8 @@ class LayoutMaker {
         return {
             .role = "identityFrame",
             .title = text(T::identityFrame),
-            .rows = {{{edit("device_id", T::deviceIdLabel)}},
-                     {{edit("officer_id", T::officerIdLabel)}}},
+            .rows = {{{edit(keys::kDeviceId, T::deviceIdLabel)}},
+                     {{edit(keys::kOfficerId, T::officerIdLabel)}}},
             .buttons = {button(Button::identityGet, T::get), button(Button::identitySet, T::set)}};
     }
 
@@ -92,17 +95,17 @@ class LayoutMaker {
 
     LayoutFrame camera() const {
         // A model that never reads the serial number keeps its hidden field all the same.
-        const CatalogueRow* serialNumber = model_.row("serial_number");
+        const CatalogueRow* serialNumber = model_.row(keys::kSerialNumber);
         LayoutField serialNumberField =
             serialNumber != nullptr
                 ? setting(*serialNumber, ControlKind::textField, text(T::serialNumberLabel))
-                : LayoutField{.name = "serialNumber",
+                : LayoutField{.name = camelCase(keys::kSerialNumber),
                               .label = text(T::serialNumberLabel),
                               .kind = ControlKind::textField};
         return {.role = "cameraFrame",
                 .title = text(T::cameraFrame),
-                .rows = {{{value("card", T::cardLabel, kCardCapacityPlaceholder)}},
-                         {{value("firmware", T::firmwareLabel, kFirmwarePlaceholder)}},
+                .rows = {{{value(keys::kCard, T::cardLabel, kCardCapacityPlaceholder)}},
+                         {{value(keys::kFirmware, T::firmwareLabel, kFirmwarePlaceholder)}},
                          {.fields = {serialNumberField},
                           .buttons = {button(Button::serialNumberSet, T::serialNumberSet),
                                       button(Button::serialNumberGet, T::serialNumberGet)},
@@ -116,27 +119,28 @@ class LayoutMaker {
         LayoutFrame frame{.role = "networkFrame", .title = text(T::networkFrame)};
         // A sorted list made with "STA" and then "AP".
         addHiddenListRow(frame.rows, WindowField::networkMode, "mode", T::modeLabel, {"AP", "STA"});
-        LayoutField apnUser = edit("apn_user", T::apnUserLabel);
+        LayoutField apnUser = edit(keys::kApnUser, T::apnUserLabel);
         if (model_.usesLongMenuRecord()) {
             // That model's window greys the label for the first kind only.
             apnUser.labelDisabledByKinds = kKindOne;
         }
-        LayoutField apnPassword = edit("apn_password", T::apnPasswordLabel);
+        LayoutField apnPassword = edit(keys::kApnPassword, T::apnPasswordLabel);
         apnPassword.labelHidden = edition_.language.hidesApnPasswordLabel;
         frame.frames = {
             {.role = "wifiFrame",
              .title = text(T::wifiFrame),
-             .rows = {{{edit("ssid", T::ssidLabel), edit("wifi_password", T::wifiPasswordLabel)}}}},
+             .rows = {{{edit(keys::kSsid, T::ssidLabel),
+                        edit(keys::kWifiPassword, T::wifiPasswordLabel)}}}},
             {.role = "cellularFrame",
              .title = text(T::cellularFrame),
              .disabledByKinds = kKindOneAndTwo,
-             .rows = {{{edit("apn", T::apnLabel), edit("pin", T::pinLabel)}},
+             .rows = {{{edit(keys::kApn, T::apnLabel), edit(keys::kPin, T::pinLabel)}},
                       {{apnUser, apnPassword}}}},
             {.role = "serverFrame",
              .title = text(T::serverFrame),
              .disabledByKinds = kKindOneAndTwo,
-             .rows = {{{edit("server_ip", T::serverIpLabel),
-                        edit("server_port", T::serverPortLabel)}}}},
+             .rows = {{{edit(keys::kServerIp, T::serverIpLabel),
+                        edit(keys::kServerPort, T::serverPortLabel)}}}},
         };
         frame.buttons = {button(Button::networkGet, T::get, kKindTwo),
                          button(Button::networkSet, T::set, kKindTwo)};
@@ -146,7 +150,7 @@ class LayoutMaker {
     LayoutFrame cameraConfig() const {
         // The common model's window greys the 4G label for the first kind only, and never the
         // labels of the Wi-Fi and live-stream lists.
-        LayoutField cellular = list("cellular_4g", T::cellularLabel);
+        LayoutField cellular = list(keys::kCellular4g, T::cellularLabel);
         cellular.labelDisabledByKinds = kKindOne;
         const auto keepLabel = [](LayoutField field) {
             field.labelDisabledByKinds = 0;
@@ -155,24 +159,28 @@ class LayoutMaker {
         LayoutFrame frame{
             .role = "cameraConfigFrame",
             .title = text(T::cameraConfigFrame),
-            .columns =
-                {{list("resolution", T::resolutionLabel), list("quality", T::qualityLabel),
-                  list("coding_format", T::codingFormatLabel),
-                  list("split_time", T::splitTimeLabel), list("loop_record", T::loopRecordLabel),
-                  list("pre_record", T::preRecordLabel)},
-                 {list("infrared", T::infraredLabel), list("time_zone", T::timeZoneLabel),
-                  list("volume", T::volumeLabel), list("gps", T::gpsLabel),
-                  list("rec_warning", T::recWarningLabel), list("g_sensor", T::gSensorLabel)},
-                 {cellular, keepLabel(list("wifi_mode", T::wifiLabel)),
-                  list("post_record", T::postRecordLabel), list("auto_record", T::autoRecordLabel),
-                  list("motion_detect", T::motionDetectLabel),
-                  list("photo_size", T::photoSizeLabel), list("eis", T::eisLabel),
-                  list("aes_encryption", T::aesEncryptionLabel)}},
+            .columns = {{list(keys::kResolution, T::resolutionLabel),
+                         list(keys::kQuality, T::qualityLabel),
+                         list(keys::kCodingFormat, T::codingFormatLabel),
+                         list(keys::kSplitTime, T::splitTimeLabel),
+                         list(keys::kLoopRecord, T::loopRecordLabel),
+                         list(keys::kPreRecord, T::preRecordLabel)},
+                        {list(keys::kInfrared, T::infraredLabel),
+                         list(keys::kTimeZone, T::timeZoneLabel),
+                         list(keys::kVolume, T::volumeLabel), list(keys::kGps, T::gpsLabel),
+                         list(keys::kRecWarning, T::recWarningLabel),
+                         list(keys::kGSensor, T::gSensorLabel)},
+                        {cellular, keepLabel(list(keys::kWifiMode, T::wifiLabel)),
+                         list(keys::kPostRecord, T::postRecordLabel),
+                         list(keys::kAutoRecord, T::autoRecordLabel),
+                         list(keys::kMotionDetect, T::motionDetectLabel),
+                         list(keys::kPhotoSize, T::photoSizeLabel), list(keys::kEis, T::eisLabel),
+                         list(keys::kAesEncryption, T::aesEncryptionLabel)}},
             .frames = {{.role = "liveStreamFrame",
                         .title = text(T::liveStreamFrame),
-                        .rows = {{{keepLabel(list("live_resolution", T::liveResolutionLabel)),
-                                   keepLabel(
-                                       list("live_coding_format", T::liveCodingFormatLabel))}}}}},
+                        .rows = {{{keepLabel(list(keys::kLiveResolution, T::liveResolutionLabel)),
+                                   keepLabel(list(keys::kLiveCodingFormat,
+                                                  T::liveCodingFormatLabel))}}}}},
             .buttons = {button(Button::menuGet, T::get), button(Button::menuSet, T::set)}};
         addHiddenListRow(frame.lowerRows, WindowField::videoStamp, "videoStamp",
                          T::videoStampLabel);
@@ -215,10 +223,6 @@ class LayoutMaker {
     const Edition& edition_;
     const camera::CameraModel& model_;
 };
-
-bool disabledFor(unsigned kinds, int deviceKind) {
-    return deviceKind > 0 && (kinds & (1u << (deviceKind - 1))) != 0;
-}
 
 void addDisabled(const LayoutFrame& frame, int deviceKind, std::vector<std::string>& names) {
     if (disabledFor(frame.disabledByKinds, deviceKind)) {

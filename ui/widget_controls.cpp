@@ -83,7 +83,7 @@ void WidgetControls::disable(window_logic::Control control) {
 
 void WidgetControls::disableForDeviceKind(int deviceKind) {
     for (const auto& [widget, kinds] : restricted_) {
-        if (camera::disabledForKind(kinds, deviceKind)) {
+        if (camera::disabledFor(kinds, deviceKind)) {
             widget->setEnabled(false);
         }
     }
