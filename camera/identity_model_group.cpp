@@ -10,34 +10,48 @@ IdentityModelGroup::IdentityModelGroup(CameraLibrary& camera, Session& session, 
       serialNumber_(camera),
       readsSerialNumber_(model.readsSerialNumber) {}
 
-bool IdentityModelGroup::read(SettingValues& values) {
-    // As when the window opens: any success counts as an answer with values.
-    const auto reading = identity_.read(false);
+bool IdentityModelGroup::readIdentity(SettingValues& values, bool needsFlagOne) {
+    const auto reading = identity_.read(needsFlagOne);
     if (reading.identity) {
         values[std::string(keys::kDeviceId)].text = platform::toUtf8(reading.identity->deviceId);
         values[std::string(keys::kOfficerId)].text = platform::toUtf8(reading.identity->officerId);
     }
-    if (!readsSerialNumber_) {
-        return reading.identity.has_value();
-    }
+    return reading.succeeded;
+}
+
+bool IdentityModelGroup::readSerialNumber(SettingValues& values) {
     const auto serialNumber = serialNumber_.readAtSetUp();
     if (serialNumber) {
         values[std::string(keys::kSerialNumber)].text = platform::toUtf8(*serialNumber);
     }
-    return reading.identity && serialNumber;
+    return serialNumber.has_value();
+}
+
+bool IdentityModelGroup::read(SettingValues& values) {
+    const bool identity = readIdentity(values, false);
+    if (!readsSerialNumber_) {
+        return identity;
+    }
+    const bool serialNumber = readSerialNumber(values);
+    return identity && serialNumber;
+}
+
+WriteOutcome IdentityModelGroup::writeIdentity(const SettingValues& values) {
+    return identity_.write(textOf(values, keys::kDeviceId), textOf(values, keys::kOfficerId));
+}
+
+WriteOutcome IdentityModelGroup::writeSerialNumber(const SettingValues& values) {
+    return serialNumber_.write(textOf(values, keys::kSerialNumber));
 }
 
 GroupWrite IdentityModelGroup::write(const GroupWriteRequest& request) {
     if (request.changes(keys::kDeviceId) || request.changes(keys::kOfficerId)) {
-        const auto outcome =
-            identity_.write(request.text(keys::kDeviceId), request.text(keys::kOfficerId));
-        if (outcome != WriteOutcome::written) {
+        if (writeIdentity(request.wanted) != WriteOutcome::written) {
             return {};
         }
     }
     if (readsSerialNumber_ && request.changes(keys::kSerialNumber)) {
-        return {.written = serialNumber_.write(request.text(keys::kSerialNumber)) ==
-                           WriteOutcome::written};
+        return {.written = writeSerialNumber(request.wanted) == WriteOutcome::written};
     }
     return {.written = true};
 }

@@ -9,6 +9,12 @@
 
 namespace camera {
 
+// The value's text as the camera classes take it. The checks and the toolkits let only
+// well-formed UTF-8 through.
+inline std::u16string textOf(const SettingValues& values, std::string_view key) {
+    return platform::fromUtf8(values.find(key)->second.text).value_or(std::u16string());
+}
+
 // What a group writes: the values its read gave, the values a change wants (the same, but for
 // what it changes), and the answer to the question before a change of storage encryption.
 struct GroupWriteRequest {
@@ -20,10 +26,7 @@ struct GroupWriteRequest {
         return current.find(key)->second.text != wanted.find(key)->second.text;
     }
     int position(std::string_view key) const { return wanted.find(key)->second.position; }
-    // The checks have let only well-formed UTF-8 through.
-    std::u16string text(std::string_view key) const {
-        return platform::fromUtf8(wanted.find(key)->second.text).value_or(std::u16string());
-    }
+    std::u16string text(std::string_view key) const { return textOf(wanted, key); }
 };
 
 struct GroupWrite {
@@ -42,7 +45,8 @@ GroupWrite settle(MenuSettings& menu, const MenuWrite& written, bool formatCard)
 }
 
 // One settings group of the model over its camera class: read into values by row key, and
-// written back whole, keeping what the request does not change.
+// written back whole, keeping what the request does not change. The windows call the same groups'
+// finer steps, in the order and with the quirks of their edition.
 class ModelGroup {
   public:
     virtual ~ModelGroup() = default;

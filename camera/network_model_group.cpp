@@ -3,6 +3,16 @@
 #include "setting_keys.h"
 
 namespace camera {
+namespace {
+
+bool readText(SettingValues& values, std::string_view key, std::optional<std::u16string> text) {
+    if (text) {
+        values[std::string(key)].text = platform::toUtf8(*text);
+    }
+    return text.has_value();
+}
+
+}  // namespace
 
 NetworkModelGroup::NetworkModelGroup(CameraLibrary& camera, const CameraModel& model)
     : network_(camera) {
@@ -14,33 +24,45 @@ NetworkModelGroup::NetworkModelGroup(CameraLibrary& camera, const CameraModel& m
     }
 }
 
-bool NetworkModelGroup::read(SettingValues& values) {
+std::optional<int> NetworkModelGroup::readRecord(SettingValues& values) {
     const auto record = network_.readRecord();
-    if (record) {
-        for (const auto& [key, text] : recordTexts_) {
-            values[std::string(key)].text = platform::toUtf8(record->text(text));
-        }
+    if (!record) {
+        return std::nullopt;
     }
-    const auto apnUser = network_.readApnUser();
-    if (apnUser) {
-        values[std::string(keys::kApnUser)].text = platform::toUtf8(*apnUser);
+    for (const auto& [key, text] : recordTexts_) {
+        values[std::string(key)].text = platform::toUtf8(record->text(text));
     }
-    const auto apnPassword = network_.readApnPassword();
-    if (apnPassword) {
-        values[std::string(keys::kApnPassword)].text = platform::toUtf8(*apnPassword);
-    }
+    return record->wifiStationPosition();
+}
+
+bool NetworkModelGroup::readApnUser(SettingValues& values) {
+    return readText(values, keys::kApnUser, network_.readApnUser());
+}
+
+bool NetworkModelGroup::readApnPassword(SettingValues& values) {
+    return readText(values, keys::kApnPassword, network_.readApnPassword());
+}
+
+bool NetworkModelGroup::read(SettingValues& values) {
+    const bool record = readRecord(values).has_value();
+    const bool apnUser = readApnUser(values);
+    const bool apnPassword = readApnPassword(values);
     return record && apnUser && apnPassword;
 }
 
-GroupWrite NetworkModelGroup::write(const GroupWriteRequest& request) {
-    NetworkValues values;
+bool NetworkModelGroup::write(const SettingValues& values, int wifiPosition) {
+    NetworkValues texts;
     for (const auto& [key, text] : recordTexts_) {
-        values.record[static_cast<std::size_t>(text)] = request.text(key);
+        texts.record[static_cast<std::size_t>(text)] = textOf(values, key);
     }
-    values.apnUser = request.text(keys::kApnUser);
-    values.apnPassword = request.text(keys::kApnPassword);
+    texts.apnUser = textOf(values, keys::kApnUser);
+    texts.apnPassword = textOf(values, keys::kApnPassword);
+    return network_.write(texts, wifiPosition);
+}
+
+GroupWrite NetworkModelGroup::write(const GroupWriteRequest& request) {
     // The record's Wi-Fi station byte follows the WIFI list of the menu, as in the window.
-    return {.written = network_.write(values, request.position(keys::kWifiMode))};
+    return {.written = write(request.wanted, request.position(keys::kWifiMode))};
 }
 
 }  // namespace camera

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -15,8 +16,17 @@ class NetworkModelGroup final : public ModelGroup {
   public:
     NetworkModelGroup(CameraLibrary& camera, const CameraModel& model);
 
+    // Each read sets the values it read and none when it failed. The record's read gives the
+    // position in the WIFI list that its Wi-Fi station byte selects.
+    std::optional<int> readRecord(SettingValues& values);
+    bool readApnUser(SettingValues& values);
+    bool readApnPassword(SettingValues& values);
+    // All three, each whatever the others gave; true when all succeeded.
     bool read(SettingValues& values) override;
-    // The APN texts first, then the record, as the window sends them.
+
+    // The APN texts first, their outcome unexamined, then the record; true when the camera took
+    // the record. Only the WIFI list's "STA ON" position turns the Wi-Fi station on.
+    bool write(const SettingValues& values, int wifiPosition);
     GroupWrite write(const GroupWriteRequest& request) override;
 
   private:

@@ -17,6 +17,22 @@ void GroupLogic::show(Control control, std::u16string_view text) const {
     controls_.setText(control, platform::toUtf8(text));
 }
 
+void GroupLogic::show(const camera::SettingValues& values) const {
+    for (const auto& [key, value] : values) {
+        controls_.setText(&row(key), value.text);
+    }
+}
+
+camera::SettingValues GroupLogic::typed(camera::SettingGroup group) const {
+    camera::SettingValues values;
+    for (const auto& setting : edition_.model.catalogue) {
+        if (setting.group == group && setting.kind == camera::SettingKind::text) {
+            values[std::string(setting.key)].text = controls_.text(&setting);
+        }
+    }
+    return values;
+}
+
 void GroupLogic::report(bool succeeded) const {
     const auto& texts = edition_.language.settings;
     std::string text(succeeded ? texts.success : texts.failure);

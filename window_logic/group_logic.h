@@ -5,6 +5,7 @@
 
 #include "edition.h"
 #include "services.h"
+#include "setting_value.h"
 #include "window_controls.h"
 #include "write_outcome.h"
 
@@ -30,6 +31,10 @@ class GroupLogic {
     // A field's text as the camera takes it, and the camera's text shown in a field.
     std::u16string cameraText(Control control) const;
     void show(Control control, std::u16string_view text) const;
+    // Each value read, in its setting's field.
+    void show(const camera::SettingValues& values) const;
+    // The texts of the group's fields, by setting.
+    camera::SettingValues typed(camera::SettingGroup group) const;
 
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;

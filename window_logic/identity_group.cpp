@@ -4,60 +4,54 @@
 
 namespace window_logic {
 
+using camera::SettingGroup;
+namespace keys = camera::keys;
+
 IdentityGroup::IdentityGroup(const editions::Edition& edition, Services& services,
                              WindowControls& controls)
     : GroupLogic(edition, services, controls),
-      identity_(services.camera, services.session, lastRead(), edition.model.officerIdWidth),
-      serialNumber_(services.camera),
-      deviceId_(row(camera::keys::kDeviceId)),
-      officerId_(row(camera::keys::kOfficerId)) {
-    if (edition.model.readsSerialNumber) {
-        serialNumberRow_ = &row(camera::keys::kSerialNumber);
-    }
-}
+      identity_(services.camera, services.session, lastRead(), edition.model) {}
 
 void IdentityGroup::limitTyping() {
-    limitTypingInto(deviceId_);
-    limitTypingInto(officerId_);
+    limitTypingInto(row(keys::kDeviceId));
+    limitTypingInto(row(keys::kOfficerId));
 }
 
 void IdentityGroup::readAtSetUp() {
-    show(identity_.read(false));
+    camera::SettingValues values;
+    identity_.readIdentity(values, false);
+    show(values);
 }
 
 void IdentityGroup::readSerialNumberAtSetUp() {
-    limitTypingInto(*serialNumberRow_);
-    if (const auto text = serialNumber_.readAtSetUp()) {
-        GroupLogic::show(serialNumberRow_, *text);
-    }
-}
-
-void IdentityGroup::show(const camera::IdentitySettings::Reading& reading) {
-    if (reading.identity) {
-        GroupLogic::show(&deviceId_, reading.identity->deviceId);
-        GroupLogic::show(&officerId_, reading.identity->officerId);
-    }
+    limitTypingInto(row(keys::kSerialNumber));
+    camera::SettingValues values;
+    identity_.readSerialNumber(values);
+    show(values);
 }
 
 void IdentityGroup::get() {
-    const auto reading = identity_.read(edition_.model.identityGetNeedsFlagOne);
-    show(reading);
-    report(reading.succeeded);
+    camera::SettingValues values;
+    const bool succeeded = identity_.readIdentity(values, edition_.model.identityGetNeedsFlagOne);
+    show(values);
+    report(succeeded);
 }
 
 void IdentityGroup::set() {
-    report(identity_.write(cameraText(&deviceId_), cameraText(&officerId_)),
+    report(identity_.writeIdentity(typed(SettingGroup::identity)),
            edition_.language.settings.idLengthWrong);
 }
 
+// The serial number's hidden buttons answer only for a model that reads it.
 void IdentityGroup::getSerialNumber() {
-    const auto reading = serialNumber_.read();
-    GroupLogic::show(serialNumberRow_, reading.text);
+    const auto reading = identity_.readSerialNumberAsGiven();
+    GroupLogic::show(&row(keys::kSerialNumber), reading.text);
     report(reading.succeeded);
 }
 
 void IdentityGroup::setSerialNumber() {
-    report(serialNumber_.write(cameraText(serialNumberRow_)), editions::kWrongSerialNumber);
+    report(identity_.writeSerialNumber(typed(SettingGroup::identity)),
+           editions::kWrongSerialNumber);
 }
 
 }  // namespace window_logic

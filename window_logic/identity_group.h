@@ -1,8 +1,7 @@
 #pragma once
 
 #include "group_logic.h"
-#include "identity_settings.h"
-#include "serial_number_settings.h"
+#include "identity_model_group.h"
 
 namespace window_logic {
 
@@ -21,14 +20,7 @@ class IdentityGroup : GroupLogic {
     void setSerialNumber();
 
   private:
-    void show(const camera::IdentitySettings::Reading& reading);
-
-    camera::IdentitySettings identity_;
-    camera::SerialNumberSettings serialNumber_;
-    const camera::CatalogueRow& deviceId_;
-    const camera::CatalogueRow& officerId_;
-    // Set for a model that reads the serial number.
-    const camera::CatalogueRow* serialNumberRow_ = nullptr;
+    camera::IdentityModelGroup identity_;
 };
 
 }  // namespace window_logic

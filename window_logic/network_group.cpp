@@ -4,29 +4,21 @@
 
 namespace window_logic {
 
-NetworkGroup::NetworkGroup(const editions::Edition& edition, Services& services,
-                           WindowControls& controls)
-    : GroupLogic(edition, services, controls),
-      network_(services.camera),
-      wifiList_(row(camera::keys::kWifiMode)),
-      apnUser_(row(camera::keys::kApnUser)),
-      apnPassword_(row(camera::keys::kApnPassword)) {
-    for (const auto& setting : edition.model.catalogue) {
+using camera::NetworkModelGroup;
+namespace keys = camera::keys;
+
+void NetworkGroup::limitTyping() {
+    for (const auto& setting : edition_.model.catalogue) {
+        // The two APN texts travel apart from the record, and take their limits later.
         if (setting.group == camera::SettingGroup::network && setting.slot >= 0) {
-            recordTexts_[static_cast<std::size_t>(setting.slot)] = &setting;
+            limitTypingInto(setting);
         }
     }
 }
 
-void NetworkGroup::limitTyping() {
-    for (const auto* setting : recordTexts_) {
-        limitTypingInto(*setting);
-    }
-}
-
 void NetworkGroup::limitApnTyping() {
-    limitTypingInto(apnUser_);
-    limitTypingInto(apnPassword_);
+    limitTypingInto(row(keys::kApnUser));
+    limitTypingInto(row(keys::kApnPassword));
 }
 
 void NetworkGroup::readRecordAtSetUp() {
@@ -34,52 +26,34 @@ void NetworkGroup::readRecordAtSetUp() {
 }
 
 void NetworkGroup::readApnPasswordAtSetUp() {
-    readApnText(apnPassword_, &camera::NetworkSettings::readApnPassword);
+    readShown(&NetworkModelGroup::readApnPassword);
 }
 
 void NetworkGroup::readApnUserAtSetUp() {
-    readApnText(apnUser_, &camera::NetworkSettings::readApnUser);
+    readShown(&NetworkModelGroup::readApnUser);
 }
 
 bool NetworkGroup::readRecord(bool selectWifi) {
-    const auto record = network_.readRecord();
-    if (!record) {
-        return false;
+    camera::SettingValues values;
+    const auto wifiPosition = network_.readRecord(values);
+    if (wifiPosition && selectWifi) {
+        controls_.select(&row(keys::kWifiMode), *wifiPosition);
     }
-    if (selectWifi) {
-        controls_.select(&wifiList_, record->wifiStationPosition());
-    }
-    for (std::size_t field = 0; field < recordTexts_.size(); ++field) {
-        show(recordTexts_[field], record->text(static_cast<camera::NetworkText>(field)));
-    }
-    return true;
-}
-
-bool NetworkGroup::readApnText(const camera::CatalogueRow& setting,
-                               std::optional<std::u16string> (camera::NetworkSettings::*read)()) {
-    const auto text = (network_.*read)();
-    if (text) {
-        show(&setting, *text);
-    }
-    return text.has_value();
+    show(values);
+    return wifiPosition.has_value();
 }
 
 void NetworkGroup::get() {
     // Success only when all three reads succeeded; each read that did fills its fields.
     const bool record = readRecord(edition_.language.networkGetSelectsWifi);
-    const bool apnUser = readApnText(apnUser_, &camera::NetworkSettings::readApnUser);
-    const bool apnPassword = readApnText(apnPassword_, &camera::NetworkSettings::readApnPassword);
+    const bool apnUser = readShown(&NetworkModelGroup::readApnUser);
+    const bool apnPassword = readShown(&NetworkModelGroup::readApnPassword);
     report(record && apnUser && apnPassword);
 }
 
 void NetworkGroup::set() {
-    camera::NetworkValues values;
-    for (std::size_t field = 0; field < recordTexts_.size(); ++field) {
-        values.record[field] = cameraText(recordTexts_[field]);
-    }
-    values.apnUser = cameraText(&apnUser_);
-    values.apnPassword = cameraText(&apnPassword_);
-    report(network_.write(values, controls_.selection(&wifiList_)));
+    report(network_.write(typed(camera::SettingGroup::network),
+                          controls_.selection(&row(keys::kWifiMode))));
 }
 
 }  // namespace window_logic

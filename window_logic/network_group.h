@@ -1,9 +1,7 @@
 #pragma once
 
-#include <array>
-
 #include "group_logic.h"
-#include "network_settings.h"
+#include "network_model_group.h"
 
 namespace window_logic {
 
@@ -11,7 +9,8 @@ namespace window_logic {
 // which this group reads but does not own.
 class NetworkGroup : GroupLogic {
   public:
-    NetworkGroup(const editions::Edition& edition, Services& services, WindowControls& controls);
+    NetworkGroup(const editions::Edition& edition, Services& services, WindowControls& controls)
+        : GroupLogic(edition, services, controls), network_(services.camera, edition.model) {}
 
     void limitTyping();
     void limitApnTyping();
@@ -23,16 +22,17 @@ class NetworkGroup : GroupLogic {
     void set();
 
   private:
+    // Reads into the fields, each read on its own.
+    template <typename Read>
+    bool readShown(Read read) {
+        camera::SettingValues values;
+        const bool succeeded = static_cast<bool>((network_.*read)(values));
+        show(values);
+        return succeeded;
+    }
     bool readRecord(bool selectWifi);
-    bool readApnText(const camera::CatalogueRow& setting,
-                     std::optional<std::u16string> (camera::NetworkSettings::*read)());
 
-    camera::NetworkSettings network_;
-    const camera::CatalogueRow& wifiList_;
-    // By camera::NetworkText: the record's six texts.
-    std::array<const camera::CatalogueRow*, 6> recordTexts_{};
-    const camera::CatalogueRow& apnUser_;
-    const camera::CatalogueRow& apnPassword_;
+    camera::NetworkModelGroup network_;
 };
 
 }  // namespace window_logic
