@@ -46,7 +46,7 @@ GroupWrite settle(MenuSettings& menu, const MenuWrite& written, bool formatCard)
 
 // One settings group of the model over its camera class: read into values by row key, and
 // written back whole, keeping what the request does not change. The windows call the same groups'
-// finer steps, in the order and with the quirks of their edition.
+// finer steps, in their own order and with their own quirks.
 class ModelGroup {
   public:
     virtual ~ModelGroup() = default;

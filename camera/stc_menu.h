@@ -40,7 +40,7 @@ class StcMenuRecord {
     std::array<std::uint8_t, kSize> bytes_{};
 };
 
-// The lists a window disables by device kind.
+// The lists that the storage-encryption guard and the device kinds single out.
 inline constexpr int kStcEncryptionList = 16;
 inline constexpr int kStcWifiList = 17;
 inline constexpr int kStcCellular4gList = 25;
