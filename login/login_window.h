@@ -10,9 +10,7 @@
 #include "login_logic.h"
 #include "widget_controls.h"
 
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace login {
@@ -26,22 +24,19 @@ class LoginWindow : public QDialog {
     LoginWindow(const editions::Edition& edition, ui::Context& context, QWidget* parent = nullptr);
 
   private:
-    void buildLayout();
+    // A label and its field, named for tests and screen readers, reached by the logic as `control`.
+    void addRow(std::size_t row, const char* name, std::string_view label, QWidget* field,
+                window_logic::LoginControl control);
+    QPushButton* addButton(const char* name, std::string_view text,
+                           window_logic::LoginControl control);
     void placeControls();
-    // Each label with the field it names, top to bottom.
-    std::array<std::pair<QLabel*, QWidget*>, 3> rows() const;
 
-    const editions::Edition& edition_;
-    ui::Context& context_;
     editions::DialogBaseUnits units_{};
-
+    ui::MeasuredSizes& sizes_;
+    QWidget* page_ = nullptr;
     QLabel* banner_ = nullptr;
-    QLabel* userTypeLabel_ = nullptr;
-    QComboBox* userTypeList_ = nullptr;
-    QLabel* passwordLabel_ = nullptr;
-    QLineEdit* passwordEdit_ = nullptr;
-    QLabel* languageLabel_ = nullptr;
-    QComboBox* languageList_ = nullptr;
+    // Each label with the field it names, top to bottom.
+    std::array<std::pair<QLabel*, QWidget*>, 3> rows_{};
     QPushButton* connectButton_ = nullptr;
     QPushButton* loginButton_ = nullptr;
     ui::WidgetControls controls_;
