@@ -243,6 +243,8 @@ void LayoutBuilder::addButtons(QBoxLayout* box, QGroupBox* frame,
     for (const auto& buttonLayout : buttons) {
         auto* button = new ui::CaptionButton(sizes_, uiText(buttonLayout.text), frame);
         button->setObjectName(uiText(editions::buttonName(buttonLayout.role)));
+        // Several frames have a "Get" button: a screen reader says whose.
+        button->setAccessibleDescription(frame->title());
         controls_.addButton(buttonLayout.role, button);
         controls_.addRestricted(button, buttonLayout.disabledByKinds);
         // The window presses the focused button on Enter itself: no button is the default.

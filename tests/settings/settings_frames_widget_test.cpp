@@ -1,8 +1,10 @@
-// The settings window as a screen reader meets it: each frame one group of its controls.
+// The settings window as a screen reader meets it: each frame one group of its controls, and each
+// button told apart by its frame.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QPushButton>
 
 #include "edition.h"
 #include "settings_fixture.h"
@@ -22,10 +24,10 @@ QAccessibleInterface* groupOf(QWidget* widget) {
 
 class SettingsFramesTest : public testing::TestWithParam<int> {};
 
-TEST_P(SettingsFramesTest, ControlsAreReadInTheGroupOfTheirFrame) {
+TEST_P(SettingsFramesTest, ControlsAreReadInTheGroupOfTheirFrameAndButtonsNameIt) {
     SettingsFixture fixture;
     fixture.useModelOf(GetParam());
-    fixture.open(GetParam());
+    auto& window = fixture.open(GetParam());
     const struct {
         const char* control;
         const char* frame;
@@ -40,6 +42,10 @@ TEST_P(SettingsFramesTest, ControlsAreReadInTheGroupOfTheirFrame) {
         ASSERT_NE(group, nullptr) << place.control;
         EXPECT_EQ(group->text(QAccessible::Name), fixture.find<QGroupBox>(place.frame)->title())
             << place.control;
+    }
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        EXPECT_EQ(button->accessibleDescription(), groupOf(button)->text(QAccessible::Name))
+            << button->objectName().toStdString();
     }
 }
 
