@@ -46,7 +46,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
             break;
     }
     // Shows the camera's text as it came, never taken for markup.
-    auto* value = new ui::CaptionLabel(sizes, uiText(field.initialText), parent);
+    auto* value = new ui::ValueLabel(sizes, uiText(field.initialText), parent);
     value->setObjectName(uiText(editions::controlName(field)));
     return value;
 }

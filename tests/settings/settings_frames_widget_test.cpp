@@ -1,10 +1,15 @@
-// The settings window as a screen reader meets it: each frame one group of its controls, and each
-// button told apart by its frame.
+// The settings window as a screen reader meets it, each frame one group of its controls and each
+// button told apart by its frame, and as a camera with a long text fills it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QGroupBox>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
+#include <vector>
 
 #include "edition.h"
 #include "settings_fixture.h"
@@ -62,6 +67,35 @@ TEST(SettingsFramesGreyingTest, OnlyTheDisabledFramesTitleIsGreyed) {
     };
     EXPECT_NE(titleOf(0, "apnEdit"), titleOf(1, "apnEdit"));
     EXPECT_EQ(titleOf(0, "ssidEdit"), titleOf(1, "ssidEdit"));
+}
+
+// A firmware version of 63 wide letters is cut short within its frame, which moves nothing, and
+// is read whole.
+TEST(SettingsFramesValueTest, ALongCameraTextIsCutShortInPlaceAndReadWhole) {
+    const auto frames = [](SettingsFixture& fixture) {
+        auto& window = fixture.open(editions::kEnglish);
+        window.show();
+        QApplication::processEvents();
+        std::vector<QRect> places;
+        for (const QGroupBox* frame : window.findChildren<QGroupBox*>()) {
+            places.push_back(frame->geometry());
+        }
+        return places;
+    };
+    SettingsFixture shortText;
+    SettingsFixture longText;
+    const QString firmware(63, QLatin1Char('W'));
+    longText.changeCamera(
+        [&firmware](k47::CameraState& state) { state.firmware = firmware.toStdString(); });
+    EXPECT_EQ(frames(longText), frames(shortText));
+
+    auto* value = longText.find<QLabel>("firmwareValue");
+    EXPECT_EQ(value->text(), firmware);
+    EXPECT_TRUE(value->parentWidget()->contentsRect().contains(value->geometry()));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(value)->text(QAccessible::Name), firmware);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), value->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(value, &hover);
+    EXPECT_EQ(QToolTip::text(), firmware);
 }
 
 }  // namespace
