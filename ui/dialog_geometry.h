@@ -11,8 +11,10 @@
 
 namespace ui {
 
-// The dialog units of the font the window draws with.
+// The dialog units of the font the window draws with. A style sheet gives the window its font only
+// when the window is polished, which showing it would do too late for its size.
 inline editions::DialogBaseUnits dialogBaseUnits(const QWidget& window) {
+    window.ensurePolished();
     const QFontMetrics metrics = window.fontMetrics();
     return editions::DialogBaseUnits::ofFont(
         metrics.horizontalAdvance(

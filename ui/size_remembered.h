@@ -44,6 +44,9 @@ class SizeRemembered : public Widget {
     // The sizes for the widget's content: its own last answer while the content is the same,
     // else the application's, measured when no widget of its kind has had this content yet.
     const Sizes& measured() const {
+        // A style sheet gives the widget its font when it is polished, as the toolkit's own size
+        // hints see to first.
+        this->ensurePolished();
         const QString current = content();
         if (!mine_ || current != mineFor_) {
             const MeasuredSizes::Key key{&Widget::staticMetaObject, this->font(),

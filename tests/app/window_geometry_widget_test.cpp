@@ -137,6 +137,9 @@ TEST(WindowGeometryTest, EveryWidgetOfTheTenWindowsShowsWholeWithoutOverlap) {
         font.setPointSize(points);
         QApplication::setFont(font);
     }
+    if (qEnvironmentVariableIsSet("QUMAT_TEST_STYLE_SHEET")) {
+        qApp->setStyleSheet(qEnvironmentVariable("QUMAT_TEST_STYLE_SHEET"));
+    }
     for (int index = 0; index < 5; ++index) {
         testing_support::SettingsFixture fixture;
         fixture.useModelOf(index);
@@ -157,6 +160,7 @@ struct Setting {
     QSize screen;
     const char* scale = "1";
     const char* fontPoints = "0";
+    const char* styleSheet = nullptr;
 };
 
 void PrintTo(const Setting& setting, std::ostream* out) {
@@ -177,6 +181,10 @@ TEST_P(WindowGeometrySettingTest, WalkPassesInAProcessWithTheSetting) {
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(setting.scale));
     environment.insert(QStringLiteral("QUMAT_TEST_FONT_POINTS"),
                        QString::fromLatin1(setting.fontPoints));
+    if (setting.styleSheet != nullptr) {
+        environment.insert(QStringLiteral("QUMAT_TEST_STYLE_SHEET"),
+                           QString::fromLatin1(setting.styleSheet));
+    }
     walk.setProcessEnvironment(environment);
     walk.setProcessChannelMode(QProcess::MergedChannels);
     walk.start(QCoreApplication::applicationFilePath(),
@@ -192,7 +200,12 @@ INSTANTIATE_TEST_SUITE_P(DesktopSettings, WindowGeometrySettingTest,
                                          Setting{"TwelvePointFont", {1920, 1080}, "1", "12"},
                                          Setting{"ScaledOneAndAHalf", {1920, 1080}, "1.5"},
                                          Setting{"ScaledTwice", {1920, 1080}, "2"},
-                                         Setting{"SmallScreen", {1280, 800}}),
+                                         Setting{"SmallScreen", {1280, 800}},
+                                         // A style sheet's font, which widgets take only once
+                                         // polished: every list still as wide as its longest entry.
+                                         Setting{.name = "StyleSheetFont",
+                                                 .screen = {1920, 1080},
+                                                 .styleSheet = "* { font-size: 12pt; }"}),
                          [](const testing::TestParamInfo<Setting>& info) {
                              return std::string(info.param.name);
                          });
