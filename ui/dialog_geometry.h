@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "edition.h"
 
@@ -53,7 +54,18 @@ inline QWidget* fixSizeOnScreen(QDialog& window, QSize size) {
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrolled);
-    window.setFixedSize(size.boundedTo(room));
+    // The area's frame and a scroll bar take room from the page: where the screen has that room,
+    // the window grows by it, so that a page too large one way does not scroll both ways.
+    const int bar = scrolled->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrolled) +
+                    2 * scrolled->frameWidth();
+    QSize shown = size.boundedTo(room);
+    if (size.height() > room.height()) {
+        shown.setWidth(std::min(size.width() + bar, room.width()));
+    }
+    if (size.width() > room.width()) {
+        shown.setHeight(std::min(size.height() + bar, room.height()));
+    }
+    window.setFixedSize(shown);
     return page;
 }
 

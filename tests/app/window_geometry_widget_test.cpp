@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <fstream>
@@ -103,6 +105,15 @@ std::string faultsOf(QWidget& window) {
     };
     if (!window.screen()->availableGeometry().contains(window.frameGeometry())) {
         QDebug(&faults.emplace_back()) << "off the screen:" << window.frameGeometry();
+    }
+    // A page too tall for its screen scrolls down only where the screen is wide enough for the
+    // page and a scroll bar.
+    if (const auto* scrolled = window.findChild<QScrollArea*>(QStringLiteral("scrolledPage"))) {
+        const int bar = scrolled->verticalScrollBar()->sizeHint().width();
+        if (scrolled->horizontalScrollBar()->isVisible() &&
+            scrolled->widget()->width() + 2 * bar < window.screen()->availableGeometry().width()) {
+            faults << QStringLiteral("scrolls across with room to spare");
+        }
     }
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!isDrawn(widget) || !widget->isVisibleTo(&window)) {
@@ -205,7 +216,10 @@ INSTANTIATE_TEST_SUITE_P(DesktopSettings, WindowGeometrySettingTest,
                                          // polished: every list still as wide as its longest entry.
                                          Setting{.name = "StyleSheetFont",
                                                  .screen = {1920, 1080},
-                                                 .styleSheet = "* { font-size: 12pt; }"}),
+                                                 .styleSheet = "* { font-size: 12pt; }"},
+                                         // Too low for the settings window, wide enough for it
+                                         // and a scroll bar.
+                                         Setting{"LowScreen", {1920, 540}}),
                          [](const testing::TestParamInfo<Setting>& info) {
                              return std::string(info.param.name);
                          });
