@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -44,35 +46,59 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
             break;
     }
     // Shows the camera's text as it came, never taken for markup.
-    auto* value = new ui::CaptionLabel(sizes, uiText(field.initialText), parent);
+    auto* value = new ui::ValueLabel(sizes, uiText(field.initialText), parent);
     value->setObjectName(uiText(editions::controlName(field)));
     return value;
 }
 
-// A frame's page of controls, which the layouts place, with the frame's border following it. One
-// widget with a layout per frame rather than two: each such widget lays itself out once more after
-// the window has been laid out.
-class FramePage : public QWidget {
+// What the device kinds disable of a frame: a hidden box of the frame's name and title, whose
+// state the frame's own title and border show.
+class FrameTitle : public ui::CaptionFrame {
   public:
-    FramePage(QGroupBox* box, QWidget* parent) : QWidget(parent), box_(box) {}
+    using CaptionFrame::CaptionFrame;
 
-    // The frame's title, too, shows whole.
+  protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) {
+            parentWidget()->update();
+        }
+        CaptionFrame::changeEvent(event);
+    }
+};
+
+// A frame: its titled border with its controls inside, one group for a screen reader. Disabled
+// itself, it would disable every control in it: its title and border show its FrameTitle's state
+// instead, so each control keeps a state of its own and a label the camera can still use stays
+// enabled in a frame that is not. One widget with a layout per frame: each such widget lays itself
+// out once more after the window has been laid out.
+class FrameGroup : public QGroupBox {
+  public:
+    FrameGroup(const QString& title, ui::MeasuredSizes& sizes, QWidget* parent)
+        : QGroupBox(title, parent), title_(new FrameTitle(sizes, title, this)) {
+        title_->hide();
+    }
+
+    QWidget* titleState() const { return title_; }
+
+    // The title's measure is remembered; the box's own shapes the title at every call.
     QSize minimumSizeHint() const override {
-        return QWidget::minimumSizeHint().expandedTo(box_->minimumSizeHint());
+        return QWidget::minimumSizeHint().expandedTo(title_->minimumSizeHint());
     }
 
   protected:
-    void moveEvent(QMoveEvent* event) override {
-        box_->setGeometry(geometry());
-        QWidget::moveEvent(event);
-    }
-    void resizeEvent(QResizeEvent* event) override {
-        box_->setGeometry(geometry());
-        QWidget::resizeEvent(event);
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        if (!title_->isEnabled()) {
+            option.state &= ~QStyle::State_Enabled;
+            option.palette.setCurrentColorGroup(QPalette::Disabled);
+        }
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
     }
 
   private:
-    QGroupBox* box_;
+    FrameTitle* title_;
 };
 
 }  // namespace
@@ -95,32 +121,26 @@ void LayoutBuilder::build(const editions::SettingsLayout& layout) {
     }
 }
 
-// A frame is its titled border with its controls on a page laid over it, not inside it: disabling
-// a frame greys its title and border alone, and each control keeps a state of its own, so a label
-// the camera can still use stays enabled in a frame that is not.
-// Every widget is made with the page it sits in as its parent and every layout is installed
+// Every widget is made with the frame it sits in as its parent and every layout is installed
 // before widgets go in: moving a widget to another parent costs more than making it.
-QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
+QGroupBox* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* parent) {
     const QString title = uiText(layout.title);
-    // Made before the page, the border lies under it.
-    auto* box = new ui::CaptionFrame(sizes_, title, parent);
-    box->setObjectName(uiText(layout.role));
+    auto* box = new FrameGroup(title, sizes_, parent);
     // Else a screen reader takes an enclosing frame's title for it.
     box->setAccessibleName(title);
-    controls_.addRestricted(box, layout.disabledByKinds);
-    auto* page = new FramePage(box, parent);
-    page->setAccessibleName(title);
+    QWidget* titleState = box->titleState();
+    titleState->setObjectName(uiText(layout.role));
+    controls_.addRestricted(titleState, layout.disabledByKinds);
 
-    auto* content = new QVBoxLayout(page);
-    // Clear of the border and title the style draws.
-    content->setContentsMargins(box->contentsMargins() +
-                                QMargins(across(4), down(2), across(4), down(2)));
+    auto* content = new QVBoxLayout(box);
+    // Inside the box's own margins, which keep clear of the border and title the style draws.
+    content->setContentsMargins(across(4), down(2), across(4), down(2));
     content->setSpacing(down(2));
 
     if (!layout.rows.empty()) {
         auto* grid = new QGridLayout;
         content->addLayout(grid);
-        addRows(grid, page, layout.rows);
+        addRows(grid, box, layout.rows);
     }
     if (!layout.columns.empty()) {
         auto* grid = new QGridLayout;
@@ -131,7 +151,7 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
         for (std::size_t column = 0; column < layout.columns.size(); ++column) {
             const auto& fields = layout.columns[column];
             for (std::size_t row = 0; row < fields.size(); ++row) {
-                addField(grid, page, static_cast<int>(row), static_cast<int>(column) * 2,
+                addField(grid, box, static_cast<int>(row), static_cast<int>(column) * 2,
                          fields[row], false, true);
             }
             if (column < 2) {
@@ -141,57 +161,57 @@ QWidget* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pare
         // Inner frames sit below the first two columns, beside the end of the third.
         int row = static_cast<int>(firstTwoRows);
         for (const auto& inner : layout.frames) {
-            grid->addWidget(frame(inner, page), row, 0, 2, 4);
+            grid->addWidget(frame(inner, box), row, 0, 2, 4);
             row += 2;
         }
     } else {
         for (const auto& inner : layout.frames) {
-            content->addWidget(frame(inner, page));
+            content->addWidget(frame(inner, box));
         }
     }
     if (!layout.lowerRows.empty()) {
         auto* grid = new QGridLayout;
         content->addLayout(grid);
-        addRows(grid, page, layout.lowerRows);
+        addRows(grid, box, layout.lowerRows);
     }
     content->addStretch();
     if (!layout.buttons.empty()) {
         auto* buttons = new QHBoxLayout;
         content->addLayout(buttons);
         buttons->addStretch();
-        addButtons(buttons, page, layout.buttons, false);
+        addButtons(buttons, box, layout.buttons, false);
     }
-    return page;
+    return box;
 }
 
-void LayoutBuilder::addRows(QGridLayout* grid, QWidget* parent,
+void LayoutBuilder::addRows(QGridLayout* grid, QGroupBox* frame,
                             const std::vector<editions::LayoutRow>& rows) {
     int row = 0;
     for (const auto& rowLayout : rows) {
         int column = 0;
         for (const auto& field : rowLayout.fields) {
-            addField(grid, parent, row, column, field, rowLayout.hidden);
+            addField(grid, frame, row, column, field, rowLayout.hidden);
             column += 2;
         }
         if (!rowLayout.buttons.empty()) {
             auto* buttons = new QHBoxLayout;
             grid->addLayout(buttons, row, column);
-            addButtons(buttons, parent, rowLayout.buttons, rowLayout.hidden);
+            addButtons(buttons, frame, rowLayout.buttons, rowLayout.hidden);
         }
         ++row;
     }
 }
 
-void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int column,
+void LayoutBuilder::addField(QGridLayout* grid, QGroupBox* frame, int row, int column,
                              const editions::LayoutField& field, bool hidden, bool mayWrap) {
-    auto* label = new ui::CaptionLabel(sizes_, uiText(field.label), parent);
+    auto* label = new ui::CaptionLabel(sizes_, uiText(field.label), frame);
     // Only long labels may wrap, onto more lines where their column has no room: short ones keep
     // to one line, which spares the layout measuring their height.
     if (mayWrap && label->sizeHint().width() > across(kLongLabelWidth)) {
         label->setWordWrap(true);
     }
     label->setObjectName(uiText(editions::labelName(field)));
-    QWidget* control = makeControl(field, parent, across(kEditMinimumWidth), sizes_);
+    QWidget* control = makeControl(field, frame, across(kEditMinimumWidth), sizes_);
     if (field.row != nullptr) {
         controls_.addSetting(*field.row, control);
     }
@@ -218,11 +238,13 @@ void LayoutBuilder::addField(QGridLayout* grid, QWidget* parent, int row, int co
     }
 }
 
-void LayoutBuilder::addButtons(QBoxLayout* box, QWidget* parent,
+void LayoutBuilder::addButtons(QBoxLayout* box, QGroupBox* frame,
                                const std::vector<editions::LayoutButton>& buttons, bool hidden) {
     for (const auto& buttonLayout : buttons) {
-        auto* button = new ui::CaptionButton(sizes_, uiText(buttonLayout.text), parent);
+        auto* button = new ui::CaptionButton(sizes_, uiText(buttonLayout.text), frame);
         button->setObjectName(uiText(editions::buttonName(buttonLayout.role)));
+        // Several frames have a "Get" button: a screen reader says whose.
+        button->setAccessibleDescription(frame->title());
         controls_.addButton(buttonLayout.role, button);
         controls_.addRestricted(button, buttonLayout.disabledByKinds);
         // The window presses the focused button on Enter itself: no button is the default.

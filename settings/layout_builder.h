@@ -6,12 +6,13 @@
 
 class QBoxLayout;
 class QGridLayout;
+class QGroupBox;
 class QWidget;
 
 namespace settings {
 
-// Makes the widgets of a settings layout inside a window: a group box per frame, a label and a
-// control per field, each named for tests and for screen readers.
+// Makes the widgets of a settings layout inside a window: a group box per frame holding its
+// labels and controls, each named for tests and for screen readers.
 class LayoutBuilder {
   public:
     // Margins and spaces are in the dialog units of the window's font.
@@ -22,12 +23,12 @@ class LayoutBuilder {
     void build(const editions::SettingsLayout& layout);
 
   private:
-    QWidget* frame(const editions::LayoutFrame& frame, QWidget* parent);
+    QGroupBox* frame(const editions::LayoutFrame& frame, QWidget* parent);
     // One field's label and control in two cells of a grid; a long label may wrap.
-    void addField(QGridLayout* grid, QWidget* parent, int row, int column,
+    void addField(QGridLayout* grid, QGroupBox* frame, int row, int column,
                   const editions::LayoutField& field, bool hidden, bool mayWrap = false);
-    void addRows(QGridLayout* grid, QWidget* parent, const std::vector<editions::LayoutRow>& rows);
-    void addButtons(QBoxLayout* box, QWidget* parent,
+    void addRows(QGridLayout* grid, QGroupBox* frame, const std::vector<editions::LayoutRow>& rows);
+    void addButtons(QBoxLayout* box, QGroupBox* frame,
                     const std::vector<editions::LayoutButton>& buttons, bool hidden);
 
     int across(int dialogUnits) const { return editions::horizontalPixels(dialogUnits, units_); }

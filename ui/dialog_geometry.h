@@ -6,13 +6,16 @@
 #include <QSize>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "edition.h"
 
 namespace ui {
 
-// The dialog units of the font the window draws with.
+// The dialog units of the font the window draws with. A style sheet gives the window its font only
+// when the window is polished, which showing it would do too late for its size.
 inline editions::DialogBaseUnits dialogBaseUnits(const QWidget& window) {
+    window.ensurePolished();
     const QFontMetrics metrics = window.fontMetrics();
     return editions::DialogBaseUnits::ofFont(
         metrics.horizontalAdvance(
@@ -51,7 +54,18 @@ inline QWidget* fixSizeOnScreen(QDialog& window, QSize size) {
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrolled);
-    window.setFixedSize(size.boundedTo(room));
+    // The area's frame and a scroll bar take room from the page: where the screen has that room,
+    // the window grows by it, so that a page too large one way does not scroll both ways.
+    const int bar = scrolled->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrolled) +
+                    2 * scrolled->frameWidth();
+    QSize shown = size.boundedTo(room);
+    if (size.height() > room.height()) {
+        shown.setWidth(std::min(size.width() + bar, room.width()));
+    }
+    if (size.width() > room.width()) {
+        shown.setHeight(std::min(size.height() + bar, room.height()));
+    }
+    window.setFixedSize(shown);
     return page;
 }
 

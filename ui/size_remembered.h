@@ -3,10 +3,13 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QToolTip>
 #include <QtMath>
 #include <algorithm>
 #include <optional>
@@ -41,6 +44,9 @@ class SizeRemembered : public Widget {
     // The sizes for the widget's content: its own last answer while the content is the same,
     // else the application's, measured when no widget of its kind has had this content yet.
     const Sizes& measured() const {
+        // A style sheet gives the widget its font when it is polished, as the toolkit's own size
+        // hints see to first.
+        this->ensurePolished();
         const QString current = content();
         if (!mine_ || current != mineFor_) {
             const MeasuredSizes::Key key{&Widget::staticMetaObject, this->font(),
@@ -96,6 +102,53 @@ class CaptionLabel : public SizeRemembered<QLabel> {
                     QSize(margins.left() + margins.right(), margins.top() + margins.bottom()),
                 QLabel::minimumSizeHint()};
     }
+};
+
+// A value the camera gives, in the room the layout made for the text the window opens with: a
+// longer text is cut short with an ellipsis, and moves nothing. A screen reader reads it whole, and
+// so does its tooltip.
+class ValueLabel : public CaptionLabel {
+  public:
+    ValueLabel(MeasuredSizes& sizes, const QString& text, QWidget* parent)
+        : CaptionLabel(sizes, text, parent), laidOutFor_(text) {}
+
+  protected:
+    // Marked apart from a caption of the same text, which measures the text it shows.
+    QString content() const override { return laidOutFor_ + QChar(0x1C); }
+
+    Sizes measure() const override {
+        const QMargins margins = contentsMargins();
+        const QSize size =
+            fontMetrics().size(0, laidOutFor_) +
+            QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+        return {size, size};
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        if (!isCut()) {
+            CaptionLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        style()->drawItemText(
+            &painter, room, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+            isEnabled(), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()),
+            foregroundRole());
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isCut()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+            return true;
+        }
+        return CaptionLabel::event(event);
+    }
+
+  private:
+    bool isCut() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
+
+    QString laidOutFor_;
 };
 
 // A frame's titled border.

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <fstream>
@@ -104,6 +106,15 @@ std::string faultsOf(QWidget& window) {
     if (!window.screen()->availableGeometry().contains(window.frameGeometry())) {
         QDebug(&faults.emplace_back()) << "off the screen:" << window.frameGeometry();
     }
+    // A page too tall for its screen scrolls down only where the screen is wide enough for the
+    // page and a scroll bar.
+    if (const auto* scrolled = window.findChild<QScrollArea*>(QStringLiteral("scrolledPage"))) {
+        const int bar = scrolled->verticalScrollBar()->sizeHint().width();
+        if (scrolled->horizontalScrollBar()->isVisible() &&
+            scrolled->widget()->width() + 2 * bar < window.screen()->availableGeometry().width()) {
+            faults << QStringLiteral("scrolls across with room to spare");
+        }
+    }
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (!isDrawn(widget) || !widget->isVisibleTo(&window)) {
             continue;
@@ -137,6 +148,9 @@ TEST(WindowGeometryTest, EveryWidgetOfTheTenWindowsShowsWholeWithoutOverlap) {
         font.setPointSize(points);
         QApplication::setFont(font);
     }
+    if (qEnvironmentVariableIsSet("QUMAT_TEST_STYLE_SHEET")) {
+        qApp->setStyleSheet(qEnvironmentVariable("QUMAT_TEST_STYLE_SHEET"));
+    }
     for (int index = 0; index < 5; ++index) {
         testing_support::SettingsFixture fixture;
         fixture.useModelOf(index);
@@ -157,6 +171,7 @@ struct Setting {
     QSize screen;
     const char* scale = "1";
     const char* fontPoints = "0";
+    const char* styleSheet = nullptr;
 };
 
 void PrintTo(const Setting& setting, std::ostream* out) {
@@ -177,6 +192,10 @@ TEST_P(WindowGeometrySettingTest, WalkPassesInAProcessWithTheSetting) {
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(setting.scale));
     environment.insert(QStringLiteral("QUMAT_TEST_FONT_POINTS"),
                        QString::fromLatin1(setting.fontPoints));
+    if (setting.styleSheet != nullptr) {
+        environment.insert(QStringLiteral("QUMAT_TEST_STYLE_SHEET"),
+                           QString::fromLatin1(setting.styleSheet));
+    }
     walk.setProcessEnvironment(environment);
     walk.setProcessChannelMode(QProcess::MergedChannels);
     walk.start(QCoreApplication::applicationFilePath(),
@@ -192,7 +211,15 @@ INSTANTIATE_TEST_SUITE_P(DesktopSettings, WindowGeometrySettingTest,
                                          Setting{"TwelvePointFont", {1920, 1080}, "1", "12"},
                                          Setting{"ScaledOneAndAHalf", {1920, 1080}, "1.5"},
                                          Setting{"ScaledTwice", {1920, 1080}, "2"},
-                                         Setting{"SmallScreen", {1280, 800}}),
+                                         Setting{"SmallScreen", {1280, 800}},
+                                         // A style sheet's font, which widgets take only once
+                                         // polished: every list still as wide as its longest entry.
+                                         Setting{.name = "StyleSheetFont",
+                                                 .screen = {1920, 1080},
+                                                 .styleSheet = "* { font-size: 12pt; }"},
+                                         // Too low for the settings window, wide enough for it
+                                         // and a scroll bar.
+                                         Setting{"LowScreen", {1920, 540}}),
                          [](const testing::TestParamInfo<Setting>& info) {
                              return std::string(info.param.name);
                          });
