@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "option_list.h"
 #include "size_remembered.h"
 #include "ui_text.h"
 
@@ -35,7 +34,7 @@ QWidget* makeControl(const editions::LayoutField& field, QWidget* parent, int ed
             return edit;
         }
         case ControlKind::list: {
-            auto* list = new OptionList(sizes, parent);
+            auto* list = new ui::CaptionList(sizes, parent);
             list->setObjectName(uiText(editions::controlName(field)));
             for (const std::string_view entry : field.presetEntries) {
                 list->addItem(uiText(entry));
@@ -128,9 +127,8 @@ QGroupBox* LayoutBuilder::frame(const editions::LayoutFrame& layout, QWidget* pa
     auto* box = new FrameGroup(title, sizes_, parent);
     // Else a screen reader takes an enclosing frame's title for it.
     box->setAccessibleName(title);
-    QWidget* titleState = box->titleState();
-    titleState->setObjectName(uiText(layout.role));
-    controls_.addRestricted(titleState, layout.disabledByKinds);
+    // The device kinds disable the frame by this name.
+    box->titleState()->setObjectName(uiText(layout.role));
 
     auto* content = new QVBoxLayout(box);
     // Inside the box's own margins, which keep clear of the border and title the style draws.
@@ -218,8 +216,6 @@ void LayoutBuilder::addField(QGridLayout* grid, QGroupBox* frame, int row, int c
     if (field.windowField) {
         controls_.addWindowField(*field.windowField, control);
     }
-    controls_.addRestricted(control, field.disabledByKinds());
-    controls_.addRestricted(label, field.labelDisabledKinds());
     grid->addWidget(label, row, column);
     grid->addWidget(control, row, column + 1);
     grid->setColumnStretch(column + 1, 1);
@@ -246,7 +242,6 @@ void LayoutBuilder::addButtons(QBoxLayout* box, QGroupBox* frame,
         // Several frames have a "Get" button: a screen reader says whose.
         button->setAccessibleDescription(frame->title());
         controls_.addButton(buttonLayout.role, button);
-        controls_.addRestricted(button, buttonLayout.disabledByKinds);
         // The window presses the focused button on Enter itself: no button is the default.
         button->setAutoDefault(false);
         if (hidden) {

@@ -29,7 +29,10 @@ ui::WidgetControls& built(ui::WidgetControls& controls, QDialog& window,
 SettingsWindow::SettingsWindow(const editions::Edition& edition, ui::Context& context,
                                QWidget* parent)
     : QDialog(parent),
-      controls_(*this),
+      controls_(*this,
+                [&edition](int deviceKind) {
+                    return editions::disabledByDeviceKind(edition, deviceKind);
+                }),
       logic_(edition, context, built(controls_, *this, edition, context)) {
     for (const auto& [role, button] : controls_.buttons()) {
         connect(button, &QPushButton::clicked, this, [this, role = role] { logic_.press(role); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -169,10 +170,16 @@ class CaptionButton : public SizeRemembered<QPushButton> {
     QString content() const override { return text(); }
 };
 
-// A list sized for its longest entry.
+// A list as wide as its longest entry, whichever entries the camera's answer puts in; its popup
+// shows them whole too.
 class CaptionList : public SizeRemembered<QComboBox> {
   public:
     using SizeRemembered::SizeRemembered;
+
+    void showPopup() override {
+        view()->setMinimumWidth(view()->sizeHintForColumn(0) + iconSize().width());
+        QComboBox::showPopup();
+    }
 
   protected:
     // The toolkit measures a list again when it first shows, and so has the window laid out a

@@ -17,12 +17,6 @@ void WidgetControls::addButton(editions::Button role, QPushButton* button) {
     buttons_.emplace_back(role, button);
 }
 
-void WidgetControls::addRestricted(QWidget* widget, unsigned disabledByKinds) {
-    if (disabledByKinds != 0) {
-        restricted_.emplace_back(widget, disabledByKinds);
-    }
-}
-
 template <typename Widget>
 Widget& WidgetControls::as(window_logic::Control control) const {
     const auto found = widgets_.find(control);
@@ -82,8 +76,11 @@ void WidgetControls::disable(window_logic::Control control) {
 }
 
 void WidgetControls::disableForDeviceKind(int deviceKind) {
-    for (const auto& [widget, kinds] : restricted_) {
-        if (camera::disabledFor(kinds, deviceKind)) {
+    if (!disabledNames_) {
+        return;
+    }
+    for (const std::string& name : disabledNames_(deviceKind)) {
+        if (auto* widget = window_.findChild<QWidget*>(QString::fromStdString(name))) {
             widget->setEnabled(false);
         }
     }

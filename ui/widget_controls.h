@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -17,14 +19,16 @@ namespace ui {
 // one fails when it opens, not when a button is clicked.
 class WidgetControls : public window_logic::WindowControls {
   public:
-    explicit WidgetControls(QDialog& window) : window_(window) {}
+    // The object names of the widgets a device kind takes away.
+    using DisabledNames = std::function<std::vector<std::string>(int deviceKind)>;
+
+    explicit WidgetControls(QDialog& window, DisabledNames disabledNames = {})
+        : window_(window), disabledNames_(std::move(disabledNames)) {}
 
     void add(window_logic::Control control, QWidget* widget) { widgets_[control] = widget; }
     void addSetting(const camera::CatalogueRow& row, QWidget* control) { add(&row, control); }
     void addWindowField(editions::WindowField field, QWidget* control) { add(field, control); }
     void addButton(editions::Button role, QPushButton* button);
-    // A widget the device kinds take away.
-    void addRestricted(QWidget* widget, unsigned disabledByKinds);
 
     // The buttons, to connect their clicks to the logic.
     const std::vector<std::pair<editions::Button, QPushButton*>>& buttons() const {
@@ -48,9 +52,9 @@ class WidgetControls : public window_logic::WindowControls {
     Widget& as(window_logic::Control control) const;
 
     QDialog& window_;
+    DisabledNames disabledNames_;
     std::map<window_logic::Control, QWidget*> widgets_;
     std::vector<std::pair<editions::Button, QPushButton*>> buttons_;
-    std::vector<std::pair<QWidget*, unsigned>> restricted_;
 };
 
 }  // namespace ui
