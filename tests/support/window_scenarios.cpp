@@ -138,7 +138,9 @@ void addLoginScenarios(std::vector<WindowScenario>& scenarios, const editions::E
          .boxes = {std::string(says.loginSuccessful)},
          .handOvers = {{Window::Settings, index}},
          .texts = {{LoginControl::connectButton, std::string(says.connectedButton)}},
-         .selections = {{LoginControl::userTypeList, 0}}});
+         .selections = {
+             {LoginControl::userTypeList, 0},
+             {LoginControl::languageList, edition.language.hasLanguageList ? index : -1}}});
     scenarios.push_back(
         {.name = "a short password is refused before anything is sent",
          .edition = index,
@@ -164,7 +166,8 @@ void addLoginScenarios(std::vector<WindowScenario>& scenarios, const editions::E
                              .login = true,
                              .steps = {{Kind::chooseLanguage, {}, {}, other}},
                              .handOvers = {{Window::Login, other}},
-                             .selections = {{LoginControl::languageList, index}},
+                             // The list shows the choice as its window ends.
+                             .selections = {{LoginControl::languageList, other}},
                              .languageSetting = std::to_string(other)});
     }
 }

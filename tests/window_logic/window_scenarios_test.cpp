@@ -41,7 +41,11 @@ class LogicDriver : public testing_support::ScenarioDriver {
             login_->logIn();
         }
     }
-    void chooseLanguage(int position) override { login_->chooseLanguage(position); }
+    // A user's choice selects the entry before the list reports it.
+    void chooseLanguage(int position) override {
+        controls_->select(window_logic::LoginControl::languageList, position);
+        login_->chooseLanguage(position);
+    }
     std::string text(Control control) const override { return controls_->text(control); }
     int selection(Control control) const override { return controls_->selection(control); }
     bool ended() const override { return controls_->ended; }
