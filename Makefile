@@ -8,6 +8,13 @@ JOBS ?= $(shell nproc)
 
 all: build
 
+# What the test command runs outside CTest (which gives its tests the same) has a home of its own
+# in the build, and Wine makes no menu entries: no test writes into the user's home.
+TEST_HOME = $(abspath $(BUILD_DIR))/tests/home
+TEST_ENV = env HOME=$(TEST_HOME) XDG_STATE_HOME=$(TEST_HOME)/.local/state \
+	XDG_CONFIG_HOME=$(TEST_HOME)/.config XDG_DATA_HOME=$(TEST_HOME)/.local/share \
+	XDG_CACHE_HOME=$(TEST_HOME)/.cache WINEDLLOVERRIDES=winemenubuilder.exe=d
+
 deps:
 	@sh scripts/install-deps.sh
 
@@ -50,11 +57,13 @@ release: deps
 	@cmake --build $(RELEASE_DIR) --parallel $(JOBS)
 
 check-release: release
-	@sh tests/packaging/install_package_test.sh $(RELEASE_DIR)
+	@mkdir -p $(TEST_HOME)
+	@$(TEST_ENV) sh tests/packaging/install_package_test.sh $(RELEASE_DIR)
 
 # Builds the fuzz targets with clang in build-fuzz/ and runs each for a few seconds.
 fuzz: deps
-	@sh scripts/run-fuzzers.sh
+	@mkdir -p $(TEST_HOME)
+	@$(TEST_ENV) sh scripts/run-fuzzers.sh
 
 # The command line and the camera library for 64- and 32-bit Windows, cross-built with MinGW-w64.
 WIN64_DIR ?= build-win64
@@ -74,9 +83,15 @@ windows-package: windows
 
 # The Windows tests under Wine, and the same answers from the command line on both systems.
 check-windows: windows build
-	@sh scripts/run-windows-tests.sh $(BUILD_DIR) $(WIN64_DIR) $(WIN32_DIR)
+	@mkdir -p $(TEST_HOME)
+	@$(TEST_ENV) sh scripts/run-windows-tests.sh $(BUILD_DIR) $(WIN64_DIR) $(WIN32_DIR)
 
-test: check check-release fuzz check-sanitized check-windows
+# Afterwards, the user's change log, menus and Wine prefix are as they were.
+test:
+	@mkdir -p $(BUILD_DIR)
+	@sh scripts/home-untouched.sh record $(BUILD_DIR)/home-before-tests
+	@$(MAKE) --no-print-directory check check-release fuzz check-sanitized check-windows
+	@sh scripts/home-untouched.sh compare $(BUILD_DIR)/home-before-tests
 
 # Renders the ten windows to PNG files in $(GALLERY_DIR)/default and, drawn at twice the scale
 # of a high-density screen, in $(GALLERY_DIR)/2x, on the emulated camera, for review.
