@@ -5,10 +5,8 @@
 
 namespace ui {
 
-// A typing limit in UTF-16 code units, kept as the desktop platform's edit fields keep theirs:
-// unlike QLineEdit::setMaxLength it never cuts a text the program puts in. A longer text is shown
-// whole and can be shortened; what is typed or pasted keeps its first characters up to the limit,
-// and an edit that inserts anything never leaves the text longer than the limit.
+// A typing limit as window_logic::keepWithinLimit keeps it: unlike QLineEdit::setMaxLength it
+// never cuts a text the program puts in.
 class LengthLimit : public QValidator {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "typing_limit.h"
 #include "utf8.h"
 
 namespace testing_support {
@@ -27,12 +28,21 @@ const FakeWindowControls::State& FakeWindowControls::at(Control control) const {
 }
 
 void FakeWindowControls::type(Control control, std::string_view text) {
+    // As the toolkits' tests type: the field emptied, then one character after another.
     State& state = (*this)[control];
-    auto typed = platform::fromUtf8(text).value_or(std::u16string());
-    if (state.typingLimit >= 0 && typed.size() > static_cast<std::size_t>(state.typingLimit)) {
-        typed.resize(static_cast<std::size_t>(state.typingLimit));
+    const auto typed = platform::fromUtf8(text).value_or(std::u16string());
+    std::u16string shown;
+    for (std::size_t at = 0; at < typed.size();) {
+        const std::size_t units = typed[at] >= 0xD800 && typed[at] <= 0xDBFF ? 2 : 1;
+        std::u16string edited = shown + typed.substr(at, units);
+        auto position = static_cast<int>(edited.size());
+        if (state.typingLimit < 0 ||
+            window_logic::keepWithinLimit(shown, edited, position, state.typingLimit)) {
+            shown = edited;
+        }
+        at += units;
     }
-    state.text = platform::toUtf8(typed);
+    state.text = platform::toUtf8(shown);
 }
 
 bool FakeWindowControls::has(Control control) const {

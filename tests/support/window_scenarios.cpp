@@ -73,6 +73,18 @@ void addSettingsScenarios(std::vector<WindowScenario>& scenarios,
          .steps = {{Kind::type, deviceId, "AB"}, {Kind::press, Button::identitySet}},
          .calls = opening(edition),
          .boxes = {std::string(says.idLengthWrong)}});
+    // Typing stops at the field's limit, which a camera with a radio shortens on one model.
+    const auto typed = std::string("B765432X").substr(0, std::size_t(deviceId->limitFor(1)));
+    const bool fits = typed.size() == 7;
+    scenarios.push_back(
+        {.name = "a camera with a radio takes the typing limit of its kind",
+         .edition = index,
+         .deviceKind = 1,
+         .steps = {{Kind::type, deviceId, "B765432X"}, {Kind::press, Button::identitySet}},
+         .calls = opening(edition) +
+                  (fits ? std::vector<std::string>{"WriteZFYInfo"} : std::vector<std::string>{}),
+         .boxes = {fits ? success : std::string(says.idLengthWrong)},
+         .texts = {{deviceId, typed}}});
     scenarios.push_back(
         {.name = "writes a device ID and reads it back",
          .edition = index,
