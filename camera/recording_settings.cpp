@@ -126,10 +126,14 @@ MenuWrite RecordingSettings::write(const std::function<int(MenuField)>& selectio
     }
     pendingChoice_ = record.position(aes_encryption);
     pendingWrite_ = record;
-    if (pendingChoice_ != known) {
+    // A list without a selection changes nothing: its byte goes as it went the first time.
+    const bool chosen = pendingChoice_ >= 0;
+    if (chosen && pendingChoice_ != known) {
         return {.written = true, .needsConfirmation = true};
     }
-    pendingWrite_->select(aes_encryption, pendingChoice_ == 1 ? 1 : 0);
+    if (chosen) {
+        pendingWrite_->select(aes_encryption, pendingChoice_ == 1 ? 1 : 0);
+    }
     return {.written = true, .encryptionPosition = pendingWrite_->position(aes_encryption)};
 }
 

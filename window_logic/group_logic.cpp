@@ -1,5 +1,7 @@
 #include "group_logic.h"
 
+#include <algorithm>
+
 #include "utf8.h"
 
 namespace window_logic {
@@ -31,6 +33,13 @@ camera::SettingValues GroupLogic::typed(camera::SettingGroup group) const {
         }
     }
     return values;
+}
+
+bool GroupLogic::allTyped(const camera::SettingValues& values,
+                          std::initializer_list<const camera::CatalogueRow*> settings) const {
+    return std::ranges::all_of(settings, [&](const camera::CatalogueRow* setting) {
+        return !values.find(setting->key)->second.text.empty();
+    });
 }
 
 void GroupLogic::report(bool succeeded) const {

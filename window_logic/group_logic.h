@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,10 @@ class GroupLogic {
     void show(const camera::SettingValues& values) const;
     // The texts of the group's fields, by setting.
     camera::SettingValues typed(camera::SettingGroup group) const;
+    // Whether every one of the settings has a text: what a Set needs of the fields that no read
+    // has filled from the camera, so that it never writes back blanks the camera never gave.
+    bool allTyped(const camera::SettingValues& values,
+                  std::initializer_list<const camera::CatalogueRow*> settings) const;
 
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;

@@ -18,9 +18,17 @@ void IdentityGroup::limitTyping() {
 }
 
 void IdentityGroup::readAtSetUp() {
+    readIdentity(false, false);
+}
+
+void IdentityGroup::readIdentity(bool needsFlagOne, bool reportOutcome) {
     camera::SettingValues values;
-    identity_.readIdentity(values, false);
+    const bool succeeded = identity_.readIdentity(values, needsFlagOne);
+    read_ = read_ || !values.empty();
     show(values);
+    if (reportOutcome) {
+        report(succeeded);
+    }
 }
 
 void IdentityGroup::readSerialNumberAtSetUp() {
@@ -31,15 +39,16 @@ void IdentityGroup::readSerialNumberAtSetUp() {
 }
 
 void IdentityGroup::get() {
-    camera::SettingValues values;
-    const bool succeeded = identity_.readIdentity(values, edition_.model.identityGetNeedsFlagOne);
-    show(values);
-    report(succeeded);
+    readIdentity(edition_.model.identityGetNeedsFlagOne, true);
 }
 
 void IdentityGroup::set() {
-    report(identity_.writeIdentity(typed(SettingGroup::identity)),
-           edition_.language.settings.idLengthWrong);
+    const auto values = typed(SettingGroup::identity);
+    if (!read_ && !allTyped(values, {&row(keys::kDeviceId), &row(keys::kOfficerId)})) {
+        report(false);
+        return;
+    }
+    report(identity_.writeIdentity(values), edition_.language.settings.idLengthWrong);
 }
 
 // The serial number's hidden buttons answer only for a model that reads it.

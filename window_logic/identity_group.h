@@ -20,7 +20,11 @@ class IdentityGroup : GroupLogic {
     void setSerialNumber();
 
   private:
+    void readIdentity(bool needsFlagOne, bool report);
+
     camera::IdentityModelGroup identity_;
+    // Whether a read has filled the fields from the camera.
+    bool read_ = false;
 };
 
 }  // namespace window_logic

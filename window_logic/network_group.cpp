@@ -4,7 +4,6 @@
 
 namespace window_logic {
 
-using camera::NetworkModelGroup;
 namespace keys = camera::keys;
 
 void NetworkGroup::limitTyping() {
@@ -26,11 +25,11 @@ void NetworkGroup::readRecordAtSetUp() {
 }
 
 void NetworkGroup::readApnPasswordAtSetUp() {
-    readShown(&NetworkModelGroup::readApnPassword);
+    readApnPassword();
 }
 
 void NetworkGroup::readApnUserAtSetUp() {
-    readShown(&NetworkModelGroup::readApnUser);
+    readApnUser();
 }
 
 bool NetworkGroup::readRecord(bool selectWifi) {
@@ -39,6 +38,7 @@ bool NetworkGroup::readRecord(bool selectWifi) {
     if (wifiPosition && selectWifi) {
         controls_.select(&row(keys::kWifiMode), *wifiPosition);
     }
+    recordRead_ = recordRead_ || wifiPosition.has_value();
     show(values);
     return wifiPosition.has_value();
 }
@@ -46,14 +46,30 @@ bool NetworkGroup::readRecord(bool selectWifi) {
 void NetworkGroup::get() {
     // Success only when all three reads succeeded; each read that did fills its fields.
     const bool record = readRecord(edition_.language.networkGetSelectsWifi);
-    const bool apnUser = readShown(&NetworkModelGroup::readApnUser);
-    const bool apnPassword = readShown(&NetworkModelGroup::readApnPassword);
+    const bool apnUser = readApnUser();
+    const bool apnPassword = readApnPassword();
     report(record && apnUser && apnPassword);
 }
 
+bool NetworkGroup::complete(const camera::SettingValues& values) const {
+    if (!apnUserRead_ && !allTyped(values, {&row(keys::kApnUser)})) {
+        return false;
+    }
+    if (!apnPasswordRead_ && !allTyped(values, {&row(keys::kApnPassword)})) {
+        return false;
+    }
+    return recordRead_ ||
+           allTyped(values, {&row(keys::kSsid), &row(keys::kWifiPassword), &row(keys::kApn),
+                             &row(keys::kPin), &row(keys::kServerIp), &row(keys::kServerPort)});
+}
+
 void NetworkGroup::set() {
-    report(network_.write(typed(camera::SettingGroup::network),
-                          controls_.selection(&row(keys::kWifiMode))));
+    const auto values = typed(camera::SettingGroup::network);
+    if (!complete(values)) {
+        report(false);
+        return;
+    }
+    report(network_.write(values, controls_.selection(&row(keys::kWifiMode))));
 }
 
 }  // namespace window_logic

@@ -22,17 +22,27 @@ class NetworkGroup : GroupLogic {
     void set();
 
   private:
-    // Reads into the fields, each read on its own.
+    // Reads into the fields, each read on its own, and notes that the camera filled them.
     template <typename Read>
-    bool readShown(Read read) {
+    bool readShown(Read read, bool& filled) {
         camera::SettingValues values;
         const bool succeeded = static_cast<bool>((network_.*read)(values));
+        filled = filled || succeeded;
         show(values);
         return succeeded;
     }
+    bool readApnUser() { return readShown(&camera::NetworkModelGroup::readApnUser, apnUserRead_); }
+    bool readApnPassword() {
+        return readShown(&camera::NetworkModelGroup::readApnPassword, apnPasswordRead_);
+    }
     bool readRecord(bool selectWifi);
+    // Whether the fields no read has filled from the camera are all typed in.
+    bool complete(const camera::SettingValues& values) const;
 
     camera::NetworkModelGroup network_;
+    bool recordRead_ = false;
+    bool apnUserRead_ = false;
+    bool apnPasswordRead_ = false;
 };
 
 }  // namespace window_logic

@@ -63,14 +63,17 @@ struct Button {
 };
 const std::vector<Button> kButtons{
     {"identityGetButton", {Function::GetZFYInfo}},
-    {"identitySetButton", {Function::WriteZFYInfo}},
+    // A text group's Set fails, sending nothing, when no read filled its fields.
+    {"identitySetButton", {Function::GetZFYInfo, Function::WriteZFYInfo}},
     {"passwordGetButton", {Function::Qumat_GetPsw}},
     {"passwordModifyButton", {Function::Qumat_ChangePsw}},
     {"serialNumberGetButton", {Function::Qumat_SN_Info}},
     {"serialNumberSetButton", {Function::Qumat_SN_Info}},
     {"networkGetButton",
      {Function::Qumat_GetNetConfig, Function::Qumat_ApnUser, Function::Qumat_ApnPsw}},
-    {"networkSetButton", {Function::Qumat_SetNetConfig}},
+    {"networkSetButton",
+     {Function::Qumat_GetNetConfig, Function::Qumat_ApnUser, Function::Qumat_ApnPsw,
+      Function::Qumat_SetNetConfig}},
     {"menuGetButton", {Function::Qumat_GetMenuConfig}},
     {"menuSetButton", {Function::Qumat_SetMenuConfig}},
     {"setTimeButton", {Function::SyncDevTime}},

@@ -242,7 +242,8 @@ TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelecti
     EXPECT_EQ(fixture_.list("gSensorList")->count(), 4);
     EXPECT_EQ(fixture_.edit("deviceIdEdit")->text(), "A123456");
 
-    // The new encryption choice (none) differs from the known option (0): Yes formats.
+    // A list without a selection is no change of the encryption option: no question, no
+    // format, and "no selection" in both writes.
     fixture_.mark();
     fixture_.boxes.answerNext(window_logic::MessageBoxButton::Yes);
     fixture_.click("menuSetButton");
@@ -250,9 +251,10 @@ TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelecti
     ASSERT_EQ(writes.size(), 2u);
     EXPECT_EQ(std::count(writes[0].begin(), writes[0].begin() + 21, 0xFF), 21);
     EXPECT_EQ(writes[0][kEncryption], 0xFF);
-    EXPECT_EQ(writes[1][kEncryption], 0x00);
-    EXPECT_EQ(fixture_.calls()[1], "Qumat_FormatTFCard");
-    EXPECT_EQ(fixture_.session.lastRead[editions::kEnglish].encryptionOption, -1);
+    EXPECT_EQ(writes[1][kEncryption], 0xFF);
+    EXPECT_EQ(fixture_.calls(),
+              std::vector<std::string>({"Qumat_SetMenuConfig", "Qumat_SetMenuConfig"}));
+    EXPECT_EQ(fixture_.boxes.texts(), QStringList({"Successfully"}));
 }
 
 TEST_F(RecordingTest, GetKeepsTheListsBuiltAtSetUpAndAFailedGetChangesNothing) {
