@@ -104,6 +104,24 @@ void addSettingsScenarios(std::vector<WindowScenario>& scenarios,
                   std::vector<std::string>{"Qumat_GetNetConfig", "Qumat_ApnUser", "Qumat_ApnPsw"},
          .boxes = {std::string(says.failure)},
          .texts = {{row(edition, "ssid"), ""}}});
+    scenarios.push_back({.name = "fields no read filled are not written back blank",
+                         .edition = index,
+                         .failing = {k47::Function::GetZFYInfo},
+                         .steps = {{Kind::type, row(edition, "officer_id"), "1"},
+                                   {Kind::press, Button::identitySet}},
+                         .calls = opening(edition),
+                         .boxes = {std::string(says.failure)}});
+    if (!edition.model.usesLongMenuRecord()) {
+        scenarios.push_back(
+            {.name = "lists no read filled change no encryption option",
+             .edition = index,
+             .failing = {k47::Function::Qumat_GetMenuConfig},
+             .steps = {{Kind::answerNext, {}, {}, 6}, {Kind::press, Button::menuSet}},
+             .calls = opening(edition) +
+                      std::vector<std::string>{"Qumat_SetMenuConfig", "Qumat_SetMenuConfig"},
+             .boxes = {success},
+             .selections = {{encryptionList(edition), -1}}});
+    }
     scenarios.push_back(
         {.name = "turning encryption on asks, and Yes formats the card",
          .edition = index,
