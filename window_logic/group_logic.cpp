@@ -1,7 +1,9 @@
 #include "group_logic.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "code_page.h"
 #include "utf8.h"
 
 namespace window_logic {
@@ -25,14 +27,31 @@ void GroupLogic::show(const camera::SettingValues& values) const {
     }
 }
 
-camera::SettingValues GroupLogic::typed(camera::SettingGroup group) const {
+camera::SettingValues GroupLogic::typed(
+    std::span<const camera::CatalogueRow* const> settings) const {
     camera::SettingValues values;
-    for (const auto& setting : edition_.model.catalogue) {
-        if (setting.group == group && setting.kind == camera::SettingKind::text) {
-            values[std::string(setting.key)].text = controls_.text(&setting);
-        }
+    for (const auto* setting : settings) {
+        values[std::string(setting->key)].text = controls_.text(setting);
     }
     return values;
+}
+
+camera::SettingValues GroupLogic::typed(camera::SettingGroup group) const {
+    std::vector<const camera::CatalogueRow*> settings;
+    for (const auto& setting : edition_.model.catalogue) {
+        if (setting.group == group && setting.kind == camera::SettingKind::text) {
+            settings.push_back(&setting);
+        }
+    }
+    return typed(settings);
+}
+
+bool GroupLogic::codePageHolds(const camera::SettingValues& values) {
+    const auto codePage = platform::ansiCodePage();
+    return std::ranges::all_of(values, [codePage](const auto& value) {
+        const auto text = platform::fromUtf8(value.second.text);
+        return text && platform::encodeAnsiExactly(*text, codePage).has_value();
+    });
 }
 
 bool GroupLogic::allTyped(const camera::SettingValues& values,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,12 +35,17 @@ class GroupLogic {
     void show(Control control, std::u16string_view text) const;
     // Each value read, in its setting's field.
     void show(const camera::SettingValues& values) const;
-    // The texts of the group's fields, by setting.
+    // The texts of the settings' fields, or of the group's, by setting.
+    camera::SettingValues typed(std::span<const camera::CatalogueRow* const> settings) const;
     camera::SettingValues typed(camera::SettingGroup group) const;
     // Whether every one of the settings has a text: what a Set needs of the fields that no read
     // has filled from the camera, so that it never writes back blanks the camera never gave.
     bool allTyped(const camera::SettingValues& values,
                   std::initializer_list<const camera::CatalogueRow*> settings) const;
+
+    // Whether the camera's code page holds every character of the texts, so that each reads back
+    // as it was typed: a character it lacks would be sent as '?' or as a look-alike.
+    static bool codePageHolds(const camera::SettingValues& values);
 
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;

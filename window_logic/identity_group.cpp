@@ -4,7 +4,6 @@
 
 namespace window_logic {
 
-using camera::SettingGroup;
 namespace keys = camera::keys;
 
 IdentityGroup::IdentityGroup(const editions::Edition& edition, Services& services,
@@ -43,8 +42,10 @@ void IdentityGroup::get() {
 }
 
 void IdentityGroup::set() {
-    const auto values = typed(SettingGroup::identity);
-    if (!read_ && !allTyped(values, {&row(keys::kDeviceId), &row(keys::kOfficerId)})) {
+    const camera::CatalogueRow* const identity[] = {&row(keys::kDeviceId), &row(keys::kOfficerId)};
+    const auto values = typed(identity);
+    if ((!read_ && !allTyped(values, {&row(keys::kDeviceId), &row(keys::kOfficerId)})) ||
+        !codePageHolds(values)) {
         report(false);
         return;
     }
@@ -59,8 +60,13 @@ void IdentityGroup::getSerialNumber() {
 }
 
 void IdentityGroup::setSerialNumber() {
-    report(identity_.writeSerialNumber(typed(SettingGroup::identity)),
-           editions::kWrongSerialNumber);
+    const camera::CatalogueRow* const serialNumber[] = {&row(keys::kSerialNumber)};
+    const auto values = typed(serialNumber);
+    if (!codePageHolds(values)) {
+        report(false);
+        return;
+    }
+    report(identity_.writeSerialNumber(values), editions::kWrongSerialNumber);
 }
 
 }  // namespace window_logic

@@ -65,7 +65,7 @@ bool NetworkGroup::complete(const camera::SettingValues& values) const {
 
 void NetworkGroup::set() {
     const auto values = typed(camera::SettingGroup::network);
-    if (!complete(values)) {
+    if (!complete(values) || !codePageHolds(values)) {
         report(false);
         return;
     }

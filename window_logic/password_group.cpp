@@ -1,5 +1,7 @@
 #include "password_group.h"
 
+#include "code_page.h"
+
 namespace window_logic {
 
 using editions::WindowField;
@@ -23,8 +25,12 @@ void PasswordGroup::get() {
 }
 
 void PasswordGroup::modify() {
-    report(password_.modify(cameraText(WindowField::newPassword)),
-           edition_.language.login.wrongPasswordLength);
+    const auto password = cameraText(WindowField::newPassword);
+    if (!platform::encodeAnsiExactly(password, platform::ansiCodePage())) {
+        report(false);
+        return;
+    }
+    report(password_.modify(password), edition_.language.login.wrongPasswordLength);
 }
 
 }  // namespace window_logic

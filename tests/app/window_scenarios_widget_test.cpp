@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +45,14 @@ class QtDriver : public testing_support::ScenarioDriver {
         if (auto* edit = find<QLineEdit>(control)) {
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
-            QTest::keyClicks(edit, ui::uiText(text));
+            // One key event a character, as a keyboard of any script sends it: QTest's own key
+            // clicks know Latin-1 alone.
+            const QString typed = ui::uiText(text);
+            for (qsizetype at = 0; at < typed.size(); at += typed[at].isHighSurrogate() ? 2 : 1) {
+                const QString character = typed.mid(at, typed[at].isHighSurrogate() ? 2 : 1);
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+                QApplication::sendEvent(edit, &press);
+            }
         }
     }
     void select(Control control, int position) override {

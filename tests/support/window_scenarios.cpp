@@ -111,6 +111,12 @@ void addSettingsScenarios(std::vector<WindowScenario>& scenarios,
                                    {Kind::press, Button::identitySet}},
                          .calls = opening(edition),
                          .boxes = {std::string(says.failure)}});
+    scenarios.push_back({.name = "a character the code page lacks is refused, nothing sent",
+                         .edition = index,
+                         .steps = {{Kind::type, row(edition, "ssid"), "Depot \u4E2D"},
+                                   {Kind::press, Button::networkSet}},
+                         .calls = opening(edition),
+                         .boxes = {std::string(says.failure)}});
     if (!edition.model.usesLongMenuRecord()) {
         scenarios.push_back(
             {.name = "lists no read filled change no encryption option",
