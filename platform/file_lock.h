@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,9 +16,11 @@ class FileLock {
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Creates the file when missing and waits until the lock is this process's; why not, in a
+    // Creates the file when missing and waits until the lock is this process's, for as long as
+    // `patience` at most, so that a process holding it on never freezes the caller; why not, in a
     // few words ("cannot be opened: ...", "cannot be locked: ..."), when it cannot be taken.
-    std::optional<std::string> take(const std::filesystem::path& file);
+    std::optional<std::string> take(const std::filesystem::path& file,
+                                    std::chrono::milliseconds patience = std::chrono::seconds(2));
     void release();
     bool held() const;
 

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include "file_lock.h"
 
@@ -13,20 +14,23 @@ FileLock::~FileLock() {
     release();
 }
 
-std::optional<std::string> FileLock::take(const std::filesystem::path& file) {
+std::optional<std::string> FileLock::take(const std::filesystem::path& file,
+                                          std::chrono::milliseconds patience) {
     release();
     descriptor_ = ::open(file.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (descriptor_ < 0) {
         return std::string("cannot be opened: ") + std::strerror(errno);
     }
-    int result = 0;
-    do {
-        result = ::flock(descriptor_, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
-        release();
-        return std::string("cannot be locked: ") + std::strerror(error);
+        if (error == EWOULDBLOCK && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        } else if (error != EINTR) {
+            release();
+            return error == EWOULDBLOCK ? std::string("cannot be locked: another process holds it")
+                                        : std::string("cannot be locked: ") + std::strerror(error);
+        }
     }
     return std::nullopt;
 }

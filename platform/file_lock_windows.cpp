@@ -10,7 +10,8 @@ FileLock::~FileLock() {
     release();
 }
 
-std::optional<std::string> FileLock::take(const std::filesystem::path& file) {
+std::optional<std::string> FileLock::take(const std::filesystem::path& file,
+                                          std::chrono::milliseconds patience) {
     release();
     const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -19,11 +20,22 @@ std::optional<std::string> FileLock::take(const std::filesystem::path& file) {
         return "cannot be opened: " +
                std::system_category().message(static_cast<int>(GetLastError()));
     }
-    OVERLAPPED whole{};
-    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole)) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        OVERLAPPED whole{};
+        if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                       MAXDWORD, &whole)) {
+            break;
+        }
         const auto error = static_cast<int>(GetLastError());
+        if (error == ERROR_LOCK_VIOLATION && std::chrono::steady_clock::now() < deadline) {
+            Sleep(10);
+            continue;
+        }
         CloseHandle(handle);
-        return "cannot be locked: " + std::system_category().message(error);
+        return error == ERROR_LOCK_VIOLATION
+                   ? std::string("cannot be locked: another process holds it")
+                   : "cannot be locked: " + std::system_category().message(error);
     }
     handle_ = handle;
     return std::nullopt;

@@ -3,6 +3,7 @@
 // Windows answers, so the difference is on record and checked on every run.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,9 @@
 #include <string>
 
 #include "code_page.h"
+#include "file_lock.h"
 #include "private_profile.h"
+#include "temporary_directory.h"
 #include "utf16_file.h"
 
 namespace {
@@ -179,3 +182,20 @@ TEST(PlatformCodePages, EncodeAsThePlatformDoes) {
 }
 
 }  // namespace
+
+// A lock that another holder keeps is given up after the patience allowed, so that a camera
+// call fails rather than freezing its window; once freed, it is taken at once.
+TEST(PlatformFileLock, GivesUpAfterItsPatienceAndTakesAFreedLock) {
+    testing_support::TemporaryDirectory directory;
+    const auto file = directory / "camera.ini.lock";
+    platform::FileLock holder;
+    ASSERT_FALSE(holder.take(file));
+    platform::FileLock waiter;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(waiter.take(file, std::chrono::milliseconds(100)),
+              "cannot be locked: another process holds it");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_FALSE(waiter.held());
+    holder.release();
+    EXPECT_EQ(waiter.take(file, std::chrono::milliseconds(100)), std::nullopt);
+}
