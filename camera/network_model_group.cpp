@@ -30,7 +30,9 @@ std::optional<int> NetworkModelGroup::readRecord(SettingValues& values) {
         return std::nullopt;
     }
     for (const auto& [key, text] : recordTexts_) {
-        values[std::string(key)].text = platform::toUtf8(record->text(text));
+        auto& value = values[std::string(key)];
+        value.text = platform::toUtf8(record->text(text));
+        value.sound = record->terminated(text);
     }
     return record->wifiStationPosition();
 }

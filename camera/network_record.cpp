@@ -41,6 +41,11 @@ std::u16string NetworkRecord::text(NetworkText field) const {
     return platform::decodeAnsi(this->field(field));
 }
 
+bool NetworkRecord::terminated(NetworkText field) const {
+    const auto bytes = this->field(field);
+    return textLength(bytes) < bytes.size();
+}
+
 void NetworkRecord::writeText(NetworkText field, std::u16string_view text) {
     const auto bytes = this->field(field);
     writeTextField(bytes, text, bytes.size() - 1);

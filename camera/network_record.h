@@ -29,6 +29,9 @@ class NetworkRecord {
     void setWifiStationFromWifiSelection(int selectedPosition);
 
     std::u16string text(NetworkText field) const;
+    // False when the camera left the field without its zero byte: the text runs to the field's
+    // end, padding included, and is no value to write back.
+    bool terminated(NetworkText field) const;
     // Writes the first N - 1 converted bytes into a field of width N; its last byte stays zero.
     void writeText(NetworkText field, std::u16string_view text);
 

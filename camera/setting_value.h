@@ -22,6 +22,8 @@ struct SettingValue {
     // selects, which goes back as it came when the value is not changed.
     std::vector<std::string_view> offered{};
     int position = -1;
+    // False for a text the camera sent without its terminator, run on to its field's end.
+    bool sound = true;
 };
 
 // By catalogue row key.

@@ -1,5 +1,8 @@
 #include "network_group.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "setting_keys.h"
 
 namespace window_logic {
@@ -38,7 +41,12 @@ bool NetworkGroup::readRecord(bool selectWifi) {
     if (wifiPosition && selectWifi) {
         controls_.select(&row(keys::kWifiMode), *wifiPosition);
     }
-    recordRead_ = recordRead_ || wifiPosition.has_value();
+    if (wifiPosition) {
+        recordRead_ = true;
+        unsound_.clear();
+        std::ranges::copy_if(values, std::inserter(unsound_, unsound_.end()),
+                             [](const auto& value) { return !value.second.sound; });
+    }
     show(values);
     return wifiPosition.has_value();
 }
@@ -52,6 +60,11 @@ void NetworkGroup::get() {
 }
 
 bool NetworkGroup::complete(const camera::SettingValues& values) const {
+    for (const auto& [key, value] : unsound_) {
+        if (values.find(key)->second.text == value.text) {
+            return false;
+        }
+    }
     if (!apnUserRead_ && !allTyped(values, {&row(keys::kApnUser)})) {
         return false;
     }

@@ -36,11 +36,15 @@ class NetworkGroup : GroupLogic {
         return readShown(&camera::NetworkModelGroup::readApnPassword, apnPasswordRead_);
     }
     bool readRecord(bool selectWifi);
-    // Whether the fields no read has filled from the camera are all typed in.
+    // Whether the fields no read has filled from the camera are all typed in, and no text the
+    // camera sent unsound goes back as it came.
     bool complete(const camera::SettingValues& values) const;
 
     camera::NetworkModelGroup network_;
     bool recordRead_ = false;
+    // The texts the last record read gave without their terminator, by setting: written back
+    // unchanged, they would carry the padding the camera ran them on with.
+    camera::SettingValues unsound_;
     bool apnUserRead_ = false;
     bool apnPasswordRead_ = false;
 };

@@ -173,6 +173,10 @@ class Session {
             std::string_view(button.name) == "menuSetButton") {
             fails |= before.faults.fails(Function::Qumat_GetMenuConfig);
         }
+        // Texts the camera ran on to their fields' ends do not go back as they came.
+        if (std::string_view(button.name) == "networkSetButton") {
+            fails |= before.faults.leavesUnterminated(Function::Qumat_GetNetConfig);
+        }
         if (boxes.boxes().empty()) {
             EXPECT_TRUE(edition_.model.usesLongMenuRecord() && !fails) << button.name;
             return;

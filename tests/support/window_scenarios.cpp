@@ -111,6 +111,12 @@ void addSettingsScenarios(std::vector<WindowScenario>& scenarios,
                                    {Kind::press, Button::identitySet}},
                          .calls = opening(edition),
                          .boxes = {std::string(says.failure)}});
+    scenarios.push_back({.name = "texts the camera ran on to their fields' ends do not go back",
+                         .edition = index,
+                         .unterminated = {k47::Function::Qumat_GetNetConfig},
+                         .steps = {{Kind::press, Button::networkSet}},
+                         .calls = opening(edition),
+                         .boxes = {std::string(says.failure)}});
     scenarios.push_back({.name = "a character the code page lacks is refused, nothing sent",
                          .edition = index,
                          .steps = {{Kind::type, row(edition, "ssid"), "Depot \u4E2D"},
@@ -235,6 +241,7 @@ void runScenario(const WindowScenario& scenario, ScenarioDriver& driver) {
         state.menuRecord = k47::factorySettings(k47::Model::stc).menuRecord;
     }
     state.faults.failing.insert(scenario.failing.begin(), scenario.failing.end());
+    state.faults.unterminated.insert(scenario.unterminated.begin(), scenario.unterminated.end());
     camera.setState(state);
     std::size_t mark = 0;
     if (!scenario.login) {

@@ -32,8 +32,9 @@ struct WindowScenario {
     int edition = 0;
     bool login = false;
     int deviceKind = 0;
-    // Fail before the window opens.
+    // Fail, or leave texts without their terminators, from before the window opens.
     std::vector<k47::Function> failing = {};
+    std::vector<k47::Function> unterminated = {};
     std::vector<ScenarioStep> steps = {};
     std::vector<std::string> calls = {};
     std::vector<std::string> boxes = {};
