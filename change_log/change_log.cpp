@@ -16,6 +16,9 @@ std::string reasonOf(const std::error_code& error) {
     if (error == std::errc::invalid_argument) {
         return "it is not a regular file";
     }
+    if (error == std::errc::too_many_symbolic_link_levels) {
+        return "it is a symbolic link, which the log never follows";
+    }
     return error.message();
 }
 

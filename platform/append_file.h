@@ -18,7 +18,10 @@ class AppendFile {
     ~AppendFile();
 
     // Opens the file, making it (readable and writable by its owner only) and its folders (the
-    // owner's only) when missing; std::errc::invalid_argument when it is not a regular file.
+    // owner's only) when missing; std::errc::invalid_argument when it is not a regular file, and
+    // std::errc::too_many_symbolic_link_levels when it is a symbolic link, which is never
+    // followed: a link that another user made in a shared folder would have the file's owner
+    // append to a file of the link's choosing.
     std::error_code open(const std::filesystem::path& file);
     // Appends what `bytesAfter` makes of the file's last `tailLimit` bytes, holding the file
     // against other writers from the read to the end of the write.

@@ -40,7 +40,7 @@ std::error_code AppendFile::open(const std::filesystem::path& file) {
         return error;
     }
     // A umask only takes permissions away: a new file is its owner's alone.
-    descriptor_ = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    descriptor_ = ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (descriptor_ < 0) {
         return lastError();
     }

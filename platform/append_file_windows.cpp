@@ -27,11 +27,18 @@ std::error_code AppendFile::open(const std::filesystem::path& file) {
             return error;
         }
     }
+    // The link itself is opened, not what it points to, and refused.
     HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA | GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return lastError();
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileInformationByHandle(handle, &information) &&
+        (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        CloseHandle(handle);
+        return std::make_error_code(std::errc::too_many_symbolic_link_levels);
     }
     if (GetFileType(handle) != FILE_TYPE_DISK) {
         CloseHandle(handle);

@@ -206,6 +206,19 @@ TEST_F(ChangeLogTest, ALogThatCannotBeWrittenSaysWhy) {
     EXPECT_EQ(openFiles(), before);
 }
 
+// A link in the log's place, as another user may make one in a shared folder, is refused by name
+// and what it points to is left as it was.
+TEST_F(ChangeLogTest, ALinkInTheLogsPlaceIsNeverFollowed) {
+    const auto target = directory_ / "owned-by-someone-else";
+    { std::ofstream(target) << "keep\n"; }
+    const auto link = directory_ / "changes.log";
+    std::filesystem::create_symlink(target, link);
+    ChangeLog log(link);
+    EXPECT_EQ(log.append(entry("recording.gps", "on")),
+              "it is a symbolic link, which the log never follows");
+    EXPECT_EQ(fileContents(target), "keep\n");
+}
+
 // A full disk that cuts an entry short leaves the log as it was, its chain whole.
 TEST_F(ChangeLogTest, AnEntryTheDiskCannotTakeLeavesTheLogAsItWas) {
     write({entry("recording.gps", "on")});
