@@ -16,13 +16,17 @@ sed -n 's/.*<testcase name="\([^"]*\)".*status="notrun".*/\1/p' "$results" |
     sed 's/&quot;/"/g; s/&apos;/'"'"'/g; s/&lt;/</g; s/&gt;/>/g; s/&amp;/\&/g' >"$scratch/skipped"
 skipped_as_root=$(grep -c . "$scratch/skipped" || true)
 
-# One line per test program: its path and a filter that selects its skipped tests.
+# One line per test program: its path and a filter that selects its skipped tests. The program
+# stands just before its filter, after the env that gives it its home in the build.
 ctest --test-dir "$build_dir" --show-only=json-v1 |
     jq -r --rawfile skipped "$scratch/skipped" '
         ($skipped | split("\n")) as $names
-        | [.tests[] | select(.name | IN($names[]))]
-        | group_by(.command[0])[]
-        | [.[0].command[0], (map(.command[1] | ltrimstr("--gtest_filter=")) | join(":"))]
+        | [.tests[] | select(.name | IN($names[])) | .command as $command
+           | ($command | map(startswith("--gtest_filter=")) | index(true)) as $filter
+           | {program: $command[$filter - 1],
+              filter: ($command[$filter] | ltrimstr("--gtest_filter="))}]
+        | group_by(.program)[]
+        | [.[0].program, (map(.filter) | join(":"))]
         | @tsv' >"$scratch/programs"
 
 # The copies load the build's own libraries (the camera library among them) from the scratch
