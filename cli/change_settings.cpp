@@ -52,9 +52,13 @@ std::optional<std::string> secretFrom(const std::string& setting, const std::str
         }
     }
     const auto read = readSource(name, console.input, kLineLimit, true);
+    const std::string where = name == "-" ? std::string("standard input") : name;
     if (read.error) {
-        return "cannot read " + (name == "-" ? std::string("standard input") : name) + ": " +
-               *read.error;
+        return "cannot read " + where + ": " + *read.error;
+    }
+    // An empty line is an empty value; no line at all is a file or pipe left empty by mistake.
+    if (read.empty) {
+        return where + " holds no line";
     }
     value = read.bytes;
     return std::nullopt;
