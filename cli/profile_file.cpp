@@ -164,6 +164,11 @@ ProfileReading readProfile(std::string_view text) {
             reading.errors.push_back("line " + std::to_string(number + 1) + ": " +
                                      std::string(what));
         };
+        // What a cut-off file's last line holds may be any prefix of its value.
+        if (end == text.size()) {
+            error("the last line has no line end: the profile is cut short");
+            break;
+        }
         if (raw.starts_with(kHeader) && !reading.model) {
             const auto model = raw.substr(kHeader.size());
             reading.model = camera::modelNamed(model.substr(0, model.find(',')));
