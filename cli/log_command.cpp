@@ -31,17 +31,14 @@ void printTable(const std::vector<change_log::ChangeEntry>& entries, const Optio
     }
 }
 
+// JSON Lines: one entry per line, each an object of its own.
 void printJson(const std::vector<change_log::ChangeEntry>& entries, const Options& options,
                std::ostream& output) {
-    output << '[';
-    const char* separator = "\n  ";
     for (const auto& entry : entries) {
         if (chosen(entry, options)) {
-            output << separator << change_log::toLine(entry);
-            separator = ",\n  ";
+            output << change_log::toLine(entry) << '\n';
         }
     }
-    output << "\n]\n";
 }
 
 }  // namespace

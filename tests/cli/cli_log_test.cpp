@@ -69,13 +69,14 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
         {{"log", "--json", "--since", "2999-01-01"}, 0},
         {{"log", "--json", "--since=2000-01-01T00:00"}, 5},
     };
+    // JSON Lines: each line an entry of its own.
     for (const auto& [arguments, entries] : filters) {
         const auto outcome = camera.run(arguments);
-        EXPECT_EQ(outcome.status, 0) << arguments.back();
+        EXPECT_EQ(outcome.status, 0) << arguments.back() << outcome.errors;
+        std::istringstream lines(outcome.output);
         std::size_t count = 0;
-        for (auto at = outcome.output.find("{\"time\""); at != std::string::npos;
-             at = outcome.output.find("{\"time\"", at + 1)) {
-            ++count;
+        for (std::string line; std::getline(lines, line); ++count) {
+            EXPECT_TRUE(change_log::fromLine(line).has_value()) << line;
         }
         EXPECT_EQ(count, entries) << arguments.back() << outcome.output;
     }
