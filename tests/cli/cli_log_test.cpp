@@ -68,6 +68,7 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
         {{"log", "--json", "--camera", "B765432"}, 0},
         {{"log", "--json", "--since", "2999-01-01"}, 0},
         {{"log", "--json", "--since=2000-01-01T00:00"}, 5},
+        {{"log", "--json", "--since=2024-02-29T23:59:59"}, 5},
     };
     // JSON Lines: each line an entry of its own.
     for (const auto& [arguments, entries] : filters) {
