@@ -1,6 +1,7 @@
 
 #include "change_log.h"
 #include "commands.h"
+#include "json_text.h"
 #include "limited_read.h"
 #include "profile_file.h"
 #include "whole_file.h"
@@ -36,7 +37,8 @@ void printJson(const std::vector<change_log::ChangeEntry>& entries, const Option
                std::ostream& output) {
     for (const auto& entry : entries) {
         if (chosen(entry, options)) {
-            output << change_log::toLine(entry) << '\n';
+            // The log escapes C0 controls only, and its lines must stay as they were hashed.
+            output << withControlCharactersEscaped(change_log::toLine(entry)) << '\n';
         }
     }
 }
