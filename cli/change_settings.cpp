@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "input_source.h"
+#include "json_text.h"
 #include "logging_camera_library.h"
 #include "password_source.h"
 #include "profile_file.h"
@@ -71,8 +72,12 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
     if (!password) {
         return kUsageError;
     }
-    if (const auto refusal = settings.logIn(options.userType, *password)) {
-        console.error() << *refusal << '\n';
+    if (const auto failure = settings.logIn(options.userType, *password)) {
+        // show --json answers with its error object, however early the camera failed.
+        if (options.json) {
+            console.output << jsonError(failure->line, failure->call);
+        }
+        console.error() << failure->line << '\n';
         return kCameraFailed;
     }
     return std::nullopt;

@@ -41,4 +41,8 @@ std::string withControlCharactersEscaped(std::string_view json) {
     return escaped;
 }
 
+std::string jsonError(std::string_view error, std::string_view call) {
+    return "{\"error\": " + jsonString(error) + ", \"call\": " + jsonString(call) + "}\n";
+}
+
 }  // namespace cli

@@ -13,4 +13,8 @@ std::string jsonString(std::string_view text);
 // escapes: the same value, which a terminal shows as it is.
 std::string withControlCharactersEscaped(std::string_view json);
 
+// What show --json prints instead of the camera's settings: {"error": ..., "call": ...} and its
+// line end.
+std::string jsonError(std::string_view error, std::string_view call);
+
 }  // namespace cli
