@@ -27,19 +27,22 @@ bool stopsWrite(const ReadFailures& failures, Console& console) {
 CameraSettings::CameraSettings(camera::CameraLibrary& camera, const camera::CameraModel& model)
     : camera_(camera), model_(camera, session_, model) {}
 
-std::optional<std::string> CameraSettings::logIn(int32_t userType, std::u16string_view password) {
+std::optional<CallFailure> CameraSettings::logIn(int32_t userType, std::u16string_view password) {
     camera::CameraLogin login(camera_, session_);
     if (!login.connect()) {
-        return "no camera answered: Init_Device failed";
+        return CallFailure{.line = "no camera answered: Init_Device failed", .call = "Init_Device"};
     }
     // The user type goes to the password calls; the login itself takes 0.
     session_.userType = userType;
     if (!login.logIn(password)) {
-        return "the camera refused the password: Qumat_Login failed";
+        return CallFailure{.line = "the camera refused the password: Qumat_Login failed",
+                           .call = "Qumat_Login"};
     }
     if (!login.learnDeviceKind()) {
-        return "Qumat_Get4GDevOrNot answered " + std::to_string(login.deviceAnswer()) +
-               ", which is no device kind (1 to 3)";
+        return CallFailure{.line = "Qumat_Get4GDevOrNot answered " +
+                                   std::to_string(login.deviceAnswer()) +
+                                   ", which is no device kind (1 to 3)",
+                           .call = "Qumat_Get4GDevOrNot"};
     }
     return std::nullopt;
 }

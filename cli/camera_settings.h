@@ -24,6 +24,12 @@ struct ReadFailures {
     bool empty() const { return lines.empty(); }
 };
 
+// A camera call that failed: the line that says so, and the call.
+struct CallFailure {
+    std::string line;
+    std::string call;
+};
+
 // Prints each failure of the read before a write: one of status texts alone as a
 // warning, since the write goes ahead without them. True when the command must stop.
 bool stopsWrite(const ReadFailures& failures, Console& console);
@@ -34,9 +40,9 @@ class CameraSettings {
   public:
     CameraSettings(camera::CameraLibrary& camera, const camera::CameraModel& model);
 
-    // Init_Device, Qumat_Login and the device kind; the reason when the camera refused.
+    // Init_Device, Qumat_Login and the device kind; what failed when the camera refused.
     // `password` has the six characters the login window asks for.
-    std::optional<std::string> logIn(int32_t userType, std::u16string_view password);
+    std::optional<CallFailure> logIn(int32_t userType, std::u16string_view password);
     int deviceKind() const { return session_.deviceKind; }
 
     // Every group and the two status texts. A failed menu read says which model the camera looks

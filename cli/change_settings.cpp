@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "input_source.h"
+#include "json_text.h"
 #include "logging_camera_library.h"
 #include "password_source.h"
 #include "profile_file.h"
@@ -52,9 +53,13 @@ std::optional<std::string> secretFrom(const std::string& setting, const std::str
         }
     }
     const auto read = readSource(name, console.input, kLineLimit, true);
+    const std::string where = name == "-" ? std::string("standard input") : name;
     if (read.error) {
-        return "cannot read " + (name == "-" ? std::string("standard input") : name) + ": " +
-               *read.error;
+        return "cannot read " + where + ": " + *read.error;
+    }
+    // An empty line is an empty value; no line at all is a file or pipe left empty by mistake.
+    if (read.empty) {
+        return where + " holds no line";
     }
     value = read.bytes;
     return std::nullopt;
@@ -67,8 +72,12 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
     if (!password) {
         return kUsageError;
     }
-    if (const auto refusal = settings.logIn(options.userType, *password)) {
-        console.error() << *refusal << '\n';
+    if (const auto failure = settings.logIn(options.userType, *password)) {
+        // show --json answers with its error object, however early the camera failed.
+        if (options.json) {
+            console.output << jsonError(failure->line, failure->call);
+        }
+        console.error() << failure->line << '\n';
         return kCameraFailed;
     }
     return std::nullopt;

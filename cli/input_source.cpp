@@ -4,8 +4,9 @@ namespace cli {
 namespace {
 
 platform::LimitedRead readStream(std::istream& input, std::size_t limit, bool firstLineOnly) {
-    platform::LimitedRead read;
+    platform::LimitedRead read{.bytes = {}, .error = {}, .empty = true};
     for (int c = input.get(); c != std::char_traits<char>::eof(); c = input.get()) {
+        read.empty = false;
         if (firstLineOnly && (c == '\n' || c == '\r')) {
             if (c == '\r' && input.peek() == '\n') {
                 input.get();

@@ -2,30 +2,47 @@
 
 #include <cstdio>
 
+#include "control_characters.h"
+
 namespace cli {
+namespace {
+
+// Appends `text`, each control character as a \u escape; quotes and backslashes too when it is
+// the inside of a string, not JSON already.
+void appendEscaped(std::string& json, std::string_view text, bool insideOfString) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto control = controlCharacterAt(text, i);
+        if (control.length > 0) {
+            char escape[7];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(control.code));
+            json += escape;
+            i += control.length;
+            continue;
+        }
+        const char c = text[i++];
+        if (insideOfString && (c == '"' || c == '\\')) {
+            json += '\\';
+        }
+        json += c;
+    }
+}
+
+}  // namespace
 
 std::string jsonString(std::string_view text) {
     std::string json = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        // A C1 control (U+0080 to U+009F, 0xC2 and a second byte in UTF-8) may drive a terminal
-        // as ESC does.
-        const bool c1 = c == 0xC2 && i + 1 < text.size() &&
-                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += text[i];
-        } else if (c < 0x20 || c == 0x7F || c1) {
-            char escape[7];
-            std::snprintf(escape, sizeof escape, "\\u%04x",
-                          c1 ? static_cast<unsigned char>(text[++i]) : c);
-            json += escape;
-        } else {
-            json += text[i];
-        }
-    }
+    appendEscaped(json, text, true);
     return json + '"';
+}
+
+std::string withControlCharactersEscaped(std::string_view json) {
+    std::string escaped;
+    appendEscaped(escaped, json, false);
+    return escaped;
+}
+
+std::string jsonError(std::string_view error, std::string_view call) {
+    return "{\"error\": " + jsonString(error) + ", \"call\": " + jsonString(call) + "}\n";
 }
 
 }  // namespace cli

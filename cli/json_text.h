@@ -5,7 +5,16 @@
 
 namespace cli {
 
-// `text` as a JSON string, quotes included; control characters (C0, DEL and C1) as \u escapes.
+// `text` as a JSON string, quotes included; control characters (see controlCharacterAt) as \u
+// escapes.
 std::string jsonString(std::string_view text);
+
+// JSON text as it is but for the control characters its strings hold unescaped, which become \u
+// escapes: the same value, which a terminal shows as it is.
+std::string withControlCharactersEscaped(std::string_view json);
+
+// What show --json prints instead of the camera's settings: {"error": ..., "call": ...} and its
+// line end.
+std::string jsonError(std::string_view error, std::string_view call);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 
 #include "change_log.h"
 #include "commands.h"
+#include "json_text.h"
 #include "limited_read.h"
 #include "profile_file.h"
 #include "whole_file.h"
@@ -31,17 +32,15 @@ void printTable(const std::vector<change_log::ChangeEntry>& entries, const Optio
     }
 }
 
+// JSON Lines: one entry per line, each an object of its own.
 void printJson(const std::vector<change_log::ChangeEntry>& entries, const Options& options,
                std::ostream& output) {
-    output << '[';
-    const char* separator = "\n  ";
     for (const auto& entry : entries) {
         if (chosen(entry, options)) {
-            output << separator << change_log::toLine(entry);
-            separator = ",\n  ";
+            // The log escapes C0 controls only, and its lines must stay as they were hashed.
+            output << withControlCharactersEscaped(change_log::toLine(entry)) << '\n';
         }
     }
-    output << "\n]\n";
 }
 
 }  // namespace

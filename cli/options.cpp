@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <iterator>
 
 namespace cli {
@@ -80,6 +81,22 @@ bool isMoment(std::string_view text) {
     return true;
 }
 
+// A moment of that shape that the calendar and the clock have: no 30 February, no 25:99.
+bool isRealMoment(std::string_view moment) {
+    const auto number = [&](std::size_t at, std::size_t digits) {
+        unsigned value = 0;
+        for (const char c : moment.substr(at, digits)) {
+            value = value * 10 + static_cast<unsigned>(c - '0');
+        }
+        return value;
+    };
+    const std::chrono::year_month_day day{std::chrono::year(static_cast<int>(number(0, 4))),
+                                          std::chrono::month(number(5, 2)),
+                                          std::chrono::day(number(8, 2))};
+    return day.ok() && (moment.size() < 16 || (number(11, 2) < 24 && number(14, 2) < 60)) &&
+           (moment.size() < 19 || number(17, 2) < 60);
+}
+
 // Sets an option that takes a value; the reason when the value is not one it takes.
 std::optional<std::string> applyValue(std::string_view name, const std::string& value,
                                       Options& options) {
@@ -88,6 +105,9 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
     } else if (name == "--since") {
         if (!isMoment(value)) {
             return "--since takes a UTC date, YYYY-MM-DD, or a moment, YYYY-MM-DDTHH:MM[:SS]";
+        }
+        if (!isRealMoment(value)) {
+            return "--since " + value + ": no such date or time";
         }
         options.since = value;
     } else if (name == "--camera") {

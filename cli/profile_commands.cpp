@@ -61,6 +61,10 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
     if (!profile.errors.empty()) {
         return kUsageError;
     }
+    if (profile.requests.empty()) {
+        console.error() << source << " holds no settings\n";
+        return kUsageError;
+    }
     if (profile.model != nullptr && profile.model != options.model) {
         console.error() << source << " holds settings of the " << profile.model->name
                         << " model; import it with --model " << profile.model->name << '\n';

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "control_characters.h"
 #include "setting_keys.h"
 #include "setting_table.h"
 
@@ -12,20 +13,6 @@ namespace {
 
 constexpr std::string_view kHeader = "; qumat_pro profile: model ";
 constexpr std::string_view kBlanks = " \t\r";
-
-bool isControl(char c) {
-    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-}
-
-// The second byte of a C1 control (U+0080 to U+009F) in UTF-8, whose first byte is 0xC2: a
-// terminal may act on these as on ESC sequences.
-bool endsC1Control(std::string_view value, std::size_t i) {
-    const auto c = static_cast<unsigned char>(value[i]);
-    return i > 0 && static_cast<unsigned char>(value[i - 1]) == 0xC2 && c >= 0x80 && c <= 0x9F;
-}
-bool startsC1Control(std::string_view value, std::size_t i) {
-    return i + 1 < value.size() && endsC1Control(value, i + 1);
-}
 
 bool needsQuotes(std::string_view value) {
     if (value.empty()) {
@@ -36,7 +23,7 @@ bool needsQuotes(std::string_view value) {
         return true;
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
-        if (isControl(value[i]) || startsC1Control(value, i)) {
+        if (controlCharacterAt(value, i).length > 0) {
             return true;
         }
     }
@@ -50,18 +37,23 @@ std::string escapedText(std::string_view value) {
         return std::string(value);
     }
     std::string text = "\"";
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
+    for (std::size_t i = 0; i < value.size();) {
+        const std::size_t length = controlCharacterAt(value, i).length;
+        if (length > 0) {
+            // Each of its bytes as \xHH, so that it reads back as the same bytes.
+            for (const char byte : value.substr(i, length)) {
+                char escape[5];
+                std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(byte));
+                text += escape;
+            }
+            i += length;
+            continue;
+        }
+        const char c = value[i++];
         if (c == '"' || c == '\\') {
             text += '\\';
-            text += c;
-        } else if (isControl(c) || startsC1Control(value, i) || endsC1Control(value, i)) {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
-            text += escape;
-        } else {
-            text += c;
         }
+        text += c;
     }
     return text + '"';
 }
@@ -164,6 +156,11 @@ ProfileReading readProfile(std::string_view text) {
             reading.errors.push_back("line " + std::to_string(number + 1) + ": " +
                                      std::string(what));
         };
+        // What a cut-off file's last line holds may be any prefix of its value.
+        if (end == text.size()) {
+            error("the last line has no line end: the profile is cut short");
+            break;
+        }
         if (raw.starts_with(kHeader) && !reading.model) {
             const auto model = raw.substr(kHeader.size());
             reading.model = camera::modelNamed(model.substr(0, model.find(',')));

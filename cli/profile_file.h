@@ -37,9 +37,10 @@ struct ProfileReading {
     std::vector<std::string> errors;
 };
 
-// Reads a profile written by profileText or by hand: lines end at LF, CR or CR LF; blank lines
-// and lines starting with ';' or '#' are comments; blanks around keys and values do not count;
-// a value with a NUL byte is an error.
+// Reads a profile written by profileText or by hand: lines end at LF, CR or CR LF, the last one
+// too (without it the profile was cut short, an error); blank lines and lines starting with ';'
+// or '#' are comments; blanks around keys and values do not count; a value with a NUL byte is an
+// error.
 ProfileReading readProfile(std::string_view text);
 
 }  // namespace cli

@@ -12,8 +12,7 @@ namespace {
 
 // A partial document would pass for the camera's settings: the first failure stands instead.
 int failAsJson(const ReadFailures& failures, Console& console) {
-    console.output << "{\"error\": " << jsonString(failures.lines.front())
-                   << ", \"call\": " << jsonString(failures.firstCall) << "}\n";
+    console.output << jsonError(failures.lines.front(), failures.firstCall);
     for (const auto& line : failures.lines) {
         console.error() << line << '\n';
     }

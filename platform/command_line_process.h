@@ -12,7 +12,8 @@ namespace platform {
 std::optional<std::string> readLineWithoutEcho(std::string_view prompt);
 
 // Sets a command-line process up for its files and pipes: a write beyond the process's file-size
-// limit fails with an error instead of ending the process, and standard input and output carry
+// limit or to a pipe without a reader fails with an error instead of ending the process, and
+// standard input and output carry
 // bytes as they are (Windows adds no CR before LF), so that output and profiles are the same bytes
 // on every system.
 void prepareCommandLineProcess();

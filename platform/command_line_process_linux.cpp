@@ -85,6 +85,9 @@ std::optional<std::string> readLineWithoutEcho(std::string_view prompt) {
 
 void prepareCommandLineProcess() {
     ::signal(SIGXFSZ, SIG_IGN);
+    // A reader gone before the output was written (`| true`) fails the write, which exits 1,
+    // instead of ending the process with no word of what it did.
+    ::signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace platform

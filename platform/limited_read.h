@@ -11,6 +11,8 @@ struct LimitedRead {
     std::string bytes;
     // Why there are no bytes, in a few words; nothing when they were all read.
     std::optional<std::string> error;
+    // The input held no byte: no line at all, which an empty first line is not.
+    bool empty = false;
 };
 
 // Reads a regular file or a pipe whole, and refuses anything else (a directory, a device such as

@@ -36,7 +36,7 @@ LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bo
     if (descriptor < 0) {
         return {{}, std::strerror(errno)};
     }
-    LimitedRead result;
+    LimitedRead result{.bytes = {}, .error = {}, .empty = true};
     if (::fstat(descriptor, &status) != 0) {
         result.error = std::strerror(errno);
     } else {
@@ -55,6 +55,7 @@ LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bo
             break;
         }
         result.bytes.append(chunk.data(), static_cast<std::size_t>(count));
+        result.empty = false;
         const auto lineEnd = firstLineOnly ? result.bytes.find_first_of("\r\n") : std::string::npos;
         if (lineEnd != std::string::npos) {
             result.bytes.resize(lineEnd);

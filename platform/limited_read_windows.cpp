@@ -29,7 +29,7 @@ LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bo
     if (handle == INVALID_HANDLE_VALUE) {
         return {{}, lastError()};
     }
-    LimitedRead result;
+    LimitedRead result{.bytes = {}, .error = {}, .empty = true};
     const DWORD type = GetFileType(handle);
     if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE) {
         result.error = "not a regular file or a pipe";
@@ -48,6 +48,7 @@ LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bo
             break;
         }
         result.bytes.append(chunk.data(), count);
+        result.empty = false;
         const auto lineEnd = firstLineOnly ? result.bytes.find_first_of("\r\n") : std::string::npos;
         if (lineEnd != std::string::npos) {
             result.bytes.resize(lineEnd);

@@ -68,14 +68,16 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
         {{"log", "--json", "--camera", "B765432"}, 0},
         {{"log", "--json", "--since", "2999-01-01"}, 0},
         {{"log", "--json", "--since=2000-01-01T00:00"}, 5},
+        {{"log", "--json", "--since=2024-02-29T23:59:59"}, 5},
     };
+    // JSON Lines: each line an entry of its own.
     for (const auto& [arguments, entries] : filters) {
         const auto outcome = camera.run(arguments);
-        EXPECT_EQ(outcome.status, 0) << arguments.back();
+        EXPECT_EQ(outcome.status, 0) << arguments.back() << outcome.errors;
+        std::istringstream lines(outcome.output);
         std::size_t count = 0;
-        for (auto at = outcome.output.find("{\"time\""); at != std::string::npos;
-             at = outcome.output.find("{\"time\"", at + 1)) {
-            ++count;
+        for (std::string line; std::getline(lines, line); ++count) {
+            EXPECT_TRUE(change_log::fromLine(line).has_value()) << line;
         }
         EXPECT_EQ(count, entries) << arguments.back() << outcome.output;
     }
@@ -117,8 +119,11 @@ TEST(CliLogTest, WhatIsNotALogIsRefusedAndAForgedEntryPrintsEscaped) {
     EXPECT_NE(piped.errors.find("named pipe"), std::string::npos) << piped.errors;
 #endif
 
-    change_log::ChangeEntry forged{
-        .time = "\x1B[2J", .setting = "<b>gps</b>\r\nfake", .outcome = "ok", .hash = "0"};
+    change_log::ChangeEntry forged{.time = "\x1B[2J",
+                                   .user = "\u202Enimda",
+                                   .setting = "<b>gps</b>\r\nfake",
+                                   .outcome = "ok",
+                                   .hash = "0"};
     std::ofstream(camera.changeLog(), std::ios::binary) << change_log::toLine(forged) << '\n';
     testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG",
                                             camera.changeLog().string().c_str());
@@ -128,6 +133,12 @@ TEST(CliLogTest, WhatIsNotALogIsRefusedAndAForgedEntryPrintsEscaped) {
     EXPECT_EQ(listed.output.find('\r'), std::string::npos) << listed.output;
     EXPECT_NE(listed.output.find("\"<b>gps</b>\\x0D\\x0Afake\""), std::string::npos)
         << listed.output;
+    EXPECT_NE(listed.output.find(R"("\xE2\x80\xAEnimda")"), std::string::npos) << listed.output;
+    const auto json = camera.run({"log", "--json"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.output.find(R"("user":"\u202enimda")"), std::string::npos) << json.output;
+    EXPECT_EQ(change_log::fromLine(json.output.substr(0, json.output.size() - 1))->user,
+              forged.user);
 }
 
 TEST(CliLogTest, AnEditedLogFailsItsCheckNamingTheLine) {

@@ -159,9 +159,46 @@ TEST(CliProfileTest, LinesThatCannotBeReadAreNamedByNumber) {
          "line 2: a quoted value ends with its quote; inside, only \\\", \\\\ and \\xHH"},
         {"[network]\nssid = \"a\\qb\"\n",
          "line 2: a quoted value ends with its quote; inside, only \\\", \\\\ and \\xHH"},
+        {"[network]\r\nssid = Fiel",
+         "line 2: the last line has no line end: the profile is cut short"},
     };
     for (const auto& [text, error] : cases) {
         EXPECT_EQ(cli::readProfile(text).errors, std::vector<std::string>{error}) << text;
+    }
+}
+
+// However short a profile is cut, it imports no part of a value: a cut inside a line is refused
+// naming that line, and one that leaves no setting says so.
+TEST(CliProfileTest, AProfileCutShortAtAnyByteImportsNoWrongValue) {
+    CliCamera camera;
+    const auto exported = camera.run({"export", "-"});
+    ASSERT_EQ(exported.status, 0) << exported.errors;
+    const std::string& profile = exported.output;
+    std::size_t refused = 0;
+    for (std::size_t length = 0; length <= profile.size(); ++length) {
+        const auto outcome =
+            camera.run({"import", "-", "--dry-run"}, "000000", profile.substr(0, length));
+        if (outcome.status == 2) {
+            ++refused;
+            continue;
+        }
+        EXPECT_EQ(outcome.status, 0) << length << outcome.errors;
+        EXPECT_EQ(outcome.output, "nothing to change\n") << profile.substr(0, length);
+    }
+    EXPECT_GT(refused, profile.size() / 2);
+    const std::string cut = profile.substr(0, profile.find("ssid = FieldOffice") + 11);
+    const std::string line = std::to_string(std::ranges::count(cut, '\n') + 1);
+    const std::pair<std::string, std::string> cases[] = {
+        {cut, "qumat_pro: standard input: line " + line +
+                  ": the last line has no line end: the profile is cut short\n"},
+        {"", "qumat_pro: standard input holds no settings\n"},
+        {profile.substr(0, profile.find("\n[") + 1),
+         "qumat_pro: standard input holds no settings\n"},
+    };
+    for (const auto& [text, errors] : cases) {
+        const auto outcome = camera.run({"import", "-"}, "000000", text);
+        EXPECT_EQ(outcome.status, 2) << text;
+        EXPECT_EQ(outcome.errors, errors);
     }
 }
 

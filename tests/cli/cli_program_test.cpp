@@ -166,11 +166,16 @@ TEST_F(CliProgramTest, AFailingCameraCallGivesExitStatus1AndIsNamed) {
 }
 
 TEST_F(CliProgramTest, AnOutputThatCannotBeWrittenGivesExitStatus1) {
-    for (const QStringList& command :
-         {QStringList{"show"}, QStringList{"set", "network.ssid=Home"}}) {
-        run("camera.ini", command, "/dev/full");
-        EXPECT_EQ(exitCode_, 1) << command.join(' ').toStdString();
-        EXPECT_EQ(errors_, "qumat_pro: the output could not be written\n");
+    // A full disk, and a pipe whose reader has gone (opened beside a reader that then closes).
+    const QString noReader = "mkfifo out && exec 3<>out >out 3<&-";
+    for (const QString& shell : {QString(), noReader}) {
+        for (const QStringList& command :
+             {QStringList{"show"}, QStringList{"set", "network.ssid=Home"}}) {
+            run("camera.ini", command, shell.isEmpty() ? "/dev/full" : QString(), shell);
+            EXPECT_EQ(exitCode_, 1) << command.join(' ').toStdString();
+            EXPECT_EQ(errors_, "qumat_pro: the output could not be written\n");
+            QFile::remove(path("out"));
+        }
     }
 }
 

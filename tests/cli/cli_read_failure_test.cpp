@@ -129,7 +129,7 @@ TEST(CliReadFailureTest, AFailedStatusReadOnlyWarnsACommandThatWrites) {
     EXPECT_EQ(testing_support::fileContents(exported).find("status"), std::string::npos);
 }
 
-// Show fails for any value it could not read, status values too.
+// Show fails for any value it could not read, status values too, and when it cannot log in.
 TEST(CliReadFailureTest, ShowJsonPrintsOnlyTheFirstFailureAsAnObject) {
     const struct {
         Failing failing;
@@ -144,6 +144,13 @@ TEST(CliReadFailureTest, ShowJsonPrintsOnlyTheFirstFailureAsAnObject) {
          R"({"error": "status.firmware not read: Qumat_GetFwVersion failed", )"
          R"("call": "Qumat_GetFwVersion"})",
          "qumat_pro: status.firmware not read: Qumat_GetFwVersion failed\n"},
+        {{k47::Function::Init_Device},
+         R"({"error": "no camera answered: Init_Device failed", "call": "Init_Device"})",
+         "qumat_pro: no camera answered: Init_Device failed\n"},
+        {{k47::Function::Qumat_Login},
+         R"({"error": "the camera refused the password: Qumat_Login failed", )"
+         R"("call": "Qumat_Login"})",
+         "qumat_pro: the camera refused the password: Qumat_Login failed\n"},
     };
     for (const auto& [failing, json, errors] : cases) {
         CliCamera camera = cameraFailing(failing);

@@ -161,6 +161,37 @@ TEST(CliScriptTest, ASecretComesFromTheFirstLineOfAFile) {
     EXPECT_EQ(camera.state(), before);
 }
 
+// An input that holds no line is a mistake, not an empty secret; an empty line is one.
+TEST(CliScriptTest, ASecretFromAnInputWithoutALineIsRefused) {
+    CliCamera camera;
+    const auto file = camera.file("secret");
+    const struct {
+        std::string source;
+        std::string input;  // standard input, or the file's content
+        int status;
+        std::string errors;
+    } cases[] = {
+        {"-", "", 2, "qumat_pro: network.apn_password: standard input holds no line\n"},
+        {"@" + file.string(), "", 2,
+         "qumat_pro: network.apn_password: " + file.string() + " holds no line\n"},
+        {"-", "\n", 0, ""},
+        {"@" + file.string(), "\r\nsecond\n", 0, ""},
+        {"-", "last", 0, ""},
+    };
+    for (const auto& [source, input, status, errors] : cases) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << input;
+        const auto before = camera.state();
+        const auto outcome = camera.run({"set", "network.apn_password=" + source}, "000000", input);
+        EXPECT_EQ(outcome.status, status) << source << input;
+        EXPECT_EQ(outcome.errors, errors);
+        if (status == 0) {
+            EXPECT_EQ(camera.state().apnPassword, input == "last" ? "last" : "");
+        } else {
+            EXPECT_EQ(camera.state(), before);
+        }
+    }
+}
+
 TEST(CliScriptTest, HelpIsPerCommandAndNeedsNoCamera) {
     CliCamera camera;
     const auto set = camera.run({"set", "--help", "--model", "stc"});

@@ -209,6 +209,12 @@ TEST(CliSetTest, UsageErrorsGiveExitStatus2BeforeAnyCameraCall) {
         {{"set"}, "set needs at least one NAME=VALUE"},
         {{"import", "a.ini", "b.ini"}, "import needs one FILE"},
         {{"export", "--include-secrets"}, "export needs one FILE"},
+        {{"log", "--since", "2026-02-30"}, "--since 2026-02-30: no such date or time"},
+        {{"log", "--since", "2025-02-29"}, "--since 2025-02-29: no such date or time"},
+        {{"log", "--since=2026-12-08T25:99"}, "--since 2026-12-08T25:99: no such date or time"},
+        {{"log", "--since=2026-12-08T23:59:60"},
+         "--since 2026-12-08T23:59:60: no such date or time"},
+        {{"log", "--since=2026-00-08"}, "--since 2026-00-08: no such date or time"},
     };
     for (const auto& [arguments, error] : cases) {
         CliCamera camera;

@@ -102,6 +102,7 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
         std::string cameraText;
         std::string printed;
         std::string json;
+        const char* codePage = nullptr;  // the default
     } cases[] = {
         {"CR LF", "Home\r\nrecording.gps = OFF", R"("Home\x0D\x0Arecording.gps = OFF")",
          R"("Home\u000d\u000arecording.gps = OFF")"},
@@ -114,8 +115,14 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
         {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9", "\"Depot\xC2\xA9\""},
         // Bytes the code page leaves undefined read as C1 controls, which terminals act on.
         {"C1 controls", "\x81\x9D", R"("\xC2\x81\xC2\x9D")", R"("\u0081\u009d")"},
+        // Invisible marks that reorder what a terminal shows around them.
+        {"bidirectional marks",
+         "a\xFD"
+         "b\xFE",
+         R"("a\xE2\x80\x8Eb\xE2\x80\x8F")", R"("a\u200eb\u200f")", "1255"},
     };
-    for (const auto& [what, cameraText, printed, json] : cases) {
+    for (const auto& [what, cameraText, printed, json, codePage] : cases) {
+        testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", codePage);
         CliCamera camera(k47::Model::common,
                          [&](k47::CameraState& state) { state.apn = cameraText; });
         const auto outcome = camera.run({"show"});
@@ -132,14 +139,22 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
         const auto imported = other.run({"import", other.file("pasted.ini").string(), "--dry-run"});
         EXPECT_EQ(imported.output, "network.apn: internet -> " + printed + "\n") << what;
     }
+    testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", nullptr);
 }
 
 TEST(CliShowTest, ARefusalQuotesTheValueItRefusesEscaped) {
-    CliCamera camera;
-    const auto outcome = camera.run({"set", "recording.gps=\x1B[2J\r\nON"});
-    EXPECT_EQ(outcome.status, 2);
-    EXPECT_EQ(outcome.errors,
-              "qumat_pro: \"recording.gps: '\\x1B[2J\\x0D\\x0AON' is not one of off, on\"\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"\x1B[2J\r\nON", R"(\x1B[2J\x0D\x0AON)"},
+        // Isolates, an embedding override and the Arabic letter mark, typed.
+        {"\u2066on\u2069\u202E\u061C", R"(\xE2\x81\xA6on\xE2\x81\xA9\xE2\x80\xAE\xD8\x9C)"},
+    };
+    for (const auto& [typed, printed] : cases) {
+        CliCamera camera;
+        const auto outcome = camera.run({"set", "recording.gps=" + typed});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.errors,
+                  "qumat_pro: \"recording.gps: '" + printed + "' is not one of off, on\"\n");
+    }
 }
 
 // The login call takes user type 0 whoever logs in; the user's password still opens it.
