@@ -22,20 +22,23 @@ bool refuse(const std::vector<std::string>& refusals, Console& console) {
 
 // "name: old -> new" for each change; a secret's values are not printed, only that it changes.
 void listChanges(const camera::CheckedChanges& checked, const camera::SettingValues& values,
-                 bool showSecrets, Console& console) {
+                 const Options& options, Console& console) {
     for (const camera::CatalogueRow* row : checked.changed) {
         const auto key = std::string(row->key);
         console.output << settingName(*row) << ": ";
-        if (row->privacy == camera::Privacy::secret && !showSecrets) {
+        if (row->privacy == camera::Privacy::secret && !options.showSecrets) {
             console.output << "changes (a secret: --show-secrets prints it)";
         } else {
             console.output << escapedText(values.at(key).text) << " -> "
                            << escapedText(checked.wanted.at(key).text);
         }
-        console.output << (row->destroysRecordings
-                               ? " (formats the memory card: needs --format-card)"
-                               : "")
-                       << '\n';
+        // With --format-card given, the list says what will happen, not what is missing.
+        if (row->destroysRecordings) {
+            console.output << (options.formatCard
+                                   ? " (formats the memory card)"
+                                   : " (formats the memory card: needs --format-card)");
+        }
+        console.output << '\n';
     }
 }
 
@@ -112,7 +115,7 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
         return kDone;
     }
     if (options.dryRun || (options.command == Command::importProfile && !options.quiet)) {
-        listChanges(checked, settings.values(), options.showSecrets, console);
+        listChanges(checked, settings.values(), options, console);
     }
     if (options.dryRun) {
         return options.exitCode ? kChangesPending : kDone;

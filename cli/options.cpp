@@ -221,6 +221,10 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
                               : option != nullptr && (option->flag == &Options::help ||
                                                       option->flag == &Options::version);
         if (!taken) {
+            // An option of the commands, given before any command.
+            if (!at && option != nullptr) {
+                return "a command first: show, get, set, export, import or log";
+            }
             return "unknown option '" + std::string(name) + "' for " + named;
         }
         if (option->flag != nullptr) {

@@ -83,6 +83,13 @@ TEST(CliScriptTest, CommandsAnswerAsAScriptExpects) {
          "network.pin: changes (a secret: --show-secrets prints it)\n",
          "",
          noChange},
+        // Given, --format-card is no longer asked for.
+        {{"set", "--dry-run", "--format-card", "recording.aes_encryption=on"},
+         "",
+         0,
+         "recording.aes_encryption: off -> on (formats the memory card)\n",
+         "",
+         noChange},
         {{"import", "-", "--dry-run", "--exit-code"},
          "[network]\nssid = Home\n",
          3,
