@@ -1,6 +1,8 @@
 #include "setting_selection.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "profile_file.h"
 #include "setting_table.h"
@@ -8,27 +10,44 @@
 namespace cli {
 namespace {
 
+// Letters added, dropped, replaced or swapped with their neighbour ("gsp" for "gps") count one
+// slip each.
 std::size_t editDistance(std::string_view from, std::string_view to) {
-    std::vector<std::size_t> row(to.size() + 1);
+    std::vector<std::vector<std::size_t>> distance(from.size() + 1,
+                                                   std::vector<std::size_t>(to.size() + 1));
+    for (std::size_t i = 0; i <= from.size(); ++i) {
+        distance[i][0] = i;
+    }
     for (std::size_t j = 0; j <= to.size(); ++j) {
-        row[j] = j;
+        distance[0][j] = j;
     }
     for (std::size_t i = 1; i <= from.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
         for (std::size_t j = 1; j <= to.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min(
-                {row[j] + 1, row[j - 1] + 1, diagonal + (from[i - 1] == to[j - 1] ? 0 : 1)});
-            diagonal = above;
+            distance[i][j] =
+                std::min({distance[i - 1][j] + 1, distance[i][j - 1] + 1,
+                          distance[i - 1][j - 1] + (from[i - 1] == to[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && from[i - 1] == to[j - 2] && from[i - 2] == to[j - 1]) {
+                distance[i][j] = std::min(distance[i][j], distance[i - 2][j - 2] + 1);
+            }
         }
     }
-    return row[to.size()];
+    return distance[from.size()][to.size()];
+}
+
+// Names are lower case: "NETWORK.SSID" is a slip of the shift key.
+std::string lowerCase(std::string_view name) {
+    std::string lower(name);
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+    });
+    return lower;
 }
 
 // Whether `name` may be a slip for the setting: a letter or two off its key, within its group
 // or without one ("ssid"), or a part of its key ("officer").
-bool isClose(std::string_view name, const Setting& setting) {
+bool isClose(std::string_view typed, const Setting& setting) {
+    const std::string lower = lowerCase(typed);
+    const std::string_view name = lower;
     const auto dot = name.find('.');
     if (dot != std::string_view::npos &&
         name.substr(0, dot) != camera::groupName(setting.group())) {

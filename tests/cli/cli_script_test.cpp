@@ -38,6 +38,14 @@ TEST(CliScriptTest, CommandsAnswerAsAScriptExpects) {
          "qumat_pro: network.sid: no such setting; did you mean network.ssid?\n"
          "qumat_pro: recording.gpss: no such setting; did you mean recording.gps?\n",
          noChange},
+        // Two letters swapped, and the shift key held, are slips too.
+        {{"get", "recording.gsp", "NETWORK.SSID"},
+         "",
+         2,
+         "",
+         "qumat_pro: recording.gsp: no such setting; did you mean recording.gps?\n"
+         "qumat_pro: NETWORK.SSID: no such setting; did you mean network.ssid?\n",
+         noChange},
         {{"show", "recording.gps", "network.ssid", "network.pin"},
          "",
          0,
