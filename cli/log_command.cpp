@@ -26,9 +26,12 @@ void printTable(const std::vector<change_log::ChangeEntry>& entries, const Optio
         const std::string camera = entry.deviceId.empty() ? "-" : entry.deviceId;
         // Every field as a profile would quote it: a log may have been edited.
         output << escapedText(entry.time) << "  " << escapedText(entry.user) << "  "
-               << escapedText(camera) << "  " << escapedText(entry.setting) << ": "
-               << escapedText(entry.oldValue) << " -> " << escapedText(entry.newValue) << "  "
-               << escapedText(entry.outcome) << '\n';
+               << escapedText(camera) << "  " << escapedText(entry.setting) << ": ";
+        // A secret's old value is never logged, and an action has none: the new value alone.
+        if (!entry.oldValue.empty()) {
+            output << escapedText(entry.oldValue) << " -> ";
+        }
+        output << escapedText(entry.newValue) << "  " << escapedText(entry.outcome) << '\n';
     }
 }
 

@@ -55,6 +55,8 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
     EXPECT_NE(listed.output.find("  A123456  officer_id: 100234 -> 7  written\n"),
               std::string::npos)
         << listed.output;
+    EXPECT_NE(listed.output.find("  A123456  wifi_password: changed  written\n"), std::string::npos)
+        << listed.output;
     const auto verified = camera.run({"log", "--verify"});
     EXPECT_EQ(verified.status, 0);
     EXPECT_NE(verified.output.find(": 5 entries hold; the last line's SHA-256 is "),
