@@ -55,7 +55,7 @@ bool GroupLogic::codePageHolds(const camera::SettingValues& values) {
 }
 
 bool GroupLogic::allTyped(const camera::SettingValues& values,
-                          std::initializer_list<const camera::CatalogueRow*> settings) const {
+                          std::span<const camera::CatalogueRow* const> settings) {
     return std::ranges::all_of(settings, [&](const camera::CatalogueRow* setting) {
         return !values.find(setting->key)->second.text.empty();
     });

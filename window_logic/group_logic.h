@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,8 +39,8 @@ class GroupLogic {
     camera::SettingValues typed(camera::SettingGroup group) const;
     // Whether every one of the settings has a text: what a Set needs of the fields that no read
     // has filled from the camera, so that it never writes back blanks the camera never gave.
-    bool allTyped(const camera::SettingValues& values,
-                  std::initializer_list<const camera::CatalogueRow*> settings) const;
+    static bool allTyped(const camera::SettingValues& values,
+                         std::span<const camera::CatalogueRow* const> settings);
 
     // Whether the camera's code page holds every character of the texts, so that each reads back
     // as it was typed: a character it lacks would be sent as '?' or as a look-alike.

@@ -44,8 +44,7 @@ void IdentityGroup::get() {
 void IdentityGroup::set() {
     const camera::CatalogueRow* const identity[] = {&row(keys::kDeviceId), &row(keys::kOfficerId)};
     const auto values = typed(identity);
-    if ((!read_ && !allTyped(values, {&row(keys::kDeviceId), &row(keys::kOfficerId)})) ||
-        !codePageHolds(values)) {
+    if ((!read_ && !allTyped(values, identity)) || !codePageHolds(values)) {
         report(false);
         return;
     }

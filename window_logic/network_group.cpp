@@ -9,18 +9,29 @@ namespace window_logic {
 
 namespace keys = camera::keys;
 
-void NetworkGroup::limitTyping() {
-    for (const auto& setting : edition_.model.catalogue) {
-        // The two APN texts travel apart from the record, and take their limits later.
+NetworkGroup::NetworkGroup(const editions::Edition& edition, Services& services,
+                           WindowControls& controls)
+    : GroupLogic(edition, services, controls),
+      network_(services.camera, edition.model),
+      apnUser_(&row(keys::kApnUser)),
+      apnPassword_(&row(keys::kApnPassword)) {
+    for (const auto& setting : edition.model.catalogue) {
         if (setting.group == camera::SettingGroup::network && setting.slot >= 0) {
-            limitTypingInto(setting);
+            recordRows_.push_back(&setting);
         }
     }
 }
 
+void NetworkGroup::limitTyping() {
+    // The APN texts take their limits later.
+    for (const auto* setting : recordRows_) {
+        limitTypingInto(*setting);
+    }
+}
+
 void NetworkGroup::limitApnTyping() {
-    limitTypingInto(row(keys::kApnUser));
-    limitTypingInto(row(keys::kApnPassword));
+    limitTypingInto(*apnUser_);
+    limitTypingInto(*apnPassword_);
 }
 
 void NetworkGroup::readRecordAtSetUp() {
@@ -65,15 +76,9 @@ bool NetworkGroup::complete(const camera::SettingValues& values) const {
             return false;
         }
     }
-    if (!apnUserRead_ && !allTyped(values, {&row(keys::kApnUser)})) {
-        return false;
-    }
-    if (!apnPasswordRead_ && !allTyped(values, {&row(keys::kApnPassword)})) {
-        return false;
-    }
-    return recordRead_ ||
-           allTyped(values, {&row(keys::kSsid), &row(keys::kWifiPassword), &row(keys::kApn),
-                             &row(keys::kPin), &row(keys::kServerIp), &row(keys::kServerPort)});
+    return (apnUserRead_ || allTyped(values, {&apnUser_, 1})) &&
+           (apnPasswordRead_ || allTyped(values, {&apnPassword_, 1})) &&
+           (recordRead_ || allTyped(values, recordRows_));
 }
 
 void NetworkGroup::set() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "group_logic.h"
 #include "network_model_group.h"
 
@@ -9,8 +11,7 @@ namespace window_logic {
 // which this group reads but does not own.
 class NetworkGroup : GroupLogic {
   public:
-    NetworkGroup(const editions::Edition& edition, Services& services, WindowControls& controls)
-        : GroupLogic(edition, services, controls), network_(services.camera, edition.model) {}
+    NetworkGroup(const editions::Edition& edition, Services& services, WindowControls& controls);
 
     void limitTyping();
     void limitApnTyping();
@@ -41,6 +42,10 @@ class NetworkGroup : GroupLogic {
     bool complete(const camera::SettingValues& values) const;
 
     camera::NetworkModelGroup network_;
+    // The texts of the network record; the two APN texts travel apart from it.
+    std::vector<const camera::CatalogueRow*> recordRows_;
+    const camera::CatalogueRow* apnUser_;
+    const camera::CatalogueRow* apnPassword_;
     bool recordRead_ = false;
     // The texts the last record read gave without their terminator, by setting: written back
     // unchanged, they would carry the padding the camera ran them on with.
