@@ -42,8 +42,16 @@ void StateFile::lock() {
     }
     auto lockPath = path_;
     lockPath += ".lock";
-    if (const auto problem = lock_.take(lockPath)) {
+    using std::chrono::steady_clock;
+    constexpr auto kPatience = std::chrono::seconds(2);
+    const bool givenUpLately =
+        lockGivenUpAt_ && steady_clock::now() - *lockGivenUpAt_ < 2 * kPatience;
+    if (const auto problem =
+            lock_.take(lockPath, givenUpLately ? std::chrono::milliseconds(0) : kPatience)) {
         lockProblem_ = "the lock file " + lockPath.string() + " " + *problem;
+        lockGivenUpAt_ = steady_clock::now();
+    } else {
+        lockGivenUpAt_.reset();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -65,6 +66,9 @@ class StateFile {
     int lockDepth_ = 0;
     platform::FileLock lock_;
     std::string lockProblem_;  // why the lock is not held
+    // When a wait for the lock last ran out: the calls soon after try once rather than wait
+    // again, so that a window's burst of calls fails in one wait, not in one wait each.
+    std::optional<std::chrono::steady_clock::time_point> lockGivenUpAt_;
 };
 
 }  // namespace k47

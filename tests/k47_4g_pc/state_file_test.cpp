@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "emulated_camera.h"
+#include "file_lock.h"
 #include "state_format.h"
 #include "temporary_directory.h"
 
@@ -486,3 +488,28 @@ TEST(StateFileTest, ALinkStaysALinkAndADamagedFilesReplacementKeepsItsOwner) {
 }
 
 #endif
+
+// While another process holds the lock, the first call waits for it a little and the calls that
+// follow soon after do not wait again: a window's burst of calls fails in one wait, and a change
+// is refused rather than made behind the holder's back. Once freed, the lock serves at once.
+TEST(StateFileTest, ALockHeldElsewhereCostsOneShortWaitAndFailsTheChanges) {
+    testing_support::TemporaryDirectory directory;
+    const auto stateFile = directory / "camera.ini";
+    platform::FileLock holder;
+    ASSERT_EQ(holder.take(stateFile.string() + ".lock"), std::nullopt);
+
+    EmulatedCamera camera(stateFile);
+    testing::internal::CaptureStderr();
+    const auto start = std::chrono::steady_clock::now();
+    connect(camera);
+    logIn(camera);
+    EXPECT_EQ(changeIdentity(camera), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("another process holds it"),
+              std::string::npos);
+
+    holder.release();
+    EXPECT_EQ(connect(camera), 1);
+    EXPECT_EQ(logIn(camera), 1);
+    EXPECT_EQ(changeIdentity(camera), 1);
+}
