@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check release check-release fuzz check-sanitized install \
-	package gallery bench windows windows-package check-windows
+	package gallery gallery-windows bench windows windows-package check-windows
 
 all: build
 
@@ -100,6 +100,11 @@ gallery: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target qumat_gallery
 	@$(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)/default
 	@QT_SCALE_FACTOR=2 $(BUILD_DIR)/app/qumat_gallery $(GALLERY_DIR)/2x
+
+# The same pictures of the native Windows windows, under Wine, at 96 and 144 dpi, in
+# $(GALLERY_DIR)/windows.
+gallery-windows: windows
+	@$(TEST_ENV) sh scripts/windows-gallery.sh $(WIN64_DIR) $(GALLERY_DIR)/windows
 
 # Measures the windows, the emulated camera and `qumat show` against their baselines in the same
 # run and prints each ratio beside its target; fails when one is missed, after running them all.

@@ -13,7 +13,7 @@
 #include "library_functions.h"
 #include "login_window.h"
 #include "settings_window.h"
-#include "standalone_window.h"
+#include "standalone_services.h"
 
 namespace {
 
@@ -53,8 +53,10 @@ int main(int argc, char* argv[]) {
             << (edition.model.usesLongMenuRecord() ? "[Camera]\nModel=stc\n" : "");
 
         camera::LibraryFunctions camera;
-        app::StandaloneWindowServices services(camera, scratch.filePath("Language.ini"));
-        auto& context = services.context;
+        window_logic::StandaloneServices services(camera,
+                                                  scratch.filePath("Language.ini").toStdString());
+        ui::MeasuredSizes measuredSizes;
+        ui::Context context{services.services, measuredSizes};
 
         const QString name = QString::fromUtf8(edition.language.name.data(),
                                                static_cast<qsizetype>(edition.language.name.size()))

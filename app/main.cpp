@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
                                  measuredSizes);
 
-    const int startEdition = app::chooseStartEdition(editions::kLanguageFile);
+    const int startEdition = window_logic::chooseStartEdition(editions::kLanguageFile);
     handOver.runLoginWindow(editions::edition(startEdition));
     return 0;
 }

@@ -22,7 +22,7 @@ WindowHandOver::WindowHandOver(camera::CameraLibrary& camera,
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
     // Every change of edition passes here, the first one at start-up.
-    followEditionCodePage(edition);
+    window_logic::followEditionCodePage(edition);
     serve(edition);
     login::LoginWindow window(edition, context_);
     window.exec();

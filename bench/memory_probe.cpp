@@ -8,7 +8,7 @@
 #include "edition.h"
 #include "library_functions.h"
 #include "settings_window.h"
-#include "standalone_window.h"
+#include "standalone_services.h"
 #include "widget_census.h"
 
 namespace {
@@ -35,9 +35,11 @@ int main(int argc, char* argv[]) {
     QTemporaryDir scratch;
     qputenv("K47_CAMERA_STATE", scratch.filePath(QStringLiteral("camera.ini")).toLocal8Bit());
     camera::LibraryFunctions camera;
-    app::StandaloneWindowServices services(camera,
-                                           scratch.filePath(QStringLiteral("Language.ini")));
-    settings::SettingsWindow window(editions::edition(editions::kEnglish), services.context);
+    window_logic::StandaloneServices services(
+        camera, scratch.filePath(QStringLiteral("Language.ini")).toStdString());
+    ui::MeasuredSizes measuredSizes;
+    ui::Context context{services.services, measuredSizes};
+    settings::SettingsWindow window(editions::edition(editions::kEnglish), context);
     showOnce(window);
     return services.loggedIn ? 0 : 1;
 }

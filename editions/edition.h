@@ -60,6 +60,9 @@ struct LoginTexts {
 // Shown in English by every edition.
 inline constexpr std::string_view kProtocolNotRight = "Protocol Not Right!";
 
+// The entry a login window appends to its system menu, where the window system has one.
+inline constexpr std::string_view kAboutMenuItem = "关于 qumat_pro(&A)...";
+
 // One language of the windows: every text, the sizes its texts need, and the few places its
 // windows differ from the other languages' windows. Code asks these switches, never an index.
 struct Language {

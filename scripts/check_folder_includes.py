@@ -13,8 +13,8 @@ from pathlib import Path
 
 # The folders each folder may include from besides its own. The arrows point one way: app
 # composes everything; the Qt windows sit on the seams in ui and adapt the window logic, which
-# knows no toolkit; below them nothing knows a window, and nothing but camera knows the camera
-# library.
+# knows no toolkit, as the native Windows windows (win32) adapt it too; below them nothing knows a
+# window, and nothing but camera knows the camera library.
 MAY_INCLUDE = {
     "app": {
         "ui",
@@ -30,6 +30,7 @@ MAY_INCLUDE = {
     "login": {"ui", "window_logic", "editions", "camera", "platform"},
     "settings": {"ui", "window_logic", "editions", "camera", "platform"},
     "ui": {"window_logic", "editions", "camera"},
+    "win32": {"window_logic", "editions", "change_log", "camera", "platform"},
     "window_logic": {"editions", "camera", "platform"},
     "editions": {"camera", "platform"},
     "qumat": {"cli", "camera", "platform"},

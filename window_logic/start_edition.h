@@ -4,7 +4,7 @@
 
 #include "edition.h"
 
-namespace app {
+namespace window_logic {
 
 // The edition the program starts with, from the language setting in `languageFile`. A missing or
 // empty setting writes the default (Russian, with a legend line) and chooses Russian; 1 to 4
@@ -15,4 +15,4 @@ int chooseStartEdition(const std::filesystem::path& languageFile);
 // language: Cyrillic for the Russian edition, western for the others.
 void followEditionCodePage(const editions::Edition& edition);
 
-}  // namespace app
+}  // namespace window_logic

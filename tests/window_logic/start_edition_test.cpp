@@ -39,22 +39,22 @@ class StartEditionTest : public testing::Test {
 };
 
 TEST_F(StartEditionTest, MissingFileIsCreatedWithTheDefaultAndChoosesRussian) {
-    EXPECT_EQ(app::chooseStartEdition(languageFile()), editions::kRussian);
+    EXPECT_EQ(window_logic::chooseStartEdition(languageFile()), editions::kRussian);
     EXPECT_EQ(fileContent(), kFreshFile);
     // The legend line is not part of the value on the next start.
-    EXPECT_EQ(app::chooseStartEdition(languageFile()), editions::kRussian);
+    EXPECT_EQ(window_logic::chooseStartEdition(languageFile()), editions::kRussian);
     EXPECT_EQ(fileContent(), kFreshFile);
 }
 
 TEST_F(StartEditionTest, EmptyValueBehavesLikeAMissingFile) {
     writeFile("[Configuration]\r\nLanguage=\r\n");
-    EXPECT_EQ(app::chooseStartEdition(languageFile()), editions::kRussian);
+    EXPECT_EQ(window_logic::chooseStartEdition(languageFile()), editions::kRussian);
     EXPECT_EQ(fileContent(), kFreshFile);
 }
 
 TEST_F(StartEditionTest, MissingKeyIsAddedToTheExistingSection) {
     writeFile("[Configuration]\r\nOther=5\r\n");
-    EXPECT_EQ(app::chooseStartEdition(languageFile()), editions::kRussian);
+    EXPECT_EQ(window_logic::chooseStartEdition(languageFile()), editions::kRussian);
     EXPECT_EQ(fileContent(),
               "[Configuration]\r\nOther=5\r\nLanguage=1\r\n"
               "{0-English;1-Russian;2-French;3-Spanish;4-Portuguese;}\r\n");
@@ -76,7 +76,7 @@ TEST_P(StartEditionValueTest, ValueReadAsTheCLibraryReadsALongChoosesTheEditionU
     const std::string content = std::string("[Configuration]\r\nLanguage=") + GetParam().value +
                                 "\r\n{0-English;1-Russian;2-French;3-Spanish;4-Portuguese;}\r\n";
     writeFile(content);
-    EXPECT_EQ(app::chooseStartEdition(languageFile()), GetParam().edition);
+    EXPECT_EQ(window_logic::chooseStartEdition(languageFile()), GetParam().edition);
     EXPECT_EQ(fileContent(), content);
 }
 
@@ -132,7 +132,7 @@ TEST_P(StartEditionFileTest, StartsTheEditionOfTheValueAndLosesNothing) {
         std::filesystem::permissions(folder, std::filesystem::perms(0500));
     }
 
-    const int edition = app::chooseStartEdition(languageFile());
+    const int edition = window_logic::chooseStartEdition(languageFile());
     std::filesystem::permissions(folder, std::filesystem::perms(0700));
     EXPECT_EQ(edition, fileCase.edition);
 

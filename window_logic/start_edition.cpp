@@ -6,7 +6,7 @@
 #include "edition.h"
 #include "language_setting.h"
 
-namespace app {
+namespace window_logic {
 namespace {
 
 // The value 1 followed by a legend line: the next read sees only "1".
@@ -35,4 +35,4 @@ void followEditionCodePage(const editions::Edition& edition) {
                                       : platform::CodePage::western);
 }
 
-}  // namespace app
+}  // namespace window_logic

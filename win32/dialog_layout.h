@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "edition.h"
+#include "window_controls.h"
+
+namespace win32 {
+
+enum class ItemKind { frame, label, valueLabel, edit, list, button, picture };
+
+// One control of a window, placed in dialog units.
+struct DialogItem {
+    ItemKind kind;
+    std::string text = {};
+    // What the device kinds disable it by: a frame's role, a label's or a control's object name.
+    std::string name = {};
+    // How the window's logic names it, when it does.
+    std::optional<window_logic::Control> control = std::nullopt;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool hidden = false;
+    bool defaultButton = false;
+    std::vector<std::string_view> presetEntries = {};
+};
+
+struct DialogLayout {
+    std::string title;
+    editions::DialogSize size;
+    // In tab order.
+    std::vector<DialogItem> items = {};
+};
+
+// The width of a text in dialog units, as the window's font draws it.
+using TextWidth = std::function<int(std::string_view)>;
+
+// The banner across the top, the labelled rows, Connect at the bottom left and Login at the right.
+DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& textWidth,
+                         int bannerHeight);
+
+// Two rows of titled frames, each taking what it needs and an even share of the rest.
+DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth);
+
+}  // namespace win32

@@ -1,0 +1,24 @@
+// qumat_pro.exe: the windows over the camera library, natively on Windows.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "language_setting.h"
+#include "library_functions.h"
+#include "native_hand_over.h"
+#include "native_message_boxes.h"
+#include "start_edition.h"
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    camera::LibraryFunctions camera;
+    win32::NativeMessageBoxes messageBoxes;
+    window_logic::Session session;
+    win32::NativeHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile);
+    handOver.runLoginWindow(
+        editions::edition(window_logic::chooseStartEdition(editions::kLanguageFile)));
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace win32 {
+
+// Measures texts in the dialog units of the dialogs' font ("MS Shell Dlg", 8 points) at the
+// screen's DPI, so that a layout made from them fits that font.
+class TextMeasure {
+  public:
+    TextMeasure();
+    ~TextMeasure();
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    // Rounded up to a whole dialog unit.
+    int width(std::string_view text) const;
+
+  private:
+    HDC context_;
+    HFONT font_;
+    HGDIOBJ previousFont_;
+    int baseUnits_;
+};
+
+}  // namespace win32
