@@ -76,6 +76,8 @@ DialogWindow::DialogWindow(DialogLayout layout, DisabledNames disabledNames)
 
 DialogWindow::~DialogWindow() {
     if (window_ != nullptr && !modal_) {
+        // Its controls notify it while they go: this object is no longer there to hear them.
+        SetWindowLongPtrW(window_, DWLP_USER, 0);
         DestroyWindow(window_);
     }
 }
