@@ -9,8 +9,6 @@ namespace {
 
 using window_logic::Control;
 
-// Ids below this are the dialog's own (OK, Cancel).
-constexpr int kFirstItemId = 1000;
 // A list's drop-down part, below its closed height, in dialog units.
 constexpr int kDroppedListHeight = 120;
 
@@ -64,7 +62,7 @@ DialogWindow::DialogWindow(DialogLayout layout, DisabledNames disabledNames)
     : layout_(std::move(layout)), disabledNames_(std::move(disabledNames)) {
     for (std::size_t index = 0; index < layout_.items.size(); ++index) {
         const auto& item = layout_.items[index];
-        const int id = kFirstItemId + static_cast<int>(index);
+        const int id = itemId(index);
         if (item.control) {
             ids_.emplace(*item.control, id);
         }
@@ -89,7 +87,7 @@ DialogTemplate DialogWindow::buildTemplate() const {
         const auto& item = layout_.items[index];
         // Lists and value labels get their texts from the window's logic.
         const std::wstring text = item.kind == ItemKind::list ? std::wstring() : wide(item.text);
-        dialog.add(templateItem(item, text, kFirstItemId + static_cast<int>(index)));
+        dialog.add(templateItem(item, text, itemId(index)));
     }
     return dialog;
 }
@@ -117,7 +115,7 @@ INT_PTR CALLBACK DialogWindow::procedure(HWND window, UINT message, WPARAM wPara
             const auto& item = self->layout_.items[index];
             // A sorted list holds its preset entries in order.
             for (const std::string_view entry : item.presetEntries) {
-                SendDlgItemMessageW(window, kFirstItemId + static_cast<int>(index), CB_ADDSTRING, 0,
+                SendDlgItemMessageW(window, itemId(index), CB_ADDSTRING, 0,
                                     reinterpret_cast<LPARAM>(wide(entry).c_str()));
             }
         }
@@ -134,8 +132,8 @@ INT_PTR CALLBACK DialogWindow::procedure(HWND window, UINT message, WPARAM wPara
         self->endWindow();
         return TRUE;
     }
-    const auto index = static_cast<std::size_t>(id - kFirstItemId);
-    if (id >= kFirstItemId && index < self->layout_.items.size()) {
+    const auto index = static_cast<std::size_t>(id - itemId(0));
+    if (id >= itemId(0) && index < self->layout_.items.size()) {
         self->notified(self->layout_.items[index], HIWORD(wParam));
         return TRUE;
     }

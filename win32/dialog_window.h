@@ -35,6 +35,9 @@ class DialogWindow : public window_logic::WindowControls {
     HWND item(window_logic::Control control) const;
     HWND item(std::string_view name) const;
     bool ended() const { return ended_; }
+    // The id of the layout's item at that position, ids below it being the dialog's own (OK,
+    // Cancel).
+    static int itemId(std::size_t index) { return 1000 + static_cast<int>(index); }
 
     bool has(window_logic::Control control) const override;
     std::string text(window_logic::Control control) const override;

@@ -1,0 +1,265 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dialog_window.h"
+#include "emulated_camera_library.h"
+#include "file_contents.h"
+#include "language_setting.h"
+#include "native_hand_over.h"
+#include "native_message_boxes.h"
+#include "temporary_directory.h"
+#include "text_measure.h"
+#include "wide_text.h"
+
+namespace {
+
+// The About entry of a login window's system menu.
+constexpr UINT kAboutCommand = 16;
+
+std::string windowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return win32::narrow(text);
+}
+
+// A user at the keyboard while the windows run modally, one level inside another: at each tick of
+// a timer on the windows' thread, which every modal loop serves, the next step waits for its
+// window and acts on it the way a click does, through the window's queue.
+class User {
+  public:
+    using Step = std::function<bool()>;
+
+    explicit User(std::vector<Step> steps) : steps_(std::move(steps)) {
+        current = this;
+        timer_ = SetTimer(nullptr, 0, 20, &tick);
+    }
+    ~User() {
+        KillTimer(nullptr, timer_);
+        current = nullptr;
+    }
+    bool done() const { return next_ == steps_.size(); }
+
+  private:
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (current == nullptr || current->done()) {
+            return;
+        }
+        if (++current->ticks_ > kPatience) {
+            // A step that never came: the windows are closed, so that the test ends and fails.
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND window, LPARAM) {
+                    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                    return TRUE;
+                },
+                0);
+        } else if (current->steps_[current->next_]()) {
+            ++current->next_;
+        }
+    }
+
+    static constexpr int kPatience = 500;
+
+    static inline User* current = nullptr;
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    int ticks_ = 0;
+    UINT_PTR timer_;
+};
+
+HWND shownWindow(const std::function<bool(HWND)>& matches) {
+    struct Search {
+        const std::function<bool(HWND)>& matches;
+        HWND found = nullptr;
+    } search{matches};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto* search = reinterpret_cast<Search*>(data);
+            if (IsWindowVisible(window) && search->matches(window)) {
+                search->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool isLoginWindow(HWND window) {
+    return GetMenuState(GetSystemMenu(window, FALSE), kAboutCommand, MF_BYCOMMAND) != UINT(-1);
+}
+
+// A control of an edition's window, by the name its layout gives it.
+HWND control(HWND window, const win32::DialogLayout& layout, std::string_view name) {
+    for (std::size_t index = 0; index < layout.items.size(); ++index) {
+        if (layout.items[index].name == name) {
+            return GetDlgItem(window, win32::DialogWindow::itemId(index));
+        }
+    }
+    ADD_FAILURE() << "no control " << name;
+    return nullptr;
+}
+
+void click(HWND window, HWND button) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+class NativeWindowChainTest : public testing::TestWithParam<int> {
+  protected:
+    NativeWindowChainTest() {
+        _wputenv((L"QUMAT_CHANGE_LOG=" + (directory / "changes.log").wstring()).c_str());
+    }
+    ~NativeWindowChainTest() override { _wputenv(L"QUMAT_CHANGE_LOG="); }
+
+    // The edition's window of that kind when it shows, or the box of that caption.
+    HWND window(bool login) const {
+        return shownWindow([this, login](HWND window) {
+            return windowText(window) == edition.title && isLoginWindow(window) == login;
+        });
+    }
+    User::Step answerBox(std::string_view caption, int button) {
+        return [caption, button] {
+            HWND box =
+                shownWindow([caption](HWND window) { return windowText(window) == caption; });
+            if (box != nullptr) {
+                click(box, GetDlgItem(box, button));
+            }
+            return box != nullptr;
+        };
+    }
+
+    testing_support::TemporaryDirectory directory;
+    testing_support::EmulatedCameraLibrary camera{directory.path()};
+    const editions::Edition& edition = editions::edition(GetParam());
+    const win32::TextMeasure measure;
+    const win32::TextWidth width = [this](std::string_view text) { return measure.width(text); };
+    const win32::DialogLayout loginLayout = win32::loginDialog(edition, width, 0);
+    const win32::DialogLayout settingsLayout = win32::settingsDialog(edition, width);
+};
+
+// Connect, log in, reach the settings window, write a device ID and close; every box is the window
+// system's own, answered as a user answers it.
+TEST_P(NativeWindowChainTest, LogsInAndChangesASettingThroughTheModalWindows) {
+    auto state = camera.state();
+    if (edition.model.usesLongMenuRecord()) {
+        state.model = k47::Model::stc;
+        state.menuRecord = k47::factorySettings(k47::Model::stc).menuRecord;
+    }
+    camera.setState(state);
+    const auto& texts = edition.language.login;
+    User user({
+        [&] {
+            HWND login = window(true);
+            if (login != nullptr) {
+                click(login, control(login, loginLayout, "connectButton"));
+            }
+            return login != nullptr;
+        },
+        [&] {
+            HWND login = window(true);
+            HWND connect = control(login, loginLayout, "connectButton");
+            if (windowText(connect) != texts.connectedButton) {
+                return false;
+            }
+            SetWindowTextW(control(login, loginLayout, "passwordEdit"), L"000000");
+            click(login, control(login, loginLayout, "loginButton"));
+            return true;
+        },
+        answerBox(texts.caption, IDOK),
+        [&] {
+            HWND settings = window(false);
+            if (settings != nullptr) {
+                SetWindowTextW(control(settings, settingsLayout, "deviceIdEdit"), L"B654321");
+                click(settings, control(settings, settingsLayout, "identitySetButton"));
+            }
+            return settings != nullptr;
+        },
+        answerBox(edition.language.settings.caption, IDOK),
+        [&] {
+            // Esc.
+            PostMessageW(window(false), WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+
+    win32::NativeMessageBoxes boxes;
+    window_logic::Session session;
+    win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini");
+    handOver.runLoginWindow(edition);
+
+    EXPECT_TRUE(user.done());
+    EXPECT_EQ(camera.state().deviceId, "B654321");
+    const auto log = testing_support::fileContents(directory / "changes.log");
+    EXPECT_NE(log.find("B654321"), std::string::npos) << log;
+    EXPECT_NE(log.find("\"window\""), std::string::npos) << log;
+}
+
+// A failed Connect's box, relabelled where the edition does it, then the language list hands over
+// to the next edition's login window and writes its number into the language file.
+TEST_P(NativeWindowChainTest, ConnectFailsAndTheLanguageListHandsOver) {
+    if (!edition.language.hasLanguageList) {
+        GTEST_SKIP() << "the edition has no language list";
+    }
+    auto state = camera.state();
+    state.faults.failing.insert(k47::Function::Init_Device);
+    camera.setState(state);
+    const int next = (edition.index + 1) % 4;
+    const auto& nextTexts = editions::edition(next).language.login;
+    std::vector<std::string> okButton;
+    User user({
+        [&] {
+            HWND login = window(true);
+            if (login != nullptr) {
+                click(login, control(login, loginLayout, "connectButton"));
+            }
+            return login != nullptr;
+        },
+        [&] {
+            HWND box = shownWindow(
+                [&](HWND window) { return windowText(window) == edition.language.login.caption; });
+            if (box != nullptr) {
+                okButton.push_back(windowText(GetDlgItem(box, IDOK)));
+                click(box, GetDlgItem(box, IDOK));
+            }
+            return box != nullptr;
+        },
+        [&] {
+            HWND login = window(true);
+            HWND list = control(login, loginLayout, "languageList");
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(next), 0);
+            PostMessageW(login, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
+            return true;
+        },
+        [&] {
+            HWND login = window(true);
+            if (login == nullptr || windowText(control(login, loginLayout, "connectButton")) !=
+                                        nextTexts.connectButton) {
+                return false;
+            }
+            PostMessageW(login, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+
+    win32::NativeMessageBoxes boxes;
+    window_logic::Session session;
+    win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini");
+    handOver.runLoginWindow(edition);
+
+    EXPECT_TRUE(user.done());
+    EXPECT_EQ(okButton, std::vector<std::string>{
+                            edition.language.relabelsConnectFailBox ? "\u041E\u041A" : "OK"});
+    EXPECT_EQ(editions::readLanguageSetting(directory / "Language.ini"), std::to_string(next));
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, NativeWindowChainTest, testing::Range(0, 5));
+
+}  // namespace
