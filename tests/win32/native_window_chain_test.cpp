@@ -51,16 +51,15 @@ class User {
         }
         if (++current->ticks_ > kPatience) {
             // A step that never came: the windows are closed, so that the test ends and fails.
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND window, LPARAM) {
-                    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-                    return TRUE;
-                },
-                0);
+            EnumThreadWindows(GetCurrentThreadId(), &cancel, 0);
         } else if (current->steps_[current->next_]()) {
             ++current->next_;
         }
+    }
+
+    static BOOL CALLBACK cancel(HWND window, LPARAM) {
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
     }
 
     static constexpr int kPatience = 500;
@@ -72,22 +71,23 @@ class User {
     UINT_PTR timer_;
 };
 
+struct Search {
+    const std::function<bool(HWND)>& matches;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK searchWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    if (IsWindowVisible(window) && search->matches(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND shownWindow(const std::function<bool(HWND)>& matches) {
-    struct Search {
-        const std::function<bool(HWND)>& matches;
-        HWND found = nullptr;
-    } search{matches};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto* search = reinterpret_cast<Search*>(data);
-            if (IsWindowVisible(window) && search->matches(window)) {
-                search->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{matches};
+    EnumThreadWindows(GetCurrentThreadId(), &searchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
