@@ -85,8 +85,9 @@ constexpr std::string_view kWindowsIntroduction =
 constexpr std::string_view kExitStatus =
     "\n"
     "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), the output or\n"
-    "the change log could not be written, or log --verify found the log edited; 2 a usage or\n"
-    "input error (nothing written); 3 import --dry-run --exit-code found changes to write.\n";
+    "the change log could not be written, or log --verify found the log edited or an expected\n"
+    "hash missing; 2 a usage or input error (nothing written); 3 import --dry-run --exit-code\n"
+    "found changes to write.\n";
 
 constexpr std::string_view kDetails =
     "\n"
