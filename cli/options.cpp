@@ -98,9 +98,10 @@ bool isRealMoment(std::string_view moment) {
            (moment.size() < 19 || number(17, 2) < 60);
 }
 
+// As --verify and the system log print it: 64 lower-case hexadecimal digits.
 bool isSha256(std::string_view text) {
     return text.size() == 64 && std::ranges::all_of(text, [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
 }
 
@@ -119,13 +120,9 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
         options.since = value;
     } else if (name == "--expect") {
         if (!isSha256(value)) {
-            return "--expect takes a line's SHA-256: 64 hexadecimal digits";
+            return "--expect takes a line's SHA-256: 64 lower-case hexadecimal digits";
         }
-        std::string hash = value;
-        std::ranges::transform(hash, hash.begin(), [](char c) {
-            return c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c;
-        });
-        options.expected.push_back(std::move(hash));
+        options.expected.push_back(value);
     } else if (name == "--camera") {
         options.camera = value;
     } else if (name == "--user") {

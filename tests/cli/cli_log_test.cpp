@@ -9,8 +9,6 @@
 #include <csignal>
 #endif
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -91,17 +89,6 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
                                      "Qumat_FormatTFCard: card_format intended",
                                      "Qumat_SetMenuConfig: card_format sent",
                                  }));
-    // Each entry written ahead is settled by one outcome after it, which names it.
-    std::set<std::string> awaiting;
-    for (const auto& entry : change_log::entriesOf(contents)) {
-        if (entry.outcome == change_log::kIntended) {
-            awaiting.insert(entry.hash);
-        } else {
-            EXPECT_EQ(awaiting.erase(entry.intent), 1u) << entry.setting;
-        }
-    }
-    EXPECT_TRUE(awaiting.empty());
-
     const auto listed = camera.run({"log"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_NE(listed.output.find("  A123456  officer_id: 100234 -> 7  written\n"),
@@ -263,9 +250,6 @@ TEST(CliLogTest, AHashSavedEarlierMustStillBeInTheChain) {
         change_log::ChangeLog forged(rechained, {});
         ASSERT_EQ(forged.append(entries), std::nullopt);
     }
-    std::string upper = saved;
-    std::ranges::transform(upper, upper.begin(),
-                           [](char c) { return static_cast<char>(std::toupper(c)); });
     std::size_t thirdLineEnd = 0;
     for (int line = 0; line < 3; ++line) {
         thirdLineEnd = whole.find('\n', thirdLineEnd) + 1;
@@ -278,7 +262,6 @@ TEST(CliLogTest, AHashSavedEarlierMustStillBeInTheChain) {
         std::string said;
     } cases[] = {
         {"kept", whole, {"--expect", saved}, 0, saved + " is line 3 of the chain\n"},
-        {"kept, in capitals", whole, {"--expect=" + upper}, 0, saved + " is line 3 of the chain"},
         {"its last entries cut off",
          whole.substr(0, thirdLineEnd),
          {"--expect", saved, "--expect", change_log::verify(whole).lastLineHash},
