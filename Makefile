@@ -9,9 +9,10 @@ JOBS ?= $(shell nproc)
 all: build
 
 # What the test command runs outside CTest (which gives its tests the same) has a home of its own
-# in the build, and Wine makes no menu entries: no test writes into the user's home.
+# in the build, Wine makes no menu entries, and the change log sends nothing to the system log:
+# no test writes into the user's home or the system's log.
 TEST_HOME = $(abspath $(BUILD_DIR))/tests/home
-TEST_ENV = env HOME=$(TEST_HOME) XDG_STATE_HOME=$(TEST_HOME)/.local/state \
+TEST_ENV = env QUMAT_SYSTEM_LOG=off HOME=$(TEST_HOME) XDG_STATE_HOME=$(TEST_HOME)/.local/state \
 	XDG_CONFIG_HOME=$(TEST_HOME)/.config XDG_DATA_HOME=$(TEST_HOME)/.local/share \
 	XDG_CACHE_HOME=$(TEST_HOME)/.cache WINEDLLOVERRIDES=winemenubuilder.exe=d
 

@@ -9,8 +9,15 @@ namespace {
 
 constexpr std::string_view kStartMark = "qumat_pro change log";
 
+struct Field {
+    std::string_view name;
+    std::string ChangeEntry::*member;
+    // Left out of a line when empty, as lines written before the field existed are.
+    bool optional = false;
+};
+
 // The fields in the order a line holds them.
-constexpr std::array<std::pair<std::string_view, std::string ChangeEntry::*>, 15> kFields{{
+constexpr std::array<Field, 17> kFields{{
     {"time", &ChangeEntry::time},
     {"utc_offset", &ChangeEntry::utcOffset},
     {"user", &ChangeEntry::user},
@@ -24,6 +31,8 @@ constexpr std::array<std::pair<std::string_view, std::string ChangeEntry::*>, 15
     {"old", &ChangeEntry::oldValue},
     {"new", &ChangeEntry::newValue},
     {"outcome", &ChangeEntry::outcome},
+    {"reason", &ChangeEntry::reason, true},
+    {"intent", &ChangeEntry::intent, true},
     {"previous", &ChangeEntry::previous},
     {"hash", &ChangeEntry::hash},
 }};
@@ -78,6 +87,8 @@ class Reader {
         return false;
     }
     bool atEnd() const { return at_ == line_.size(); }
+    std::size_t position() const { return at_; }
+    void rewind(std::size_t position) { at_ = position; }
 
     std::optional<std::string> string() {
         if (!take('"')) {
@@ -140,8 +151,8 @@ class Reader {
 
 std::string toLine(const ChangeEntry& entry) {
     std::string line = "{";
-    for (const auto& [name, field] : kFields) {
-        if (field == &ChangeEntry::hash && entry.hash.empty()) {
+    for (const auto& [name, field, optional] : kFields) {
+        if ((optional || field == &ChangeEntry::hash) && (entry.*field).empty()) {
             continue;
         }
         if (line.size() > 1) {
@@ -162,11 +173,16 @@ std::optional<ChangeEntry> fromLine(std::string_view line) {
     if (!reader.take('{')) {
         return std::nullopt;
     }
-    for (const auto& [name, field] : kFields) {
+    for (const auto& [name, field, optional] : kFields) {
+        const auto start = reader.position();
         if (field != &ChangeEntry::time && !reader.take(',')) {
             return std::nullopt;
         }
         const auto key = reader.string();
+        if (optional && key != name) {
+            reader.rewind(start);
+            continue;
+        }
         if (!key || *key != name || !reader.take(':')) {
             return std::nullopt;
         }

@@ -12,6 +12,12 @@ inline constexpr std::string_view kWritten = "written";
 inline constexpr std::string_view kRefused = "refused";
 // A call whose flag the camera leaves unset: it was sent, and nothing more is known.
 inline constexpr std::string_view kSent = "sent";
+// An entry written before the camera is called: what is about to change. Its outcome follows in
+// an entry of its own that names it by `intent`; one that none names has no known outcome (the
+// program was killed, or the log failed, while the camera had the change).
+inline constexpr std::string_view kIntended = "intended";
+// What the log shows for such an entry.
+inline constexpr std::string_view kOutcomeUnknown = "outcome unknown";
 // What a secret's old and new values are logged as.
 inline constexpr std::string_view kChanged = "changed";
 
@@ -35,12 +41,17 @@ struct ChangeEntry {
     std::string oldValue{};
     std::string newValue{};
     std::string outcome{};
+    // Why the camera refused it; empty otherwise, and in entries of older logs.
+    std::string reason{};
+    // In the entry of an outcome: the hash of the entry written before the call. Empty otherwise.
+    std::string intent{};
     // The SHA-256 of the line before it, and of this line without this field.
     std::string previous{};
     std::string hash{};
 };
 
-// The line the entry is written as, without its line end; `hash` is left out when empty.
+// The line the entry is written as, without its line end; `reason`, `intent` and `hash` are left
+// out when empty, so that lines of older logs read and hash as they were written.
 std::string toLine(const ChangeEntry& entry);
 // The entry of a line written by toLine, or nothing when it is not one.
 std::optional<ChangeEntry> fromLine(std::string_view line);

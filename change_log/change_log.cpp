@@ -1,8 +1,10 @@
 #include "change_log.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "sha256.h"
+#include "system_log.h"
 #include "who_and_when.h"
 
 namespace change_log {
@@ -22,10 +24,24 @@ std::string reasonOf(const std::error_code& error) {
     return error.message();
 }
 
-std::string withOwnHash(ChangeEntry entry) {
+// The entry's line, its own hash filled in.
+std::string hashedLine(ChangeEntry& entry) {
     entry.hash.clear();
     entry.hash = sha256Hex(toLine(entry));
     return toLine(entry);
+}
+
+std::string withOwnHash(ChangeEntry entry) {
+    return hashedLine(entry);
+}
+
+// The last line of a log's tail, whole or cut short.
+std::string_view lastLineOf(std::string_view tail) {
+    if (tail.ends_with('\n')) {
+        tail.remove_suffix(1);
+    }
+    const auto lastLineStart = tail.rfind('\n');
+    return lastLineStart == std::string_view::npos ? tail : tail.substr(lastLineStart + 1);
 }
 
 std::vector<std::string_view> linesOf(std::string_view contents) {
@@ -50,6 +66,14 @@ std::optional<std::filesystem::path> logFile() {
     return platform::userStateFolder() / "qumat_pro" / "changes.log";
 }
 
+Anchor systemLogAnchor() {
+    if (const char* setting = std::getenv("QUMAT_SYSTEM_LOG");
+        setting != nullptr && std::string_view(setting) == "off") {
+        return {};
+    }
+    return platform::writeSystemLog;
+}
+
 std::optional<std::string> ChangeLog::open() {
     if (open_) {
         return std::nullopt;
@@ -61,29 +85,47 @@ std::optional<std::string> ChangeLog::open() {
     return std::nullopt;
 }
 
-std::optional<std::string> ChangeLog::append(ChangeEntry entry) {
+std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) {
     if (const auto reason = open()) {
         return reason;
     }
-    const auto error = out_.append(kTailLimit, [&entry](std::string_view tail) {
+    const auto place = file_.u8string();
+    const std::string prefix = "change log " + std::string(place.begin(), place.end()) + ": ";
+    std::vector<std::string> anchored;
+    const auto error = out_.append(kTailLimit, [&](std::string_view tail) {
+        anchored.clear();
         std::string bytes;
+        std::string previous;
         if (tail.empty()) {
-            bytes = startLine(platform::now().utc) + "\n";
-            tail = bytes;
-        } else if (!tail.ends_with('\n')) {
+            previous = startLine(platform::now().utc);
+            bytes = previous + "\n";
+            anchored.push_back(prefix + "started, line SHA-256 " + sha256Hex(previous));
+        } else {
             // A line cut short stays as it is, and breaks the chain there; what follows starts on
             // a line of its own.
-            bytes = "\n";
+            if (!tail.ends_with('\n')) {
+                bytes = "\n";
+            }
+            previous = lastLineOf(tail);
         }
-        if (tail.ends_with('\n')) {
-            tail.remove_suffix(1);
+        for (auto& entry : entries) {
+            entry.previous = sha256Hex(previous);
+            previous = hashedLine(entry);
+            bytes += previous + "\n";
+            anchored.push_back(prefix + entry.setting + " " + entry.outcome + ", line SHA-256 " +
+                               sha256Hex(previous));
         }
-        const auto lastLineStart = tail.rfind('\n');
-        entry.previous = sha256Hex(
-            lastLineStart == std::string_view::npos ? tail : tail.substr(lastLineStart + 1));
-        return bytes + withOwnHash(std::move(entry)) + "\n";
+        return bytes;
     });
-    return error ? std::optional(reasonOf(error)) : std::nullopt;
+    if (error) {
+        return reasonOf(error);
+    }
+    if (anchor_) {
+        for (const auto& message : anchored) {
+            anchor_(message);
+        }
+    }
+    return std::nullopt;
 }
 
 Verification verify(std::string_view contents) {
@@ -122,6 +164,16 @@ Verification verify(std::string_view contents) {
     return result;
 }
 
+std::size_t lineWithHash(std::string_view contents, std::string_view lineHash) {
+    const auto lines = linesOf(contents);
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        if (sha256Hex(lines[at]) == lineHash) {
+            return at + 1;
+        }
+    }
+    return 0;
+}
+
 std::vector<ChangeEntry> entriesOf(std::string_view contents) {
     std::vector<ChangeEntry> entries;
     for (const auto line : linesOf(contents)) {
@@ -130,6 +182,26 @@ std::vector<ChangeEntry> entriesOf(std::string_view contents) {
         }
     }
     return entries;
+}
+
+std::vector<ChangeEntry> changesOf(std::string_view contents) {
+    std::vector<ChangeEntry> changes;
+    // Entries written before a call whose outcome has not come yet, by their hash.
+    std::map<std::string, std::size_t, std::less<>> awaiting;
+    for (auto& entry : entriesOf(contents)) {
+        if (const auto intent = awaiting.find(entry.intent); intent != awaiting.end()) {
+            changes[intent->second].outcome = entry.outcome;
+            changes[intent->second].reason = entry.reason;
+            awaiting.erase(intent);
+            continue;
+        }
+        if (entry.outcome == kIntended) {
+            awaiting.emplace(entry.hash, changes.size());
+            entry.outcome = kOutcomeUnknown;
+        }
+        changes.push_back(std::move(entry));
+    }
+    return changes;
 }
 
 }  // namespace change_log

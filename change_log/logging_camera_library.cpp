@@ -22,10 +22,6 @@ std::string textOf(const char* buffer, std::size_t size) {
         platform::decodeAnsi(std::span(reinterpret_cast<const std::uint8_t*>(buffer), size)));
 }
 
-std::string_view outcomeOf(int32_t flag) {
-    return flag != 0 ? kWritten : kRefused;
-}
-
 }  // namespace
 
 LoggingCameraLibrary::LoggingCameraLibrary(camera::CameraLibrary& camera,
@@ -41,20 +37,8 @@ void LoggingCameraLibrary::serve(const camera::CameraModel& model, Author author
     author_ = std::move(author);
 }
 
-bool LoggingCameraLibrary::maySend(int32_t* flag) {
-    if (!log_) {
-        return true;
-    }
-    if (!broken_) {
-        if (const auto reason = log_->open()) {
-            failure_ = "the change log " + log_->file().string() + " cannot be written: " + *reason;
-        } else {
-            failure_.clear();
-            return true;
-        }
-    }
-    *flag = 0;
-    return false;
+std::string LoggingCameraLibrary::cannotBeWritten(const std::string& reason) const {
+    return "the change log " + log_->file().string() + " cannot be written: " + reason;
 }
 
 void LoggingCameraLibrary::readStarts() {
@@ -63,35 +47,31 @@ void LoggingCameraLibrary::readStarts() {
     }
 }
 
-void LoggingCameraLibrary::append(std::string setting, std::string oldValue, std::string newValue,
-                                  std::string_view outcome) {
-    if (!log_ || broken_) {
-        return;
-    }
+ChangeEntry LoggingCameraLibrary::intended(std::string setting, std::string oldValue,
+                                           std::string newValue) const {
     const auto moment = platform::now();
     const auto deviceId = known_.find(camera::keys::kDeviceId);
     const auto serialNumber = known_.find(camera::keys::kSerialNumber);
-    ChangeEntry entry{.time = moment.utc,
-                      .utcOffset = moment.utcOffset,
-                      .user = platform::userName(),
-                      .host = platform::hostName(),
-                      .frontEnd = author_.frontEnd,
-                      .edition = author_.edition,
-                      .model = std::string(model_->name),
-                      .deviceId = deviceId == known_.end() ? "" : deviceId->second,
-                      .serialNumber = serialNumber == known_.end() ? "" : serialNumber->second,
-                      .setting = std::move(setting),
-                      .oldValue = std::move(oldValue),
-                      .newValue = std::move(newValue),
-                      .outcome = std::string(outcome)};
-    if (const auto reason = log_->append(std::move(entry))) {
-        // The camera has the change; the log does not. Nothing more is sent.
-        broken_ = true;
-        failure_ = "the change log " + log_->file().string() + " cannot be written: " + *reason;
-    }
+    return {.time = moment.utc,
+            .utcOffset = moment.utcOffset,
+            .user = platform::userName(),
+            .host = platform::hostName(),
+            .frontEnd = author_.frontEnd,
+            .edition = author_.edition,
+            .model = std::string(model_->name),
+            .deviceId = deviceId == known_.end() ? "" : deviceId->second,
+            .serialNumber = serialNumber == known_.end() ? "" : serialNumber->second,
+            .setting = std::move(setting),
+            .oldValue = std::move(oldValue),
+            .newValue = std::move(newValue),
+            .outcome = std::string(kIntended)};
 }
 
-void LoggingCameraLibrary::logChanges(const Values& sent, std::string_view outcome) {
+std::vector<ChangeEntry> LoggingCameraLibrary::changesTo(const Values& sent) const {
+    std::vector<ChangeEntry> changes;
+    if (!log_) {
+        return changes;
+    }
     // In the catalogue's order, as a listing of the settings shows them.
     for (const auto& row : model_->catalogue) {
         const auto value = sent.find(row.key);
@@ -103,11 +83,76 @@ void LoggingCameraLibrary::logChanges(const Values& sent, std::string_view outco
             continue;
         }
         const bool secret = row.privacy == camera::Privacy::secret;
-        append(std::string(row.key), secret || known == known_.end() ? "" : known->second,
-               secret ? std::string(kChanged) : value->second, outcome);
+        changes.push_back(intended(std::string(row.key),
+                                   secret || known == known_.end() ? "" : known->second,
+                                   secret ? std::string(kChanged) : value->second));
     }
-    if (outcome == kWritten) {
-        remember(sent);
+    return changes;
+}
+
+std::vector<ChangeEntry> LoggingCameraLibrary::action(std::string_view name,
+                                                      std::string value) const {
+    if (!log_) {
+        return {};
+    }
+    return {intended(std::string(name), "", std::move(value))};
+}
+
+bool LoggingCameraLibrary::announce(std::vector<ChangeEntry>& intents) {
+    if (!log_) {
+        return true;
+    }
+    if (broken_) {
+        return false;
+    }
+    // A call that changes nothing the log names still needs a log that can take entries.
+    auto reason = intents.empty() ? log_->open() : log_->append(intents);
+    if (reason) {
+        failure_ = cannotBeWritten(*reason);
+        return false;
+    }
+    failure_.clear();
+    return true;
+}
+
+void LoggingCameraLibrary::settle(const std::vector<ChangeEntry>& intents, std::string_view outcome,
+                                  std::string reason) {
+    if (intents.empty()) {
+        return;
+    }
+    const auto moment = platform::now();
+    std::vector<ChangeEntry> outcomes;
+    for (const auto& intent : intents) {
+        auto settled = intent;
+        settled.time = moment.utc;
+        settled.utcOffset = moment.utcOffset;
+        settled.outcome = std::string(outcome);
+        settled.reason = reason;
+        settled.intent = intent.hash;
+        outcomes.push_back(std::move(settled));
+    }
+    if (const auto error = log_->append(outcomes)) {
+        // The camera has the change, and the log says only that it was about to: nothing more is
+        // sent.
+        broken_ = true;
+        failure_ = cannotBeWritten(*error) +
+                   " (the change was sent; the log shows its outcome as unknown)";
+    }
+}
+
+void LoggingCameraLibrary::send(std::vector<ChangeEntry> intents, std::string_view function,
+                                int32_t* flag, bool answers, const std::function<void()>& call) {
+    if (!announce(intents)) {
+        *flag = 0;
+        return;
+    }
+    call();
+    if (!answers) {
+        settle(intents, kSent, "");
+    } else if (*flag != 0) {
+        settle(intents, kWritten, "");
+    } else {
+        settle(intents, kRefused, std::string(function) + " answered with the flag 0");
     }
 }
 
@@ -115,11 +160,6 @@ void LoggingCameraLibrary::remember(const Values& values) {
     for (const auto& [key, value] : values) {
         known_[key] = value;
     }
-}
-
-void LoggingCameraLibrary::logAction(std::string_view action, std::string newValue,
-                                     std::string_view outcome) {
-    append(std::string(action), "", std::move(newValue), outcome);
 }
 
 void LoggingCameraLibrary::Init_Device(uint8_t* buffer, int32_t* flag) {
@@ -149,10 +189,11 @@ void LoggingCameraLibrary::GetZFYInfo(uint8_t* record, const char* password, int
 
 void LoggingCameraLibrary::WriteZFYInfo(const uint8_t* record, const char* password,
                                         int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.WriteZFYInfo(record, password, flag);
-        logChanges(identityValues(*model_, std::span(record, camera::IdentityRecord::kSize)),
-                   outcomeOf(*flag));
+    const auto sent = identityValues(*model_, std::span(record, camera::IdentityRecord::kSize));
+    send(changesTo(sent), "WriteZFYInfo", flag, true,
+         [&] { camera_.WriteZFYInfo(record, password, flag); });
+    if (*flag != 0) {
+        remember(sent);
     }
 }
 
@@ -165,30 +206,32 @@ void LoggingCameraLibrary::Qumat_GetNetConfig(uint8_t* record, int32_t* flag) {
 }
 
 void LoggingCameraLibrary::Qumat_SetNetConfig(const uint8_t* record, int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.Qumat_SetNetConfig(record, flag);
-        logChanges(networkValues(*model_, std::span(record, camera::NetworkRecord::kSize)),
-                   outcomeOf(*flag));
+    const auto sent = networkValues(*model_, std::span(record, camera::NetworkRecord::kSize));
+    send(changesTo(sent), "Qumat_SetNetConfig", flag, true,
+         [&] { camera_.Qumat_SetNetConfig(record, flag); });
+    if (*flag != 0) {
+        remember(sent);
     }
 }
 
 void LoggingCameraLibrary::Qumat_ApnUser(int32_t direction, char* text, int32_t* flag) {
-    transferText(direction, camera::keys::kApnUser, text, kApnTextSize, flag,
+    transferText(direction, camera::keys::kApnUser, "Qumat_ApnUser", text, kApnTextSize, flag,
                  &camera::CameraLibrary::Qumat_ApnUser);
 }
 
 void LoggingCameraLibrary::Qumat_ApnPsw(int32_t direction, char* text, int32_t* flag) {
-    transferText(direction, camera::keys::kApnPassword, text, kApnTextSize, flag,
+    transferText(direction, camera::keys::kApnPassword, "Qumat_ApnPsw", text, kApnTextSize, flag,
                  &camera::CameraLibrary::Qumat_ApnPsw);
 }
 
 void LoggingCameraLibrary::Qumat_SN_Info(int32_t direction, char* serialNumber, int32_t* flag) {
-    transferText(direction, camera::keys::kSerialNumber, serialNumber, kSerialNumberSize, flag,
-                 &camera::CameraLibrary::Qumat_SN_Info);
+    transferText(direction, camera::keys::kSerialNumber, "Qumat_SN_Info", serialNumber,
+                 kSerialNumberSize, flag, &camera::CameraLibrary::Qumat_SN_Info);
 }
 
-void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key, char* text,
-                                        std::size_t size, int32_t* flag, TextCall call) {
+void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key,
+                                        std::string_view function, char* text, std::size_t size,
+                                        int32_t* flag, TextCall call) {
     if (direction == 0) {
         readStarts();
         (camera_.*call)(direction, text, flag);
@@ -197,11 +240,12 @@ void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key,
         }
         return;
     }
-    if (maySend(flag)) {
-        (camera_.*call)(direction, text, flag);
-        // The APN texts' writes leave the flag as it was: the camera gives no answer.
-        const bool answers = key == camera::keys::kSerialNumber;
-        logChanges({{std::string(key), textOf(text, size)}}, answers ? outcomeOf(*flag) : kSent);
+    const Values sent{{std::string(key), textOf(text, size)}};
+    // The APN texts' writes leave the flag as it was: the camera gives no answer.
+    const bool answers = key == camera::keys::kSerialNumber;
+    send(changesTo(sent), function, flag, answers, [&] { (camera_.*call)(direction, text, flag); });
+    if (answers && *flag != 0) {
+        remember(sent);
     }
 }
 
@@ -214,10 +258,11 @@ void LoggingCameraLibrary::Qumat_GetMenuConfig(uint8_t* record, int32_t size, in
 }
 
 void LoggingCameraLibrary::Qumat_SetMenuConfig(const uint8_t* record, int32_t size, int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.Qumat_SetMenuConfig(record, size, flag);
-        logChanges(menuValues(*model_, std::span(record, static_cast<std::size_t>(size))),
-                   outcomeOf(*flag));
+    const auto sent = menuValues(*model_, std::span(record, static_cast<std::size_t>(size)));
+    send(changesTo(sent), "Qumat_SetMenuConfig", flag, true,
+         [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
+    if (*flag != 0) {
+        remember(sent);
     }
 }
 
@@ -227,11 +272,8 @@ void LoggingCameraLibrary::Qumat_GetPsw(int32_t userType, char* password, int32_
 }
 
 void LoggingCameraLibrary::Qumat_ChangePsw(int32_t userType, const char* password, int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.Qumat_ChangePsw(userType, password, flag);
-        logAction(userType == 0 ? "administrator_password" : "user_password", std::string(kChanged),
-                  outcomeOf(*flag));
-    }
+    send(action(userType == 0 ? "administrator_password" : "user_password", std::string(kChanged)),
+         "Qumat_ChangePsw", flag, true, [&] { camera_.Qumat_ChangePsw(userType, password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_GetTFVol(char* text, int32_t* flag) {
@@ -251,34 +293,26 @@ void LoggingCameraLibrary::ReadDeviceResolution(int32_t* width, int32_t* height,
 }
 
 void LoggingCameraLibrary::SyncDevTime(const char* password, int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.SyncDevTime(password, flag);
-        logAction("set_time", platform::now().utc, outcomeOf(*flag));
-    }
+    send(action("set_time", platform::now().utc), "SyncDevTime", flag, true,
+         [&] { camera_.SyncDevTime(password, flag); });
 }
 
 void LoggingCameraLibrary::SetMSDC(const char* password, int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.SetMSDC(password, flag);
-        logAction("mass_storage", "on", outcomeOf(*flag));
-    }
+    send(action("mass_storage", "on"), "SetMSDC", flag, true,
+         [&] { camera_.SetMSDC(password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_FormatTFCard(const char* password, int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.Qumat_FormatTFCard(password, flag);
-        // The camera's flag says nothing here.
-        logAction("card_format", "formatted", kSent);
-    }
+    // The camera's flag says nothing here.
+    send(action("card_format", "formatted"), "Qumat_FormatTFCard", flag, false,
+         [&] { camera_.Qumat_FormatTFCard(password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_SetDefault(int32_t* flag) {
-    if (maySend(flag)) {
-        camera_.Qumat_SetDefault(flag);
-        logAction("factory_defaults", "restored", outcomeOf(*flag));
-        if (*flag != 0) {
-            known_.clear();
-        }
+    send(action("factory_defaults", "restored"), "Qumat_SetDefault", flag, true,
+         [&] { camera_.Qumat_SetDefault(flag); });
+    if (*flag != 0) {
+        known_.clear();
     }
 }
 

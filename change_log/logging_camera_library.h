@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +19,10 @@ struct Author {
     std::string edition;
 };
 
-// Passes every call on to a camera library and logs each change the camera is asked to make,
-// once it has answered and before the next call: one entry per setting whose value differs from
-// the one last read, one per action. A change is not sent when the log cannot be written; a read
-// logs nothing.
+// Passes every call on to a camera library and logs each change the camera is asked to make
+// ahead of the call: one entry per setting whose value differs from the one last read, one per
+// action, on the disk before the call; then, once the camera has answered, one entry per outcome.
+// A change whose entries cannot be written is not sent; a read logs nothing.
 class LoggingCameraLibrary final : public camera::CameraLibrary {
   public:
     // No file: logging is off, and every call passes.
@@ -30,8 +31,9 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     // The camera model and the author of the changes to come.
     void serve(const camera::CameraModel& model, Author author);
 
-    // Why the last call, a change, was not sent, or was sent but could not be logged, naming the
-    // file; empty otherwise. After a change that could not be logged, none is sent.
+    // Why the last call, a change, was not sent, or was sent but its outcome could not be logged,
+    // naming the file; empty otherwise. After an outcome that could not be logged, no change is
+    // sent.
     const std::string& failure() const { return failure_; }
 
     void Init_Device(uint8_t* buffer, int32_t* flag) override;
@@ -61,19 +63,26 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     // A read says nothing of the log: what a change before it failed on is forgotten, unless
     // nothing can be sent any more.
     void readStarts();
-    // False, with the flag at 0, when the change may not be sent.
-    bool maySend(int32_t* flag);
-    // One entry per setting of `sent` that differs from what was last known, which then becomes
-    // what is known.
-    void logChanges(const Values& sent, std::string_view outcome);
+    // One entry per setting of `sent` that differs from what was last known, about to be sent.
+    std::vector<ChangeEntry> changesTo(const Values& sent) const;
+    // The entry of an action about to be sent.
+    std::vector<ChangeEntry> action(std::string_view name, std::string value) const;
+    ChangeEntry intended(std::string setting, std::string oldValue, std::string newValue) const;
+    // Writes the intended entries ahead, makes the call, and logs its outcome: with `answers`,
+    // the flag's; without, "sent". Nothing is sent, and the flag is 0, when the entries could not
+    // be written; then failure() says why.
+    void send(std::vector<ChangeEntry> intents, std::string_view function, int32_t* flag,
+              bool answers, const std::function<void()>& call);
+    // Whether a change may be sent at all, writing its entries ahead.
+    bool announce(std::vector<ChangeEntry>& intents);
+    void settle(const std::vector<ChangeEntry>& intents, std::string_view outcome,
+                std::string reason);
     void remember(const Values& values);
-    void logAction(std::string_view action, std::string newValue, std::string_view outcome);
     using TextCall = void (camera::CameraLibrary::*)(int32_t, char*, int32_t*);
     // A text read (direction 0) or written (1) on its own.
-    void transferText(int32_t direction, std::string_view key, char* text, std::size_t size,
-                      int32_t* flag, TextCall call);
-    void append(std::string setting, std::string oldValue, std::string newValue,
-                std::string_view outcome);
+    void transferText(int32_t direction, std::string_view key, std::string_view function,
+                      char* text, std::size_t size, int32_t* flag, TextCall call);
+    std::string cannotBeWritten(const std::string& reason) const;
 
     camera::CameraLibrary& camera_;
     std::optional<ChangeLog> log_;
@@ -81,6 +90,7 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     Author author_;
     Values known_;
     std::string failure_;
+    // An outcome could not be logged: the camera may hold a change whose end the log lacks.
     bool broken_ = false;
 };
 

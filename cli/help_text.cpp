@@ -43,14 +43,17 @@ constexpr CommandHelp kCommands[] = {
      "  --exit-code            with --dry-run: exit status 3 when there are changes to write\n"
      "  --format-card          go ahead with a change of storage encryption, which formats the\n"
      "                         memory card and so destroys the recordings on it\n"},
-    {Command::log, "log [--json] [--since DATE] [--camera DEVICE_ID] | log --verify",
+    {Command::log,
+     "log [--json] [--since DATE] [--camera DEVICE_ID] | log --verify [--expect HASH]",
      "  log      list the changes made to cameras, newest last: time, user, camera, setting,\n"
      "           old -> new, outcome; --verify checks the log's chain of SHA-256 hashes\n",
      "  --json                 one JSON object per line\n"
      "  --since DATE           entries from a UTC date, YYYY-MM-DD, or moment, YYYY-MM-DDTHH:MM\n"
      "  --camera DEVICE_ID     entries of one camera\n"
      "  --verify               check the chain: name the first broken line, or count the "
-     "entries\n"},
+     "entries\n"
+     "  --expect HASH          with --verify: check that the line whose SHA-256 is HASH (from the\n"
+     "                         system log, or an earlier --verify) is still in the chain\n"},
 };
 
 constexpr std::string_view kSecretsOption =
@@ -82,15 +85,16 @@ constexpr std::string_view kWindowsIntroduction =
 constexpr std::string_view kExitStatus =
     "\n"
     "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), the output or\n"
-    "the change log could not be written, or log --verify found the log edited; 2 a usage or\n"
-    "input error (nothing written); 3 import --dry-run --exit-code found changes to write.\n";
+    "the change log could not be written, or log --verify found the log edited or an expected\n"
+    "hash missing; 2 a usage or input error (nothing written); 3 import --dry-run --exit-code\n"
+    "found changes to write.\n";
 
 constexpr std::string_view kDetails =
     "\n"
-    "Every change is logged, before the next call to the camera, in\n"
+    "Every change is logged before it is sent to the camera, and its outcome after, in\n"
     "$XDG_STATE_HOME/qumat_pro/changes.log (default ~/.local/state/...), or in the file\n"
     "QUMAT_CHANGE_LOG names; QUMAT_CHANGE_LOG=off logs nothing. No change is made that the\n"
-    "log cannot take.\n"
+    "log cannot take. Each line's SHA-256 also goes to the system log.\n"
     "\n"
     "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
     "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"

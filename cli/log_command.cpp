@@ -17,9 +17,11 @@ bool chosen(const change_log::ChangeEntry& entry, const Options& options) {
            (!options.camera || entry.deviceId == *options.camera);
 }
 
-void printTable(const std::vector<change_log::ChangeEntry>& entries, const Options& options,
+// One line per change, with the outcome its later entry gives, or "outcome unknown" when the
+// program stopped between the call and its answer.
+void printTable(const std::vector<change_log::ChangeEntry>& changes, const Options& options,
                 std::ostream& output) {
-    for (const auto& entry : entries) {
+    for (const auto& entry : changes) {
         if (!chosen(entry, options)) {
             continue;
         }
@@ -31,7 +33,11 @@ void printTable(const std::vector<change_log::ChangeEntry>& entries, const Optio
         if (!entry.oldValue.empty()) {
             output << escapedText(entry.oldValue) << " -> ";
         }
-        output << escapedText(entry.newValue) << "  " << escapedText(entry.outcome) << '\n';
+        output << escapedText(entry.newValue) << "  " << escapedText(entry.outcome);
+        if (!entry.reason.empty()) {
+            output << " (" << escapedText(entry.reason) << ')';
+        }
+        output << '\n';
     }
 }
 
@@ -44,6 +50,38 @@ void printJson(const std::vector<change_log::ChangeEntry>& entries, const Option
             output << withControlCharactersEscaped(change_log::toLine(entry)) << '\n';
         }
     }
+}
+
+// Checks the chain, then that each hash saved earlier (from the system log, or an earlier
+// --verify) is still the SHA-256 of one of the lines that hold.
+int verify(const std::string& file, std::string_view contents, const Options& options,
+           std::ostream& output) {
+    const auto verification = change_log::verify(contents);
+    bool holds = verification.brokenLine == 0;
+    if (!holds) {
+        output << file << ": line " << verification.brokenLine << " breaks the chain ("
+               << verification.reason << "); the " << verification.entries
+               << " entries before it hold\n";
+    } else {
+        output << file << ": " << verification.entries
+               << (verification.entries == 1 ? " entry holds" : " entries hold");
+        if (!verification.lastLineHash.empty()) {
+            // Kept elsewhere, it shows whether entries were later cut off the end.
+            output << "; the last line's SHA-256 is " << verification.lastLineHash;
+        }
+        output << '\n';
+    }
+    for (const auto& hash : options.expected) {
+        const auto line = change_log::lineWithHash(contents, hash);
+        if (line != 0 && (verification.brokenLine == 0 || line < verification.brokenLine)) {
+            output << file << ": " << hash << " is line " << line << " of the chain\n";
+        } else {
+            output << file << ": " << hash
+                   << " is not in the chain: the line it was taken from is gone or was rewritten\n";
+            holds = false;
+        }
+    }
+    return holds ? kDone : kCameraFailed;
 }
 
 }  // namespace
@@ -65,27 +103,12 @@ int runLog(const Options& options, Console& console) {
     }
     const std::string contents = std::move(read.text);
     if (options.verify) {
-        const auto verification = change_log::verify(contents);
-        if (verification.brokenLine != 0) {
-            console.output << escapedText(file->string()) << ": line " << verification.brokenLine
-                           << " breaks the chain (" << verification.reason << "); the "
-                           << verification.entries << " entries before it hold\n";
-            return kCameraFailed;
-        }
-        console.output << escapedText(file->string()) << ": " << verification.entries
-                       << (verification.entries == 1 ? " entry holds" : " entries hold");
-        if (!verification.lastLineHash.empty()) {
-            // Kept elsewhere, it shows whether entries were later cut off the end.
-            console.output << "; the last line's SHA-256 is " << verification.lastLineHash;
-        }
-        console.output << '\n';
-        return kDone;
+        return verify(escapedText(file->string()), contents, options, console.output);
     }
-    const auto entries = change_log::entriesOf(contents);
     if (options.json) {
-        printJson(entries, options, console.output);
+        printJson(change_log::entriesOf(contents), options, console.output);
     } else {
-        printTable(entries, options, console.output);
+        printTable(change_log::changesOf(contents), options, console.output);
     }
     return kDone;
 }

@@ -44,6 +44,7 @@ constexpr Option kOptions[] = {
     {"--verify", {}, bit(Command::log), &Options::verify},
     {"--since", {}, bit(Command::log)},
     {"--camera", {}, bit(Command::log)},
+    {"--expect", {}, bit(Command::log)},
     {"--format-card", {}, kChanges, &Options::formatCard},
     {"--include-identity", {}, bit(Command::exportProfile), &Options::includeIdentity},
     {"--include-secrets", {}, bit(Command::exportProfile), &Options::includeSecrets},
@@ -97,6 +98,13 @@ bool isRealMoment(std::string_view moment) {
            (moment.size() < 19 || number(17, 2) < 60);
 }
 
+// As --verify and the system log print it: 64 lower-case hexadecimal digits.
+bool isSha256(std::string_view text) {
+    return text.size() == 64 && std::ranges::all_of(text, [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
 // Sets an option that takes a value; the reason when the value is not one it takes.
 std::optional<std::string> applyValue(std::string_view name, const std::string& value,
                                       Options& options) {
@@ -110,6 +118,11 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
             return "--since " + value + ": no such date or time";
         }
         options.since = value;
+    } else if (name == "--expect") {
+        if (!isSha256(value)) {
+            return "--expect takes a line's SHA-256: 64 lower-case hexadecimal digits";
+        }
+        options.expected.push_back(value);
     } else if (name == "--camera") {
         options.camera = value;
     } else if (name == "--user") {
@@ -131,6 +144,9 @@ std::optional<std::string> checkOperands(const Options& options, std::string_vie
     const std::size_t count = options.operands.size();
     if (options.exitCode && !options.dryRun) {
         return "--exit-code goes with --dry-run";
+    }
+    if (!options.expected.empty() && !options.verify) {
+        return "--expect goes with --verify";
     }
     switch (*options.command) {
         case Command::show:

@@ -41,6 +41,8 @@ struct Options {
     bool includeIdentity = false;
     bool includeSecrets = false;
     bool verify = false;
+    // log --verify: SHA-256 hashes of lines, saved earlier, that must still be in the chain.
+    std::vector<std::string> expected;
     // log: entries from this moment (UTC, ISO 8601) on, and of this camera only.
     std::optional<std::string> since;
     std::optional<std::string> camera;

@@ -22,7 +22,7 @@ constexpr std::pair<std::string_view, std::string_view> kCommandOptions[] = {
     {"set", "--dry-run --format-card --show-secrets"},
     {"export", "--include-identity --include-secrets"},
     {"import", "--dry-run --exit-code --format-card --show-secrets"},
-    {"log", "--json --since --camera --verify"},
+    {"log", "--json --since --camera --verify --expect"},
 };
 
 std::string nameOf(const camera::CatalogueRow& row) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +26,17 @@ std::error_code makeFolders(const std::filesystem::path& folder) {
         return lastError();
     }
     return {};
+}
+
+// Why a write stopped short of `end`: the process's file size limit, when `end` is past it, else a
+// full disk.
+std::error_code shortWriteReason(off_t end) {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(end) > limit.rlim_cur) {
+        return std::make_error_code(std::errc::file_too_large);
+    }
+    return std::make_error_code(std::errc::no_space_on_device);
 }
 
 }  // namespace
@@ -111,7 +123,7 @@ std::error_code AppendFile::write(std::string_view bytes) {
         if (before >= 0 && ::ftruncate(descriptor_, before) != 0) {
             return lastError();
         }
-        return std::make_error_code(std::errc::no_space_on_device);
+        return shortWriteReason(before + static_cast<off_t>(bytes.size()));
     }
     if (::fsync(descriptor_) != 0) {
         return lastError();

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -43,6 +44,33 @@ ChangeEntry entry(std::string setting, std::string newValue) {
             .outcome = std::string(change_log::kWritten)};
 }
 
+std::optional<std::string> appendOne(ChangeLog& log, ChangeEntry each) {
+    std::vector<ChangeEntry> entries{std::move(each)};
+    return log.append(entries);
+}
+
+// Written ahead of its call, or the outcome that settles such an entry.
+ChangeEntry intended(std::string setting) {
+    auto intent = entry(std::move(setting), "on");
+    intent.outcome = change_log::kIntended;
+    return intent;
+}
+
+ChangeEntry settling(const ChangeEntry& intent, std::string_view outcome, std::string reason = {}) {
+    auto settled = intent;
+    settled.outcome = outcome;
+    settled.reason = std::move(reason);
+    settled.intent = intent.hash;
+    return settled;
+}
+
+// A log as an earlier version wrote it, before entries went ahead of their calls.
+constexpr std::string_view kOlderLog =
+    R"({"log":"qumat_pro change log","created":"2026-12-08T14:54:38Z"}
+{"time":"2026-12-08T14:54:38Z","utc_offset":"+00:00","user":"root","host":"vm","front_end":"command line","edition":"","model":"common","device_id":"A123456","serial_number":"SN23110804571","setting":"wifi_password","old":"","new":"changed","outcome":"written","previous":"556c89ed26e81790b6b35b64166d25d82a6fb6210d97086fafd79d938d166f44","hash":"dc3a33836f53000cf4caf0eb1049380a982cb4af752ebaea7cbe8f5d93fe2983"}
+{"time":"2026-12-08T14:54:38Z","utc_offset":"+00:00","user":"root","host":"vm","front_end":"command line","edition":"","model":"common","device_id":"A123456","serial_number":"SN23110804571","setting":"gps","old":"on","new":"off","outcome":"written","previous":"fba976aebfc9bddadfa6dc3f84a9632ec81409904ace233c2ca9983434bc26fc","hash":"808646f81e30bb7b8176f6235127c6384ce2458efe1ccb911bf932235bb305c9"}
+)";
+
 std::vector<std::string> linesOf(const std::string& contents) {
     std::vector<std::string> lines;
     std::istringstream stream(contents);
@@ -65,7 +93,7 @@ class ChangeLogTest : public testing::Test {
     void write(std::initializer_list<ChangeEntry> entries) {
         ChangeLog log(file_);
         for (const auto& each : entries) {
-            ASSERT_EQ(log.append(each), std::nullopt);
+            ASSERT_EQ(appendOne(log, each), std::nullopt);
         }
     }
 
@@ -137,6 +165,59 @@ TEST_F(ChangeLogTest, EveryKindOfEditBreaksTheChainWhereItIs) {
     }
 }
 
+// Entries written ahead of their calls, after those of an older log: each outcome joins the entry
+// it names wherever it stands, and one whose outcome never came is shown as unknown.
+TEST_F(ChangeLogTest, OutcomesJoinTheirEntriesAfterAnOlderLogsAndAMissingOneIsUnknown) {
+    std::filesystem::create_directories(file_.parent_path());
+    std::ofstream(file_, std::ios::binary) << kOlderLog;
+    ChangeLog log(file_);
+    std::vector<ChangeEntry> intents{intended("eis"), intended("ssid")};
+    ASSERT_EQ(log.append(intents), std::nullopt);
+    std::vector<ChangeEntry> outcomes{settling(intents[1], change_log::kRefused, "no flag"),
+                                      settling(intents[0], change_log::kWritten)};
+    ASSERT_EQ(log.append(outcomes), std::nullopt);
+    ASSERT_EQ(appendOne(log, intended("device_id")), std::nullopt);
+
+    const auto contents = fileContents(file_);
+    EXPECT_TRUE(contents.starts_with(kOlderLog));
+    const auto verification = change_log::verify(contents);
+    EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
+    EXPECT_EQ(verification.entries, 7u);
+    std::vector<std::string> changes;
+    for (const auto& change : change_log::changesOf(contents)) {
+        changes.push_back(change.setting + " " + change.outcome + " " + change.reason);
+    }
+    EXPECT_EQ(changes,
+              (std::vector<std::string>{"wifi_password written ", "gps written ", "eis written ",
+                                        "ssid refused no flag", "device_id outcome unknown "}));
+}
+
+// Each line's SHA-256 also goes outside the file, where a rewrite of the file cannot reach, and
+// names the line it came from; nothing goes there of entries that were not appended.
+TEST_F(ChangeLogTest, EachLinesHashGoesToTheAnchorAndIsFoundInTheChain) {
+    std::vector<std::string> anchored;
+    const auto anchor = [&anchored](std::string_view message) { anchored.emplace_back(message); };
+    ChangeLog folder(directory_.path(), anchor);
+    EXPECT_NE(appendOne(folder, entry("recording.gps", "on")), std::nullopt);
+    EXPECT_TRUE(anchored.empty());
+
+    ChangeLog log(file_, anchor);
+    std::vector<ChangeEntry> intents{intended("gps"), intended("eis")};
+    ASSERT_EQ(log.append(intents), std::nullopt);
+    ASSERT_EQ(appendOne(log, settling(intents[0], change_log::kWritten)), std::nullopt);
+    const auto contents = fileContents(file_);
+    ASSERT_EQ(anchored.size(), 4u) << "the start line and three entries";
+    for (std::size_t at = 0; at < anchored.size(); ++at) {
+        const auto& message = anchored[at];
+        EXPECT_NE(message.find(file_.string()), std::string::npos) << message;
+        EXPECT_EQ(change_log::lineWithHash(contents, message.substr(message.size() - 64)), at + 1)
+            << message;
+    }
+    EXPECT_NE(anchored[3].find("gps written"), std::string::npos) << anchored[3];
+    EXPECT_EQ(change_log::lineWithHash(contents, change_log::verify(contents).lastLineHash), 4u);
+    EXPECT_EQ(change_log::lineWithHash(contents, std::string(64, '0')), 0u);
+}
+
 #ifndef _WIN32  // the writers are forked processes, and the unwritable places Linux's device files
 // Each entry goes down in one write, so a writer killed at any moment leaves whole lines only.
 TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
@@ -145,7 +226,7 @@ TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
         ASSERT_TRUE(testing_support::killWhileWriting(
             [&] {
                 ChangeLog log(file_);
-                if (log.append(entry("recording.gps", std::to_string(round)))) {
+                if (appendOne(log, entry("recording.gps", std::to_string(round)))) {
                     std::_Exit(3);
                 }
             },
@@ -165,7 +246,7 @@ TEST_F(ChangeLogTest, WritersAtTheSameTimeKeepOneChain) {
         if (child == 0) {
             ChangeLog log(file_);
             for (int change = 0; change < 25; ++change) {
-                if (log.append(entry("recording.gps", std::to_string(change)))) {
+                if (appendOne(log, entry("recording.gps", std::to_string(change)))) {
                     std::_Exit(3);
                 }
             }
@@ -191,7 +272,7 @@ TEST_F(ChangeLogTest, ALogThatCannotBeWrittenSaysWhy) {
           pipe}) {
         ChangeLog log(place);
         EXPECT_NE(log.open(), std::nullopt) << place;
-        EXPECT_NE(log.append(entry("recording.gps", "on")), std::nullopt) << place;
+        EXPECT_NE(appendOne(log, entry("recording.gps", "on")), std::nullopt) << place;
     }
     // Each retry is refused with its reason, and keeps nothing open.
     const auto openFiles = [] {
@@ -214,7 +295,7 @@ TEST_F(ChangeLogTest, ALinkInTheLogsPlaceIsNeverFollowed) {
     const auto link = directory_ / "changes.log";
     std::filesystem::create_symlink(target, link);
     ChangeLog log(link);
-    EXPECT_EQ(log.append(entry("recording.gps", "on")),
+    EXPECT_EQ(appendOne(log, entry("recording.gps", "on")),
               "it is a symbolic link, which the log never follows");
     EXPECT_EQ(fileContents(target), "keep\n");
 }
@@ -229,7 +310,9 @@ TEST_F(ChangeLogTest, AnEntryTheDiskCannotTakeLeavesTheLogAsItWas) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{before.size() + 100, before.size() + 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::_Exit(ChangeLog(file_).append(entry("recording.gps", "off")) ? 0 : 1);
+        ChangeLog log(file_);
+        // Named as the limit it is, not as a full disk.
+        std::_Exit(appendOne(log, entry("recording.gps", "off")) == std::strerror(EFBIG) ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

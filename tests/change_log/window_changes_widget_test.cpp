@@ -15,7 +15,7 @@ using testing_support::fileContents;
 
 using testing_support::SettingsFixture;
 
-TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
+TEST(WindowChangesTest, EveryChangeLeavesItsEntryAndItsOutcome) {
     SettingsFixture fixture;
     const auto log = fixture.directory / "changes.log";
     fixture.logChangesTo(log, editions::kEnglish);
@@ -37,7 +37,7 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
     const auto contents = fileContents(log);
     EXPECT_EQ(contents.find("new-secret"), std::string::npos) << "a secret is never logged";
     EXPECT_EQ(contents.find("zq9Xk2"), std::string::npos);
-    const auto entries = change_log::entriesOf(contents);
+    const auto entries = change_log::changesOf(contents);
     const struct {
         const char* setting;
         const char* oldValue;
@@ -66,7 +66,8 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAfterTheCameraAnswered) {
                                                                     : "B765432")
             << entry.setting;
     }
-    EXPECT_EQ(change_log::verify(contents).entries, entries.size());
+    EXPECT_EQ(change_log::verify(contents).entries, 2 * entries.size())
+        << "each written ahead, then its outcome";
 }
 
 TEST(WindowChangesTest, AChangeTheLogCannotTakeIsNotMadeAndTheBoxSaysWhy) {

@@ -11,6 +11,7 @@
 #include "cli.h"
 #include "emulated_camera_library.h"
 #include "environment_variable.h"
+#include "observed_camera_library.h"
 #include "temporary_directory.h"
 
 namespace cli_testing {
@@ -48,11 +49,21 @@ class CliCamera {
             .program = "qumat_pro",
             .passwordVariable = std::move(password),
             .askHidden = [](std::string_view) { return std::optional<std::string>(); }};
-        const int status = cli::run(arguments, camera_, console);
+        int status = 0;
+        if (observer_ != nullptr) {
+            camera::ObservedCameraLibrary observed(camera_, *observer_);
+            status = cli::run(arguments, observed, console);
+        } else {
+            status = cli::run(arguments, camera_, console);
+        }
         return {status, output.str(), errors.str()};
     }
 
+    // Every call of the runs that follow passes `observer` on its way to the camera.
+    void observe(camera::ObservedCameraLibrary::Observer& observer) { observer_ = &observer; }
+
     k47::CameraState state() const { return camera_.state(); }
+    void setState(const k47::CameraState& state) { camera_.setState(state); }
     std::vector<std::string> journal() const { return camera_.journal(); }
     std::filesystem::path file(const std::string& name) const { return directory_ / name; }
     std::filesystem::path changeLog() const { return directory_ / "changes.log"; }
@@ -60,6 +71,7 @@ class CliCamera {
   private:
     testing_support::TemporaryDirectory directory_;
     testing_support::EmulatedCameraLibrary camera_{directory_.path()};
+    camera::ObservedCameraLibrary::Observer* observer_ = nullptr;
 };
 
 // The system's own words for an error: POSIX's on Linux, the platform's message on Windows (where a

@@ -1,10 +1,16 @@
 // What the command line logs of its changes, and the log command.
 #include <gtest/gtest.h>
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "change_log.h"
@@ -18,6 +24,31 @@ using testing_support::fileContents;
 
 using cli_testing::CliCamera;
 
+bool changesTheCamera(std::string_view function) {
+    return function == "WriteZFYInfo" || function == "Qumat_SetNetConfig" ||
+           function == "Qumat_SetMenuConfig" || function == "Qumat_FormatTFCard";
+}
+
+// The change log's last entry at each call that changes the camera: the change about to be made.
+class LogAtEachChange : public camera::ObservedCameraLibrary::Observer {
+  public:
+    explicit LogAtEachChange(std::filesystem::path log) : log_(std::move(log)) {}
+
+    void before(std::string_view function) override {
+        if (changesTheCamera(function)) {
+            const auto entries = change_log::entriesOf(fileContents(log_));
+            seen.push_back(std::string(function) + ": " + entries.back().setting + " " +
+                           entries.back().outcome);
+        }
+    }
+    void after(std::string_view, const int32_t*) override {}
+
+    std::vector<std::string> seen;
+
+  private:
+    std::filesystem::path log_;
+};
+
 TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
     CliCamera camera;
     for (const auto& readOnly : std::vector<std::vector<std::string>>{
@@ -26,6 +57,8 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
     }
     EXPECT_FALSE(std::filesystem::exists(camera.changeLog())) << "nothing was changed";
 
+    LogAtEachChange atEachChange(camera.changeLog());
+    camera.observe(atEachChange);
     const auto set =
         camera.run({"set", "--format-card", "recording.gps=off", "network.wifi_password=s3cret-9",
                     "identity.officer_id=7", "recording.aes_encryption=on"});
@@ -33,7 +66,7 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
     const auto contents = fileContents(camera.changeLog());
     EXPECT_EQ(contents.find("s3cret-9"), std::string::npos);
     std::vector<std::string> logged;
-    for (const auto& entry : change_log::entriesOf(contents)) {
+    for (const auto& entry : change_log::changesOf(contents)) {
         logged.push_back(entry.setting + ": " + entry.oldValue + " -> " + entry.newValue + " " +
                          entry.outcome);
         EXPECT_EQ(entry.frontEnd, "command line");
@@ -49,7 +82,13 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
                           "aes_encryption: off -> on written",
                           "card_format:  -> formatted sent",
                       }));
-
+    EXPECT_EQ(atEachChange.seen, (std::vector<std::string>{
+                                     "WriteZFYInfo: officer_id intended",
+                                     "Qumat_SetNetConfig: wifi_password intended",
+                                     "Qumat_SetMenuConfig: aes_encryption intended",
+                                     "Qumat_FormatTFCard: card_format intended",
+                                     "Qumat_SetMenuConfig: card_format sent",
+                                 }));
     const auto listed = camera.run({"log"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_NE(listed.output.find("  A123456  officer_id: 100234 -> 7  written\n"),
@@ -59,18 +98,18 @@ TEST(CliLogTest, ChangesAreLoggedOncePerSettingAndActionAndReadsLogNothing) {
         << listed.output;
     const auto verified = camera.run({"log", "--verify"});
     EXPECT_EQ(verified.status, 0);
-    EXPECT_NE(verified.output.find(": 5 entries hold; the last line's SHA-256 is "),
+    EXPECT_NE(verified.output.find(": 10 entries hold; the last line's SHA-256 is "),
               std::string::npos)
         << verified.output;
     const struct {
         std::vector<std::string> arguments;
         std::size_t entries;
     } filters[] = {
-        {{"log", "--json"}, 5},
+        {{"log", "--json"}, 10},
         {{"log", "--json", "--camera", "B765432"}, 0},
         {{"log", "--json", "--since", "2999-01-01"}, 0},
-        {{"log", "--json", "--since=2000-01-01T00:00"}, 5},
-        {{"log", "--json", "--since=2024-02-29T23:59:59"}, 5},
+        {{"log", "--json", "--since=2000-01-01T00:00"}, 10},
+        {{"log", "--json", "--since=2024-02-29T23:59:59"}, 10},
     };
     // JSON Lines: each line an entry of its own.
     for (const auto& [arguments, entries] : filters) {
@@ -94,7 +133,7 @@ TEST(CliLogTest, TheOtherModelsChangesAreNamedByItsCatalogue) {
                   .status,
               0);
     std::vector<std::string> logged;
-    for (const auto& entry : change_log::entriesOf(fileContents(camera.changeLog()))) {
+    for (const auto& entry : change_log::changesOf(fileContents(camera.changeLog()))) {
         EXPECT_EQ(entry.model, "stc");
         logged.push_back(entry.setting + ": " + entry.oldValue + " -> " + entry.newValue);
     }
@@ -155,18 +194,35 @@ TEST(CliLogTest, AnEditedLogFailsItsCheckNamingTheLine) {
         << verified.output;
 }
 
+// A folder, or a file that takes no writing (a kernel's file under /proc), in the log's place:
+// the entry cannot be written ahead, and so neither set nor import sends anything.
 TEST(CliLogTest, NoChangeIsMadeThatTheLogCannotTake) {
     CliCamera camera;
+    const auto profile = camera.file("profile.ini");
+    std::ofstream(profile) << "[recording]\ngps = off\n";
+    const std::vector<std::filesystem::path> places{
+        camera.file(""),
+#ifndef _WIN32
+        "/proc/version",
+#endif
+    };
     const auto before = camera.state();
-    // A folder where the file should be.
-    testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", camera.file("").string().c_str());
-    const auto refused = camera.run({"set", "recording.gps=off"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.errors.find("qumat_pro: the change log " + camera.file("").string() +
-                                  " cannot be written: "),
-              std::string::npos)
-        << refused.errors;
+    for (const auto& place : places) {
+        testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", place.string().c_str());
+        for (const auto& change : std::vector<std::vector<std::string>>{
+                 {"set", "recording.gps=off"}, {"import", profile.string()}}) {
+            const auto refused = camera.run(change);
+            EXPECT_EQ(refused.status, 1) << place << " " << change[0];
+            EXPECT_NE(refused.errors.find("qumat_pro: the change log " + place.string() +
+                                          " cannot be written: "),
+                      std::string::npos)
+                << refused.errors;
+        }
+    }
     EXPECT_EQ(camera.state(), before);
+    for (const auto& call : camera.journal()) {
+        EXPECT_FALSE(changesTheCamera(call.substr(0, call.find(' ')))) << call;
+    }
 
     testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG", "off");
     EXPECT_EQ(camera.run({"set", "recording.gps=off"}).status, 0);
@@ -175,5 +231,151 @@ TEST(CliLogTest, NoChangeIsMadeThatTheLogCannotTake) {
     EXPECT_EQ(log.status, 2);
     EXPECT_EQ(log.errors, "qumat_pro: the change log is off (QUMAT_CHANGE_LOG=off)\n");
 }
+
+// A hash kept from --verify (or the system log) must still be a line of the chain: a log cut
+// short, or rewritten with every hash recomputed, holds as a chain but fails the expectation.
+TEST(CliLogTest, AHashSavedEarlierMustStillBeInTheChain) {
+    CliCamera camera;
+    ASSERT_EQ(camera.run({"set", "recording.gps=off"}).status, 0);
+    const auto first = camera.run({"log", "--verify"});
+    const auto saved = first.output.substr(first.output.size() - 65, 64);
+    ASSERT_EQ(camera.run({"set", "recording.gps=on"}).status, 0);
+    const auto whole = fileContents(camera.changeLog());
+
+    // The same entries, one of them forged, chained anew from a start line of their own.
+    const auto rechained = camera.file("rechained.log");
+    {
+        auto entries = change_log::entriesOf(whole);
+        entries[1].newValue = "on";
+        change_log::ChangeLog forged(rechained, {});
+        ASSERT_EQ(forged.append(entries), std::nullopt);
+    }
+    std::size_t thirdLineEnd = 0;
+    for (int line = 0; line < 3; ++line) {
+        thirdLineEnd = whole.find('\n', thirdLineEnd) + 1;
+    }
+    const struct {
+        const char* log;
+        std::string contents;
+        std::vector<std::string> arguments;
+        int status;
+        std::string said;
+    } cases[] = {
+        {"kept", whole, {"--expect", saved}, 0, saved + " is line 3 of the chain\n"},
+        {"its last entries cut off",
+         whole.substr(0, thirdLineEnd),
+         {"--expect", saved, "--expect", change_log::verify(whole).lastLineHash},
+         1,
+         change_log::verify(whole).lastLineHash + " is not in the chain"},
+        {"rewritten and chained anew",
+         fileContents(rechained),
+         {"--expect", saved},
+         1,
+         saved + " is not in the chain"},
+        {"not a hash", whole, {"--expect", saved.substr(1)}, 2, ""},
+    };
+    for (const auto& [log, contents, expectations, status, said] : cases) {
+        std::ofstream(camera.changeLog(), std::ios::binary | std::ios::trunc) << contents;
+        std::vector<std::string> arguments{"log", "--verify"};
+        arguments.insert(arguments.end(), expectations.begin(), expectations.end());
+        const auto outcome = camera.run(arguments);
+        EXPECT_EQ(outcome.status, status) << log << outcome.errors;
+        EXPECT_NE(outcome.output.find(said), std::string::npos) << log << outcome.output;
+    }
+    EXPECT_EQ(camera.run({"log", "--expect", saved}).status, 2) << "--expect goes with --verify";
+}
+
+#ifndef _WIN32  // the camera's calls run in a forked child, killed or limited
+// Killed after the camera had the change and before its answer was logged: the change keeps its
+// entry, shown with no known outcome, and the chain holds.
+TEST(CliLogTest, AChangeWhoseAnswerNeverCameIsShownWithItsOutcomeUnknown) {
+    CliCamera camera;
+    struct KilledAfterTheCall : camera::ObservedCameraLibrary::Observer {
+        void before(std::string_view) override {}
+        void after(std::string_view function, const int32_t*) override {
+            if (function == "Qumat_SetMenuConfig") {
+                std::_Exit(9);
+            }
+        }
+    } killed;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        camera.observe(killed);
+        camera.run({"set", "recording.gps=off"});
+        std::_Exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 9) << status;
+    EXPECT_EQ(camera.run({"get", "recording.gps"}).output, "off\n") << "the camera has the change";
+    const auto listed = camera.run({"log"});
+    EXPECT_NE(listed.output.find("  A123456  gps: on -> off  outcome unknown\n"), std::string::npos)
+        << listed.output;
+    const auto verified = camera.run({"log", "--verify"});
+    EXPECT_EQ(verified.status, 0) << verified.output;
+    EXPECT_NE(verified.output.find(": 1 entry holds"), std::string::npos) << verified.output;
+}
+
+// A file size limit met anywhere along two groups' entries: a group reaches the camera only when
+// its entry made it into the log, and the chain holds whatever was cut.
+TEST(CliLogTest, UnderAFileSizeLimitNothingIsSentWhoseEntryDidNotMakeIt) {
+    CliCamera camera;
+    // Entries of earlier runs make the log longer than the camera's own state file, so that the
+    // limit stops the log before it stops the camera.
+    for (const auto* value : {"off", "on", "off", "on"}) {
+        ASSERT_EQ(camera.run({"set", std::string("recording.eis=") + value}).status, 0);
+    }
+    const auto start = fileContents(camera.changeLog());
+    const auto before = camera.state();
+    const std::vector<std::string> change{"set", "network.ssid=limited", "recording.gps=off"};
+    ASSERT_EQ(camera.run(change).status, 0);
+    const auto grown = fileContents(camera.changeLog()).size() - start.size();
+    struct Writes : camera::ObservedCameraLibrary::Observer {
+        int sent = 0;
+        void before(std::string_view function) override {
+            sent |= function == "Qumat_SetNetConfig"    ? 1
+                    : function == "Qumat_SetMenuConfig" ? 2
+                                                        : 0;
+        }
+        void after(std::string_view, const int32_t*) override {}
+    } writes;
+    std::set<int> sentSets;
+    for (std::size_t limit = start.size(); limit <= start.size() + grown; limit += grown / 24) {
+        std::ofstream(camera.changeLog(), std::ios::binary | std::ios::trunc) << start;
+        camera.setState(before);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // The call journal, longer than any limit here, goes nowhere.
+            std::filesystem::remove(camera.file("journal.txt"));
+            std::filesystem::create_symlink("/dev/null", camera.file("journal.txt"));
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &fileSize);
+            camera.observe(writes);
+            camera.run(change);
+            std::_Exit(writes.sent);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        const int sent = WEXITSTATUS(status);
+        sentSets.insert(sent);
+        const auto contents = fileContents(camera.changeLog());
+        const auto verification = change_log::verify(contents);
+        EXPECT_EQ(verification.brokenLine, 0u) << limit << ": " << verification.reason;
+        std::set<std::string> intended;
+        for (const auto& entry : change_log::entriesOf(contents.substr(start.size()))) {
+            if (entry.outcome == change_log::kIntended) {
+                intended.insert(entry.setting);
+            }
+        }
+        EXPECT_EQ((sent & 1) != 0, intended.contains("ssid")) << limit;
+        EXPECT_EQ((sent & 2) != 0, intended.contains("gps")) << limit;
+    }
+    EXPECT_EQ(sentSets, (std::set<int>{0, 1, 3})) << "stopped before either, between, after both";
+}
+#endif
 
 }  // namespace
