@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check release check-release fuzz check-sanitized install \
-	package gallery gallery-windows bench windows windows-package check-windows
+	package gallery gallery-windows bench bench-windows windows windows-package check-windows
 
 all: build
 
@@ -113,6 +113,10 @@ bench: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe command_bench
 	@status=0; $(BUILD_DIR)/bench/window_bench || status=1; \
 		$(BUILD_DIR)/bench/command_bench || status=1; exit $$status
+
+# The same for the native Windows windows, under Wine, with the programs' sizes.
+bench-windows: windows
+	@$(TEST_ENV) sh scripts/windows-bench.sh $(WIN64_DIR)
 
 PREFIX ?= /usr/local
 

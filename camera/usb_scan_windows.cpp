@@ -50,10 +50,11 @@ Function* function(HMODULE library, const char* name) {
 
 }  // namespace
 
-// libusb-win32 is loaded when the scan runs: a computer without its driver package still runs the
-// program, with no scan.
+// libusb-win32 is loaded when the first scan runs: a computer without its driver package still
+// runs the program, with no scan. The first answer stands for the whole run, as a loaded library
+// stays loaded, so that a computer without it does not search the path at every login window.
 int32_t scanForCameras() {
-    HMODULE library = LoadLibraryW(L"libusb0.dll");
+    static const HMODULE library = LoadLibraryW(L"libusb0.dll");
     if (library == nullptr) {
         return 0;
     }
@@ -77,7 +78,6 @@ int32_t scanForCameras() {
             }
         }
     }
-    // The library stays loaded: libusb keeps its bus list for the next scan.
     return counter;
 }
 

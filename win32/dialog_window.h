@@ -30,6 +30,8 @@ class DialogWindow : public window_logic::WindowControls {
     HWND create();
 
     HWND handle() const { return window_; }
+    // The window as the window system makes it: its layout in dialog units.
+    DialogTemplate buildTemplate() const;
     const DialogLayout& layout() const { return layout_; }
     // The control's window; null when the layout has no such control.
     HWND item(window_logic::Control control) const;
@@ -59,7 +61,6 @@ class DialogWindow : public window_logic::WindowControls {
 
   private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    DialogTemplate buildTemplate() const;
 
     DialogLayout layout_;
     DisabledNames disabledNames_;
