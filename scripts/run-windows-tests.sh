@@ -11,10 +11,22 @@ for build in "$@"; do
     export WINEPREFIX="$(realpath "$build")/wine"
     [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
     wineserver --persistent=60 >/dev/null 2>&1 || true
+    # The other build's camera library has the architecture this build's program cannot load.
+    other=$build
+    for candidate in "$@"; do
+        [ "$candidate" = "$build" ] || other=$candidate
+    done
+    case $(file -b "$build/qumat/qumat.exe") in
+    PE32+*) architecture="64-bit (x64)" ;;
+    *) architecture="32-bit (x86)" ;;
+    esac
     status=0
     (cd "$build" && ctest --output-on-failure) || status=1
     sh tests/windows/same_answers_test.sh "$linux_build/app/qumat" "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" || status=1
+    sh tests/windows/camera_library_loading_test.sh "$build/qumat/qumat.exe" \
+        "$build/k47_4g_pc/k47_4g_pc.dll" "$other/k47_4g_pc/k47_4g_pc.dll" \
+        "$build/tests/windows/fake_libusb0.dll" "$architecture" || status=1
     wineserver --kill >/dev/null 2>&1 || true
     [ "$status" -eq 0 ] || exit 1
 done
