@@ -56,8 +56,11 @@ Device camera{};
 extern "C" {
 
 __declspec(dllexport) void usb_init() {
-    keyboard.descriptor = {.bLength = 18, .idVendor = 0x046D, .idProduct = 0x4026};
-    camera.descriptor = {.bLength = 18, .idVendor = 0x070A, .idProduct = 0x4026};
+    // Another maker's device with the camera's product number: the vendor must match too.
+    keyboard.descriptor.idVendor = 0x046D;
+    keyboard.descriptor.idProduct = 0x4026;
+    camera.descriptor.idVendor = 0x070A;
+    camera.descriptor.idProduct = 0x4026;
     keyboard.next = &camera;
     camera.prev = &keyboard;
     keyboard.bus = camera.bus = &bus;
