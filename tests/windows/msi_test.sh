@@ -6,6 +6,8 @@
 # it installed. Runs in the Wine prefix WINEPREFIX names.
 # Usage: msi_test.sh WINDOWS_BUILD WXS
 set -eu
+# The Start-menu entry must not become a menu entry of the desktop in the user's home.
+export WINEDLLOVERRIDES=winemenubuilder.exe=d
 build=$(realpath "$1")
 wxs=$2
 files=$build/package/files
