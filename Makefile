@@ -4,7 +4,8 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test check release check-release fuzz check-sanitized install \
-	package gallery gallery-windows bench bench-windows windows windows-package check-windows
+	package gallery gallery-windows bench bench-windows windows windows-package windows-msi \
+	check-windows
 
 all: build
 
@@ -82,8 +83,14 @@ windows-package: windows
 	@cmake --build $(WIN64_DIR) --target windows_package
 	@cmake --build $(WIN32_DIR) --target windows_package
 
-# The Windows tests under Wine, and the same answers from the command line on both systems.
-check-windows: windows build
+# One MSI per architecture beside the zips, built by wixl.
+windows-msi: windows
+	@cmake --build $(WIN64_DIR) --target windows_msi
+	@cmake --build $(WIN32_DIR) --target windows_msi
+
+# The Windows tests under Wine, the same answers from the command line on both systems, and the
+# MSIs installed, upgraded and removed.
+check-windows: windows-msi build
 	@mkdir -p $(TEST_HOME)
 	@$(TEST_ENV) sh scripts/run-windows-tests.sh $(BUILD_DIR) $(WIN64_DIR) $(WIN32_DIR)
 

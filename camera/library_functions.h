@@ -1,12 +1,24 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "camera_library.h"
+#include "library_entry_points.h"
 
 namespace camera {
 
 // The production camera library: each call goes straight to the shared library's C function.
+// On Windows the library is loaded when it is first needed, so that a program without it still
+// starts, says what is missing, and does whatever needs no camera.
 class LibraryFunctions final : public CameraLibrary {
   public:
+    // Makes the library's functions ready unless they are: empty when they are, else why not, in
+    // one line naming the files looked for and the architecture needed (Windows only; on Linux
+    // the loader has found the library before main). A call that comes first loads it too, and
+    // fails (flag 0) while there is no library.
+    std::string load();
+
     void Init_Device(uint8_t* buffer, int32_t* flag) override;
     void Qumat_Login(int32_t userType, const char* password, int32_t* flag) override;
     void Qumat_Get4GDevOrNot(int32_t* answer) override;
@@ -29,6 +41,12 @@ class LibraryFunctions final : public CameraLibrary {
     void SetMSDC(const char* password, int32_t* flag) override;
     void Qumat_FormatTFCard(const char* password, int32_t* flag) override;
     void Qumat_SetDefault(int32_t* flag) override;
+
+  private:
+    template <auto function, typename... Arguments>
+    void call(int32_t* flag, Arguments... arguments);
+
+    std::optional<LibraryEntryPoints> entryPoints_;
 };
 
 }  // namespace camera

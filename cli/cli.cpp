@@ -53,7 +53,7 @@ int runOn(const Options& options, camera::CameraLibrary& camera, Console& consol
 }
 
 int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
-               Console& console) {
+               Console& console, const CameraLoader& loadCamera) {
     const auto parsed = parseOptions(arguments);
     if (const auto* refusal = std::get_if<std::string>(&parsed)) {
         console.error() << escapedText(*refusal) << '\n' << usageText(console.program);
@@ -68,6 +68,12 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
         console.output << console.program << ' ' << QUMAT_VERSION << '\n';
         return kDone;
     }
+    if (*options.command != Command::log && loadCamera) {
+        if (const auto reason = loadCamera(); !reason.empty()) {
+            console.error() << reason << '\n';
+            return kUsageError;
+        }
+    }
     if (!options.verbose) {
         return runOn(options, camera, console);
     }
@@ -78,9 +84,9 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
 
 }  // namespace
 
-int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
-        Console& console) {
-    const int status = runCommand(arguments, camera, console);
+int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera, Console& console,
+        const CameraLoader& loadCamera) {
+    const int status = runCommand(arguments, camera, console, loadCamera);
     // A full disk or a closed pipe must not pass for a complete listing.
     if (!console.output.flush()) {
         console.error() << "the output could not be written\n";

@@ -15,7 +15,8 @@ std::string programName(std::string_view path) {
     return name.empty() ? "qumat" : name;
 }
 
-int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera) {
+int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera,
+                 const CameraLoader& loadCamera) {
     // A write that fails is reported and cleaned up after, and output is the same bytes on every
     // system.
     platform::prepareCommandLineProcess();
@@ -32,7 +33,7 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
             variable != nullptr ? std::optional<std::string>(variable) : std::nullopt,
         .askHidden = [](std::string_view prompt) { return platform::readLineWithoutEcho(prompt); },
     };
-    return run(std::vector<std::string>(argv + 1, argv + argc), camera, console);
+    return run(std::vector<std::string>(argv + 1, argv + argc), camera, console, loadCamera);
 }
 
 }  // namespace cli

@@ -1,8 +1,9 @@
-# cmake -DREADME=README.md -DOUTPUT=qumat.txt -P readme-sections.cmake: the README's "Command
-# line" and "Windows" sections, each up to the next section of its level, as CRLF text.
+# cmake -DREADME=README.md -DOUTPUT=qumat.txt -P readme-sections.cmake: the Windows manual, made of
+# the README's "Command line", "The change log" and "Windows" sections, each up to the next section
+# of its level, without the subsections for Linux and for building, as CRLF text.
 file(READ ${README} readme)
 set(text "")
-foreach(title IN ITEMS "Command line" "Windows")
+foreach(title IN ITEMS "Command line" "The change log" "Windows")
     string(FIND "${readme}" "\n## ${title}\n" begin)
     if(begin EQUAL -1)
         message(FATAL_ERROR "${README} has no \"${title}\" section")
@@ -16,5 +17,26 @@ foreach(title IN ITEMS "Command line" "Windows")
     endif()
     string(APPEND text "${section}\n")
 endforeach()
+foreach(title IN ITEMS "Copying a camera's settings, in a Linux shell"
+                       "How the Windows programs are built and tested")
+    string(FIND "${text}" "\n### ${title}\n" begin)
+    if(begin EQUAL -1)
+        message(FATAL_ERROR "${README} has no \"${title}\" subsection")
+    endif()
+    math(EXPR begin "${begin} + 1")
+    string(SUBSTRING "${text}" ${begin} -1 rest)
+    string(REGEX MATCH "\n##+ " next "${rest}")
+    if(next STREQUAL "")
+        string(SUBSTRING "${text}" 0 ${begin} text)
+    else()
+        string(FIND "${rest}" "${next}" end)
+        math(EXPR end "${end} + 1")
+        string(SUBSTRING "${rest}" ${end} -1 rest)
+        string(SUBSTRING "${text}" 0 ${begin} head)
+        set(text "${head}${rest}")
+    endif()
+endforeach()
+# The commands read the same in cmd and PowerShell.
+string(REPLACE "```sh\n" "```\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")
 file(WRITE ${OUTPUT} "${text}")

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs the Windows builds' tests under Wine, then compares the command line's answers under
-# Linux and under Wine. Each build has its own Wine prefix inside it, made on the first run; one
-# Wine server stays up for the build's whole run, so that Wine starts once.
+# Linux and under Wine, and installs, upgrades and removes the build's MSI. Each build has its own
+# Wine prefix inside it, made on the first run; one Wine server stays up for the build's whole
+# run, so that Wine starts once.
 # Usage: run-windows-tests.sh LINUX_BUILD WINDOWS_BUILD...
 set -eu
 linux_build=$1
@@ -13,10 +14,23 @@ for build in "$@"; do
     wineserver --persistent=60 >/dev/null 2>&1 || true
     # The windows under test are made without a screen: Wine's null graphics driver.
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    # The other build's camera library has the architecture this build's program cannot load.
+    other=$build
+    for candidate in "$@"; do
+        [ "$candidate" = "$build" ] || other=$candidate
+    done
+    case $(file -b "$build/qumat/qumat.exe") in
+    PE32+*) architecture="64-bit (x64)" ;;
+    *) architecture="32-bit (x86)" ;;
+    esac
     status=0
     (cd "$build" && ctest --output-on-failure) || status=1
     sh tests/windows/same_answers_test.sh "$linux_build/app/qumat" "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" || status=1
+    sh tests/windows/camera_library_loading_test.sh "$build/qumat/qumat.exe" \
+        "$build/k47_4g_pc/k47_4g_pc.dll" "$other/k47_4g_pc/k47_4g_pc.dll" \
+        "$build/tests/windows/fake_libusb0.dll" "$architecture" || status=1
+    sh tests/windows/msi_test.sh "$build" packaging/windows/qumat_pro.wxs || status=1
     wineserver --kill >/dev/null 2>&1 || true
     [ "$status" -eq 0 ] || exit 1
 done
