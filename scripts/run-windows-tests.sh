@@ -30,6 +30,9 @@ for build in "$@"; do
     sh tests/windows/camera_library_loading_test.sh "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" "$other/k47_4g_pc/k47_4g_pc.dll" \
         "$build/tests/windows/fake_libusb0.dll" "$architecture" || status=1
+    sh tests/windows/window_program_test.sh "$build/win32/qumat_pro.exe" \
+        "$build/k47_4g_pc/k47_4g_pc.dll" "$build/tests/windows/window_probe.exe" \
+        "$architecture" || status=1
     sh tests/windows/msi_test.sh "$build" packaging/windows/qumat_pro.wxs || status=1
     wineserver --kill >/dev/null 2>&1 || true
     [ "$status" -eq 0 ] || exit 1

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "language_setting.h"
 #include "library_functions.h"
 #include "native_hand_over.h"
@@ -14,8 +16,13 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    camera::LibraryFunctions camera;
     win32::NativeMessageBoxes messageBoxes;
+    camera::LibraryFunctions camera;
+    // Without the camera maker's library no window could reach a camera: say which file it needs.
+    if (const std::string failure = camera.load(); !failure.empty()) {
+        messageBoxes.show(failure, "qumat_pro", window_logic::MessageBoxStyle::WarningOk);
+        return 2;
+    }
     window_logic::Session session;
     win32::NativeHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile);
     handOver.runLoginWindow(

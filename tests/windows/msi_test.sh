@@ -1,7 +1,7 @@
 #!/bin/sh
 # The build's MSI under Wine: it installs the package's files in Program Files, qumat.exe runs
 # there, and with the emulated camera's library copied beside it (as an administrator puts the
-# maker's) reads a camera; an MSI of a newer version replaces it (one entry in the uninstall list,
+# maker's) reads a camera and qumat_pro.exe opens its login window; an MSI of a newer version replaces it (one entry in the uninstall list,
 # the new version's files, the administrator's library kept); removing it takes away every file
 # it installed. Runs in the Wine prefix WINEPREFIX names.
 # Usage: msi_test.sh WINDOWS_BUILD WXS
@@ -74,6 +74,9 @@ cp "$installed/emulated-camera/k47_4g_pc.dll" "$installed/"
 ssid=$(cd "$scratch" && QUMAT_PASSWORD=000000 K47_CAMERA_STATE=camera.ini QUMAT_CHANGE_LOG=off \
     wine "$installed/qumat.exe" get network.ssid | tr -d '\r')
 [ "$ssid" = FieldOffice ] || fail "qumat.exe with the emulated camera beside it read '$ssid'"
+(cd "$scratch" && wine "$build/tests/windows/window_probe.exe" "Corvane 4.1" \
+    "$(winepath -w "$installed/qumat_pro.exe")" >/dev/null) ||
+    fail "the installed qumat_pro.exe opened no login window"
 
 # The newer version: the same files, its manual one line longer.
 cp -r "$files" "$scratch/files"
