@@ -1,14 +1,10 @@
 #include <windows.h>
 
-#include <cstdio>
-
+#include "usb_bus_walk.h"
 #include "usb_scan.h"
 
 namespace camera {
 namespace {
-
-constexpr uint16_t kCameraVendor = 0x070A;
-constexpr uint16_t kCameraProduct = 0x4026;
 
 // libusb-win32's own records, as its header lays them out; only the fields up to the product
 // identifier are read.
@@ -67,18 +63,8 @@ int32_t scanForCameras() {
     }
     init();
     findBusses();
-    int32_t counter = findDevices();
-    for (Bus* bus = busses(); bus != nullptr; bus = bus->next) {
-        for (Device* device = bus->devices; device != nullptr; device = device->next) {
-            if (device->descriptor.idVendor == kCameraVendor &&
-                device->descriptor.idProduct == kCameraProduct) {
-                ++counter;
-                std::printf("find amba dev:%d\n", counter);
-                std::fflush(stdout);
-            }
-        }
-    }
-    return counter;
+    const int32_t changed = findDevices();
+    return announceCameras(busses(), changed);
 }
 
 }  // namespace camera

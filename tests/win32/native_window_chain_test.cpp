@@ -124,6 +124,15 @@ class NativeWindowChainTest : public testing::TestWithParam<int> {
             return windowText(window) == edition.title && isLoginWindow(window) == login;
         });
     }
+    User::Step clickInLoginWindow(std::string_view name) const {
+        return [this, name] {
+            HWND login = window(true);
+            if (login != nullptr) {
+                click(login, control(login, loginLayout, name));
+            }
+            return login != nullptr;
+        };
+    }
     User::Step answerBox(std::string_view caption, int button) {
         return [caption, button] {
             HWND box =
@@ -133,6 +142,15 @@ class NativeWindowChainTest : public testing::TestWithParam<int> {
             }
             return box != nullptr;
         };
+    }
+
+    // As the program runs them: the start edition's login window, modally, with the window
+    // system's own boxes; returns when every window has ended.
+    void runWindows() {
+        win32::NativeMessageBoxes boxes;
+        window_logic::Session session;
+        win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini");
+        handOver.runLoginWindow(edition);
     }
 
     testing_support::TemporaryDirectory directory;
@@ -155,13 +173,7 @@ TEST_P(NativeWindowChainTest, LogsInAndChangesASettingThroughTheModalWindows) {
     camera.setState(state);
     const auto& texts = edition.language.login;
     User user({
-        [&] {
-            HWND login = window(true);
-            if (login != nullptr) {
-                click(login, control(login, loginLayout, "connectButton"));
-            }
-            return login != nullptr;
-        },
+        clickInLoginWindow("connectButton"),
         [&] {
             HWND login = window(true);
             HWND connect = control(login, loginLayout, "connectButton");
@@ -189,11 +201,7 @@ TEST_P(NativeWindowChainTest, LogsInAndChangesASettingThroughTheModalWindows) {
         },
     });
 
-    win32::NativeMessageBoxes boxes;
-    window_logic::Session session;
-    win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini");
-    handOver.runLoginWindow(edition);
-
+    runWindows();
     EXPECT_TRUE(user.done());
     EXPECT_EQ(camera.state().deviceId, "B654321");
     const auto log = testing_support::fileContents(directory / "changes.log");
@@ -214,13 +222,7 @@ TEST_P(NativeWindowChainTest, ConnectFailsAndTheLanguageListHandsOver) {
     const auto& nextTexts = editions::edition(next).language.login;
     std::vector<std::string> okButton;
     User user({
-        [&] {
-            HWND login = window(true);
-            if (login != nullptr) {
-                click(login, control(login, loginLayout, "connectButton"));
-            }
-            return login != nullptr;
-        },
+        clickInLoginWindow("connectButton"),
         [&] {
             HWND box = shownWindow(
                 [&](HWND window) { return windowText(window) == edition.language.login.caption; });
@@ -249,11 +251,7 @@ TEST_P(NativeWindowChainTest, ConnectFailsAndTheLanguageListHandsOver) {
         },
     });
 
-    win32::NativeMessageBoxes boxes;
-    window_logic::Session session;
-    win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini");
-    handOver.runLoginWindow(edition);
-
+    runWindows();
     EXPECT_TRUE(user.done());
     EXPECT_EQ(okButton, std::vector<std::string>{
                             edition.language.relabelsConnectFailBox ? "\u041E\u041A" : "OK"});
