@@ -42,4 +42,13 @@ void IdentityRecord::writeOfficerId(std::u16string_view text, OfficerIdWidth wid
     writeTextField(bytes().subspan<kOfficerIdOffset>(), text, bytesWritten(width));
 }
 
+void IdentityRecord::copyDeviceId(const IdentityRecord& from) {
+    std::ranges::copy(from.bytes().first<kDeviceIdMaxLength>(), bytes_.begin());
+}
+
+void IdentityRecord::copyOfficerId(const IdentityRecord& from, OfficerIdWidth width) {
+    std::ranges::copy(from.bytes().subspan(kOfficerIdOffset, bytesWritten(width)),
+                      bytes_.begin() + kOfficerIdOffset);
+}
+
 }  // namespace camera

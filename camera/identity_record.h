@@ -36,6 +36,9 @@ class IdentityRecord {
     void writeDeviceId(std::u16string_view text, std::size_t length);
     // Writes the first six (seven) converted bytes and zeroes everything after them.
     void writeOfficerId(std::u16string_view text, OfficerIdWidth width);
+    // The bytes another record holds where these write theirs, byte for byte.
+    void copyDeviceId(const IdentityRecord& from);
+    void copyOfficerId(const IdentityRecord& from, OfficerIdWidth width);
 
   private:
     std::array<std::uint8_t, kSize> bytes_{};

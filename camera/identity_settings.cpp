@@ -13,6 +13,7 @@ IdentitySettings::Reading IdentitySettings::read(bool needsFlagOne) {
     Reading reading{.succeeded = flag != 0};
     if (needsFlagOne ? flag == 1 : flag != 0) {
         lastRead_.deviceIdLength = static_cast<int32_t>(record.deviceIdLength());
+        lastRecord_ = record;
         reading.identity = Identity{record.deviceId(), record.officerId(officerIdWidth_)};
     }
     return reading;
@@ -24,8 +25,16 @@ WriteOutcome IdentitySettings::write(std::u16string_view deviceId, std::u16strin
         return WriteOutcome::refused;
     }
     IdentityRecord record;
-    record.writeDeviceId(deviceId, length);
-    record.writeOfficerId(officerId, officerIdWidth_);
+    if (lastRecord_ && lastRecord_->deviceId() == deviceId) {
+        record.copyDeviceId(*lastRecord_);
+    } else {
+        record.writeDeviceId(deviceId, length);
+    }
+    if (lastRecord_ && lastRecord_->officerId(officerIdWidth_) == officerId) {
+        record.copyOfficerId(*lastRecord_, officerIdWidth_);
+    } else {
+        record.writeOfficerId(officerId, officerIdWidth_);
+    }
     int32_t flag = 0;
     camera_.WriteZFYInfo(record.data(), session_.loginPassword.data(), &flag);
     return outcomeOf(flag);

@@ -30,6 +30,8 @@ class IdentitySettings {
     };
     // `needsFlagOne`: only the flag 1 counts as an answer with values, not any success.
     Reading read(bool needsFlagOne);
+    // An ID that is what the last read gave goes back as the bytes it came in, which its
+    // conversion might not give again.
     WriteOutcome write(std::u16string_view deviceId, std::u16string_view officerId);
 
   private:
@@ -37,6 +39,7 @@ class IdentitySettings {
     Session& session_;
     LastRead& lastRead_;
     OfficerIdWidth officerIdWidth_;
+    std::optional<IdentityRecord> lastRecord_;
 };
 
 }  // namespace camera

@@ -1,5 +1,7 @@
 #include "network_record.h"
 
+#include <algorithm>
+
 #include <array>
 
 #include "code_page.h"
@@ -49,6 +51,10 @@ bool NetworkRecord::terminated(NetworkText field) const {
 void NetworkRecord::writeText(NetworkText field, std::u16string_view text) {
     const auto bytes = this->field(field);
     writeTextField(bytes, text, bytes.size() - 1);
+}
+
+void NetworkRecord::copyText(NetworkText text, const NetworkRecord& from) {
+    std::ranges::copy(from.field(text), field(text).begin());
 }
 
 std::span<std::uint8_t> NetworkRecord::field(NetworkText text) {

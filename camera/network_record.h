@@ -34,6 +34,8 @@ class NetworkRecord {
     bool terminated(NetworkText field) const;
     // Writes the first N - 1 converted bytes into a field of width N; its last byte stays zero.
     void writeText(NetworkText field, std::u16string_view text);
+    // The field's bytes as another record holds them, byte for byte.
+    void copyText(NetworkText field, const NetworkRecord& from);
 
   private:
     std::span<std::uint8_t> field(NetworkText text);

@@ -10,16 +10,26 @@ constexpr int32_t kWrite = 1;
 
 using ApnTransfer = void (CameraLibrary::*)(int32_t, char*, int32_t*);
 
-std::optional<std::u16string> readApnText(CameraLibrary& camera, ApnTransfer transfer) {
+std::optional<std::u16string> readApnText(CameraLibrary& camera, ApnTransfer transfer,
+                                          std::optional<ApnText>& last) {
     ApnText text;
     int32_t flag = 0;
     (camera.*transfer)(kRead, text.data(), &flag);
-    return flag != 0 ? std::optional(text.text()) : std::nullopt;
+    if (flag == 0) {
+        return std::nullopt;
+    }
+    last = text;
+    return text.text();
 }
 
-void writeApnText(CameraLibrary& camera, ApnTransfer transfer, std::u16string_view value) {
+void writeApnText(CameraLibrary& camera, ApnTransfer transfer, std::u16string_view value,
+                  const std::optional<ApnText>& last) {
     ApnText text;
-    text.write(value);
+    if (last && last->text() == value) {
+        text = *last;
+    } else {
+        text.write(value);
+    }
     int32_t flag = 0;
     (camera.*transfer)(kWrite, text.data(), &flag);
 }
@@ -30,24 +40,33 @@ std::optional<NetworkRecord> NetworkSettings::readRecord() {
     NetworkRecord record;
     int32_t flag = 0;
     camera_.Qumat_GetNetConfig(record.data(), &flag);
-    return flag != 0 ? std::optional(record) : std::nullopt;
+    if (flag == 0) {
+        return std::nullopt;
+    }
+    lastRecord_ = record;
+    return record;
 }
 
 std::optional<std::u16string> NetworkSettings::readApnUser() {
-    return readApnText(camera_, &CameraLibrary::Qumat_ApnUser);
+    return readApnText(camera_, &CameraLibrary::Qumat_ApnUser, lastApnUser_);
 }
 
 std::optional<std::u16string> NetworkSettings::readApnPassword() {
-    return readApnText(camera_, &CameraLibrary::Qumat_ApnPsw);
+    return readApnText(camera_, &CameraLibrary::Qumat_ApnPsw, lastApnPassword_);
 }
 
 bool NetworkSettings::write(const NetworkValues& values, int wifiSelection) {
-    writeApnText(camera_, &CameraLibrary::Qumat_ApnUser, values.apnUser);
-    writeApnText(camera_, &CameraLibrary::Qumat_ApnPsw, values.apnPassword);
+    writeApnText(camera_, &CameraLibrary::Qumat_ApnUser, values.apnUser, lastApnUser_);
+    writeApnText(camera_, &CameraLibrary::Qumat_ApnPsw, values.apnPassword, lastApnPassword_);
     NetworkRecord record;
     record.setWifiStationFromWifiSelection(wifiSelection);
     for (std::size_t field = 0; field < values.record.size(); ++field) {
-        record.writeText(static_cast<NetworkText>(field), values.record[field]);
+        const auto text = static_cast<NetworkText>(field);
+        if (lastRecord_ && lastRecord_->text(text) == values.record[field]) {
+            record.copyText(text, *lastRecord_);
+        } else {
+            record.writeText(text, values.record[field]);
+        }
     }
     int32_t flag = 0;
     camera_.Qumat_SetNetConfig(record.data(), &flag);

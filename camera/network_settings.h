@@ -6,6 +6,7 @@
 
 #include "camera_library.h"
 #include "network_record.h"
+#include "text_buffer.h"
 
 namespace camera {
 
@@ -29,10 +30,16 @@ class NetworkSettings {
 
     // The APN texts first, their outcome unexamined, then the record; true when the camera took
     // the record. `wifiSelection` is the WIFI list's position: only "STA ON" turns the station on.
+    // A text that is what the last read gave goes back as the bytes it came in, which its
+    // conversion might not give again (a character cut at its field's end, a byte the code page
+    // leaves undefined).
     bool write(const NetworkValues& values, int wifiSelection);
 
   private:
     CameraLibrary& camera_;
+    std::optional<NetworkRecord> lastRecord_;
+    std::optional<ApnText> lastApnUser_;
+    std::optional<ApnText> lastApnPassword_;
 };
 
 }  // namespace camera
