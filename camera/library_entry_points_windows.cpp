@@ -1,9 +1,9 @@
 #include <windows.h>
 
 #include <string>
-#include <system_error>
 
 #include "library_entry_points.h"
+#include "system_error_windows.h"
 #include "utf8.h"
 
 namespace camera {
@@ -46,20 +46,12 @@ std::string needed() {
            " k47_4g_pc.dll beside it";
 }
 
-std::string systemMessage(DWORD error) {
-    std::string text = std::system_category().message(static_cast<int>(error));
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
-                             text.back() == '.')) {
-        text.pop_back();
-    }
-    return text;
-}
-
 std::string loadFailure(const std::string& file, DWORD error) {
     if (error == ERROR_BAD_EXE_FORMAT) {
         return file + " is not a " + kArchitecture + " library: " + needed();
     }
-    return file + " could not be loaded (" + systemMessage(error) + "): " + needed();
+    return file + " could not be loaded (" + platform::windowsError(error).message() +
+           "): " + needed();
 }
 
 template <typename Function>

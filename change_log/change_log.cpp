@@ -1,8 +1,8 @@
 #include "change_log.h"
 
-#include <cstdlib>
 #include <map>
 
+#include "environment.h"
 #include "sha256.h"
 #include "system_log.h"
 #include "who_and_when.h"
@@ -57,18 +57,18 @@ std::vector<std::string_view> linesOf(std::string_view contents) {
 }  // namespace
 
 std::optional<std::filesystem::path> logFile() {
-    if (const char* named = std::getenv("QUMAT_CHANGE_LOG"); named != nullptr && *named != '\0') {
-        if (std::string_view(named) == "off") {
+    if (const auto named = platform::environmentText("QUMAT_CHANGE_LOG");
+        named && !named->empty()) {
+        if (*named == "off") {
             return std::nullopt;
         }
-        return std::filesystem::path(named);
+        return platform::pathFromUtf8(*named);
     }
     return platform::userStateFolder() / "qumat_pro" / "changes.log";
 }
 
 Anchor systemLogAnchor() {
-    if (const char* setting = std::getenv("QUMAT_SYSTEM_LOG");
-        setting != nullptr && std::string_view(setting) == "off") {
+    if (platform::environmentText("QUMAT_SYSTEM_LOG") == "off") {
         return {};
     }
     return platform::writeSystemLog;

@@ -1,5 +1,7 @@
 #include "input_source.h"
 
+#include "environment.h"
+
 namespace cli {
 namespace {
 
@@ -29,7 +31,7 @@ platform::LimitedRead readStream(std::istream& input, std::size_t limit, bool fi
 platform::LimitedRead readSource(const std::string& name, std::istream& input, std::size_t limit,
                                  bool firstLineOnly) {
     return name == "-" ? readStream(input, limit, firstLineOnly)
-                       : platform::readLimited(name, limit, firstLineOnly);
+                       : platform::readLimited(platform::pathFromUtf8(name), limit, firstLineOnly);
 }
 
 }  // namespace cli

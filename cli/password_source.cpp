@@ -1,5 +1,6 @@
 #include "password_source.h"
 
+#include "environment.h"
 #include "limited_read.h"
 #include "profile_file.h"
 #include "utf8.h"
@@ -17,7 +18,8 @@ std::optional<std::u16string> loginPassword(const std::optional<std::string>& pa
                                             Console& console) {
     std::optional<std::string> password;
     if (passwordFile) {
-        const auto file = platform::readLimited(*passwordFile, kLineLimit, true);
+        const auto file =
+            platform::readLimited(platform::pathFromUtf8(*passwordFile), kLineLimit, true);
         if (file.error) {
             console.error() << "cannot read the password file " << escapedText(*passwordFile)
                             << ": " << *file.error << '\n';

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "environment.h"
 #include "input_source.h"
 #include "profile_file.h"
 #include "replace_file.h"
@@ -32,8 +33,8 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     }
     // A profile with secrets is readable by its owner only from its first byte on; a failed
     // write leaves the old profile whole.
-    const auto error =
-        platform::replaceFile(path, text, {.ownerOnly = holdsSecrets(table, content)});
+    const auto error = platform::replaceFile(platform::pathFromUtf8(path), text,
+                                             {.ownerOnly = holdsSecrets(table, content)});
     if (error) {
         console.error() << "cannot write " << escapedText(path) << ": " << error.message() << '\n';
         return kOutputFailed;

@@ -7,6 +7,7 @@
 #include "control_characters.h"
 #include "setting_keys.h"
 #include "setting_table.h"
+#include "utf8.h"
 
 namespace cli {
 namespace {
@@ -138,7 +139,39 @@ std::string profileText(const std::vector<Setting>& table, const camera::Setting
     return text;
 }
 
+namespace {
+
+// UTF-16 text after its byte-order mark, little- or big-endian as the mark says, as UTF-8 with
+// the mark; nothing for an odd number of bytes.
+std::optional<std::string> fromUtf16(std::string_view bytes) {
+    if (bytes.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    const bool littleEndian = bytes.starts_with("\xFF\xFE");
+    std::u16string units;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        units.push_back(
+            static_cast<char16_t>(littleEndian ? first | second << 8 : first << 8 | second));
+    }
+    return platform::toUtf8(units);
+}
+
+}  // namespace
+
 ProfileReading readProfile(std::string_view text) {
+    // The desktop platform's own editor saves "Unicode" as UTF-16 with a byte-order mark.
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        const auto utf8 = fromUtf16(text);
+        if (!utf8) {
+            ProfileReading reading;
+            reading.errors.push_back(
+                "UTF-16 text of an odd number of bytes: the profile is cut short");
+            return reading;
+        }
+        return readProfile(*utf8);
+    }
     // Editors on the desktop platform start a UTF-8 file with a byte-order mark.
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);

@@ -37,8 +37,9 @@ struct ProfileReading {
     std::vector<std::string> errors;
 };
 
-// Reads a profile written by profileText or by hand: lines end at LF, CR or CR LF, the last one
-// too (without it the profile was cut short, an error); blank lines and lines starting with ';'
+// Reads a profile written by profileText or by hand, in UTF-8 or in UTF-16 with its byte-order
+// mark: lines end at LF, CR or CR LF, the last one too (without it the profile was cut short, an
+// error); blank lines and lines starting with ';'
 // or '#' are comments; blanks around keys and values do not count; a value with a NUL byte is an
 // error.
 ProfileReading readProfile(std::string_view text);

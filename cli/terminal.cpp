@@ -1,8 +1,9 @@
-#include <cstdlib>
 #include <iostream>
 
 #include "cli.h"
 #include "command_line_process.h"
+#include "console_streams.h"
+#include "environment.h"
 
 namespace cli {
 
@@ -23,17 +24,22 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
     // The streams' own buffers report a failed read of standard input (a directory) as an error,
     // where the C library's pass it for the input's end: an empty profile or secret.
     std::ios::sync_with_stdio(false);
-    const char* variable = std::getenv("QUMAT_PASSWORD");
+    // Text is UTF-8 from here on: arguments, variables and what a console shows or takes.
+    const platform::ConsoleStreams consoleStreams;
+    auto arguments = platform::commandLineArguments(argc, argv);
+    const std::string program = programName(arguments.empty() ? "" : arguments.front());
+    if (!arguments.empty()) {
+        arguments.erase(arguments.begin());
+    }
     Console console{
         .output = std::cout,
         .errors = std::cerr,
         .input = std::cin,
-        .program = programName(argc > 0 ? argv[0] : ""),
-        .passwordVariable =
-            variable != nullptr ? std::optional<std::string>(variable) : std::nullopt,
+        .program = program,
+        .passwordVariable = platform::environmentText("QUMAT_PASSWORD"),
         .askHidden = [](std::string_view prompt) { return platform::readLineWithoutEcho(prompt); },
     };
-    return run(std::vector<std::string>(argv + 1, argv + argc), camera, console, loadCamera);
+    return run(arguments, camera, console, loadCamera);
 }
 
 }  // namespace cli

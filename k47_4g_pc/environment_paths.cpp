@@ -1,13 +1,13 @@
 #include "environment_paths.h"
 
-#include <cstdlib>
+#include "environment.h"
 
 namespace k47 {
 namespace {
 
 std::filesystem::path variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::filesystem::path{} : std::filesystem::path(value);
+    const auto value = platform::environmentText(name);
+    return value ? platform::pathFromUtf8(*value) : std::filesystem::path{};
 }
 
 }  // namespace

@@ -1,12 +1,27 @@
 #include <windows.h>
 
 #include "append_file.h"
+#include "owner_only_access_windows.h"
+#include "system_error_windows.h"
 
 namespace platform {
 namespace {
 
-std::error_code lastError() {
-    return {static_cast<int>(GetLastError()), std::system_category()};
+std::error_code makeFolders(const std::filesystem::path& folder, OwnerOnlyAccess& ownerOnly) {
+    std::error_code ignored;
+    if (folder.empty() || std::filesystem::is_directory(folder, ignored)) {
+        return {};
+    }
+    if (folder.parent_path() != folder) {
+        if (const auto error = makeFolders(folder.parent_path(), ownerOnly)) {
+            return error;
+        }
+    }
+    if (!CreateDirectoryW(folder.c_str(), ownerOnly.attributes()) &&
+        GetLastError() != ERROR_ALREADY_EXISTS) {
+        return lastWindowsError();
+    }
+    return {};
 }
 
 }  // namespace
@@ -17,22 +32,24 @@ AppendFile::~AppendFile() {
     }
 }
 
-// The file takes the access rights of its folder, which in the user's own application data
-// are the user's alone.
+// A new file and the folders made for it have access lists of their own, their owner's alone:
+// a folder's list, on a share everyone's, is not the log's.
 std::error_code AppendFile::open(const std::filesystem::path& file) {
-    std::error_code error;
-    if (file.has_parent_path()) {
-        std::filesystem::create_directories(file.parent_path(), error);
-        if (error) {
-            return error;
-        }
+    OwnerOnlyAccess folderOnly(OwnerOnlyAccess::Kind::folder);
+    OwnerOnlyAccess ownerOnly;
+    if (folderOnly.error() || ownerOnly.error()) {
+        return folderOnly.error() ? folderOnly.error() : ownerOnly.error();
+    }
+    if (const auto error = makeFolders(file.parent_path(), folderOnly)) {
+        return error;
     }
     // The link itself is opened, not what it points to, and refused.
-    HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA | GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    HANDLE handle =
+        CreateFileW(file.c_str(), FILE_APPEND_DATA | GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, ownerOnly.attributes(), OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return lastError();
+        return lastWindowsError();
     }
     BY_HANDLE_FILE_INFORMATION information{};
     if (GetFileInformationByHandle(handle, &information) &&
@@ -53,7 +70,7 @@ std::error_code AppendFile::append(
     // Other processes append to a shared log too: each of their lines follows a whole one.
     OVERLAPPED whole{};
     if (!LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole)) {
-        return lastError();
+        return lastWindowsError();
     }
     std::string tail;
     auto error = readTail(tailLimit, tail);
@@ -67,7 +84,7 @@ std::error_code AppendFile::append(
 std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(handle_, &size)) {
-        return lastError();
+        return lastWindowsError();
     }
     const auto length = static_cast<std::size_t>(size.QuadPart);
     const std::size_t start = length > limit ? length - limit : 0;
@@ -81,7 +98,7 @@ std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const
         DWORD read = 0;
         if (!ReadFile(handle_, tail.data() + done, static_cast<DWORD>(tail.size() - done), &read,
                       &at)) {
-            return lastError();
+            return lastWindowsError();
         }
         if (read == 0) {
             return std::make_error_code(std::errc::io_error);
@@ -94,13 +111,13 @@ std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const
 std::error_code AppendFile::write(std::string_view bytes) {
     DWORD written = 0;
     if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-        return lastError();
+        return lastWindowsError();
     }
     if (written != bytes.size()) {
         return std::make_error_code(std::errc::no_space_on_device);
     }
     if (!FlushFileBuffers(handle_)) {
-        return lastError();
+        return lastWindowsError();
     }
     return {};
 }

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdlib>
+
+#include "environment.h"
 
 namespace platform {
 namespace {
@@ -14,8 +15,7 @@ constexpr std::array kAnsiCodePages{874,  932,  936,  949,  950,  1250, 1251,
 }  // namespace
 
 CodePage ansiCodePage() {
-    const char* variable = std::getenv("QUMAT_ANSI_CODE_PAGE");
-    const std::string_view override = variable == nullptr ? std::string_view() : variable;
+    const std::string override = environmentText("QUMAT_ANSI_CODE_PAGE").value_or("");
     int number = 0;
     const auto [end, error] =
         std::from_chars(override.data(), override.data() + override.size(), number);
@@ -24,13 +24,6 @@ CodePage ansiCodePage() {
         return CodePage{number};
     }
     return systemCodePage();
-}
-
-std::optional<std::string> encodeAnsiExactly(std::u16string_view text, CodePage codePage) {
-    std::string bytes = encodeAnsi(text, codePage);
-    const auto back = decodeAnsi(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), codePage);
-    return back == text ? std::optional(std::move(bytes)) : std::nullopt;
 }
 
 }  // namespace platform

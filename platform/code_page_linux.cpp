@@ -235,6 +235,15 @@ std::string encodeAnsi(std::u16string_view text, CodePage codePage) {
     return output;
 }
 
+// encodeAnsi replaces what the code page lacks: a text that does not read back as it was had such
+// a character.
+std::optional<std::string> encodeAnsiExactly(std::u16string_view text, CodePage codePage) {
+    std::string bytes = encodeAnsi(text, codePage);
+    const auto back = decodeAnsi(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), codePage);
+    return back == text ? std::optional(std::move(bytes)) : std::nullopt;
+}
+
 void setFallbackCodePage(CodePage codePage) {
     fallbackCodePage.store(codePage);
 }

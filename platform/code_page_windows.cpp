@@ -33,6 +33,30 @@ std::string encodeAnsi(std::u16string_view text, CodePage codePage) {
     return bytes;
 }
 
+// Without best fits, and told when the default character stood in for one the code page lacks.
+std::optional<std::string> encodeAnsiExactly(std::u16string_view text, CodePage codePage) {
+    // A zero character would end the text where the camera reads it.
+    if (text.find(u'\0') != std::u16string_view::npos) {
+        return std::nullopt;
+    }
+    if (text.empty()) {
+        return std::string();
+    }
+    const auto units = static_cast<int>(text.size());
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const auto number = static_cast<UINT>(codePage);
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(number, WC_NO_BEST_FIT_CHARS, wide, units, nullptr, 0,
+                                         nullptr, &usedDefault);
+    if (size <= 0 || usedDefault) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(number, WC_NO_BEST_FIT_CHARS, wide, units, bytes.data(), size, nullptr,
+                        &usedDefault);
+    return usedDefault ? std::nullopt : std::optional(std::move(bytes));
+}
+
 std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage) {
     const auto textEnd = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
     const auto length = static_cast<int>(textEnd - bytes.begin());

@@ -67,6 +67,10 @@ class EchoOff {
 
 }  // namespace
 
+std::vector<std::string> commandLineArguments(int argc, const char* const argv[]) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
 std::optional<std::string> readLineWithoutEcho(std::string_view prompt) {
     if (::isatty(STDIN_FILENO) == 0) {
         return std::nullopt;

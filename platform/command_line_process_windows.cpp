@@ -1,11 +1,14 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <iostream>
 
 #include "command_line_process.h"
+#include "utf8.h"
 
 namespace platform {
 namespace {
@@ -38,6 +41,21 @@ class EchoOff {
 };
 
 }  // namespace
+
+std::vector<std::string> commandLineArguments(int argc, const char* const argv[]) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return std::vector<std::string>(argv, argv + argc);
+    }
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        const std::wstring_view argument(wide[i]);
+        arguments.push_back(toUtf8(std::u16string(argument.begin(), argument.end())));
+    }
+    LocalFree(wide);
+    return arguments;
+}
 
 std::optional<std::string> readLineWithoutEcho(std::string_view prompt) {
     if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &savedMode)) {

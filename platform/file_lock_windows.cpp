@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "file_lock.h"
+#include "system_error_windows.h"
 
 namespace platform {
 
@@ -17,8 +18,7 @@ std::optional<std::string> FileLock::take(const std::filesystem::path& file,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return "cannot be opened: " +
-               std::system_category().message(static_cast<int>(GetLastError()));
+        return "cannot be opened: " + lastWindowsError().message();
     }
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
@@ -27,7 +27,7 @@ std::optional<std::string> FileLock::take(const std::filesystem::path& file,
                        MAXDWORD, &whole)) {
             break;
         }
-        const auto error = static_cast<int>(GetLastError());
+        const DWORD error = GetLastError();
         if (error == ERROR_LOCK_VIOLATION && std::chrono::steady_clock::now() < deadline) {
             Sleep(10);
             continue;
@@ -35,7 +35,7 @@ std::optional<std::string> FileLock::take(const std::filesystem::path& file,
         CloseHandle(handle);
         return error == ERROR_LOCK_VIOLATION
                    ? std::string("cannot be locked: another process holds it")
-                   : "cannot be locked: " + std::system_category().message(error);
+                   : "cannot be locked: " + windowsError(error).message();
     }
     handle_ = handle;
     return std::nullopt;

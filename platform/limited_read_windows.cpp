@@ -4,12 +4,13 @@
 #include <system_error>
 
 #include "limited_read.h"
+#include "system_error_windows.h"
 
 namespace platform {
 namespace {
 
 std::string lastError() {
-    return std::system_category().message(static_cast<int>(GetLastError()));
+    return lastWindowsError().message();
 }
 
 }  // namespace
@@ -21,7 +22,7 @@ LimitedRead readLimited(const std::filesystem::path& file, std::size_t limit, bo
         return {{}, lastError()};
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return {{}, std::system_category().message(ERROR_DIRECTORY)};
+        return {{}, windowsError(ERROR_DIRECTORY).message()};
     }
     const HANDLE handle =
         CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <string>
 
+#include "owner_only_access_windows.h"
 #include "replace_file.h"
+#include "system_error_windows.h"
 
 namespace platform {
 namespace {
@@ -13,15 +15,11 @@ constexpr std::wstring_view kTemporaryMark = L".new-";
 // Long enough that no live writer is still busy with its temporary.
 constexpr auto kStaleAge = std::chrono::minutes(1);
 
-std::error_code lastError() {
-    return {static_cast<int>(GetLastError()), std::system_category()};
-}
-
 std::error_code writeAll(HANDLE handle, std::string_view text) {
     while (!text.empty()) {
         DWORD written = 0;
         if (!WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) {
-            return lastError();
+            return lastWindowsError();
         }
         if (written == 0) {
             return std::make_error_code(std::errc::no_space_on_device);
@@ -45,12 +43,13 @@ void removeStaleTemporaries(const std::filesystem::path& target) {
     }
 }
 
-HANDLE createBeside(const std::filesystem::path& target, std::wstring& name) {
+HANDLE createBeside(const std::filesystem::path& target, SECURITY_ATTRIBUTES* security,
+                    std::wstring& name) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = target.wstring() + std::wstring(kTemporaryMark) +
                std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
-        const HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
             return handle;
@@ -65,11 +64,11 @@ std::error_code writeInPlace(const std::filesystem::path& file, std::string_view
     const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return lastError();
+        return lastWindowsError();
     }
     auto error = writeAll(handle, content);
     if (!error && truncate && (!SetEndOfFile(handle) || !FlushFileBuffers(handle))) {
-        error = lastError();
+        error = lastWindowsError();
     }
     CloseHandle(handle);
     return error;
@@ -77,8 +76,8 @@ std::error_code writeInPlace(const std::filesystem::path& file, std::string_view
 
 }  // namespace
 
-// Files in a user's own folders are theirs alone by the folder's access list, so a file with
-// secrets needs nothing more here than any other.
+// A file with secrets is made with an access list of its own, its owner's alone: the folder's
+// may let others read it. Renamed over the old file, it keeps that list.
 std::error_code replaceFile(const std::filesystem::path& file, std::string_view content,
                             Replacement how) {
     std::error_code ignored;
@@ -96,26 +95,31 @@ std::error_code replaceFile(const std::filesystem::path& file, std::string_view 
             ? std::filesystem::canonical(file, linkError)
             : file;
     if (linkError && linkError != std::errc::no_such_file_or_directory) {
-        return linkError;
+        return withUtf8Message(linkError);
     }
     removeStaleTemporaries(target);
     const bool exists = std::filesystem::exists(status);
+    OwnerOnlyAccess ownerOnly;
+    if (how.ownerOnly && ownerOnly.error()) {
+        return ownerOnly.error();
+    }
     std::wstring temporary;
-    const HANDLE handle = createBeside(target, temporary);
+    const HANDLE handle =
+        createBeside(target, how.ownerOnly ? ownerOnly.attributes() : nullptr, temporary);
     if (handle == INVALID_HANDLE_VALUE) {
-        const auto created = lastError();
+        const auto created = lastWindowsError();
         return exists && GetLastError() == ERROR_ACCESS_DENIED && how.inPlaceWhereFolderRefuses
                    ? writeInPlace(target, content, true)
                    : created;
     }
     auto error = writeAll(handle, content);
     if (!error && !FlushFileBuffers(handle)) {
-        error = lastError();
+        error = lastWindowsError();
     }
     CloseHandle(handle);
     if (!error && !MoveFileExW(temporary.c_str(), target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = lastError();
+        error = lastWindowsError();
     }
     if (error) {
         DeleteFileW(temporary.c_str());

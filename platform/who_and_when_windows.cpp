@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 
+#include "environment.h"
 #include "utf8.h"
 #include "who_and_when.h"
 
@@ -46,8 +46,8 @@ std::string hostName() {
 }
 
 std::filesystem::path userStateFolder() {
-    if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local != nullptr && *local != L'\0') {
-        return std::filesystem::path(local);
+    if (const auto local = environmentText("LOCALAPPDATA"); local && !local->empty()) {
+        return pathFromUtf8(*local);
     }
     return ".";
 }

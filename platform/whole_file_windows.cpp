@@ -6,6 +6,8 @@
 #include <cwctype>
 #include <random>
 
+#include "owner_only_access_windows.h"
+#include "system_error_windows.h"
 #include "whole_file.h"
 
 namespace platform {
@@ -14,10 +16,6 @@ namespace {
 constexpr std::wstring_view kTemporaryInfix = L".tmp-";
 constexpr std::size_t kTemporaryRandomLength = 6;
 constexpr auto kStaleTemporaryAge = std::chrono::minutes(1);
-
-std::error_code lastError() {
-    return {static_cast<int>(GetLastError()), std::system_category()};
-}
 
 std::string unreadable(std::error_code error) {
     return "it cannot be read: " + error.message();
@@ -54,7 +52,8 @@ void removeStaleTemporaries(const std::filesystem::path& file) {
     }
 }
 
-HANDLE createTemporary(const std::filesystem::path& file, std::wstring& name) {
+HANDLE createTemporary(const std::filesystem::path& file, SECURITY_ATTRIBUTES* security,
+                       std::wstring& name) {
     constexpr std::wstring_view kLetters =
         L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device seed;
@@ -65,7 +64,7 @@ HANDLE createTemporary(const std::filesystem::path& file, std::wstring& name) {
         for (std::size_t i = 0; i < kTemporaryRandomLength; ++i) {
             name += kLetters[pick(random)];
         }
-        const HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
             return handle;
@@ -89,7 +88,7 @@ WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        const auto opening = lastError();
+        const auto opening = lastWindowsError();
         if (opening.value() == ERROR_FILE_NOT_FOUND || opening.value() == ERROR_PATH_NOT_FOUND) {
             return {WholeFile::Kind::missing, {}, {}};
         }
@@ -103,7 +102,7 @@ WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
     while (whole.kind == WholeFile::Kind::text && whole.text.size() <= limit) {
         DWORD count = 0;
         if (!ReadFile(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) {
-            whole = {WholeFile::Kind::unusable, {}, unreadable(lastError())};
+            whole = {WholeFile::Kind::unusable, {}, unreadable(lastWindowsError())};
         } else if (count == 0) {
             break;
         }
@@ -113,23 +112,27 @@ WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
     return whole;
 }
 
-// Files in a user's own folders are theirs alone by the folder's access list, and the new file
-// takes its owner from the process that renames it: nothing more to do for either.
+// The new file has an access list of its own, its owner's alone, whatever its folder's lets
+// others do; it takes its owner from the process that makes it.
 std::error_code replacePrivateFile(const std::filesystem::path& file, std::string_view content,
                                    const std::filesystem::path&) {
+    OwnerOnlyAccess ownerOnly;
+    if (ownerOnly.error()) {
+        return ownerOnly.error();
+    }
     removeStaleTemporaries(file);
     std::wstring temporary;
-    const HANDLE handle = createTemporary(file, temporary);
+    const HANDLE handle = createTemporary(file, ownerOnly.attributes(), temporary);
     if (handle == INVALID_HANDLE_VALUE) {
-        return lastError();
+        return lastWindowsError();
     }
     std::error_code error;
     if (!writeAll(handle, content)) {
-        error = lastError();
+        error = lastWindowsError();
     }
     CloseHandle(handle);
     if (!error && !MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        error = lastError();
+        error = lastWindowsError();
     }
     if (error) {
         DeleteFileW(temporary.c_str());
@@ -145,21 +148,25 @@ std::error_code renameWithoutReplacing(const std::filesystem::path& from,
     const DWORD error = GetLastError();
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS
                ? std::make_error_code(std::errc::file_exists)
-               : std::error_code(static_cast<int>(error), std::system_category());
+               : windowsError(error);
 }
 
 std::error_code appendInOneWrite(const std::filesystem::path& file, std::string_view text) {
+    OwnerOnlyAccess ownerOnly;
+    if (ownerOnly.error()) {
+        return ownerOnly.error();
+    }
     // Append-only access makes every write go to the file's end, also with other writers.
     const HANDLE handle =
-        CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    ownerOnly.attributes(), OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return lastError();
+        return lastWindowsError();
     }
     DWORD written = 0;
     std::error_code error;
     if (!WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) {
-        error = lastError();
+        error = lastWindowsError();
     } else if (written != text.size()) {
         error = std::make_error_code(std::errc::no_space_on_device);
     }

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "environment_variable.h"
+#include "owner_alone.h"
 #include "temporary_directory.h"
 
 #ifndef _WIN32
@@ -116,13 +117,9 @@ TEST_F(ChangeLogTest, EntriesReadBackAsWrittenAndTheChainHoldsAcrossRuns) {
     EXPECT_EQ(entries[2].setting, "identity.device_id");
     EXPECT_EQ(linesOf(contents).size(), 4u) << "one start line, one line per entry";
 
-#ifndef _WIN32  // Windows files have no POSIX modes
-    struct stat status {};
-    ASSERT_EQ(::stat(file_.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);
-    ASSERT_EQ(::stat(file_.parent_path().c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0700u);
-#endif
+    // Whatever the folder above lets others do.
+    EXPECT_TRUE(testing_support::ownerAlone(file_));
+    EXPECT_TRUE(testing_support::ownerAlone(file_.parent_path()));
 }
 
 TEST_F(ChangeLogTest, EveryKindOfEditBreaksTheChainWhereItIs) {
@@ -333,6 +330,9 @@ TEST(ChangeLogPlaceTest, TheEnvironmentNamesTheFileOrTurnsLoggingOff) {
     } cases[] = {
         {"off", "/state", std::nullopt},
         {"/srv/log/fleet.log", "/state", "/srv/log/fleet.log"},
+        // A plain string would be read in another code page than UTF-8 on Windows.
+        {"/srv/журнал/изменения-café.log", "/state",
+         std::filesystem::path(u8"/srv/журнал/изменения-café.log")},
 #ifndef _WIN32  // the XDG state folder is Linux's; Windows keeps state under LOCALAPPDATA
         {nullptr, "/state", "/state/qumat_pro/changes.log"},
         {nullptr, "relative", "/home/admin/.local/state/qumat_pro/changes.log"},

@@ -14,6 +14,10 @@
 #include "observed_camera_library.h"
 #include "temporary_directory.h"
 
+#ifdef _WIN32
+#include "system_error_windows.h"
+#endif
+
 namespace cli_testing {
 
 struct Outcome {
@@ -79,7 +83,7 @@ class CliCamera {
 inline std::string systemReason([[maybe_unused]] int posixError,
                                 [[maybe_unused]] int windowsError) {
 #ifdef _WIN32
-    return std::system_category().message(windowsError);
+    return platform::windowsError(static_cast<DWORD>(windowsError)).message();
 #else
     return std::generic_category().message(posixError);
 #endif

@@ -10,8 +10,10 @@
 
 #include "cli_fixture.h"
 #include "environment_variable.h"
+#include "owner_alone.h"
 #include "profile_file.h"
 #include "setting_table.h"
+#include "utf16_file.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -122,12 +124,38 @@ TEST(CliProfileTest, IdentityAndSecretsStayOutUnlessAskedAndSecretsKeepTheFilePr
         }
         EXPECT_NE(text.find("[recording]\nresolution = 1920x1080-30p\n"), std::string::npos);
         EXPECT_EQ(text.find("status"), std::string::npos);
-#ifndef _WIN32  // Windows files have no POSIX modes
-        struct stat status {};
-        ASSERT_EQ(::stat(file.c_str(), &status), 0);
-        EXPECT_EQ((status.st_mode & 0777) == 0600, secrets) << std::oct << status.st_mode;
-#endif
+        EXPECT_EQ(testing_support::ownerAlone(file), secrets);
     }
+}
+
+// Names and values beyond ASCII and beyond the ANSI code page (on Windows the file functions, the
+// variables and the profile's own encoding are wide), in either UTF-16 byte order an editor saves.
+TEST(CliProfileTest, FileNamesAndUtf16ProfilesKeepEveryCharacter) {
+    testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "1251");
+    CliCamera camera;
+    const std::string folder = camera.file("").string();
+    ASSERT_EQ(camera.run({"export", folder + "профиль-café.ini"}).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(camera.file("") / u8"профиль-café.ini"));
+
+    const std::string littleEndian = testing_support::utf16File(u"[network]\r\nssid = Склад\r\n");
+    std::string bigEndian = littleEndian;
+    for (std::size_t i = 0; i + 1 < bigEndian.size(); i += 2) {
+        std::swap(bigEndian[i], bigEndian[i + 1]);
+    }
+    for (const auto& profile : {littleEndian, bigEndian}) {
+        std::ofstream(camera.file("") / u8"готовый.ini", std::ios::binary) << profile;
+        testing_support::setEnvironmentVariable("QUMAT_CHANGE_LOG",
+                                                (folder + "журнал.log").c_str());
+        const auto outcome = camera.run({"import", folder + "готовый.ini"});
+        EXPECT_EQ(outcome.status, 0) << outcome.errors;
+        EXPECT_EQ(camera.state().ssid, "\xD1\xEA\xEB\xE0\xE4") << "Склад in code page 1251";
+        EXPECT_TRUE(std::filesystem::exists(camera.file("") / u8"журнал.log"));
+        camera.run({"set", "network.ssid=Depot"});
+    }
+    EXPECT_EQ(cli::readProfile(littleEndian + "x").errors,
+              std::vector<std::string>{
+                  "UTF-16 text of an odd number of bytes: the profile is cut short"});
+    testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", nullptr);
 }
 
 TEST(CliProfileTest, ProfileValuesReadBackAsTheyWereWritten) {

@@ -181,6 +181,33 @@ TEST(PlatformCodePages, EncodeAsThePlatformDoes) {
     }
 }
 
+struct ExactCase {
+    const char* name;
+    std::u16string text;
+    int codePage;
+    std::optional<std::string> bytes;
+};
+
+// What the camera is sent reads back as typed, or is refused: neither system's "?" nor its best
+// fits (Windows's é for e in code page 1251, its Ł for L in 1252) may pass.
+TEST(PlatformCodePages, EncodeExactlyOrNotAtAll) {
+    const ExactCase cases[] = {
+        {"Cyrillic", u"Склад", 1251, "\xD1\xEA\xEB\xE0\xE4"},
+        {"Cyrillic without Cyrillic", u"Склад", 1252, std::nullopt},
+        {"accent", u"Café", 1252, "Caf\xE9"},
+        {"accent with a base letter only", u"Café", 1251, std::nullopt},
+        {"Latin letter with a best fit", u"Ł", 1252, std::nullopt},
+        {"full-width form", u"Ａ", 1252, std::nullopt},
+        {"surrogate pair", u"\U0001F600", 1252, std::nullopt},
+        {"zero character", std::u16string(u"A\0B", 3), 1252, std::nullopt},
+        {"undefined byte back", u"\u0081", 1252, "\x81"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::encodeAnsiExactly(c.text, platform::CodePage{c.codePage}), c.bytes)
+            << c.name;
+    }
+}
+
 }  // namespace
 
 // A lock that another holder keeps is given up after the patience allowed, so that a camera
