@@ -17,6 +17,10 @@ extern "C" void noteInterruption(int) {
 Interruption::Interruption() {
     interrupted = false;
     previous_ = std::signal(SIGINT, noteInterruption);
+    // A process started to ignore Ctrl-C (a background job, nohup) goes on ignoring it.
+    if (previous_ == SIG_IGN) {
+        std::signal(SIGINT, SIG_IGN);
+    }
 }
 
 Interruption::~Interruption() {

@@ -97,6 +97,8 @@ struct Bench {
     std::filesystem::path report = camera.file("report.csv");
 
     explicit Bench(std::string_view identityRows) {
+        // A test run as a background job inherits Ctrl-C ignored, which provision keeps so.
+        std::signal(SIGINT, SIG_DFL);
         write(profile, kProfile);
         write(identities, identityRows);
     }
