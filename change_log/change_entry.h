@@ -8,6 +8,8 @@ namespace change_log {
 
 // What became of a change the camera was asked for.
 inline constexpr std::string_view kWritten = "written";
+// A later entry for a change that was written: the camera's next read shows another value.
+inline constexpr std::string_view kDiffers = "differs";
 // The camera answered with a failure flag.
 inline constexpr std::string_view kRefused = "refused";
 // A call whose flag the camera leaves unset: it was sent, and nothing more is known.

@@ -188,11 +188,18 @@ std::vector<ChangeEntry> changesOf(std::string_view contents) {
     std::vector<ChangeEntry> changes;
     // Entries written before a call whose outcome has not come yet, by their hash.
     std::map<std::string, std::size_t, std::less<>> awaiting;
+    // Those whose outcome has come: a later read may still show that the camera differs.
+    std::map<std::string, std::size_t, std::less<>> settled;
     for (auto& entry : entriesOf(contents)) {
         if (const auto intent = awaiting.find(entry.intent); intent != awaiting.end()) {
             changes[intent->second].outcome = entry.outcome;
             changes[intent->second].reason = entry.reason;
-            awaiting.erase(intent);
+            settled.insert(awaiting.extract(intent));
+            continue;
+        }
+        if (const auto intent = settled.find(entry.intent); intent != settled.end()) {
+            changes[intent->second].outcome = entry.outcome;
+            changes[intent->second].reason = entry.reason;
             continue;
         }
         if (entry.outcome == kIntended) {

@@ -117,9 +117,6 @@ bool LoggingCameraLibrary::announce(std::vector<ChangeEntry>& intents) {
 
 void LoggingCameraLibrary::settle(const std::vector<ChangeEntry>& intents, std::string_view outcome,
                                   std::string reason) {
-    if (intents.empty()) {
-        return;
-    }
     const auto moment = platform::now();
     std::vector<ChangeEntry> outcomes;
     for (const auto& intent : intents) {
@@ -131,6 +128,13 @@ void LoggingCameraLibrary::settle(const std::vector<ChangeEntry>& intents, std::
         settled.intent = intent.hash;
         outcomes.push_back(std::move(settled));
     }
+    appendOutcomes(std::move(outcomes));
+}
+
+void LoggingCameraLibrary::appendOutcomes(std::vector<ChangeEntry> outcomes) {
+    if (outcomes.empty()) {
+        return;
+    }
     if (const auto error = log_->append(outcomes)) {
         // The camera has the change, and the log says only that it was about to: nothing more is
         // sent.
@@ -140,20 +144,63 @@ void LoggingCameraLibrary::settle(const std::vector<ChangeEntry>& intents, std::
     }
 }
 
-void LoggingCameraLibrary::send(std::vector<ChangeEntry> intents, std::string_view function,
-                                int32_t* flag, bool answers, const std::function<void()>& call) {
+std::string_view LoggingCameraLibrary::send(std::vector<ChangeEntry>& intents,
+                                            std::string_view function, int32_t* flag, bool answers,
+                                            const std::function<void()>& call) {
     if (!announce(intents)) {
         *flag = 0;
-        return;
+        return {};
     }
     call();
-    if (!answers) {
-        settle(intents, kSent, "");
-    } else if (*flag != 0) {
-        settle(intents, kWritten, "");
-    } else {
-        settle(intents, kRefused, std::string(function) + " answered with the flag 0");
+    const std::string_view outcome = !answers ? kSent : *flag != 0 ? kWritten : kRefused;
+    settle(intents, outcome,
+           outcome == kRefused ? std::string(function) + " answered with the flag 0" : "");
+    return outcome;
+}
+
+void LoggingCameraLibrary::sendAction(std::vector<ChangeEntry> intents, std::string_view function,
+                                      int32_t* flag, bool answers,
+                                      const std::function<void()>& call) {
+    send(intents, function, flag, answers, call);
+}
+
+void LoggingCameraLibrary::sendValues(const Values& sent, std::string_view function, int32_t* flag,
+                                      bool answers, const std::function<void()>& call) {
+    auto intents = changesTo(sent);
+    const auto outcome = send(intents, function, flag, answers, call);
+    if (outcome != kWritten && outcome != kSent) {
+        return;
     }
+    for (auto& intent : intents) {
+        const std::string setting = intent.setting;
+        awaitingRead_[setting] = {.intent = std::move(intent), .sent = sent.at(setting)};
+    }
+}
+
+void LoggingCameraLibrary::readBack(const Values& read) {
+    const auto moment = platform::now();
+    std::vector<ChangeEntry> outcomes;
+    for (const auto& [key, value] : read) {
+        const auto awaited = awaitingRead_.find(key);
+        if (awaited == awaitingRead_.end()) {
+            continue;
+        }
+        if (awaited->second.sent != value) {
+            const auto* row = model_->row(key);
+            auto differs = awaited->second.intent;
+            differs.time = moment.utc;
+            differs.utcOffset = moment.utcOffset;
+            differs.outcome = std::string(kDiffers);
+            differs.reason = row != nullptr && row->privacy == camera::Privacy::secret
+                                 ? "the camera holds another value"
+                                 : "the camera holds " + value;
+            differs.intent = awaited->second.intent.hash;
+            outcomes.push_back(std::move(differs));
+        }
+        awaitingRead_.erase(awaited);
+    }
+    appendOutcomes(std::move(outcomes));
+    remember(read);
 }
 
 void LoggingCameraLibrary::remember(const Values& values) {
@@ -168,8 +215,9 @@ void LoggingCameraLibrary::Init_Device(uint8_t* buffer, int32_t* flag) {
 }
 
 void LoggingCameraLibrary::Qumat_Login(int32_t userType, const char* password, int32_t* flag) {
-    // A new login may be another camera: nothing read before it counts.
+    // A new login may be another camera: nothing read or written before it counts.
     known_.clear();
+    awaitingRead_.clear();
     readStarts();
     camera_.Qumat_Login(userType, password, flag);
 }
@@ -183,15 +231,15 @@ void LoggingCameraLibrary::GetZFYInfo(uint8_t* record, const char* password, int
     readStarts();
     camera_.GetZFYInfo(record, password, flag);
     if (*flag != 0) {
-        remember(identityValues(*model_, std::span(record, camera::IdentityRecord::kSize)));
+        readBack(identityValues(*model_, std::span(record, camera::IdentityRecord::kSize)));
     }
 }
 
 void LoggingCameraLibrary::WriteZFYInfo(const uint8_t* record, const char* password,
                                         int32_t* flag) {
     const auto sent = identityValues(*model_, std::span(record, camera::IdentityRecord::kSize));
-    send(changesTo(sent), "WriteZFYInfo", flag, true,
-         [&] { camera_.WriteZFYInfo(record, password, flag); });
+    sendValues(sent, "WriteZFYInfo", flag, true,
+               [&] { camera_.WriteZFYInfo(record, password, flag); });
     if (*flag != 0) {
         remember(sent);
     }
@@ -201,14 +249,14 @@ void LoggingCameraLibrary::Qumat_GetNetConfig(uint8_t* record, int32_t* flag) {
     readStarts();
     camera_.Qumat_GetNetConfig(record, flag);
     if (*flag != 0) {
-        remember(networkValues(*model_, std::span(record, camera::NetworkRecord::kSize)));
+        readBack(networkValues(*model_, std::span(record, camera::NetworkRecord::kSize)));
     }
 }
 
 void LoggingCameraLibrary::Qumat_SetNetConfig(const uint8_t* record, int32_t* flag) {
     const auto sent = networkValues(*model_, std::span(record, camera::NetworkRecord::kSize));
-    send(changesTo(sent), "Qumat_SetNetConfig", flag, true,
-         [&] { camera_.Qumat_SetNetConfig(record, flag); });
+    sendValues(sent, "Qumat_SetNetConfig", flag, true,
+               [&] { camera_.Qumat_SetNetConfig(record, flag); });
     if (*flag != 0) {
         remember(sent);
     }
@@ -236,14 +284,14 @@ void LoggingCameraLibrary::transferText(int32_t direction, std::string_view key,
         readStarts();
         (camera_.*call)(direction, text, flag);
         if (*flag != 0) {
-            remember({{std::string(key), textOf(text, size)}});
+            readBack({{std::string(key), textOf(text, size)}});
         }
         return;
     }
     const Values sent{{std::string(key), textOf(text, size)}};
     // The APN texts' writes leave the flag as it was: the camera gives no answer.
     const bool answers = key == camera::keys::kSerialNumber;
-    send(changesTo(sent), function, flag, answers, [&] { (camera_.*call)(direction, text, flag); });
+    sendValues(sent, function, flag, answers, [&] { (camera_.*call)(direction, text, flag); });
     if (answers && *flag != 0) {
         remember(sent);
     }
@@ -253,14 +301,14 @@ void LoggingCameraLibrary::Qumat_GetMenuConfig(uint8_t* record, int32_t size, in
     readStarts();
     camera_.Qumat_GetMenuConfig(record, size, flag);
     if (*flag != 0) {
-        remember(menuValues(*model_, std::span(record, static_cast<std::size_t>(size))));
+        readBack(menuValues(*model_, std::span(record, static_cast<std::size_t>(size))));
     }
 }
 
 void LoggingCameraLibrary::Qumat_SetMenuConfig(const uint8_t* record, int32_t size, int32_t* flag) {
     const auto sent = menuValues(*model_, std::span(record, static_cast<std::size_t>(size)));
-    send(changesTo(sent), "Qumat_SetMenuConfig", flag, true,
-         [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
+    sendValues(sent, "Qumat_SetMenuConfig", flag, true,
+               [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
     if (*flag != 0) {
         remember(sent);
     }
@@ -272,8 +320,9 @@ void LoggingCameraLibrary::Qumat_GetPsw(int32_t userType, char* password, int32_
 }
 
 void LoggingCameraLibrary::Qumat_ChangePsw(int32_t userType, const char* password, int32_t* flag) {
-    send(action(userType == 0 ? "administrator_password" : "user_password", std::string(kChanged)),
-         "Qumat_ChangePsw", flag, true, [&] { camera_.Qumat_ChangePsw(userType, password, flag); });
+    sendAction(
+        action(userType == 0 ? "administrator_password" : "user_password", std::string(kChanged)),
+        "Qumat_ChangePsw", flag, true, [&] { camera_.Qumat_ChangePsw(userType, password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_GetTFVol(char* text, int32_t* flag) {
@@ -293,26 +342,27 @@ void LoggingCameraLibrary::ReadDeviceResolution(int32_t* width, int32_t* height,
 }
 
 void LoggingCameraLibrary::SyncDevTime(const char* password, int32_t* flag) {
-    send(action("set_time", platform::now().utc), "SyncDevTime", flag, true,
-         [&] { camera_.SyncDevTime(password, flag); });
+    sendAction(action("set_time", platform::now().utc), "SyncDevTime", flag, true,
+               [&] { camera_.SyncDevTime(password, flag); });
 }
 
 void LoggingCameraLibrary::SetMSDC(const char* password, int32_t* flag) {
-    send(action("mass_storage", "on"), "SetMSDC", flag, true,
-         [&] { camera_.SetMSDC(password, flag); });
+    sendAction(action("mass_storage", "on"), "SetMSDC", flag, true,
+               [&] { camera_.SetMSDC(password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_FormatTFCard(const char* password, int32_t* flag) {
     // The camera's flag says nothing here.
-    send(action("card_format", "formatted"), "Qumat_FormatTFCard", flag, false,
-         [&] { camera_.Qumat_FormatTFCard(password, flag); });
+    sendAction(action("card_format", "formatted"), "Qumat_FormatTFCard", flag, false,
+               [&] { camera_.Qumat_FormatTFCard(password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_SetDefault(int32_t* flag) {
-    send(action("factory_defaults", "restored"), "Qumat_SetDefault", flag, true,
-         [&] { camera_.Qumat_SetDefault(flag); });
+    sendAction(action("factory_defaults", "restored"), "Qumat_SetDefault", flag, true,
+               [&] { camera_.Qumat_SetDefault(flag); });
     if (*flag != 0) {
         known_.clear();
+        awaitingRead_.clear();
     }
 }
 

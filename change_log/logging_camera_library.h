@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +23,8 @@ struct Author {
 // Passes every call on to a camera library and logs each change the camera is asked to make
 // ahead of the call: one entry per setting whose value differs from the one last read, one per
 // action, on the disk before the call; then, once the camera has answered, one entry per outcome.
-// A change whose entries cannot be written is not sent; a read logs nothing.
+// A change whose entries cannot be written is not sent. A read logs nothing, unless it shows a
+// value written since the login other than the one sent: then the change's outcome is "differs".
 class LoggingCameraLibrary final : public camera::CameraLibrary {
   public:
     // No file: logging is off, and every call passes.
@@ -70,9 +72,17 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     ChangeEntry intended(std::string setting, std::string oldValue, std::string newValue) const;
     // Writes the intended entries ahead, makes the call, and logs its outcome: with `answers`,
     // the flag's; without, "sent". Nothing is sent, and the flag is 0, when the entries could not
-    // be written; then failure() says why.
-    void send(std::vector<ChangeEntry> intents, std::string_view function, int32_t* flag,
-              bool answers, const std::function<void()>& call);
+    // be written; then failure() says why. The outcome logged; empty when nothing was sent.
+    std::string_view send(std::vector<ChangeEntry>& intents, std::string_view function,
+                          int32_t* flag, bool answers, const std::function<void()>& call);
+    void sendAction(std::vector<ChangeEntry> intents, std::string_view function, int32_t* flag,
+                    bool answers, const std::function<void()>& call);
+    // send() for settings: the values sent await the next read of them.
+    void sendValues(const Values& sent, std::string_view function, int32_t* flag, bool answers,
+                    const std::function<void()>& call);
+    // Logs "differs" for each value read that is not the one last sent, then remembers them.
+    void readBack(const Values& read);
+    void appendOutcomes(std::vector<ChangeEntry> outcomes);
     // Whether a change may be sent at all, writing its entries ahead.
     bool announce(std::vector<ChangeEntry>& intents);
     void settle(const std::vector<ChangeEntry>& intents, std::string_view outcome,
@@ -89,6 +99,12 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     const camera::CameraModel* model_ = &camera::commonModel();
     Author author_;
     Values known_;
+    // The changes written since the login, by setting, and the value sent, until a read shows it.
+    struct AwaitedRead {
+        ChangeEntry intent;
+        std::string sent;
+    };
+    std::map<std::string, AwaitedRead, std::less<>> awaitingRead_;
     std::string failure_;
     // An outcome could not be logged: the camera may hold a change whose end the log lacks.
     bool broken_ = false;

@@ -1,6 +1,7 @@
 #include "camera_settings.h"
 
 #include "camera_login.h"
+#include "profile_file.h"
 #include "setting_table.h"
 
 namespace cli {
@@ -67,9 +68,9 @@ ReadFailures CameraSettings::read() {
     return failures;
 }
 
-bool CameraSettings::write(const camera::SettingValues& wanted, bool formatCard, bool quiet,
-                           Console& console) {
-    bool succeeded = true;
+std::vector<std::string> CameraSettings::write(const camera::SettingValues& wanted, bool formatCard,
+                                               bool quiet, Console& console) {
+    std::vector<std::string> failures;
     for (const auto& outcome : model_.write(wanted, formatCard)) {
         const auto group = camera::groupName(outcome.group);
         if (outcome.attempted && outcome.succeeded()) {
@@ -79,15 +80,47 @@ bool CameraSettings::write(const camera::SettingValues& wanted, bool formatCard,
             }
             continue;
         }
-        succeeded = false;
         const std::string failed = joined(outcome.failedCalls);
         const std::string what = !outcome.attempted ? "not written"
                                  : outcome.written  ? "written, but " + failed + " failed"
                                  : failed.empty()   ? "not written"
                                                     : "not written: " + failed + " failed";
-        console.error() << group << ": " << what << '\n';
+        failures.push_back(std::string(group) + ": " + what);
+        console.error() << failures.back() << '\n';
     }
-    return succeeded;
+    return failures;
+}
+
+CameraSettings::ReadBack CameraSettings::readBack(const camera::CheckedChanges& checked,
+                                                  bool showSecrets) {
+    ReadBack result;
+    const auto failures = read();
+    // Values not read again say nothing of what the camera holds.
+    if (!failures.statusOnly) {
+        for (const auto& line : failures.lines) {
+            result.lines.push_back(line + " after the write");
+        }
+        return result;
+    }
+    for (const camera::CatalogueRow* row : checked.changed) {
+        const auto key = std::string(row->key);
+        const auto held = values().find(key);
+        const std::string& wrote = checked.wanted.at(key).text;
+        if (held == values().end() || held->second.text == wrote) {
+            continue;
+        }
+        const std::string name = settingName(*row);
+        result.differing.push_back(name);
+        if (row->privacy == camera::Privacy::secret && !showSecrets) {
+            result.lines.push_back(name +
+                                   ": the camera does not hold the value written (a secret: "
+                                   "--show-secrets prints it)");
+        } else {
+            result.lines.push_back(name + ": wrote " + escapedText(wrote) + ", camera holds " +
+                                   escapedText(held->second.text));
+        }
+    }
+    return result;
 }
 
 }  // namespace cli

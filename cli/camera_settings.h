@@ -55,8 +55,17 @@ class CameraSettings {
     }
 
     // Writes the changed groups; one line per group written unless `quiet`, one error per group
-    // that failed; false when one failed.
-    bool write(const camera::SettingValues& wanted, bool formatCard, bool quiet, Console& console);
+    // that failed, which it also returns: none when all were written.
+    std::vector<std::string> write(const camera::SettingValues& wanted, bool formatCard, bool quiet,
+                                   Console& console);
+    // Reads the camera again after a write and names each of `changed` that it does not hold as
+    // `wanted` has it: "network.ssid: wrote Depot, camera holds FieldOffice" (a secret's values
+    // only with `showSecrets`). Groups that could not be read again are named too.
+    struct ReadBack {
+        std::vector<std::string> differing;
+        std::vector<std::string> lines;
+    };
+    ReadBack readBack(const camera::CheckedChanges& checked, bool showSecrets);
 
   private:
     camera::CameraLibrary& camera_;

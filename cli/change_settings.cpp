@@ -102,29 +102,55 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     if (stopsWrite(settings.read(), console)) {
         return kCameraFailed;
     }
+    return writeRequests(settings, logged, requests, options, console).status;
+}
+
+WriteResult writeRequests(CameraSettings& settings, const change_log::LoggingCameraLibrary& logged,
+                          const std::vector<Request>& requests, const Options& options,
+                          Console& console) {
+    const auto table = settingTable(*options.model);
     // A dry run lists the change it would refuse.
     const auto checked =
         settings.check(settingChanges(requests, table), options.formatCard || options.dryRun);
-    if (refuse(refusalLines(checked.refusals, requests, settings.deviceKind()), console)) {
-        return kUsageError;
+    const auto refusals = refusalLines(checked.refusals, requests, settings.deviceKind());
+    if (refuse(refusals, console)) {
+        return {.status = kUsageError, .differing = {}, .failure = refusals.front()};
     }
     if (checked.changed.empty()) {
         if (!options.quiet) {
             console.output << "nothing to change\n";
         }
-        return kDone;
+        return {};
     }
     if (options.dryRun || (options.command == Command::importProfile && !options.quiet)) {
         listChanges(checked, settings.values(), options, console);
     }
     if (options.dryRun) {
-        return options.exitCode ? kChangesPending : kDone;
+        return {
+            .status = options.exitCode ? kChangesPending : kDone, .differing = {}, .failure = {}};
     }
-    const bool written = settings.write(checked.wanted, options.formatCard, options.quiet, console);
+    auto failures = settings.write(checked.wanted, options.formatCard, options.quiet, console);
     if (!logged.failure().empty()) {
         console.error() << escapedText(logged.failure()) << '\n';
+        failures.push_back(logged.failure());
     }
-    return written && logged.failure().empty() ? kDone : kCameraFailed;
+    if (!failures.empty()) {
+        return {.status = kCameraFailed, .differing = {}, .failure = failures.front()};
+    }
+    // The camera's flag says it took the records; only a read says what it holds.
+    const auto readBack = settings.readBack(checked, options.showSecrets);
+    refuse(readBack.lines, console);
+    if (!logged.failure().empty()) {
+        console.error() << escapedText(logged.failure()) << '\n';
+        return {
+            .status = kCameraFailed, .differing = readBack.differing, .failure = logged.failure()};
+    }
+    if (readBack.lines.empty()) {
+        return {};
+    }
+    return {.status = kCameraFailed,
+            .differing = readBack.differing,
+            .failure = readBack.differing.empty() ? readBack.lines.front() : std::string()};
 }
 
 int runSet(const Options& options, camera::CameraLibrary& camera, Console& console) {

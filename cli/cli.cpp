@@ -46,6 +46,10 @@ int runOn(const Options& options, camera::CameraLibrary& camera, Console& consol
             return runExport(options, camera, console);
         case Command::importProfile:
             return runImport(options, camera, console);
+        case Command::provision:
+            return runProvision(options, camera, console);
+        case Command::wait:
+            return runWait(options, camera, console);
         case Command::log:
             break;
     }

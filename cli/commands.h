@@ -1,12 +1,15 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "camera_library.h"
 #include "camera_settings.h"
 #include "change_request.h"
 #include "console.h"
+#include "logging_camera_library.h"
 #include "options.h"
 
 namespace cli {
@@ -22,6 +25,29 @@ int runLog(const Options& options, Console& console);
 
 // The password, the login and the device kind; the exit status when one failed.
 std::optional<int> logIn(CameraSettings& settings, const Options& options, Console& console);
+
+// provision: a line of cameras, each given a profile and its own identity, and read back.
+int runProvision(const Options& options, camera::CameraLibrary& camera, Console& console);
+// wait: until a camera answers, or none does.
+int runWait(const Options& options, camera::CameraLibrary& camera, Console& console);
+
+// What writing requests to a logged-in camera came to.
+struct WriteResult {
+    int status = kDone;
+    // The settings the camera does not hold after the write, by name.
+    std::vector<std::string> differing;
+    // The first thing that failed, as said on the console; empty when only values differ.
+    std::string failure;
+};
+
+// The profile's settings, from a file or standard input; the exit status when it cannot be used.
+std::variant<std::vector<Request>, int> profileRequests(const Options& options, Console& console);
+
+// The requests checked against the read camera's values, the changed groups written and read
+// back; each refusal, failure and difference said on the console.
+WriteResult writeRequests(CameraSettings& settings, const change_log::LoggingCameraLibrary& logged,
+                          const std::vector<Request>& requests, const Options& options,
+                          Console& console);
 
 // Set, and import after its list of changes: every request checked against the camera, then the
 // changed groups written, or nothing written when one request is refused.

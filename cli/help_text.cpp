@@ -43,6 +43,25 @@ constexpr CommandHelp kCommands[] = {
      "  --exit-code            with --dry-run: exit status 3 when there are changes to write\n"
      "  --format-card          go ahead with a change of storage encryption, which formats the\n"
      "                         memory card and so destroys the recordings on it\n"},
+    {Command::provision,
+     "provision PROFILE|- [--identities FILE.csv] [--report FILE.csv] [--format-card]",
+     "  provision for each camera connected in turn: write PROFILE as import does, and the next\n"
+     "           identity of --identities, read it all back, print a line (serial number, device\n"
+     "           ID, officer ID, ok or differs: NAMES or failed: why), then wait for the camera "
+     "to\n"
+     "           be disconnected; ends when the identities are used up, or at Ctrl-C\n",
+     "  --identities FILE.csv  CSV with the columns identity.device_id, identity.officer_id and,\n"
+     "                         to match cameras by serial number, identity.serial_number; each\n"
+     "                         row goes to one camera, and the profile's identity is left out\n"
+     "  --report FILE.csv      append a row per camera (time, serial number, identity, result);\n"
+     "                         a run with the same report skips the identities it has given\n"
+     "  --format-card          go ahead with a change of storage encryption, which formats the\n"
+     "                         memory card and so destroys the recordings on it\n"},
+    {Command::wait, "wait --connected|--disconnected [--timeout SECONDS]",
+     "  wait     wait until a camera answers the library's connect call, or until none does\n",
+     "  --connected            wait for a camera to be connected\n"
+     "  --disconnected         wait for the camera to be disconnected\n"
+     "  --timeout SECONDS      give up after SECONDS (at most 86400) with exit status 1\n"},
     {Command::log,
      "log [--json] [--since DATE] [--camera DEVICE_ID] | log --verify [--expect HASH]",
      "  log      list the changes made to cameras, newest last: time, user, camera, setting,\n"
@@ -84,17 +103,20 @@ constexpr std::string_view kWindowsIntroduction =
 
 constexpr std::string_view kExitStatus =
     "\n"
-    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), the output or\n"
-    "the change log could not be written, or log --verify found the log edited or an expected\n"
-    "hash missing; 2 a usage or input error (nothing written); 3 import --dry-run --exit-code\n"
-    "found changes to write.\n";
+    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), did not hold\n"
+    "a value written when read back, a camera of provision was not ok, wait timed out, the\n"
+    "output or the change log could not be written, or log --verify found the log edited or an\n"
+    "expected hash missing; 2 a usage or input error (nothing written); 3 import --dry-run\n"
+    "--exit-code found changes to write.\n";
 
 constexpr std::string_view kDetails =
     "\n"
     "Every change is logged before it is sent to the camera, and its outcome after, in\n"
     "$XDG_STATE_HOME/qumat_pro/changes.log (default ~/.local/state/...), or in the file\n"
     "QUMAT_CHANGE_LOG names; QUMAT_CHANGE_LOG=off logs nothing. No change is made that the\n"
-    "log cannot take. Each line's SHA-256 also goes to the system log.\n"
+    "log cannot take. Each line's SHA-256 also goes to the system log. After writing, set,\n"
+    "import and provision read the camera back: a value it does not hold is named ('NAME: wrote\n"
+    "X, camera holds Y') and logged with the outcome 'differs'.\n"
     "\n"
     "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
     "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"
@@ -170,7 +192,8 @@ std::string usageText(std::string_view program) {
 std::string helpText(std::string_view program, std::optional<Command> command,
                      const camera::CameraModel& model) {
     const bool secrets = command == Command::show || command == Command::get ||
-                         command == Command::set || command == Command::importProfile;
+                         command == Command::set || command == Command::importProfile ||
+                         command == Command::provision;
     if (command) {
         const CommandHelp& help = helpOf(*command);
         std::string text = usageLine(true, program, help.synopsis) + "\n" +
@@ -197,8 +220,9 @@ std::string helpText(std::string_view program, std::optional<Command> command,
             text += each.options;
         }
     }
-    text += "\nshow, get, set, import:\n" + std::string(kSecretsOption) + "\nEvery command:\n" +
-            std::string(kCommonOptions) + std::string(kExitStatus) + std::string(kDetails);
+    text += "\nshow, get, set, import, provision:\n" + std::string(kSecretsOption) +
+            "\nEvery command:\n" + std::string(kCommonOptions) + std::string(kExitStatus) +
+            std::string(kDetails);
     for (const auto* each : camera::cameraModels()) {
         text += settingsOf(*each);
     }

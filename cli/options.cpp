@@ -9,8 +9,11 @@ namespace cli {
 namespace {
 
 // In the order of Command.
-constexpr std::array<std::string_view, 6> kCommandNames{"show",   "get",    "set",
-                                                        "export", "import", "log"};
+constexpr std::array<std::string_view, 8> kCommandNames{"show",   "get", "set",       "export",
+                                                        "import", "log", "provision", "wait"};
+
+constexpr std::string_view kCommandFirst =
+    "a command first: show, get, set, export, import, provision, wait or log";
 
 constexpr unsigned bit(Command command) {
     return 1U << static_cast<unsigned>(command);
@@ -27,6 +30,7 @@ struct Option {
 };
 
 constexpr unsigned kChanges = bit(Command::set) | bit(Command::importProfile);
+constexpr unsigned kWrites = kChanges | bit(Command::provision);
 
 constexpr Option kOptions[] = {
     {"--model", {}},
@@ -37,15 +41,17 @@ constexpr Option kOptions[] = {
     {"--quiet", "-q", 0, &Options::quiet},
     {"--verbose", "-v", 0, &Options::verbose},
     {"--json", {}, bit(Command::show) | bit(Command::log), &Options::json},
-    {"--show-secrets",
-     {},
-     bit(Command::show) | bit(Command::get) | kChanges,
-     &Options::showSecrets},
+    {"--show-secrets", {}, bit(Command::show) | bit(Command::get) | kWrites, &Options::showSecrets},
     {"--verify", {}, bit(Command::log), &Options::verify},
     {"--since", {}, bit(Command::log)},
     {"--camera", {}, bit(Command::log)},
     {"--expect", {}, bit(Command::log)},
-    {"--format-card", {}, kChanges, &Options::formatCard},
+    {"--format-card", {}, kWrites, &Options::formatCard},
+    {"--identities", {}, bit(Command::provision)},
+    {"--report", {}, bit(Command::provision)},
+    {"--connected", {}, bit(Command::wait), &Options::connected},
+    {"--disconnected", {}, bit(Command::wait), &Options::disconnected},
+    {"--timeout", {}, bit(Command::wait)},
     {"--include-identity", {}, bit(Command::exportProfile), &Options::includeIdentity},
     {"--include-secrets", {}, bit(Command::exportProfile), &Options::includeSecrets},
     {"--dry-run", {}, kChanges, &Options::dryRun},
@@ -125,6 +131,23 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
         options.expected.push_back(value);
     } else if (name == "--camera") {
         options.camera = value;
+    } else if (name == "--identities") {
+        options.identities = value;
+    } else if (name == "--report") {
+        options.report = value;
+    } else if (name == "--timeout") {
+        // A day at most: a longer wait is a mistyped one.
+        constexpr unsigned kLongest = 86400;
+        unsigned seconds = 0;
+        const bool digits = !value.empty() && value.size() <= 5 &&
+                            std::ranges::all_of(value, [](char c) { return c >= '0' && c <= '9'; });
+        for (const char c : digits ? value : std::string()) {
+            seconds = seconds * 10 + static_cast<unsigned>(c - '0');
+        }
+        if (!digits || seconds > kLongest) {
+            return "--timeout takes whole seconds, from 0 to 86400";
+        }
+        options.timeoutSeconds = seconds;
     } else if (name == "--user") {
         if (value != "admin" && value != "user") {
             return "--user is admin or user";
@@ -160,6 +183,15 @@ std::optional<std::string> checkOperands(const Options& options, std::string_vie
         case Command::set:
             return count > 0 ? std::nullopt
                              : std::optional<std::string>("set needs at least one NAME=VALUE");
+        case Command::wait:
+            if (options.connected == options.disconnected) {
+                return std::string("wait needs one of --connected and --disconnected");
+            }
+            return count == 0 ? std::nullopt
+                              : std::optional(std::string(command) + " takes no operand");
+        case Command::provision:
+            return count == 1 ? std::nullopt
+                              : std::optional<std::string>("provision needs one PROFILE");
         case Command::exportProfile:
         case Command::importProfile:
             break;
@@ -221,7 +253,7 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
         }
         if (optionsEnded || !isOption(argument)) {
             if (!at) {
-                return "a command first: show, get, set, export, import or log";
+                return std::string(kCommandFirst);
             }
             options.operands.push_back(argument);
             continue;
@@ -239,7 +271,7 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
         if (!taken) {
             // An option of the commands, given before any command.
             if (!at && option != nullptr) {
-                return "a command first: show, get, set, export, import or log";
+                return std::string(kCommandFirst);
             }
             return "unknown option '" + std::string(name) + "' for " + named;
         }
@@ -260,7 +292,7 @@ std::variant<Options, std::string> parseOptions(const std::vector<std::string>& 
         }
     }
     if (!at && !options.help && !options.version) {
-        return "a command first: show, get, set, export, import or log";
+        return std::string(kCommandFirst);
     }
     if (options.help || options.version) {
         return options;

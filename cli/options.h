@@ -11,7 +11,7 @@
 
 namespace cli {
 
-enum class Command { show, get, set, exportProfile, importProfile, log };
+enum class Command { show, get, set, exportProfile, importProfile, log, provision, wait };
 
 std::optional<Command> commandNamed(std::string_view name);
 std::string_view commandName(Command command);
@@ -46,6 +46,13 @@ struct Options {
     // log: entries from this moment (UTC, ISO 8601) on, and of this camera only.
     std::optional<std::string> since;
     std::optional<std::string> camera;
+    // provision: the identities to give, one row per camera, and the report of each camera.
+    std::optional<std::string> identities;
+    std::optional<std::string> report;
+    // wait: the state to wait for, and for how long at most (none: for ever).
+    bool connected = false;
+    bool disconnected = false;
+    std::optional<unsigned> timeoutSeconds;
     std::vector<std::string> operands;
 };
 

@@ -47,7 +47,7 @@ int runExport(const Options& options, camera::CameraLibrary& camera, Console& co
     return kDone;
 }
 
-int runImport(const Options& options, camera::CameraLibrary& camera, Console& console) {
+std::variant<std::vector<Request>, int> profileRequests(const Options& options, Console& console) {
     const std::string& path = options.operands.front();
     const auto file = readSource(path, console.input, kProfileLimit);
     const std::string source = path == "-" ? "standard input" : escapedText(path);
@@ -67,8 +67,9 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
         return kUsageError;
     }
     if (profile.model != nullptr && profile.model != options.model) {
-        console.error() << source << " holds settings of the " << profile.model->name
-                        << " model; import it with --model " << profile.model->name << '\n';
+        console.error() << source << " holds settings of the " << profile.model->name << " model; "
+                        << commandName(*options.command) << " it with --model "
+                        << profile.model->name << '\n';
         return kUsageError;
     }
     // The two words stand for no value: the camera's own is kept, whatever it is.
@@ -82,7 +83,15 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
             requests.push_back(request);
         }
     }
-    return changeSettings(requests, options, camera, console);
+    return requests;
+}
+
+int runImport(const Options& options, camera::CameraLibrary& camera, Console& console) {
+    const auto requests = profileRequests(options, console);
+    if (const auto* status = std::get_if<int>(&requests)) {
+        return *status;
+    }
+    return changeSettings(std::get<std::vector<Request>>(requests), options, camera, console);
 }
 
 }  // namespace cli

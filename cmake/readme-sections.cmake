@@ -18,6 +18,7 @@ foreach(title IN ITEMS "Command line" "The change log" "Windows")
     string(APPEND text "${section}\n")
 endforeach()
 foreach(title IN ITEMS "Copying a camera's settings, in a Linux shell"
+                       "A training bench without hardware, in a Linux shell"
                        "How the Windows programs are built and tested")
     string(FIND "${text}" "\n### ${title}\n" begin)
     if(begin EQUAL -1)

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::string_view kCommands = "show get set export import log";
+constexpr std::string_view kCommands = "show get set export import provision wait log";
 constexpr std::string_view kCommonOptions =
     "--model --user --password-file -q --quiet -v --verbose -h --help -V --version";
 // The options each command takes besides the common ones.
@@ -22,6 +22,8 @@ constexpr std::pair<std::string_view, std::string_view> kCommandOptions[] = {
     {"set", "--dry-run --format-card --show-secrets"},
     {"export", "--include-identity --include-secrets"},
     {"import", "--dry-run --exit-code --format-card --show-secrets"},
+    {"provision", "--identities --report --format-card --show-secrets"},
+    {"wait", "--connected --disconnected --timeout"},
     {"log", "--json --since --camera --verify --expect"},
 };
 
@@ -148,7 +150,7 @@ _qumat() {
             --) ended=1; continue ;;
             --model=*) model=${word#--model=}; continue ;;
             --model) model=${words[i + 1]}; ((i++)); continue ;;
-            --user | --password-file | --since | --camera) ((i++)); continue ;;
+            --user | --password-file | --since | --camera | --identities | --report | --timeout) ((i++)); continue ;;
             -?*) continue ;;
             esac
         fi
@@ -168,8 +170,8 @@ _qumat() {
     case $prev in
     --model) COMPREPLY=($(compgen -W 'common stc' -- "$cur")); return ;;
     --user) COMPREPLY=($(compgen -W 'admin user' -- "$cur")); return ;;
-    --password-file) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-    --since | --camera) COMPREPLY=(); return ;;
+    --password-file | --identities | --report) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+    --since | --camera | --timeout) COMPREPLY=(); return ;;
     esac
     case $name in
     --model) COMPREPLY=($(compgen -P "$prefix" -W 'common stc' -- "$value")); return ;;
@@ -192,7 +194,7 @@ _qumat() {
             compopt -o nospace 2>/dev/null
         fi
         ;;
-    export | import) COMPREPLY=($(compgen -f -- "$cur")); [[ - == "$cur"* ]] && COMPREPLY+=(-) ;;
+    export | import | provision) COMPREPLY=($(compgen -f -- "$cur")); [[ - == "$cur"* ]] && COMPREPLY+=(-) ;;
     *) COMPREPLY=() ;;
     esac
 }
@@ -229,7 +231,7 @@ for ((i = 2; i < CURRENT; i++)); do
         --) ended=1; continue ;;
         --model=*) model=${word#--model=}; continue ;;
         --model) model=${words[i + 1]}; ((i++)); continue ;;
-        --user | --password-file | --since | --camera) ((i++)); continue ;;
+        --user | --password-file | --since | --camera | --identities | --report | --timeout) ((i++)); continue ;;
         -?*) continue ;;
         esac
     fi
@@ -240,8 +242,8 @@ local cur=${words[CURRENT]} prev=${words[CURRENT - 1]}
 case $prev in
 --model) compadd -- common stc; return ;;
 --user) compadd -- admin user; return ;;
---password-file) _files; return ;;
---since | --camera) return 1 ;;
+--password-file | --identities | --report) _files; return ;;
+--since | --camera | --timeout) return 1 ;;
 esac
 if ((!ended)) && [[ $cur == -* ]]; then
     compadd -- ${=command_options[common]} ${=command_options[$command]}
@@ -261,7 +263,7 @@ set)
         compadd -S = -- ${=setting_names[${model}:settable]}
     fi
     ;;
-export | import) _files; compadd -- - ;;
+export | import | provision) _files; compadd -- - ;;
 *) return 1 ;;
 esac
 )sh";

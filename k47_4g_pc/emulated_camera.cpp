@@ -348,9 +348,11 @@ void EmulatedCamera::call(Function function, int32_t* flag, const Operation& ope
         // A change takes effect only once kept, so a failed save leaves the camera as it was.
         CameraState next = state_;
         const Outcome outcome = operation(next);
-        succeeded = outcome == Outcome::unchanged ||
+        // A camera that does not take a write answers as one that kept it.
+        const bool ignored = outcome == Outcome::changed && state_.faults.ignores(function);
+        succeeded = outcome == Outcome::unchanged || ignored ||
                     (outcome == Outcome::changed && (!persistent_ || stateFile_.save(next)));
-        if (succeeded) {
+        if (succeeded && !ignored) {
             state_ = std::move(next);
         }
     }

@@ -15,6 +15,8 @@ struct Faults {
     std::set<Function> failing;
     // Report success but leave the caller's output buffers as they were.
     std::set<Function> untouched;
+    // Report success but keep nothing: a camera that does not take a write.
+    std::set<Function> ignored;
     // Fill every text field of the output to its full width, with no zero byte.
     std::set<Function> unterminated;
     // The flag value reported on success, when not 1.
@@ -22,6 +24,7 @@ struct Faults {
 
     bool fails(Function function) const { return failing.contains(function); }
     bool leavesUntouched(Function function) const { return untouched.contains(function); }
+    bool ignores(Function function) const { return ignored.contains(function); }
     bool leavesUnterminated(Function function) const { return unterminated.contains(function); }
     int32_t successFlag(Function function) const;
 

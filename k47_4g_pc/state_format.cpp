@@ -155,6 +155,7 @@ const std::vector<Key>& keys() {
         functionsKey("Fail", &Faults::failing),
         functionsKey("Untouched", &Faults::untouched),
         functionsKey("Unterminated", &Faults::unterminated),
+        functionsKey("Ignore", &Faults::ignored),
     };
     return table;
 }

@@ -1,0 +1,65 @@
+#include "provision_report.h"
+
+#include "csv_text.h"
+#include "whole_file.h"
+
+namespace cli {
+namespace {
+
+const std::vector<std::string> kHeader{"time",       "serial_number", "device_id",
+                                       "officer_id", "result",        "differing"};
+constexpr std::size_t kDeviceIdColumn = 2;
+// Rows of a thousand cameras and far more.
+constexpr std::size_t kReportLimit = 16 * 1024 * 1024;
+
+}  // namespace
+
+std::string ProvisionReport::open(const std::filesystem::path& file) {
+    const auto whole = platform::readWholeFile(file, kReportLimit);
+    if (whole.kind == platform::WholeFile::Kind::unusable) {
+        return whole.problem;
+    }
+    if (whole.text.size() > kReportLimit) {
+        return "it is larger than a report";
+    }
+    const auto csv = readCsv(whole.text);
+    if (!csv.records.empty() && csv.records.front().fields != kHeader) {
+        return "it is not a provisioning report (its first line is not the report's header)";
+    }
+    for (const auto& record : csv.records) {
+        // A row cut short by a power loss gave nothing.
+        if (&record != &csv.records.front() && record.fields.size() == kHeader.size() &&
+            !record.fields[kDeviceIdColumn].empty()) {
+            given_.insert(record.fields[kDeviceIdColumn]);
+        }
+    }
+    if (const auto error = file_.open(file)) {
+        return error.message();
+    }
+    return {};
+}
+
+std::string ProvisionReport::append(const ReportRow& row) {
+    std::string differing;
+    for (const auto& name : row.differing) {
+        differing += (differing.empty() ? "" : " ") + name;
+    }
+    const std::string line =
+        csvLine({row.time, row.serialNumber, row.deviceId, row.officerId, row.result, differing});
+    const auto error = file_.append(1, [&](std::string_view tail) {
+        if (tail.empty()) {
+            return csvLine(kHeader) + line;
+        }
+        // Ends a row that a power loss cut short, so that this one stands on its own line.
+        return tail == "\n" ? line : "\r\n" + line;
+    });
+    if (error) {
+        return error.message();
+    }
+    if (!row.deviceId.empty()) {
+        given_.insert(row.deviceId);
+    }
+    return {};
+}
+
+}  // namespace cli
