@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "environment_variable.h"
+#include "code_page_environment.h"
 
 namespace {
 
@@ -16,13 +16,8 @@ using camera::OfficerIdWidth;
 
 // A double-byte code page, where a converted text can hold more bytes than characters; ASCII
 // converts as in any other.
-class DoubleByteCodePage : public testing::Environment {
-    void SetUp() override {
-        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "936");
-    }
-};
 const testing::Environment* const kCodePage =
-    testing::AddGlobalTestEnvironment(new DoubleByteCodePage);
+    testing::AddGlobalTestEnvironment(new testing_support::CodePageEnvironment("936"));
 
 IdentityRecord recordWith(std::string_view bytes) {
     IdentityRecord record;

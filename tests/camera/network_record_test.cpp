@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "environment_variable.h"
+#include "code_page_environment.h"
 
 namespace {
 
@@ -16,13 +16,8 @@ using camera::NetworkText;
 
 // A double-byte code page, where a converted text can hold more bytes than characters; ASCII
 // converts as in any other.
-class DoubleByteCodePage : public testing::Environment {
-    void SetUp() override {
-        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "936");
-    }
-};
 const testing::Environment* const kCodePage =
-    testing::AddGlobalTestEnvironment(new DoubleByteCodePage);
+    testing::AddGlobalTestEnvironment(new testing_support::CodePageEnvironment("936"));
 
 struct Field {
     NetworkText text;

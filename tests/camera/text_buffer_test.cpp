@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "environment_variable.h"
+#include "code_page_environment.h"
 
 namespace {
 
@@ -17,13 +17,8 @@ using camera::StatusText;
 
 // A double-byte code page, where a converted text can hold more bytes than characters; ASCII
 // converts as in any other.
-class DoubleByteCodePage : public testing::Environment {
-    void SetUp() override {
-        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "936");
-    }
-};
 const testing::Environment* const kCodePage =
-    testing::AddGlobalTestEnvironment(new DoubleByteCodePage);
+    testing::AddGlobalTestEnvironment(new testing_support::CodePageEnvironment("936"));
 
 template <typename Buffer>
 std::string content(const Buffer& buffer) {

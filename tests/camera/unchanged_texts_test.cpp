@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "environment_variable.h"
+#include "code_page_environment.h"
 #include "identity_settings.h"
 #include "mock_camera_library.h"
 #include "network_settings.h"
@@ -15,13 +15,8 @@ using testing::_;
 
 // A double-byte code page, where a text cut in the middle of a character at its field's end does
 // not convert back to the bytes it came in.
-class DoubleByteCodePage : public testing::Environment {
-    void SetUp() override {
-        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "932");
-    }
-};
 const testing::Environment* const kCodePage =
-    testing::AddGlobalTestEnvironment(new DoubleByteCodePage);
+    testing::AddGlobalTestEnvironment(new testing_support::CodePageEnvironment("932"));
 
 constexpr uint8_t kLeadByte = 0x82;
 
