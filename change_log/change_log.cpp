@@ -134,6 +134,17 @@ Verification verify(std::string_view contents) {
     if (lines.empty()) {
         return result;
     }
+    // A copy through a tool that changed the line ends changes every line's hash.
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        if (lines[at].ends_with('\r')) {
+            return {.entries = at == 0 ? 0 : at - 1,
+                    .brokenLine = at + 1,
+                    .reason =
+                        "it ends in CR LF where the log's lines end in LF alone, as a copy "
+                        "through a tool that changes line ends leaves them; with its line "
+                        "ends changed back the chain can be verified"};
+        }
+    }
     if (!isStartLine(lines.front())) {
         return {
             .entries = 0, .brokenLine = 1, .reason = "the log does not start with its start line"};

@@ -160,6 +160,14 @@ TEST_F(ChangeLogTest, EveryKindOfEditBreaksTheChainWhereItIs) {
         EXPECT_EQ(verification.brokenLine, brokenLine) << edit;
         EXPECT_FALSE(verification.reason.empty()) << edit;
     }
+    // A copy through a tool that changes line ends is named as such.
+    std::string crlf;
+    for (const auto& line : lines) {
+        crlf += line + "\r\n";
+    }
+    const auto verification = change_log::verify(crlf);
+    EXPECT_EQ(verification.brokenLine, 1u);
+    EXPECT_NE(verification.reason.find("CR LF"), std::string::npos) << verification.reason;
 }
 
 // Entries written ahead of their calls, after those of an older log: each outcome joins the entry
