@@ -109,12 +109,23 @@ constexpr std::string_view kExitStatus =
     "expected hash missing; 2 a usage or input error (nothing written); 3 import --dry-run\n"
     "--exit-code found changes to write.\n";
 
+// Where the change log and the system log are on this system.
+#ifdef _WIN32
+#define QUMAT_CHANGE_LOG_PLACE "%LOCALAPPDATA%\\qumat_pro\\changes.log"
+#define QUMAT_SYSTEM_LOG_NAME "the Application event log"
+#else
+#define QUMAT_CHANGE_LOG_PLACE "$XDG_STATE_HOME/qumat_pro/changes.log (default ~/.local/state/...)"
+#define QUMAT_SYSTEM_LOG_NAME "the system log"
+#endif
+
 constexpr std::string_view kDetails =
     "\n"
-    "Every change is logged before it is sent to the camera, and its outcome after, in\n"
-    "$XDG_STATE_HOME/qumat_pro/changes.log (default ~/.local/state/...), or in the file\n"
+    "Every change is logged before it is sent to the camera, and its outcome after, "
+    "in\n" QUMAT_CHANGE_LOG_PLACE
+    ", or in the file\n"
     "QUMAT_CHANGE_LOG names; QUMAT_CHANGE_LOG=off logs nothing. No change is made that the\n"
-    "log cannot take. Each line's SHA-256 also goes to the system log. After writing, set,\n"
+    "log cannot take. Each line's SHA-256 also goes to " QUMAT_SYSTEM_LOG_NAME
+    ". After writing, set,\n"
     "import and provision read the camera back: a value it does not hold is named ('NAME: wrote\n"
     "X, camera holds Y') and logged with the outcome 'differs'.\n"
     "\n"
