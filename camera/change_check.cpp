@@ -93,6 +93,31 @@ std::optional<Refusal> checkText(const CatalogueRow& row, const std::u16string& 
     return std::nullopt;
 }
 
+// A group is written whole: one whose last read left a text unsound goes back only when that text
+// is given a value too. Named once a group, at its first change.
+void refuseUnsoundGroups(const std::vector<SettingChange>& changes, const CameraModel& model,
+                         const SettingValues& current, CheckedChanges& result) {
+    std::vector<SettingGroup> named;
+    for (std::size_t index = 0; index < changes.size(); ++index) {
+        const CatalogueRow& changed = *changes[index].row;
+        if (std::ranges::find(result.changed, &changed) == result.changed.end() ||
+            std::ranges::find(named, changed.group) != named.end()) {
+            continue;
+        }
+        for (const auto& row : model.catalogue) {
+            const auto read = current.find(row.key);
+            if (row.group == changed.group && read != current.end() && !read->second.sound &&
+                result.wanted.at(std::string(row.key)).text == read->second.text) {
+                result.refusals.push_back({.change = index,
+                                           .reason = RefusalReason::unsoundTextInGroup,
+                                           .unsound = &row});
+                named.push_back(changed.group);
+                break;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 CheckedChanges checkChanges(const std::vector<SettingChange>& changes, const CameraModel& model,
@@ -133,6 +158,7 @@ CheckedChanges checkChanges(const std::vector<SettingChange>& changes, const Cam
             result.changed.push_back(&row);
         }
     }
+    refuseUnsoundGroups(changes, model, current, result);
     return result;
 }
 

@@ -33,6 +33,9 @@ enum class RefusalReason {
     tooManyBytes,
     // Changing it formats the memory card and the front end has not said it may.
     formatsMemoryCard,
+    // Another text of its group came in the last read without its terminator, run on to its
+    // field's end: no value to write back, and the group is written whole.
+    unsoundTextInGroup,
 };
 
 // Why one change may not be written, with what the wording needs.
@@ -47,6 +50,8 @@ struct Refusal {
     int codePage = 0;
     // What the list offers, for a refused list value.
     std::vector<std::string_view> offered{};
+    // The text of the group that the last read left unsound.
+    const CatalogueRow* unsound = nullptr;
 };
 
 struct CheckedChanges {

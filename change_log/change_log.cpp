@@ -92,20 +92,30 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
     const auto place = file_.u8string();
     const std::string prefix = "change log " + std::string(place.begin(), place.end()) + ": ";
     std::vector<std::string> anchored;
+    std::error_code dropError;
     const auto error = out_.append(kTailLimit, [&](std::string_view tail) {
         anchored.clear();
         std::string bytes;
+        // A writer killed in the middle of its write leaves part of a line, which Linux may write
+        // when the write crosses a page: an entry written ahead of a call that never came, taken
+        // off so that the chain goes on from the last whole line. A longer line than the tail
+        // holds is no such part: it stays, and what follows starts on a line of its own.
+        if (!tail.empty() && !tail.ends_with('\n')) {
+            const std::size_t lineStart = tail.rfind('\n') + 1;
+            if (lineStart == 0 && tail.size() >= kTailLimit) {
+                bytes = "\n";
+            } else if ((dropError = out_.dropLast(tail.size() - lineStart))) {
+                return std::string();
+            } else {
+                tail = tail.substr(0, lineStart);
+            }
+        }
         std::string previous;
         if (tail.empty()) {
             previous = startLine(platform::now().utc);
             bytes = previous + "\n";
             anchored.push_back(prefix + "started, line SHA-256 " + sha256Hex(previous));
         } else {
-            // A line cut short stays as it is, and breaks the chain there; what follows starts on
-            // a line of its own.
-            if (!tail.ends_with('\n')) {
-                bytes = "\n";
-            }
             previous = lastLineOf(tail);
         }
         for (auto& entry : entries) {
@@ -117,8 +127,8 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
         }
         return bytes;
     });
-    if (error) {
-        return reasonOf(error);
+    if (error || dropError) {
+        return reasonOf(error ? error : dropError);
     }
     if (anchor_) {
         for (const auto& message : anchored) {

@@ -46,6 +46,11 @@ std::string why(const camera::Refusal& refusal, const std::string& value, int de
         case formatsMemoryCard:
             return "changing it formats the memory card, which destroys the recordings on it; add "
                    "--format-card to go ahead";
+        case unsoundTextInGroup:
+            return "its group goes back whole, and the camera's last read of " +
+                   settingName(*refusal.unsound) +
+                   " ran on to its field's end without its terminator; give " +
+                   settingName(*refusal.unsound) + " a value too";
     }
     return {};
 }

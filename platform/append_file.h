@@ -28,6 +28,9 @@ class AppendFile {
     std::error_code append(std::size_t tailLimit,
                            const std::function<std::string(std::string_view tail)>& bytesAfter);
 
+    // Takes the file's last `bytes` off: only from within `bytesAfter`, which holds the file.
+    std::error_code dropLast(std::size_t bytes);
+
   private:
     std::error_code readTail(std::size_t limit, std::string& tail) const;
     // One write: a line is never split between two, and a short write is a failure that leaves

@@ -108,6 +108,14 @@ std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const
     return {};
 }
 
+std::error_code AppendFile::dropLast(std::size_t bytes) {
+    const off_t size = ::lseek(descriptor_, 0, SEEK_END);
+    if (size < 0 || ::ftruncate(descriptor_, size - static_cast<off_t>(bytes)) != 0) {
+        return lastError();
+    }
+    return {};
+}
+
 std::error_code AppendFile::write(std::string_view bytes) {
     const off_t before = ::lseek(descriptor_, 0, SEEK_END);
     ssize_t written = -1;

@@ -45,8 +45,8 @@ std::error_code AppendFile::open(const std::filesystem::path& file) {
     }
     // The link itself is opened, not what it points to, and refused.
     HANDLE handle =
-        CreateFileW(file.c_str(), FILE_APPEND_DATA | GENERIC_READ,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, ownerOnly.attributes(), OPEN_ALWAYS,
+        CreateFileW(file.c_str(), GENERIC_WRITE | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    ownerOnly.attributes(), OPEN_ALWAYS,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return lastWindowsError();
@@ -108,7 +108,24 @@ std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const
     return {};
 }
 
+std::error_code AppendFile::dropLast(std::size_t bytes) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size)) {
+        return lastWindowsError();
+    }
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size.QuadPart - static_cast<LONGLONG>(bytes);
+    if (!SetFileInformationByHandle(handle_, FileEndOfFileInfo, &end, sizeof(end))) {
+        return lastWindowsError();
+    }
+    return {};
+}
+
+// The handle writes where its pointer is: at the end, which other writers may have moved.
 std::error_code AppendFile::write(std::string_view bytes) {
+    if (!SetFilePointerEx(handle_, LARGE_INTEGER{}, nullptr, FILE_END)) {
+        return lastWindowsError();
+    }
     DWORD written = 0;
     if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
         return lastWindowsError();

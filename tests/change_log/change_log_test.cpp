@@ -223,6 +223,19 @@ TEST_F(ChangeLogTest, EachLinesHashGoesToTheAnchorAndIsFoundInTheChain) {
     EXPECT_EQ(change_log::lineWithHash(contents, std::string(64, '0')), 0u);
 }
 
+// What a writer killed in the middle of its write left, part of an entry written ahead of a call
+// that never came, gives way to the next entry, and the chain goes on whole.
+TEST_F(ChangeLogTest, PartOfALineAKilledWriterLeftGivesWayToTheNextEntry) {
+    write({entry("a", "1"), entry("b", "2")});
+    std::ofstream(file_, std::ios::binary | std::ios::app) << "{\"previous\":\"12";
+    write({entry("c", "3")});
+    const auto contents = fileContents(file_);
+    const auto verification = change_log::verify(contents);
+    EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
+    EXPECT_EQ(verification.entries, 3u);
+    EXPECT_EQ(contents.find("\"12{"), std::string::npos);
+}
+
 #ifndef _WIN32  // the writers are forked processes, and the unwritable places Linux's device files
 // Each entry goes down in one write, so a writer killed at any moment leaves whole lines only.
 TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {

@@ -62,6 +62,14 @@ TEST(CliSetTest, RefusedRequestsAreEachNamedAndNothingIsWritten) {
          {"recording.aes_encryption=ON"},
          {"recording.aes_encryption: changing it formats the memory card, which destroys the "
           "recordings on it; add --format-card to go ahead"}},
+        {k47::Model::common,
+         [](k47::CameraState& state) {
+             state.faults.unterminated.insert(k47::Function::Qumat_GetNetConfig);
+         },
+         {"network.server_port=1"},
+         {"network.server_port: its group goes back whole, and the camera's last read of "
+          "network.ssid ran on to its field's end without its terminator; give network.ssid a "
+          "value too"}},
         {k47::Model::stc,
          kindOne,
          {"--model=stc", "identity.officer_id=12345678", "recording.storage_encryption=Ligado",
@@ -204,7 +212,8 @@ TEST(CliSetTest, UsageErrorsGiveExitStatus2BeforeAnyCameraCall) {
         {{"show", "--user", "root"}, "--user is admin or user"},
         {{"show", "--json=yes"}, "--json takes no value"},
         {{"show", "-x"}, "unknown option '-x' for show"},
-        {{"--model", "stc"}, "a command first: show, get, set, export, import, provision, wait or log"},
+        {{"--model", "stc"},
+         "a command first: show, get, set, export, import, provision, wait or log"},
         {{"get"}, "get needs at least one NAME"},
         {{"import", "a.ini", "--exit-code"}, "--exit-code goes with --dry-run"},
         {{"set"}, "set needs at least one NAME=VALUE"},
