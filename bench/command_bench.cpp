@@ -1,6 +1,9 @@
 // What a command costs against the smallest C++ program that prints a line, measured in the same
 // run: the wall time of `qumat show` on the emulated camera, from fork to its end, and its peak
-// resident memory. Prints each ratio beside its target; exits 1 when one is missed.
+// resident memory. Then what provisioning one camera costs against the same work done by hand:
+// `qumat provision` of a profile and one identity against `import`, `set` and `show` run one after
+// another, with the camera attached from the start so that no waiting is counted. Prints each
+// ratio beside its target; exits 1 when one is missed.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -11,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 #include "ratio_report.h"
@@ -18,6 +22,9 @@
 namespace {
 
 constexpr int kRuns = 200;
+constexpr int kCameraRuns = 60;
+
+using Command = std::vector<std::string>;
 
 struct Runs {
     std::vector<double> milliseconds;
@@ -26,7 +33,7 @@ struct Runs {
 };
 
 // Runs the program once with its output thrown away and adds its wall time and peak memory.
-void runOnce(const std::vector<std::string>& command, Runs& runs) {
+void runOnce(const Command& command, Runs& runs) {
     std::vector<char*> argv;
     for (const std::string& argument : command) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -53,6 +60,25 @@ void runOnce(const std::vector<std::string>& command, Runs& runs) {
     }
     runs.milliseconds.push_back(elapsed.count());
     runs.peakKilobytes.push_back(usage.ru_maxrss);
+}
+
+// Runs the programs one after another with their output thrown away and adds their summed wall
+// time and their highest peak memory.
+void runOnce(const std::vector<Command>& commands, Runs& runs) {
+    double milliseconds = 0;
+    long peakKilobytes = 0;
+    for (const Command& command : commands) {
+        Runs one;
+        runOnce(command, one);
+        if (one.failed) {
+            runs.failed = true;
+            return;
+        }
+        milliseconds += one.milliseconds.front();
+        peakKilobytes = std::max(peakKilobytes, one.peakKilobytes.front());
+    }
+    runs.milliseconds.push_back(milliseconds);
+    runs.peakKilobytes.push_back(peakKilobytes);
 }
 
 template <typename Number>
@@ -91,8 +117,36 @@ int main() {
         runOnce(show, command);
         runOnce(printLine, floor);
     }
+
+    // Provisioning gives the camera one profile and identity and the commands by hand another, in
+    // turn, so that each run changes everything it writes.
+    const auto writeFiles = [&folder](char turn) {
+        const std::string profile = folder + "/profile" + turn + ".ini";
+        const std::string identities = folder + "/identities" + turn + ".csv";
+        std::ofstream(profile) << "[network]\nssid = Depot " << turn << "\nserver_ip = 10.0.0."
+                               << turn << "\n[recording]\nresolution = "
+                               << (turn == '1' ? "1920x1080 30P" : "1280x720 30P")
+                               << "\ngps = " << (turn == '1' ? "ON" : "OFF") << '\n';
+        std::ofstream(identities) << "identity.device_id,identity.officer_id\nB00000" << turn
+                                  << ",20000" << turn << '\n';
+        return std::pair{profile, identities};
+    };
+    const auto [profile, identities] = writeFiles('1');
+    const Command provisionOne{QUMAT_PROGRAM, "--quiet",      "provision",
+                               profile,       "--identities", identities};
+    const std::string otherProfile = writeFiles('2').first;
+    const std::vector<Command> byHand{{QUMAT_PROGRAM, "--quiet", "import", otherProfile},
+                                      {QUMAT_PROGRAM, "--quiet", "set",
+                                       "identity.device_id=B000002", "identity.officer_id=200002"},
+                                      show};
+    Runs provision;
+    Runs hand;
+    for (int run = 0; run < kCameraRuns && !provision.failed && !hand.failed; ++run) {
+        runOnce(provisionOne, provision);
+        runOnce(byHand, hand);
+    }
     std::filesystem::remove_all(folder);
-    if (command.failed || floor.failed) {
+    if (command.failed || floor.failed || provision.failed || hand.failed) {
         return 1;
     }
 
@@ -107,5 +161,12 @@ int main() {
     std::printf("\nratio against a program that prints a line, measured in this run\n");
     bool met = printRatio("wall time, qumat show / print a line", time, floorTime, 2);
     met &= printRatio("peak memory, qumat show / print a line", memory, floorMemory, 2);
+
+    const double provisionTime = median(provision.milliseconds);
+    const double handTime = median(hand.milliseconds);
+    std::printf("\nmedians of %d interleaved cameras each, waiting excluded\n", kCameraRuns);
+    std::printf("%-44s %8.2f ms\n", "qumat provision, one camera", provisionTime);
+    std::printf("%-44s %8.2f ms\n", "qumat import, set and show", handTime);
+    met &= printRatio("wall time, provision / import + set + show", provisionTime, handTime, 1);
     return met ? 0 : 1;
 }

@@ -1,10 +1,10 @@
 #include "change_check.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <span>
 
+#include "caseless.h"
 #include "code_page.h"
 #include "setting_keys.h"
 #include "utf8.h"
@@ -12,21 +12,23 @@
 namespace camera {
 namespace {
 
-bool sameIgnoringCase(std::string_view left, std::string_view right) {
-    return std::ranges::equal(left, right, [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) ==
-               std::tolower(static_cast<unsigned char>(b));
-    });
+// A name's form that neither case nor the encoding of its accented letters changes.
+std::u16string caselessKey(std::string_view name) {
+    const auto text = platform::fromUtf8(name);
+    return text ? platform::caselessKey(*text) : std::u16string();
 }
 
-// The position in `names` of the one `value` names: exactly, or else regardless of case when
-// that is unique.
+// The position in `names` of the one `value` names: exactly, or else regardless of case and of
+// composed or decomposed accents when that is unique.
 std::optional<std::size_t> nameMatching(std::span<const std::string_view> names,
                                         std::string_view value) {
     if (const auto exact = std::ranges::find(names, value); exact != names.end()) {
         return static_cast<std::size_t>(exact - names.begin());
     }
-    const auto matches = [&](std::string_view name) { return sameIgnoringCase(name, value); };
+    const std::u16string key = caselessKey(value);
+    const auto matches = [&](std::string_view name) {
+        return !key.empty() && caselessKey(name) == key;
+    };
     const auto found = std::ranges::find_if(names, matches);
     if (found == names.end() || std::count_if(names.begin(), names.end(), matches) > 1) {
         return std::nullopt;

@@ -5,9 +5,10 @@
 namespace camera {
 namespace {
 
-bool readText(SettingValues& values, std::string_view key, std::optional<std::u16string> text) {
+bool readText(SettingValues& values, std::string_view key, const std::optional<ApnText>& text) {
     if (text) {
-        values[std::string(key)].text = platform::toUtf8(*text);
+        values[std::string(key)] = {.text = platform::toUtf8(text->text()),
+                                    .sound = text->terminated()};
     }
     return text.has_value();
 }

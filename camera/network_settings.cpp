@@ -10,8 +10,8 @@ constexpr int32_t kWrite = 1;
 
 using ApnTransfer = void (CameraLibrary::*)(int32_t, char*, int32_t*);
 
-std::optional<std::u16string> readApnText(CameraLibrary& camera, ApnTransfer transfer,
-                                          std::optional<ApnText>& last) {
+std::optional<ApnText> readApnText(CameraLibrary& camera, ApnTransfer transfer,
+                                   std::optional<ApnText>& last) {
     ApnText text;
     int32_t flag = 0;
     (camera.*transfer)(kRead, text.data(), &flag);
@@ -19,7 +19,7 @@ std::optional<std::u16string> readApnText(CameraLibrary& camera, ApnTransfer tra
         return std::nullopt;
     }
     last = text;
-    return text.text();
+    return text;
 }
 
 void writeApnText(CameraLibrary& camera, ApnTransfer transfer, std::u16string_view value,
@@ -47,11 +47,11 @@ std::optional<NetworkRecord> NetworkSettings::readRecord() {
     return record;
 }
 
-std::optional<std::u16string> NetworkSettings::readApnUser() {
+std::optional<ApnText> NetworkSettings::readApnUser() {
     return readApnText(camera_, &CameraLibrary::Qumat_ApnUser, lastApnUser_);
 }
 
-std::optional<std::u16string> NetworkSettings::readApnPassword() {
+std::optional<ApnText> NetworkSettings::readApnPassword() {
     return readApnText(camera_, &CameraLibrary::Qumat_ApnPsw, lastApnPassword_);
 }
 

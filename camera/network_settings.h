@@ -25,8 +25,8 @@ class NetworkSettings {
 
     // Each read gives nothing when it failed, so that its fields keep what they show.
     std::optional<NetworkRecord> readRecord();
-    std::optional<std::u16string> readApnUser();
-    std::optional<std::u16string> readApnPassword();
+    std::optional<ApnText> readApnUser();
+    std::optional<ApnText> readApnPassword();
 
     // The APN texts first, their outcome unexamined, then the record; true when the camera took
     // the record. `wifiSelection` is the WIFI list's position: only "STA ON" turns the station on.

@@ -30,6 +30,8 @@ class TextBuffer {
     std::span<const std::uint8_t, Width> bytes() const { return bytes_; }
 
     std::u16string text() const { return platform::decodeAnsi(bytes_); }
+    // Whether the camera ended the text with a zero byte before the buffer's end.
+    bool terminated() const { return textLength(bytes_) < Width; }
 
     void write(std::u16string_view text) requires(Rule != TextWriteRule::readOnly) {
         const std::size_t count = Rule == TextWriteRule::firstBytes ? Width - 1 : text.size();

@@ -42,7 +42,7 @@ std::optional<CallFailure> CameraSettings::logIn(int32_t userType, std::u16strin
     if (!login.learnDeviceKind()) {
         return CallFailure{.line = "Qumat_Get4GDevOrNot answered " +
                                    std::to_string(login.deviceAnswer()) +
-                                   ", which is no device kind (1 to 3)",
+                                   ", where a camera answers 1, 2 or 3 (device kind 0, 1 or 2)",
                            .call = "Qumat_Get4GDevOrNot"};
     }
     return std::nullopt;

@@ -21,9 +21,14 @@ void GroupLogic::show(Control control, std::u16string_view text) const {
     controls_.setText(control, platform::toUtf8(text));
 }
 
-void GroupLogic::show(const camera::SettingValues& values) const {
+void GroupLogic::show(const camera::SettingValues& values) {
     for (const auto& [key, value] : values) {
         controls_.setText(&row(key), value.text);
+        if (value.sound) {
+            unsound_.erase(key);
+        } else {
+            unsound_[key] = value;
+        }
     }
 }
 
@@ -58,6 +63,13 @@ bool GroupLogic::allTyped(const camera::SettingValues& values,
                           std::span<const camera::CatalogueRow* const> settings) {
     return std::ranges::all_of(settings, [&](const camera::CatalogueRow* setting) {
         return !values.find(setting->key)->second.text.empty();
+    });
+}
+
+bool GroupLogic::sendsUnsoundBack(const camera::SettingValues& values) const {
+    return std::ranges::any_of(unsound_, [&](const auto& unsound) {
+        const auto typed = values.find(unsound.first);
+        return typed != values.end() && typed->second.text == unsound.second.text;
     });
 }
 

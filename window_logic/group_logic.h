@@ -32,8 +32,8 @@ class GroupLogic {
     // A field's text as the camera takes it, and the camera's text shown in a field.
     std::u16string cameraText(Control control) const;
     void show(Control control, std::u16string_view text) const;
-    // Each value read, in its setting's field.
-    void show(const camera::SettingValues& values) const;
+    // Each value read, in its setting's field, noting the texts the camera sent unsound.
+    void show(const camera::SettingValues& values);
     // The texts of the settings' fields, or of the group's, by setting.
     camera::SettingValues typed(std::span<const camera::CatalogueRow* const> settings) const;
     camera::SettingValues typed(camera::SettingGroup group) const;
@@ -41,6 +41,9 @@ class GroupLogic {
     // has filled from the camera, so that it never writes back blanks the camera never gave.
     static bool allTyped(const camera::SettingValues& values,
                          std::span<const camera::CatalogueRow* const> settings);
+    // Whether a text the last read gave without its terminator would go back as it came, with
+    // the padding the camera ran it on with.
+    bool sendsUnsoundBack(const camera::SettingValues& values) const;
 
     // Whether the camera's code page holds every character of the texts, so that each reads back
     // as it was typed: a character it lacks would be sent as '?' or as a look-alike.
@@ -74,6 +77,10 @@ class GroupLogic {
     const editions::Edition& edition_;
     Services& services_;
     WindowControls& controls_;
+
+  private:
+    // The texts the last read of each gave unsound, by setting.
+    camera::SettingValues unsound_;
 };
 
 }  // namespace window_logic

@@ -1,8 +1,5 @@
 #include "network_group.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "setting_keys.h"
 
 namespace window_logic {
@@ -52,12 +49,7 @@ bool NetworkGroup::readRecord(bool selectWifi) {
     if (wifiPosition && selectWifi) {
         controls_.select(&row(keys::kWifiMode), *wifiPosition);
     }
-    if (wifiPosition) {
-        recordRead_ = true;
-        unsound_.clear();
-        std::ranges::copy_if(values, std::inserter(unsound_, unsound_.end()),
-                             [](const auto& value) { return !value.second.sound; });
-    }
+    recordRead_ = recordRead_ || wifiPosition.has_value();
     show(values);
     return wifiPosition.has_value();
 }
@@ -71,12 +63,7 @@ void NetworkGroup::get() {
 }
 
 bool NetworkGroup::complete(const camera::SettingValues& values) const {
-    for (const auto& [key, value] : unsound_) {
-        if (values.find(key)->second.text == value.text) {
-            return false;
-        }
-    }
-    return (apnUserRead_ || allTyped(values, {&apnUser_, 1})) &&
+    return !sendsUnsoundBack(values) && (apnUserRead_ || allTyped(values, {&apnUser_, 1})) &&
            (apnPasswordRead_ || allTyped(values, {&apnPassword_, 1})) &&
            (recordRead_ || allTyped(values, recordRows_));
 }

@@ -47,9 +47,6 @@ class NetworkGroup : GroupLogic {
     const camera::CatalogueRow* apnUser_;
     const camera::CatalogueRow* apnPassword_;
     bool recordRead_ = false;
-    // The texts the last record read gave without their terminator, by setting: written back
-    // unchanged, they would carry the padding the camera ran them on with.
-    camera::SettingValues unsound_;
     bool apnUserRead_ = false;
     bool apnPasswordRead_ = false;
 };

@@ -47,7 +47,7 @@ TEST(UnchangedTextsTest, NetworkWriteKeepsTheBytesOfTheTextsItDoesNotChange) {
         values.record[field] = record->text(static_cast<camera::NetworkText>(field));
     }
     values.record[static_cast<std::size_t>(camera::NetworkText::server_port)].assign(1, u'1');
-    values.apnPassword = *password;
+    values.apnPassword = password->text();
     std::array<char, 33> passwordSent{};
     EXPECT_CALL(camera, Qumat_ApnUser(1, _, _));
     EXPECT_CALL(camera, Qumat_ApnPsw(1, _, _)).WillOnce([&](int32_t, char* text, int32_t*) {

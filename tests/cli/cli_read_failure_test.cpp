@@ -151,9 +151,20 @@ TEST(CliReadFailureTest, ShowJsonPrintsOnlyTheFirstFailureAsAnObject) {
          R"({"error": "the camera refused the password: Qumat_Login failed", )"
          R"("call": "Qumat_Login"})",
          "qumat_pro: the camera refused the password: Qumat_Login failed\n"},
+        // Device kinds are numbered as set's refusals and show --json number them.
+        {{},
+         R"({"error": "Qumat_Get4GDevOrNot answered 7, where a camera answers 1, 2 or 3 )"
+         R"j((device kind 0, 1 or 2)", "call": "Qumat_Get4GDevOrNot"})j",
+         "qumat_pro: Qumat_Get4GDevOrNot answered 7, where a camera answers 1, 2 or 3 (device "
+         "kind 0, 1 or 2)\n"},
     };
     for (const auto& [failing, json, errors] : cases) {
-        CliCamera camera = cameraFailing(failing);
+        CliCamera camera(k47::Model::common, [&](k47::CameraState& state) {
+            state.faults.failing = failing;
+            if (failing.empty()) {
+                state.deviceAnswer = 7;
+            }
+        });
         const auto outcome = camera.run({"show", "--json"});
         EXPECT_EQ(outcome.status, 1) << errors;
         EXPECT_EQ(outcome.output, json + "\n");

@@ -70,6 +70,14 @@ TEST(CliSetTest, RefusedRequestsAreEachNamedAndNothingIsWritten) {
          {"network.server_port: its group goes back whole, and the camera's last read of "
           "network.ssid ran on to its field's end without its terminator; give network.ssid a "
           "value too"}},
+        {k47::Model::common,
+         [](k47::CameraState& state) {
+             state.faults.unterminated.insert(k47::Function::Qumat_ApnUser);
+         },
+         {"network.ssid=Depot"},
+         {"network.ssid: its group goes back whole, and the camera's last read of "
+          "network.apn_user ran on to its field's end without its terminator; give "
+          "network.apn_user a value too"}},
         {k47::Model::stc,
          kindOne,
          {"--model=stc", "identity.officer_id=12345678", "recording.storage_encryption=Ligado",
@@ -118,6 +126,19 @@ TEST(CliSetTest, WritesTheChangedGroupsAndKeepsWhatItDoesNotChange) {
     const auto again = camera.run({"set", "recording.gps=OFF"});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.output, "nothing to change\n");
+}
+
+// A value name matches regardless of case and of accents typed as one character or as a letter
+// and its combining marks.
+TEST(CliSetTest, ValueNamesFoldCaseAndAccentsBeyondAscii) {
+    for (const std::string spelling :
+         {"VIBRAÇÃO", "vibração", "Vibrac\u0327a\u0303o", "VIBRAC\u0327A\u0303O"}) {
+        CliCamera camera(k47::Model::stc);
+        const auto outcome = camera.run(
+            {"set", "--model=stc", "recording.recording_notice_kind=" + spelling, "--dry-run"});
+        EXPECT_EQ(outcome.status, 0) << spelling << outcome.errors;
+        EXPECT_NE(outcome.output.find("-> vibration\n"), std::string::npos) << outcome.output;
+    }
 }
 
 TEST(CliSetTest, EncryptionChangeWritesThenFormatsThenWritesAgain) {

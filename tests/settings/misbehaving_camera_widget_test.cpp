@@ -174,8 +174,10 @@ class Session {
             fails |= before.faults.fails(Function::Qumat_GetMenuConfig);
         }
         // Texts the camera ran on to their fields' ends do not go back as they came.
-        if (std::string_view(button.name) == "networkSetButton") {
-            fails |= before.faults.leavesUnterminated(Function::Qumat_GetNetConfig);
+        const std::string_view name(button.name);
+        for (const Function read :
+             {Function::Qumat_GetNetConfig, Function::Qumat_ApnUser, Function::Qumat_ApnPsw}) {
+            fails |= name == "networkSetButton" && before.faults.leavesUnterminated(read);
         }
         if (boxes.boxes().empty()) {
             EXPECT_TRUE(edition_.model.usesLongMenuRecord() && !fails) << button.name;

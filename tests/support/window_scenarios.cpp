@@ -128,12 +128,16 @@ void addSettingsScenarios(std::vector<WindowScenario>& scenarios,
                                    {Kind::press, Button::identitySet}},
                          .calls = opening(edition),
                          .boxes = {std::string(says.failure)}});
-    scenarios.push_back({.name = "texts the camera ran on to their fields' ends do not go back",
-                         .edition = index,
-                         .unterminated = {k47::Function::Qumat_GetNetConfig},
-                         .steps = {{Kind::press, Button::networkSet}},
-                         .calls = opening(edition),
-                         .boxes = {std::string(says.failure)}});
+    for (const auto read : {k47::Function::Qumat_GetNetConfig, k47::Function::Qumat_ApnUser}) {
+        scenarios.push_back(
+            {.name = "texts the camera ran on to their fields' ends do not go back: " +
+                     std::string(k47::functionName(read)),
+             .edition = index,
+             .unterminated = {read},
+             .steps = {{Kind::press, Button::networkSet}},
+             .calls = opening(edition),
+             .boxes = {std::string(says.failure)}});
+    }
     scenarios.push_back({.name = "a character the code page lacks is refused, nothing sent",
                          .edition = index,
                          .steps = {{Kind::type, row(edition, "ssid"), "Depot \u4E2D"},
