@@ -4,7 +4,6 @@
 #include <optional>
 #include <span>
 
-#include "caseless.h"
 #include "code_page.h"
 #include "setting_keys.h"
 #include "utf8.h"
@@ -12,10 +11,38 @@
 namespace camera {
 namespace {
 
-// A name's form that neither case nor the encoding of its accented letters changes.
+// A name's form that neither case nor the encoding of its accented letters changes: each accented
+// letter of Latin-1 as its base letter and combining mark (the canonical decomposition), then
+// ASCII letters in lower case. The catalogue's names hold no other letters beyond ASCII.
 std::u16string caselessKey(std::string_view name) {
+    // From U+00C0: the base letter and the index of the mark in kMarks; a blank for a letter
+    // without a decomposition.
+    static constexpr std::u16string_view kBases =
+        u"AAAAAA CEEEEIIII NOOOOO  UUUUY  aaaaaa ceeeeiiii nooooo  uuuuy y";
+    static constexpr std::u16string_view kMarkIndex =
+        u"012345 601240124 301234  01241  012345 601240124 301234  01241 4";
+    static constexpr std::u16string_view kMarks = u"\u0300\u0301\u0302\u0303\u0308\u030A\u0327";
     const auto text = platform::fromUtf8(name);
-    return text ? platform::caselessKey(*text) : std::u16string();
+    if (!text) {
+        return {};
+    }
+    std::u16string key;
+    for (const char16_t character : *text) {
+        const bool latin1Letter = character >= 0xC0 && character <= 0xFF;
+        const std::size_t offset = latin1Letter ? character - 0xC0u : 0;
+        if (latin1Letter && kBases[offset] != u' ') {
+            key += kBases[offset];
+            key += kMarks[static_cast<std::size_t>(kMarkIndex[offset] - u'0')];
+        } else {
+            key += character;
+        }
+    }
+    for (char16_t& character : key) {
+        if (character >= u'A' && character <= u'Z') {
+            character = static_cast<char16_t>(character - u'A' + u'a');
+        }
+    }
+    return key;
 }
 
 // The position in `names` of the one `value` names: exactly, or else regardless of case and of

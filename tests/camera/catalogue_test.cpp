@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "recording_settings.h"
 #include "stc_menu.h"
+#include "utf8.h"
 
 namespace {
 
@@ -38,6 +39,23 @@ TEST(CatalogueTest, ListRowsAreExactlyTheSlotsTheMenuWriteSends) {
         }
         std::ranges::sort(rowSlots);
         EXPECT_EQ(rowSlots, sentSlots(*model));
+    }
+}
+
+// Value names match regardless of case and accent encoding for ASCII and the accented letters of
+// Latin-1 only: a name with another letter would match only as it is written.
+TEST(CatalogueTest, ValueNamesHoldNoLetterBeyondLatin1) {
+    for (const camera::CameraModel* model : camera::cameraModels()) {
+        for (const auto& row : model->catalogue) {
+            for (const auto names : {row.values, row.aliases}) {
+                for (const std::string_view name : names) {
+                    const auto text = platform::fromUtf8(name);
+                    ASSERT_TRUE(text) << name;
+                    EXPECT_TRUE(std::ranges::all_of(*text, [](char16_t c) { return c <= 0xFF; }))
+                        << name;
+                }
+            }
+        }
     }
 }
 
