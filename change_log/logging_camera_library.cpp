@@ -147,7 +147,8 @@ void LoggingCameraLibrary::appendOutcomes(std::vector<ChangeEntry> outcomes) {
 std::string_view LoggingCameraLibrary::send(std::vector<ChangeEntry>& intents,
                                             std::string_view function, int32_t* flag, bool answers,
                                             const std::function<void()>& call) {
-    if (!announce(intents)) {
+    unsent_ = !announce(intents);
+    if (unsent_) {
         *flag = 0;
         return {};
     }

@@ -37,6 +37,8 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     // naming the file; empty otherwise. After an outcome that could not be logged, no change is
     // sent.
     const std::string& failure() const { return failure_; }
+    // Whether the last change asked for was kept from the camera, as the log could not take it.
+    bool lastChangeUnsent() const { return unsent_; }
 
     void Init_Device(uint8_t* buffer, int32_t* flag) override;
     void Qumat_Login(int32_t userType, const char* password, int32_t* flag) override;
@@ -108,6 +110,7 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     std::string failure_;
     // An outcome could not be logged: the camera may hold a change whose end the log lacks.
     bool broken_ = false;
+    bool unsent_ = false;
 };
 
 }  // namespace change_log

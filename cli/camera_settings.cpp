@@ -69,9 +69,13 @@ ReadFailures CameraSettings::read() {
 }
 
 std::vector<std::string> CameraSettings::write(const camera::SettingValues& wanted, bool formatCard,
-                                               bool quiet, Console& console) {
+                                               bool quiet, Console& console,
+                                               const std::function<bool()>& lastCallUnsent) {
     std::vector<std::string> failures;
-    for (const auto& outcome : model_.write(wanted, formatCard)) {
+    const auto outcomes = model_.write(wanted, formatCard);
+    // A write stops at its first failure: a call never made fails no camera function.
+    const bool unsent = lastCallUnsent();
+    for (const auto& outcome : outcomes) {
         const auto group = camera::groupName(outcome.group);
         if (outcome.attempted && outcome.succeeded()) {
             if (!quiet) {
@@ -80,11 +84,13 @@ std::vector<std::string> CameraSettings::write(const camera::SettingValues& want
             }
             continue;
         }
-        const std::string failed = joined(outcome.failedCalls);
+        const std::string failed = unsent ? std::string() : joined(outcome.failedCalls);
         const std::string what = !outcome.attempted ? "not written"
-                                 : outcome.written  ? "written, but " + failed + " failed"
-                                 : failed.empty()   ? "not written"
-                                                    : "not written: " + failed + " failed";
+                                 : outcome.written
+                                     ? (failed.empty() ? "written, but not all of it was sent"
+                                                       : "written, but " + failed + " failed")
+                                 : failed.empty() ? "not written"
+                                                  : "not written: " + failed + " failed";
         failures.push_back(std::string(group) + ": " + what);
         console.error() << failures.back() << '\n';
     }

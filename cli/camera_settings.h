@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,9 +56,10 @@ class CameraSettings {
     }
 
     // Writes the changed groups; one line per group written unless `quiet`, one error per group
-    // that failed, which it also returns: none when all were written.
+    // that failed, which it also returns: none when all were written. `lastCallUnsent` tells
+    // whether the call a write stopped at was kept from the camera, never made.
     std::vector<std::string> write(const camera::SettingValues& wanted, bool formatCard, bool quiet,
-                                   Console& console);
+                                   Console& console, const std::function<bool()>& lastCallUnsent);
     // Reads the camera again after a write and names each of `changed` that it does not hold as
     // `wanted` has it: "network.ssid: wrote Depot, camera holds FieldOffice" (a secret's values
     // only with `showSecrets`). Groups that could not be read again are named too.

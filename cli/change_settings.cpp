@@ -64,7 +64,14 @@ std::optional<std::string> secretFrom(const std::string& setting, const std::str
     if (read.empty) {
         return where + " holds no line";
     }
-    value = read.bytes;
+    // A camera text ends at its first zero byte: the rest would be lost.
+    if (read.bytes.find('\0') != std::string::npos) {
+        return where + " holds a NUL byte, which would cut the value short";
+    }
+    // Editors on the desktop platform start a UTF-8 file with a byte-order mark: not the secret's.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    value = read.bytes.starts_with(kByteOrderMark) ? read.bytes.substr(kByteOrderMark.size())
+                                                   : read.bytes;
     return std::nullopt;
 }
 
@@ -129,7 +136,8 @@ WriteResult writeRequests(CameraSettings& settings, const change_log::LoggingCam
         return {
             .status = options.exitCode ? kChangesPending : kDone, .differing = {}, .failure = {}};
     }
-    auto failures = settings.write(checked.wanted, options.formatCard, options.quiet, console);
+    auto failures = settings.write(checked.wanted, options.formatCard, options.quiet, console,
+                                   [&logged] { return logged.lastChangeUnsent(); });
     if (!logged.failure().empty()) {
         console.error() << escapedText(logged.failure()) << '\n';
         failures.push_back(logged.failure());

@@ -1,7 +1,9 @@
 #include "cli.h"
 
+#include <new>
 #include <variant>
 
+#include "code_page.h"
 #include "commands.h"
 #include "help_text.h"
 #include "observed_camera_library.h"
@@ -90,7 +92,15 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
 
 int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera, Console& console,
         const CameraLoader& loadCamera) {
-    const int status = runCommand(arguments, camera, console, loadCamera);
+    int status = kCameraFailed;
+    // Said as what it is, not as a password the camera refused or a character the code page lacks.
+    try {
+        status = runCommand(arguments, camera, console, loadCamera);
+    } catch (const std::bad_alloc&) {
+        console.error() << "out of memory; stopped\n";
+    } catch (const platform::ConversionUnavailable& error) {
+        console.error() << error.what() << "; stopped\n";
+    }
     // A full disk or a closed pipe must not pass for a complete listing.
     if (!console.output.flush()) {
         console.error() << "the output could not be written\n";

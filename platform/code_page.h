@@ -3,10 +3,18 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace platform {
+
+// The system cannot convert text at all (out of memory, or its conversions missing): no text can
+// be taken or given right, so the run stops.
+class ConversionUnavailable : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
 
 // A Windows ANSI code page by its number: the two the locale chooses from, or any other as
 // CodePage{936}.
@@ -26,11 +34,11 @@ CodePage systemCodePage();
 // own, so there this changes nothing.
 void setFallbackCodePage(CodePage codePage);
 
-// Window text in the code page. Never fails: a character the code page lacks becomes its base
-// letter when it is a letter with diacritics whose base letter the code page has, its ASCII
-// character when it is a full-width form, and otherwise one "?" per code unit (a surrogate pair
-// gives "??"). A control character U+0080 to U+009F that stands for a byte a single-byte code page
-// leaves undefined becomes that byte again.
+// Window text in the code page. Never fails on a text (only ConversionUnavailable): a character the
+// code page lacks becomes its base letter when it is a letter with diacritics whose base letter the
+// code page has, its ASCII character when it is a full-width form, and otherwise one "?" per code
+// unit (a surrogate pair gives "??"). A control character U+0080 to U+009F that stands for a byte a
+// single-byte code page leaves undefined becomes that byte again.
 std::string encodeAnsi(std::u16string_view text, CodePage codePage = ansiCodePage());
 
 // The text in the code page when every character has its own place there, so that it reads

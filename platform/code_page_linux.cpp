@@ -30,10 +30,16 @@ std::atomic<CodePage> fallbackCodePage{CodePage::western};
 
 using Descriptor = std::unique_ptr<void, int (*)(iconv_t)>;
 
+// The system has a conversion for every code page the program names: one that cannot be opened
+// lacks the memory to load it (the C library then says only "invalid argument"), or the system's
+// conversion modules are gone.
 Descriptor openConversion(const std::string& to, const std::string& from) {
     iconv_t descriptor = iconv_open(to.c_str(), from.c_str());
-    return Descriptor(descriptor == reinterpret_cast<iconv_t>(-1) ? nullptr : descriptor,
-                      &iconv_close);
+    if (descriptor == reinterpret_cast<iconv_t>(-1)) {
+        throw ConversionUnavailable("the system cannot convert text from " + from + " to " + to +
+                                    ": it is out of memory, or its conversions are not installed");
+    }
+    return Descriptor(descriptor, &iconv_close);
 }
 
 std::string iconvName(CodePage codePage) {
@@ -101,7 +107,7 @@ bool standsForUndefinedByte(char16_t unit, CodePage codePage) {
     const char byte = static_cast<char>(unit);
     std::string_view input(&byte, 1);
     std::string output;
-    return descriptor && convert(descriptor.get(), input, output) == Stop::unconvertible;
+    return convert(descriptor.get(), input, output) == Stop::unconvertible;
 }
 
 // Letters with diacritics by their base letter, the first character of their canonical
@@ -221,9 +227,6 @@ CodePage systemCodePage() {
 
 std::string encodeAnsi(std::u16string_view text, CodePage codePage) {
     const Descriptor descriptor = openConversion(iconvName(codePage), kWindowText);
-    if (!descriptor) {
-        return std::string(text.size(), '?');
-    }
     std::string_view input(reinterpret_cast<const char*>(text.data()),
                            text.size() * sizeof(char16_t));
     std::string output;
@@ -256,9 +259,6 @@ std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage
         return {};
     }
     const Descriptor descriptor = openConversion(kWindowText, iconvName(codePage));
-    if (!descriptor) {
-        return {};
-    }
     std::string output;
     while (convert(descriptor.get(), input, output) == Stop::unconvertible) {
         const char16_t replacement = undecodable(codePage, static_cast<std::uint8_t>(input[0]));

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <new>
+
+#include "code_page.h"
 
 #include "cli_fixture.h"
 
@@ -222,6 +225,36 @@ TEST(CliSetTest, CameraFailuresGiveExitStatus1AndStopTheLaterGroups) {
         EXPECT_EQ(outcome.status, 1) << errors;
         EXPECT_EQ(outcome.errors, errors);
         EXPECT_EQ(camera.state(), expected) << errors;
+    }
+}
+
+// Running out of memory, or a system that cannot convert text at all, stops the run and says so.
+TEST(CliSetTest, ASystemFailureStopsTheRunNamedAsItIs) {
+    struct Throwing final : camera::ObservedCameraLibrary::Observer {
+        std::function<void()> raise;
+        void before(std::string_view function) override {
+            if (function == "Qumat_SetNetConfig") {
+                raise();
+            }
+        }
+        void after(std::string_view, const int32_t*) override {}
+    };
+    const struct {
+        std::function<void()> raise;
+        std::string errors;
+    } cases[] = {
+        {[] { throw std::bad_alloc(); }, "qumat_pro: out of memory; stopped\n"},
+        {[] { throw platform::ConversionUnavailable("no conversion"); },
+         "qumat_pro: no conversion; stopped\n"},
+    };
+    for (const auto& [raise, errors] : cases) {
+        CliCamera camera;
+        Throwing throwing;
+        throwing.raise = raise;
+        camera.observe(throwing);
+        const auto outcome = camera.run({"set", "network.ssid=Depot"});
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors, errors);
     }
 }
 
