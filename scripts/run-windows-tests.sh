@@ -12,10 +12,9 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES=winemenubuilder.exe=d
 for build in "$@"; do
     export WINEPREFIX="$(realpath "$build")/wine"
-    [ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
-    wineserver --persistent=60 >/dev/null 2>&1 || true
     # The windows under test are made without a screen: Wine's null graphics driver.
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+    . "$(dirname "$0")/wine-null-prefix.sh"
+    wineserver --persistent=60 >/dev/null 2>&1 || true
     # The other build's camera library has the architecture this build's program cannot load.
     other=$build
     for candidate in "$@"; do

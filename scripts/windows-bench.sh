@@ -5,8 +5,7 @@
 set -eu
 build=$(realpath "$1")
 export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
-[ -d "$WINEPREFIX" ] || wineboot --init >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+. "$(dirname "$0")/wine-null-prefix.sh"
 status=0
 wine "$build/tests/windows/native_window_bench.exe" || status=1
 scratch=$(mktemp -d)
