@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue.h"
 #include "menu_write.h"
@@ -54,6 +56,9 @@ class ModelGroup {
     // False when a read failed; the values it did read are set.
     virtual bool read(SettingValues& values) = 0;
     virtual GroupWrite write(const GroupWriteRequest& request) = 0;
+    // What the write would change besides the settings it names, each said in a line; none by
+    // default.
+    virtual std::vector<std::string> alsoChanges(const GroupWriteRequest&) const { return {}; }
 };
 
 }  // namespace camera

@@ -1,5 +1,7 @@
 #include "network_model_group.h"
 
+#include <string>
+
 #include "setting_keys.h"
 
 namespace camera {
@@ -16,7 +18,7 @@ bool readText(SettingValues& values, std::string_view key, const std::optional<A
 }  // namespace
 
 NetworkModelGroup::NetworkModelGroup(CameraLibrary& camera, const CameraModel& model)
-    : network_(camera) {
+    : network_(camera), wifiMode_(model.rowAt(keys::kWifiMode)) {
     for (const auto& row : model.catalogue) {
         // The two APN texts travel apart from the record.
         if (row.group == SettingGroup::network && row.slot >= 0) {
@@ -35,7 +37,8 @@ std::optional<int> NetworkModelGroup::readRecord(SettingValues& values) {
         value.text = platform::toUtf8(record->text(text));
         value.sound = record->terminated(text);
     }
-    return record->wifiStationPosition();
+    stationRead_ = record->wifiStationPosition();
+    return stationRead_;
 }
 
 bool NetworkModelGroup::readApnUser(SettingValues& values) {
@@ -66,6 +69,17 @@ bool NetworkModelGroup::write(const SettingValues& values, int wifiPosition) {
 GroupWrite NetworkModelGroup::write(const GroupWriteRequest& request) {
     // The record's Wi-Fi station byte follows the WIFI list of the menu, as in the window.
     return {.written = write(request.wanted, request.position(keys::kWifiMode))};
+}
+
+std::vector<std::string> NetworkModelGroup::alsoChanges(const GroupWriteRequest& request) const {
+    NetworkRecord sent;
+    sent.setWifiStationFromWifiSelection(request.position(keys::kWifiMode));
+    if (!stationRead_ || *stationRead_ == sent.wifiStationPosition()) {
+        return {};
+    }
+    return {"the network record's Wi-Fi station byte: " + std::to_string(*stationRead_) + " -> " +
+            std::to_string(sent.wifiStationPosition()) + " (it follows " +
+            std::string(groupName(wifiMode_.group)) + "." + std::string(wifiMode_.key) + ")"};
 }
 
 }  // namespace camera

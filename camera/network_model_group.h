@@ -28,11 +28,17 @@ class NetworkModelGroup final : public ModelGroup {
     // the record. Only the WIFI list's "STA ON" position turns the Wi-Fi station on.
     bool write(const SettingValues& values, int wifiPosition);
     GroupWrite write(const GroupWriteRequest& request) override;
+    // The record's Wi-Fi station byte, which the write sets from the WIFI list, when that differs
+    // from the byte read.
+    std::vector<std::string> alsoChanges(const GroupWriteRequest& request) const override;
 
   private:
     NetworkSettings network_;
     // The model's network rows that live in the network record, by key.
     std::vector<std::pair<std::string_view, NetworkText>> recordTexts_;
+    const CatalogueRow& wifiMode_;
+    // The Wi-Fi station byte of the last record read, as a signed number.
+    std::optional<int> stationRead_;
 };
 
 }  // namespace camera

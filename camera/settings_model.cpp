@@ -1,6 +1,7 @@
 #include "settings_model.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "common_menu_model_group.h"
 #include "device_actions.h"
@@ -64,6 +65,17 @@ bool SettingsModel::changesGroup(SettingGroup group, const SettingValues& wanted
         return row.group == group &&
                values_.at(std::string(row.key)).text != wanted.at(std::string(row.key)).text;
     });
+}
+
+std::vector<std::string> SettingsModel::alsoChanges(const SettingValues& wanted) const {
+    std::vector<std::string> lines;
+    for (const auto& [group, modelGroup] : groups_) {
+        if (changesGroup(group, wanted)) {
+            std::ranges::copy(modelGroup->alsoChanges({values_, wanted}),
+                              std::back_inserter(lines));
+        }
+    }
+    return lines;
 }
 
 std::vector<GroupWriteOutcome> SettingsModel::write(const SettingValues& wanted, bool formatCard) {

@@ -57,6 +57,8 @@ class SettingsModel {
     // then the menu, stopping at the first that fails, so that a failed write never reaches the
     // memory card's format. One outcome per changed group, in that order.
     std::vector<GroupWriteOutcome> write(const SettingValues& wanted, bool formatCard);
+    // What writing `wanted` would change besides its settings, group by group.
+    std::vector<std::string> alsoChanges(const SettingValues& wanted) const;
 
   private:
     bool changesGroup(SettingGroup group, const SettingValues& wanted) const;

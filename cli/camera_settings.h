@@ -54,6 +54,9 @@ class CameraSettings {
                                  bool formatCard) const {
         return model_.check(changes, formatCard);
     }
+    std::vector<std::string> alsoChanges(const camera::SettingValues& wanted) const {
+        return model_.alsoChanges(wanted);
+    }
 
     // Writes the changed groups; one line per group written unless `quiet`, one error per group
     // that failed, which it also returns: none when all were written. `lastCallUnsent` tells

@@ -20,9 +20,11 @@ bool refuse(const std::vector<std::string>& refusals, Console& console) {
     return !refusals.empty();
 }
 
-// "name: old -> new" for each change; a secret's values are not printed, only that it changes.
-void listChanges(const camera::CheckedChanges& checked, const camera::SettingValues& values,
+// "name: old -> new" for each change, a secret's values not printed, only that it changes; then
+// what else the write would change.
+void listChanges(const camera::CheckedChanges& checked, const CameraSettings& settings,
                  const Options& options, Console& console) {
+    const auto& values = settings.values();
     for (const camera::CatalogueRow* row : checked.changed) {
         const auto key = std::string(row->key);
         console.output << settingName(*row) << ": ";
@@ -39,6 +41,9 @@ void listChanges(const camera::CheckedChanges& checked, const camera::SettingVal
                                    : " (formats the memory card: needs --format-card)");
         }
         console.output << '\n';
+    }
+    for (const auto& line : settings.alsoChanges(checked.wanted)) {
+        console.output << "also " << line << '\n';
     }
 }
 
@@ -130,7 +135,7 @@ WriteResult writeRequests(CameraSettings& settings, const change_log::LoggingCam
         return {};
     }
     if (options.dryRun || (options.command == Command::importProfile && !options.quiet)) {
-        listChanges(checked, settings.values(), options, console);
+        listChanges(checked, settings, options, console);
     }
     if (options.dryRun) {
         return {

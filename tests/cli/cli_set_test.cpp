@@ -113,6 +113,12 @@ TEST(CliSetTest, WritesTheChangedGroupsAndKeepsWhatItDoesNotChange) {
         state.wifiStation = 0;
     });
     auto expected = camera.state();
+    // A dry run lists the byte the network write sets beside the settings named.
+    const auto dryRun = camera.run({"set", "network.ssid=Home Office", "--dry-run"});
+    EXPECT_EQ(dryRun.output,
+              "network.ssid: FieldOffice -> Home Office\n"
+              "also the network record's Wi-Fi station byte: 0 -> 1 (it follows "
+              "recording.wifi_mode)\n");
     // Unchanged values pass every check, even where the device kind forbids a change.
     const auto accepted = camera.run({"set", "recording.gps=off", "network.ssid=Home Office",
                                       "recording.resolution=1920X1080 60p", "network.apn=internet",
