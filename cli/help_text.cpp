@@ -105,9 +105,9 @@ constexpr std::string_view kExitStatus =
     "\n"
     "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), did not hold\n"
     "a value written when read back, a camera of provision was not ok, wait timed out, the\n"
-    "output or the change log could not be written, or log --verify found the log edited or an\n"
-    "expected hash missing; 2 a usage or input error (nothing written); 3 import --dry-run\n"
-    "--exit-code found changes to write.\n";
+    "output or the change log could not be written, log --verify found the log edited or an\n"
+    "expected hash missing, or memory or the system's text conversion failed; 2 a usage or\n"
+    "input error (nothing written); 3 import --dry-run --exit-code found changes to write.\n";
 
 // Where the change log and the system log are on this system.
 #ifdef _WIN32
