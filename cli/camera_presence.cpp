@@ -1,5 +1,6 @@
 #include "camera_presence.h"
 
+#include <algorithm>
 #include <array>
 #include <thread>
 
@@ -27,17 +28,13 @@ WaitEnd waitForCamera(camera::CameraLibrary& camera, bool connected,
         if (cameraAnswers(camera) == connected) {
             return WaitEnd::reached;
         }
-        const auto next = Clock::now() + kPollInterval;
-        if (timeout && next - start > *timeout) {
+        auto next = Clock::now() + kPollInterval;
+        if (timeout) {
+            if (Clock::now() - start >= *timeout) {
+                return WaitEnd::timedOut;
+            }
             // The last look falls at the time-out itself.
-            const auto end = start + *timeout;
-            while (Clock::now() < end && !stopped()) {
-                std::this_thread::sleep_for(kSlice);
-            }
-            if (stopped()) {
-                return WaitEnd::stopped;
-            }
-            return cameraAnswers(camera) == connected ? WaitEnd::reached : WaitEnd::timedOut;
+            next = std::min<Clock::time_point>(next, start + *timeout);
         }
         while (Clock::now() < next && !stopped()) {
             std::this_thread::sleep_for(kSlice);

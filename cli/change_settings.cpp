@@ -8,6 +8,7 @@
 #include "profile_file.h"
 #include "setting_selection.h"
 #include "setting_table.h"
+#include "utf8.h"
 
 namespace cli {
 namespace {
@@ -73,10 +74,8 @@ std::optional<std::string> secretFrom(const std::string& setting, const std::str
     if (read.bytes.find('\0') != std::string::npos) {
         return where + " holds a NUL byte, which would cut the value short";
     }
-    // Editors on the desktop platform start a UTF-8 file with a byte-order mark: not the secret's.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    value = read.bytes.starts_with(kByteOrderMark) ? read.bytes.substr(kByteOrderMark.size())
-                                                   : read.bytes;
+    // An editor's byte-order mark is no part of the secret.
+    value = platform::withoutByteOrderMark(read.bytes);
     return std::nullopt;
 }
 

@@ -1,12 +1,11 @@
 #include "csv_text.h"
 
+#include "utf8.h"
+
 namespace cli {
 
 CsvReading readCsv(std::string_view text) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
-    }
+    text = platform::withoutByteOrderMark(text);
     CsvReading reading;
     CsvRecord record{.line = 1, .fields = {}};
     std::string field;

@@ -172,10 +172,7 @@ ProfileReading readProfile(std::string_view text) {
         }
         return readProfile(*utf8);
     }
-    // Editors on the desktop platform start a UTF-8 file with a byte-order mark.
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
+    text = platform::withoutByteOrderMark(text);
     ProfileReading reading;
     std::string section;
     std::size_t number = 0;
