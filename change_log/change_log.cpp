@@ -3,6 +3,7 @@
 #include <map>
 
 #include "environment.h"
+#include "limited_read.h"
 #include "sha256.h"
 #include "system_log.h"
 #include "who_and_when.h"
@@ -44,6 +45,20 @@ std::string_view lastLineOf(std::string_view tail) {
     return lastLineStart == std::string_view::npos ? tail : tail.substr(lastLineStart + 1);
 }
 
+constexpr std::string_view kCrLfReason =
+    "it ends in CR LF where the log's lines end in LF alone, as a copy through a tool that "
+    "changes line ends leaves them; with its line ends changed back the chain can be verified";
+
+std::string_view withoutCr(std::string_view line) {
+    return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+}
+
+// Whether the line is an entry as the log writes it, its own hash whole.
+bool isWholeEntry(std::string_view line) {
+    const auto entry = fromLine(line);
+    return entry && withOwnHash(*entry) == line;
+}
+
 std::vector<std::string_view> linesOf(std::string_view contents) {
     std::vector<std::string_view> lines;
     while (!contents.empty()) {
@@ -81,6 +96,14 @@ std::optional<std::string> ChangeLog::open() {
     if (const auto error = out_.open(file_)) {
         return reasonOf(error);
     }
+    // A file named by mistake is left as it was, never taken for a log and cut.
+    const auto head = platform::readLimited(file_, kTailLimit, true);
+    if (head.error) {
+        return *head.error;
+    }
+    if (!head.bytes.empty() && !isStartLine(head.bytes)) {
+        return "it is not a change log: its first line is not a log's start line";
+    }
     open_ = true;
     return std::nullopt;
 }
@@ -93,16 +116,25 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
     const std::string prefix = "change log " + std::string(place.begin(), place.end()) + ": ";
     std::vector<std::string> anchored;
     std::error_code dropError;
+    std::optional<std::string> refusal;
     const auto error = out_.append(kTailLimit, [&](std::string_view tail) {
         anchored.clear();
         std::string bytes;
+        // An entry chained to a line that ends in CR would not verify once the line ends are
+        // changed back.
+        if (tail.find("\r\n") != std::string_view::npos) {
+            refusal = std::string(kCrLfReason);
+            return std::string();
+        }
         // A writer killed in the middle of its write leaves part of a line, which Linux may write
         // when the write crosses a page: an entry written ahead of a call that never came, taken
-        // off so that the chain goes on from the last whole line. A longer line than the tail
-        // holds is no such part: it stays, and what follows starts on a line of its own.
+        // off so that the chain goes on from the last whole line. A whole entry that lacks only
+        // its line end stays, and so does a longer line than the tail holds: what follows starts
+        // on a line of its own.
         if (!tail.empty() && !tail.ends_with('\n')) {
             const std::size_t lineStart = tail.rfind('\n') + 1;
-            if (lineStart == 0 && tail.size() >= kTailLimit) {
+            if ((lineStart == 0 && tail.size() >= kTailLimit) ||
+                isWholeEntry(tail.substr(lineStart))) {
                 bytes = "\n";
             } else if ((dropError = out_.dropLast(tail.size() - lineStart))) {
                 return std::string();
@@ -130,6 +162,9 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
     if (error || dropError) {
         return reasonOf(error ? error : dropError);
     }
+    if (refusal) {
+        return refusal;
+    }
     if (anchor_) {
         for (const auto& message : anchored) {
             anchor_(message);
@@ -144,20 +179,17 @@ Verification verify(std::string_view contents) {
     if (lines.empty()) {
         return result;
     }
+    if (!isStartLine(withoutCr(lines.front()))) {
+        return {
+            .entries = 0, .brokenLine = 1, .reason = "the log does not start with its start line"};
+    }
     // A copy through a tool that changed the line ends changes every line's hash.
     for (std::size_t at = 0; at < lines.size(); ++at) {
         if (lines[at].ends_with('\r')) {
             return {.entries = at == 0 ? 0 : at - 1,
                     .brokenLine = at + 1,
-                    .reason =
-                        "it ends in CR LF where the log's lines end in LF alone, as a copy "
-                        "through a tool that changes line ends leaves them; with its line "
-                        "ends changed back the chain can be verified"};
+                    .reason = std::string(kCrLfReason)};
         }
-    }
-    if (!isStartLine(lines.front())) {
-        return {
-            .entries = 0, .brokenLine = 1, .reason = "the log does not start with its start line"};
     }
     if (!contents.ends_with('\n')) {
         return {.entries = lines.size() - 1,
@@ -197,8 +229,9 @@ std::size_t lineWithHash(std::string_view contents, std::string_view lineHash) {
 
 std::vector<ChangeEntry> entriesOf(std::string_view contents) {
     std::vector<ChangeEntry> entries;
+    // A log whose line ends a copy changed to CR LF still lists.
     for (const auto line : linesOf(contents)) {
-        if (auto entry = fromLine(line)) {
+        if (auto entry = fromLine(withoutCr(line))) {
             entries.push_back(std::move(*entry));
         }
     }

@@ -236,6 +236,45 @@ TEST_F(ChangeLogTest, PartOfALineAKilledWriterLeftGivesWayToTheNextEntry) {
     EXPECT_EQ(contents.find("\"12{"), std::string::npos);
 }
 
+// What is not a whole log is never cut to make room: a file named by mistake and a log whose line
+// ends a copy changed are refused and left as they were; a whole last entry that lost only its
+// line end stays in the chain.
+TEST_F(ChangeLogTest, NothingButPartOfALineIsEverTakenOff) {
+    write({entry("a", "1"), entry("b", "2")});
+    const auto log = fileContents(file_);
+    std::string crlf;
+    for (std::size_t at = 0; at < log.size(); ++at) {
+        crlf += log[at] == '\n' ? std::string("\r\n") : std::string(1, log[at]);
+    }
+    const struct {
+        std::string edit;
+        std::string contents;
+        std::string refusal;  // empty: the entry is appended
+    } cases[] = {
+        {"notes", "my notes\nnot ended", "it is not a change log"},
+        {"NUL bytes", std::string(4, '\0'), "it is not a change log"},
+        {"CR LF", crlf, "CR LF"},
+        {"last line end lost", log.substr(0, log.size() - 1), ""},
+    };
+    for (const auto& [edit, contents, refusal] : cases) {
+        std::ofstream(file_, std::ios::binary | std::ios::trunc) << contents;
+        ChangeLog again(file_);
+        const auto outcome = appendOne(again, entry("c", "3"));
+        const auto after = fileContents(file_);
+        if (!refusal.empty()) {
+            ASSERT_TRUE(outcome) << edit;
+            EXPECT_NE(outcome->find(refusal), std::string::npos) << edit << ": " << *outcome;
+            EXPECT_EQ(after, contents) << edit;
+            continue;
+        }
+        EXPECT_EQ(outcome, std::nullopt) << edit;
+        EXPECT_TRUE(after.starts_with(contents + "\n")) << edit;
+        EXPECT_EQ(change_log::verify(after).entries, 3u) << edit;
+    }
+    // A log whose line ends were changed still lists its entries.
+    EXPECT_EQ(change_log::entriesOf(crlf).size(), 2u);
+}
+
 #ifndef _WIN32  // the writers are forked processes, and the unwritable places Linux's device files
 // Each entry goes down in one write, so a writer killed at any moment leaves whole lines only.
 TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
