@@ -139,8 +139,12 @@ void LoggingCameraLibrary::appendOutcomes(std::vector<ChangeEntry> outcomes) {
         // The camera has the change, and the log says only that it was about to: nothing more is
         // sent.
         broken_ = true;
-        failure_ = cannotBeWritten(*error) +
-                   " (the change was sent; the log shows its outcome as unknown)";
+        std::string settings;
+        for (const auto& outcome : outcomes) {
+            settings += (settings.empty() ? "" : ", ") + outcome.setting;
+        }
+        failure_ = cannotBeWritten(*error) + " (the change of " + settings +
+                   " was sent; the log shows its outcome as unknown)";
     }
 }
 
