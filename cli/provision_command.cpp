@@ -215,11 +215,12 @@ std::optional<int> prepare(Provisioning& run, ProvisionReport& report) {
             return kUsageError;
         }
         run.identities = std::move(std::get<IdentityList>(read));
-        // Each camera's identity is its row's, never the profile's.
-        std::erase_if(run.requests, [&](const Request& request) {
-            return findSetting(run.table, request.name)->group() == camera::SettingGroup::identity;
-        });
     }
+    // Each camera's identity is its row's, or its own, never the profile's: the batch would share
+    // one device ID.
+    std::erase_if(run.requests, [&](const Request& request) {
+        return findSetting(run.table, request.name)->group() == camera::SettingGroup::identity;
+    });
     if (options.report) {
         if (const auto problem = report.open(*options.report); !problem.empty()) {
             run.console.error() << "cannot use the report " << escapedText(*options.report) << ": "

@@ -23,6 +23,10 @@ std::string ProvisionReport::open(const std::filesystem::path& file) {
         return "it is larger than a report";
     }
     const auto csv = readCsv(whole.text);
+    // Rows appended after a row cut short inside its quotes would be read as part of it.
+    if (!csv.error.empty()) {
+        return "its " + csv.error + ": end or remove that row first";
+    }
     if (!csv.records.empty() && csv.records.front().fields != kHeader) {
         return "it is not a provisioning report (its first line is not the report's header)";
     }
@@ -36,7 +40,10 @@ std::string ProvisionReport::open(const std::filesystem::path& file) {
     if (const auto error = file_.open(file)) {
         return error.message();
     }
-    return {};
+    // Written now, so that a report the disk cannot take is found before any camera is asked.
+    const auto error = file_.append(
+        1, [](std::string_view tail) { return tail.empty() ? csvLine(kHeader) : std::string(); });
+    return error ? error.message() : std::string();
 }
 
 std::string ProvisionReport::append(const ReportRow& row) {
@@ -47,9 +54,6 @@ std::string ProvisionReport::append(const ReportRow& row) {
     const std::string line =
         csvLine({row.time, row.serialNumber, row.deviceId, row.officerId, row.result, differing});
     const auto error = file_.append(1, [&](std::string_view tail) {
-        if (tail.empty()) {
-            return csvLine(kHeader) + line;
-        }
         // Ends a row that a power loss cut short, so that this one stands on its own line.
         return tail == "\n" ? line : "\r\n" + line;
     });

@@ -259,6 +259,31 @@ TEST(CliProvisionTest, BadInputIsRefusedBeforeAnyCameraCall) {
         EXPECT_NE(outcome.errors.find(error), std::string::npos) << outcome.errors;
         EXPECT_TRUE(bench.camera.journal().empty()) << rows;
     }
+    // Rows appended after a row cut inside its quotes would be read as part of it.
+    Bench torn(header + "B000001,200001\n");
+    write(torn.report,
+          std::string(kReportHeader) + "2026-12-08T18:01:28Z,SNX,C000001,300001,\"failed: li");
+    const auto outcome =
+        torn.camera.run({"provision", torn.profile.string(), "--identities",
+                         torn.identities.string(), "--report", torn.report.string()});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.errors.find("a quote is never closed"), std::string::npos) << outcome.errors;
+    EXPECT_TRUE(torn.camera.journal().empty());
+}
+
+// Without identities each camera keeps its own: the profile's identity lines would give the whole
+// batch one device ID.
+TEST(CliProvisionTest, AProfilesIdentityLinesGoToNoCamera) {
+    Bench bench("");
+    write(bench.profile, std::string(kProfile) + "[identity]\ndevice_id = Z999999\n");
+    CameraLine line(bench.camera, {cameraOf("SN1")});
+    bench.camera.observe(line);
+    const auto outcome = bench.camera.run({"provision", bench.profile.string()});
+    line.unplug();
+    EXPECT_EQ(outcome.output, "SN1 A123456 100234 ok\n") << outcome.errors;
+    ASSERT_EQ(line.provisioned.size(), 1u);
+    EXPECT_EQ(line.provisioned[0].deviceId, "A123456");
+    EXPECT_EQ(line.provisioned[0].ssid, "Depot");
 }
 
 TEST(CliReadBackTest, AValueTheCameraDoesNotHoldAfterTheWriteIsNamedWithStatus1) {
