@@ -122,8 +122,12 @@ CameraSettings::ReadBack CameraSettings::readBack(const camera::CheckedChanges& 
                                    ": the camera does not hold the value written (a secret: "
                                    "--show-secrets prints it)");
         } else {
-            result.lines.push_back(name + ": wrote " + escapedText(wrote) + ", camera holds " +
-                                   escapedText(held->second.text));
+            // An empty value shown as nothing would end the line in a blank.
+            const auto shown = [](std::string_view value) {
+                return value.empty() ? std::string("\"\"") : escapedText(value);
+            };
+            result.lines.push_back(name + ": wrote " + shown(wrote) + ", camera holds " +
+                                   shown(held->second.text));
         }
     }
     return result;
