@@ -75,9 +75,9 @@ int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
     app::QtMessageBoxes messageBoxes;
     window_logic::Session session;
-    ui::MeasuredSizes measuredSizes;
+    ui::TextWidths textWidths;
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
-                                 measuredSizes);
+                                 textWidths);
 
     const int startEdition = window_logic::chooseStartEdition(editions::kLanguageFile);
     handOver.runLoginWindow(editions::edition(startEdition));

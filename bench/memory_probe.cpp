@@ -37,8 +37,8 @@ int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
     window_logic::StandaloneServices services(
         camera, scratch.filePath(QStringLiteral("Language.ini")).toStdString());
-    ui::MeasuredSizes measuredSizes;
-    ui::Context context{services.services, measuredSizes};
+    ui::TextWidths textWidths;
+    ui::Context context{services.services, textWidths};
     settings::SettingsWindow window(editions::edition(editions::kEnglish), context);
     showOnce(window);
     return services.loggedIn ? 0 : 1;

@@ -4,8 +4,7 @@
 #include <QPushButton>
 
 #include "dialog_geometry.h"
-#include "layout_builder.h"
-#include "settings_layout.h"
+#include "dialog_widgets.h"
 #include "ui_text.h"
 
 namespace settings {
@@ -17,10 +16,11 @@ ui::WidgetControls& built(ui::WidgetControls& controls, QDialog& window,
     window.setObjectName(ui::uiText(edition.settingsWindowClass));
     window.setWindowTitle(ui::uiText(edition.title));
     const auto units = ui::dialogBaseUnits(window);
-    QWidget* page =
-        ui::fixSizeOnScreen(window, ui::dialogPixels(edition.language.settingsSize, units));
-    LayoutBuilder(page, units, controls, context.measuredSizes)
-        .build(editions::settingsLayout(edition));
+    ui::buildDialog(
+        window,
+        window_logic::settingsDialog(edition, context.textWidths.of(window.font(), units),
+                                     ui::controlMetrics(window, units)),
+        units, controls);
     return controls;
 }
 
@@ -34,8 +34,11 @@ SettingsWindow::SettingsWindow(const editions::Edition& edition, ui::Context& co
                     return editions::disabledByDeviceKind(edition, deviceKind);
                 }),
       logic_(edition, context, built(controls_, *this, edition, context)) {
-    for (const auto& [role, button] : controls_.buttons()) {
-        connect(button, &QPushButton::clicked, this, [this, role = role] { logic_.press(role); });
+    for (const auto& [control, button] : controls_.buttons()) {
+        // The window presses the focused button on Enter itself: no button is the default.
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, role = std::get<editions::Button>(control)] { logic_.press(role); });
     }
     logic_.open();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "measured_sizes.h"
 #include "services.h"
+#include "text_widths.h"
 
 namespace ui {
 
-// The services the Qt windows are built from: the window logic's, and the sizes of texts measured
+// The services the Qt windows are built from: the window logic's, and the widths of texts measured
 // once for the run.
 struct Context : window_logic::Services {
-    MeasuredSizes& measuredSizes;
+    TextWidths& textWidths;
 };
 
 }  // namespace ui

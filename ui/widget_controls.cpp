@@ -5,26 +5,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <stdexcept>
 
 #include "length_limit.h"
 #include "ui_text.h"
 
 namespace ui {
 
-void WidgetControls::addButton(editions::Button role, QPushButton* button) {
-    add(role, button);
-    buttons_.emplace_back(role, button);
-}
-
-template <typename Widget>
-Widget& WidgetControls::as(window_logic::Control control) const {
-    const auto found = widgets_.find(control);
-    auto* widget = found == widgets_.end() ? nullptr : qobject_cast<Widget*>(found->second);
-    if (widget == nullptr) {
-        throw std::logic_error("the window has no such control");
+void WidgetControls::add(window_logic::Control control, QWidget* widget) {
+    widgets_[control] = widget;
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        buttons_.emplace_back(control, button);
     }
-    return *widget;
 }
 
 bool WidgetControls::has(window_logic::Control control) const {
@@ -42,10 +33,8 @@ void WidgetControls::setText(window_logic::Control control, std::string_view tex
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         label->setText(uiText(text));
     } else {
-        auto& button = as<QPushButton>(control);
-        button.setText(uiText(text));
-        // Anchored at the left, a button grows or shrinks to its new text.
-        button.resize(button.sizeHint());
+        // The layout made the button wide enough for every text it gets.
+        as<QPushButton>(control).setText(uiText(text));
     }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QWidget>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,7 +12,6 @@
 
 class QDialog;
 class QPushButton;
-class QWidget;
 
 namespace ui {
 
@@ -25,14 +26,22 @@ class WidgetControls : public window_logic::WindowControls {
     explicit WidgetControls(QDialog& window, DisabledNames disabledNames = {})
         : window_(window), disabledNames_(std::move(disabledNames)) {}
 
-    void add(window_logic::Control control, QWidget* widget) { widgets_[control] = widget; }
-    void addSetting(const camera::CatalogueRow& row, QWidget* control) { add(&row, control); }
-    void addWindowField(editions::WindowField field, QWidget* control) { add(field, control); }
-    void addButton(editions::Button role, QPushButton* button);
+    void add(window_logic::Control control, QWidget* widget);
 
     // The buttons, to connect their clicks to the logic.
-    const std::vector<std::pair<editions::Button, QPushButton*>>& buttons() const {
+    const std::vector<std::pair<window_logic::Control, QPushButton*>>& buttons() const {
         return buttons_;
+    }
+
+    // The widget of a control, of the kind the window made; throws for one it did not make.
+    template <typename Widget>
+    Widget& as(window_logic::Control control) const {
+        const auto found = widgets_.find(control);
+        auto* widget = found == widgets_.end() ? nullptr : qobject_cast<Widget*>(found->second);
+        if (widget == nullptr) {
+            throw std::logic_error("the window has no such control");
+        }
+        return *widget;
     }
 
     bool has(window_logic::Control control) const override;
@@ -48,13 +57,10 @@ class WidgetControls : public window_logic::WindowControls {
     void endWindow() override;
 
   private:
-    template <typename Widget>
-    Widget& as(window_logic::Control control) const;
-
     QDialog& window_;
     DisabledNames disabledNames_;
     std::map<window_logic::Control, QWidget*> widgets_;
-    std::vector<std::pair<editions::Button, QPushButton*>> buttons_;
+    std::vector<std::pair<window_logic::Control, QPushButton*>> buttons_;
 };
 
 }  // namespace ui

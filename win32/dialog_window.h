@@ -13,6 +13,10 @@
 
 namespace win32 {
 
+using window_logic::DialogItem;
+using window_logic::DialogLayout;
+using window_logic::ItemKind;
+
 // A window made from a layout, whose controls its logic reaches through WindowControls.
 class DialogWindow : public window_logic::WindowControls {
   public:

@@ -40,7 +40,7 @@ NativeLoginWindow::NativeLoginWindow(const editions::Edition& edition,
 
 NativeLoginWindow::NativeLoginWindow(const editions::Edition& edition,
                                      window_logic::Services& services, HBITMAP banner)
-    : DialogWindow(loginDialog(
+    : DialogWindow(window_logic::loginDialog(
                        edition,
                        [measure = std::make_shared<TextMeasure>()](std::string_view text) {
                            return measure->width(text);

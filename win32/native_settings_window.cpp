@@ -7,12 +7,12 @@ namespace win32 {
 
 NativeSettingsWindow::NativeSettingsWindow(const editions::Edition& edition,
                                            window_logic::Services& services)
-    : DialogWindow(
-          settingsDialog(edition, [measure = std::make_shared<TextMeasure>()](
-                                      std::string_view text) { return measure->width(text); }),
-          [&edition](int deviceKind) {
-              return editions::disabledByDeviceKind(edition, deviceKind);
-          }),
+    : DialogWindow(window_logic::settingsDialog(
+                       edition, [measure = std::make_shared<TextMeasure>()](
+                                    std::string_view text) { return measure->width(text); }),
+                   [&edition](int deviceKind) {
+                       return editions::disabledByDeviceKind(edition, deviceKind);
+                   }),
       edition_(edition),
       services_(services) {}
 

@@ -21,9 +21,9 @@ TEST(EditionCodePageTest, LocaleWithoutLanguageLeavesTheChoiceToTheEdition) {
     testing_support::ScriptedMessageBoxes messageBoxes;
     window_logic::Session session;
     testing_support::TemporaryDirectory directory;
-    ui::MeasuredSizes measuredSizes;
+    ui::TextWidths textWidths;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
-                                 measuredSizes);
+                                 textWidths);
     const struct {
         const char* override;
         const char* lcAll;

@@ -34,9 +34,9 @@ class LoginOnEmulatedCameraTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     RecordingHandOver handOver_;
     window_logic::Session session_;
-    ui::MeasuredSizes measuredSizes_;
+    ui::TextWidths textWidths_;
     ui::Context context_{{camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini"},
-                         measuredSizes_};
+                         textWidths_};
 };
 
 TEST_P(LoginOnEmulatedCameraTest, AdministratorPasswordReachesTheSettingsWindow) {
@@ -79,9 +79,9 @@ TEST(LoginWindowChainTest, LoginEndsTheLoginWindowAndRunsTheSettingsWindowUntilI
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes messageBoxes;
     window_logic::Session session;
-    ui::MeasuredSizes measuredSizes;
+    ui::TextWidths textWidths;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
-                                 measuredSizes);
+                                 textWidths);
 
     QString settingsWindow;
     bool loginWindowHidden = false;

@@ -361,8 +361,8 @@ TEST_P(WindowChainTest, LoginSettingsDefaultsSettingsMassStorageLogin) {
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes boxes;
     window_logic::Session session;
-    ui::MeasuredSizes measuredSizes;
-    app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini", measuredSizes);
+    ui::TextWidths textWidths;
+    app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini", textWidths);
     if (edition.model.usesLongMenuRecord()) {
         auto state = k47::factorySettings(k47::Model::stc);
         camera.setState(state);

@@ -66,9 +66,9 @@ class SettingsFixture {
     ScriptedMessageBoxes boxes;
     RecordingHandOver handOver;
     window_logic::Session session;
-    ui::MeasuredSizes measuredSizes;
+    ui::TextWidths textWidths;
     ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
-                        measuredSizes};
+                        textWidths};
 
   private:
     std::unique_ptr<change_log::LoggingCameraLibrary> logged_;

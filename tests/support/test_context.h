@@ -15,9 +15,9 @@ struct TestContext {
     RecordingHandOver handOver;
     window_logic::Session session;
     TemporaryDirectory directory;
-    ui::MeasuredSizes measuredSizes;
+    ui::TextWidths textWidths;
     ui::Context context{{camera, messageBoxes, handOver, session, directory / "Language.ini"},
-                        measuredSizes};
+                        textWidths};
 };
 
 }  // namespace testing_support

@@ -157,9 +157,11 @@ class NativeWindowChainTest : public testing::TestWithParam<int> {
     testing_support::EmulatedCameraLibrary camera{directory.path()};
     const editions::Edition& edition = editions::edition(GetParam());
     const win32::TextMeasure measure;
-    const win32::TextWidth width = [this](std::string_view text) { return measure.width(text); };
-    const win32::DialogLayout loginLayout = win32::loginDialog(edition, width, 0);
-    const win32::DialogLayout settingsLayout = win32::settingsDialog(edition, width);
+    const window_logic::TextWidth width = [this](std::string_view text) {
+        return measure.width(text);
+    };
+    const win32::DialogLayout loginLayout = window_logic::loginDialog(edition, width, 0);
+    const win32::DialogLayout settingsLayout = window_logic::settingsDialog(edition, width);
 };
 
 // Connect, log in, reach the settings window, write a device ID and close; every box is the window

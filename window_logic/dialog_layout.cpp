@@ -8,7 +8,7 @@
 #include "settings_layout.h"
 #include "stc_menu_texts.h"
 
-namespace win32 {
+namespace window_logic {
 namespace {
 
 using editions::ControlKind;
@@ -23,7 +23,6 @@ constexpr int kMarginDown = 4;
 constexpr int kFrameGapAcross = 4;
 constexpr int kFrameGapDown = 2;
 constexpr int kInsetSide = 6;
-constexpr int kInsetTop = 11;
 constexpr int kInsetBottom = 5;
 constexpr int kRowHeight = 12;
 constexpr int kRowPitch = 14;
@@ -36,7 +35,7 @@ constexpr int kButtonMinimumWidth = 45;
 constexpr int kButtonPadding = 12;
 constexpr int kButtonGap = 4;
 constexpr int kEditMinimumWidth = 53;
-constexpr int kListArrowWidth = 16;
+constexpr int kEditNarrowestWidth = 24;
 constexpr int kListMinimumWidth = 30;
 constexpr int kSmallestControl = 12;
 
@@ -119,11 +118,14 @@ std::span<const std::string_view> possibleEntries(const editions::Edition& editi
 class SettingsPlacer {
   public:
     SettingsPlacer(const editions::Edition& edition, const TextWidth& textWidth,
-                   std::vector<DialogItem>& items)
-        : edition_(edition), textWidth_(textWidth), items_(items) {}
+                   ControlMetrics metrics, std::vector<DialogItem>& items)
+        : edition_(edition), textWidth_(textWidth), metrics_(metrics), items_(items) {}
 
     Size measure(const LayoutFrame& frame) const;
     void place(const LayoutFrame& frame, int x, int y, int width, int height) const;
+
+    // What a text field takes: less than its usual where its row of frames has no more room.
+    int editWidth = kEditMinimumWidth;
 
   private:
     int controlWidth(const LayoutField& field) const;
@@ -145,13 +147,14 @@ class SettingsPlacer {
 
     const editions::Edition& edition_;
     const TextWidth& textWidth_;
+    ControlMetrics metrics_;
     std::vector<DialogItem>& items_;
 };
 
 int SettingsPlacer::controlWidth(const LayoutField& field) const {
     switch (field.kind) {
         case ControlKind::textField:
-            return kEditMinimumWidth;
+            return editWidth;
         case ControlKind::valueLabel:
             return textWidth_(field.initialText);
         case ControlKind::list:
@@ -161,7 +164,7 @@ int SettingsPlacer::controlWidth(const LayoutField& field) const {
     for (const std::string_view entry : possibleEntries(edition_, field)) {
         widest = std::max(widest, textWidth_(entry));
     }
-    return std::max(kListMinimumWidth, widest + kListArrowWidth);
+    return std::max(kListMinimumWidth, widest + metrics_.listArrow);
 }
 
 int SettingsPlacer::buttonsWidth(const std::vector<LayoutButton>& buttons) const {
@@ -251,7 +254,7 @@ Size SettingsPlacer::measure(const LayoutFrame& frame) const {
         // The buttons keep below the rest, with room for one more gap.
         addPart({buttonsWidth(frame.buttons), kButtonHeight + kFrameGapDown});
     }
-    return {content.width + 2 * kInsetSide, content.height + kInsetTop + kInsetBottom};
+    return {content.width + 2 * kInsetSide, content.height + metrics_.frameTitle + kInsetBottom};
 }
 
 void SettingsPlacer::addField(const LayoutField& field, int labelX, int labelWidth, int controlX,
@@ -332,7 +335,7 @@ void SettingsPlacer::place(const LayoutFrame& frame, int x, int y, int width, in
                       .height = height});
     const int left = x + kInsetSide;
     const int contentWidth = width - 2 * kInsetSide;
-    int top = y + kInsetTop;
+    int top = y + metrics_.frameTitle;
     const auto advance = [&top](int partHeight) {
         if (partHeight > 0) {
             top += partHeight + kFrameGapDown;
@@ -389,19 +392,30 @@ void shareWidth(std::vector<int>& widths, int available) {
 
 }  // namespace
 
-DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth) {
+DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth,
+                            ControlMetrics metrics) {
     DialogLayout dialog{.title = std::string(edition.title), .size = edition.language.settingsSize};
     const auto layout = editions::settingsLayout(edition);
-    const SettingsPlacer placer(edition, textWidth, dialog.items);
+    SettingsPlacer placer(edition, textWidth, metrics, dialog.items);
     const int available = dialog.size.width - 2 * kMarginAcross;
 
-    // Both rows: each frame what it needs, and an even share of what is left.
+    // Both rows: each frame what it needs, and an even share of what is left. Where a font's texts
+    // need more than the row has, its text fields give up width first: a field scrolls a longer
+    // text, where a list or a label would cut its own.
     const auto placeRow = [&](const std::vector<LayoutFrame>& frames, int y, int height) {
+        const int room = available - static_cast<int>(frames.size() - 1) * kFrameGapAcross;
         std::vector<int> widths;
-        for (const auto& frame : frames) {
-            widths.push_back(placer.measure(frame).width);
+        for (placer.editWidth = kEditMinimumWidth;; --placer.editWidth) {
+            widths.clear();
+            for (const auto& frame : frames) {
+                widths.push_back(placer.measure(frame).width);
+            }
+            if (std::accumulate(widths.begin(), widths.end(), 0) <= room ||
+                placer.editWidth == kEditNarrowestWidth) {
+                break;
+            }
         }
-        shareWidth(widths, available - static_cast<int>(frames.size() - 1) * kFrameGapAcross);
+        shareWidth(widths, room);
         int x = kMarginAcross;
         for (std::size_t frame = 0; frame < frames.size(); ++frame) {
             placer.place(frames[frame], x, y, widths[frame], height);
@@ -420,7 +434,6 @@ DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& t
 
 DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& textWidth,
                          int bannerHeight) {
-    using window_logic::LoginControl;
     constexpr int kSide = 16;
     constexpr int kBelowBanner = 5;
     constexpr int kBottom = 7;
@@ -505,4 +518,4 @@ DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& text
     return dialog;
 }
 
-}  // namespace win32
+}  // namespace window_logic

@@ -9,7 +9,7 @@
 #include "edition.h"
 #include "window_controls.h"
 
-namespace win32 {
+namespace window_logic {
 
 enum class ItemKind { frame, label, valueLabel, edit, list, button, picture };
 
@@ -20,7 +20,7 @@ struct DialogItem {
     // What the device kinds disable it by: a frame's role, a label's or a control's object name.
     std::string name = {};
     // How the window's logic names it, when it does.
-    std::optional<window_logic::Control> control = std::nullopt;
+    std::optional<Control> control = std::nullopt;
     int x = 0;
     int y = 0;
     int width = 0;
@@ -40,11 +40,21 @@ struct DialogLayout {
 // The width of a text in dialog units, as the window's font draws it.
 using TextWidth = std::function<int(std::string_view)>;
 
+// What a toolkit's controls take beyond their texts, in dialog units: the desktop's own dialogs
+// unless a toolkit's style draws them larger.
+struct ControlMetrics {
+    // From a frame's top edge to its first row, below its title.
+    int frameTitle = 11;
+    // What a list takes beyond its longest entry: its arrow and its borders.
+    int listArrow = 16;
+};
+
 // The banner across the top, the labelled rows, Connect at the bottom left and Login at the right.
 DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& textWidth,
                          int bannerHeight);
 
 // Two rows of titled frames, each taking what it needs and an even share of the rest.
-DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth);
+DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth,
+                            ControlMetrics metrics = {});
 
-}  // namespace win32
+}  // namespace window_logic
