@@ -205,7 +205,9 @@ void buildDialog(QDialog& window, const window_logic::DialogLayout& layout,
         widget->setGeometry(frames.empty()
                                 ? pixels(item)
                                 : pixels(item).translated(-pixels(*frames.back().first).topLeft()));
-        widget->setHidden(item.hidden);
+        if (item.hidden) {
+            widget->hide();
+        }
         if (item.kind == ItemKind::frame) {
             frames.emplace_back(&item, static_cast<QGroupBox*>(widget));
         } else if (item.kind == ItemKind::label) {
