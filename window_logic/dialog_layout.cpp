@@ -102,17 +102,7 @@ std::span<const std::string_view> possibleEntries(const editions::Edition& editi
     if (!field.presetEntries.empty() || field.row == nullptr || !field.row->isList()) {
         return field.presetEntries;
     }
-    if (edition.model.usesLongMenuRecord()) {
-        const auto lists = editions::stcMenuLists();
-        const auto list = static_cast<std::size_t>(field.row->slot);
-        return list < lists.size() ? lists[list].entries : std::span<const std::string_view>();
-    }
-    for (const auto& list : editions::recordingLists(edition)) {
-        if (list.field == camera::menuField(*field.row)) {
-            return list.entries;
-        }
-    }
-    return {};
+    return listEntries(edition, *field.row);
 }
 
 class SettingsPlacer {
@@ -391,6 +381,21 @@ void shareWidth(std::vector<int>& widths, int available) {
 }
 
 }  // namespace
+
+std::span<const std::string_view> listEntries(const editions::Edition& edition,
+                                              const camera::CatalogueRow& row) {
+    if (edition.model.usesLongMenuRecord()) {
+        const auto lists = editions::stcMenuLists();
+        const auto list = static_cast<std::size_t>(row.slot);
+        return list < lists.size() ? lists[list].entries : std::span<const std::string_view>();
+    }
+    for (const auto& list : editions::recordingLists(edition)) {
+        if (list.field == camera::menuField(row)) {
+            return list.entries;
+        }
+    }
+    return {};
+}
 
 DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth,
                             ControlMetrics metrics) {

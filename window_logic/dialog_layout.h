@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,10 @@ struct ControlMetrics {
     // What a list takes beyond its longest entry: its arrow and its borders.
     int listArrow = 16;
 };
+
+// The entries the camera may give a list of the row's, which the list's width holds.
+std::span<const std::string_view> listEntries(const editions::Edition& edition,
+                                              const camera::CatalogueRow& row);
 
 // The banner across the top, the labelled rows, Connect at the bottom left and Login at the right.
 DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& textWidth,
