@@ -55,8 +55,8 @@ int main(int argc, char* argv[]) {
         camera::LibraryFunctions camera;
         window_logic::StandaloneServices services(camera,
                                                   scratch.filePath("Language.ini").toStdString());
-        ui::TextWidths textWidths;
-        ui::Context context{services.services, textWidths};
+        ui::FontMeasures fontMeasures;
+        ui::Context context{services.services, fontMeasures};
 
         const QString name = QString::fromUtf8(edition.language.name.data(),
                                                static_cast<qsizetype>(edition.language.name.size()))

@@ -75,9 +75,9 @@ int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
     app::QtMessageBoxes messageBoxes;
     window_logic::Session session;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
-                                 textWidths);
+                                 fontMeasures);
 
     const int startEdition = window_logic::chooseStartEdition(editions::kLanguageFile);
     handOver.runLoginWindow(editions::edition(startEdition));

@@ -9,7 +9,7 @@ namespace app {
 WindowHandOver::WindowHandOver(camera::CameraLibrary& camera,
                                window_logic::MessageBoxes& messageBoxes,
                                window_logic::Session& session, std::filesystem::path languageFile,
-                               ui::TextWidths& textWidths)
+                               ui::FontMeasures& fontMeasures)
     : logged_(camera, change_log::logFile()),
       busyCamera_(logged_, busyCursor_),
       context_{{.camera = busyCamera_,
@@ -18,7 +18,7 @@ WindowHandOver::WindowHandOver(camera::CameraLibrary& camera,
                 .session = session,
                 .languageFile = std::move(languageFile),
                 .changeRefusal = [this] { return logged_.failure(); }},
-               textWidths} {}
+               fontMeasures} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {
     // Every change of edition passes here, the first one at start-up.

@@ -37,8 +37,8 @@ int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
     window_logic::StandaloneServices services(
         camera, scratch.filePath(QStringLiteral("Language.ini")).toStdString());
-    ui::TextWidths textWidths;
-    ui::Context context{services.services, textWidths};
+    ui::FontMeasures fontMeasures;
+    ui::Context context{services.services, fontMeasures};
     settings::SettingsWindow window(editions::edition(editions::kEnglish), context);
     showOnce(window);
     return services.loggedIn ? 0 : 1;

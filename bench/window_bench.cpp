@@ -43,9 +43,9 @@ struct Services {
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
     window_logic::Session session;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
-                        textWidths};
+                        fontMeasures};
 };
 
 Services& services() {

@@ -4,7 +4,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "dialog_geometry.h"
 #include "dialog_widgets.h"
 #include "ui_text.h"
 
@@ -16,14 +15,15 @@ LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context,
     : QDialog(parent), controls_(*this) {
     setObjectName(ui::uiText(edition.loginWindowClass));
     setWindowTitle(ui::uiText(edition.title));
-    const auto units = ui::dialogBaseUnits(*this);
+    const auto measures = context.fontMeasures.of(*this);
     const QPixmap banner(ui::uiText(edition.language.bannerResource));
     // The banner's height in whole dialog units, which hold all of it.
-    const int bannerHeight = (banner.height() * 8 + units.vertical - 1) / units.vertical;
+    const int bannerHeight =
+        (banner.height() * 8 + measures.units.vertical - 1) / measures.units.vertical;
     ui::buildDialog(
         *this,
-        window_logic::loginDialog(edition, context.textWidths.of(font(), units), bannerHeight),
-        units, controls_, banner);
+        window_logic::loginDialog(edition, measures.textWidth, bannerHeight, measures.metrics),
+        measures.units, controls_, banner);
     logic_.emplace(edition, context, controls_);
 
     // `activated` follows the user's choices only, the entry already selected included.

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "dialog_geometry.h"
 #include "dialog_widgets.h"
 #include "ui_text.h"
 
@@ -15,12 +14,10 @@ ui::WidgetControls& built(ui::WidgetControls& controls, QDialog& window,
                           const editions::Edition& edition, ui::Context& context) {
     window.setObjectName(ui::uiText(edition.settingsWindowClass));
     window.setWindowTitle(ui::uiText(edition.title));
-    const auto units = ui::dialogBaseUnits(window);
-    ui::buildDialog(
-        window,
-        window_logic::settingsDialog(edition, context.textWidths.of(window.font(), units),
-                                     ui::controlMetrics(window, units)),
-        units, controls);
+    const auto measures = context.fontMeasures.of(window);
+    ui::buildDialog(window,
+                    window_logic::settingsDialog(edition, measures.textWidth, measures.metrics),
+                    measures.units, controls);
     return controls;
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "font_measures.h"
 #include "services.h"
-#include "text_widths.h"
 
 namespace ui {
 
-// The services the Qt windows are built from: the window logic's, and the widths of texts measured
+// The services the Qt windows are built from: the window logic's, and what their fonts measure,
 // once for the run.
 struct Context : window_logic::Services {
-    TextWidths& textWidths;
+    FontMeasures& fontMeasures;
 };
 
 }  // namespace ui

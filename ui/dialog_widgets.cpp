@@ -8,11 +8,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QToolTip>
-#include <algorithm>
 #include <vector>
 
 #include "dialog_geometry.h"
@@ -147,34 +145,6 @@ void nameByLabel(QWidget* control, ItemKind kind, QLabel* label) {
 }
 
 }  // namespace
-
-window_logic::ControlMetrics controlMetrics(QWidget& window, editions::DialogBaseUnits units) {
-    // Rounded up, with a pixel to spare where an edge and what it holds round apart.
-    const auto across = [units](int pixels) {
-        return ((pixels + 1) * 4 + units.horizontal - 1) / units.horizontal;
-    };
-    const auto down = [units](int pixels) {
-        return ((pixels + 1) * 8 + units.vertical - 1) / units.vertical;
-    };
-    // Made in the window, they take the font and style its own widgets take.
-    QGroupBox frame(QStringLiteral("X"), &window);
-    frame.ensurePolished();
-    QComboBox list(&window);
-    list.ensurePolished();
-    constexpr int kWidth = 1000;
-    list.resize(kWidth, list.sizeHint().height());
-    QStyleOptionComboBox option;
-    option.initFrom(&list);
-    // The entry is drawn a pixel in from either side of its field.
-    const int field =
-        list.style()
-            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list)
-            .width() -
-        2;
-    const window_logic::ControlMetrics desktop;
-    return {.frameTitle = std::max(desktop.frameTitle, down(frame.contentsRect().top())),
-            .listArrow = std::max(desktop.listArrow, across(kWidth - field))};
-}
 
 void buildDialog(QDialog& window, const window_logic::DialogLayout& layout,
                  editions::DialogBaseUnits units, WidgetControls& controls,

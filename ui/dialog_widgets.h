@@ -10,9 +10,6 @@ class QDialog;
 
 namespace ui {
 
-// What the window's style draws its frames' titles and its lists' arrows with, in dialog units.
-window_logic::ControlMetrics controlMetrics(QWidget& window, editions::DialogBaseUnits units);
-
 // Makes the widgets of a layout placed in dialog units, at the pixels the units of the window's
 // font give, and fixes the window's size to the layout's: each frame a group box holding its
 // controls, each widget named as the layout names it, each control reachable through `controls`.

@@ -27,7 +27,6 @@ constexpr int kInsetBottom = 5;
 constexpr int kRowHeight = 12;
 constexpr int kRowPitch = 14;
 constexpr int kLabelTop = 2;
-constexpr int kLabelHeight = 8;
 constexpr int kLabelGap = 3;
 constexpr int kFieldGap = 5;
 constexpr int kButtonHeight = 14;
@@ -255,17 +254,18 @@ void SettingsPlacer::addField(const LayoutField& field, int labelX, int labelWid
                       .x = labelX,
                       .y = y + kLabelTop,
                       .width = labelWidth,
-                      .height = kLabelHeight,
+                      .height = metrics_.labelHeight,
                       .hidden = hidden || field.labelHidden});
-    DialogItem control{.kind = itemKind(field.kind),
-                       .text = std::string(field.initialText),
-                       .name = editions::controlName(field),
-                       .x = controlX,
-                       .y = field.kind == ControlKind::valueLabel ? y + kLabelTop : y,
-                       .width = controlWidth,
-                       .height = field.kind == ControlKind::valueLabel ? kLabelHeight : kRowHeight,
-                       .hidden = hidden,
-                       .presetEntries = field.presetEntries};
+    DialogItem control{
+        .kind = itemKind(field.kind),
+        .text = std::string(field.initialText),
+        .name = editions::controlName(field),
+        .x = controlX,
+        .y = field.kind == ControlKind::valueLabel ? y + kLabelTop : y,
+        .width = controlWidth,
+        .height = field.kind == ControlKind::valueLabel ? metrics_.labelHeight : kRowHeight,
+        .hidden = hidden,
+        .presetEntries = field.presetEntries};
     if (field.row != nullptr) {
         control.control = field.row;
     } else if (field.windowField) {
@@ -438,7 +438,7 @@ DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& t
 }
 
 DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& textWidth,
-                         int bannerHeight) {
+                         int bannerHeight, ControlMetrics metrics) {
     constexpr int kSide = 16;
     constexpr int kBelowBanner = 5;
     constexpr int kBottom = 7;
@@ -481,7 +481,7 @@ DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& text
                                 .x = kSide,
                                 .y = y + kLabelTop,
                                 .width = labelWidth,
-                                .height = kLabelHeight,
+                                .height = metrics.labelHeight,
                                 .hidden = !row.shown});
         dialog.items.push_back({.kind = row.kind,
                                 .name = name + (row.kind == ItemKind::list ? "List" : "Edit"),

@@ -48,6 +48,8 @@ struct ControlMetrics {
     int frameTitle = 11;
     // What a list takes beyond its longest entry: its arrow and its borders.
     int listArrow = 16;
+    // A label's one line.
+    int labelHeight = 8;
 };
 
 // The entries the camera may give a list of the row's, which the list's width holds.
@@ -56,7 +58,7 @@ std::span<const std::string_view> listEntries(const editions::Edition& edition,
 
 // The banner across the top, the labelled rows, Connect at the bottom left and Login at the right.
 DialogLayout loginDialog(const editions::Edition& edition, const TextWidth& textWidth,
-                         int bannerHeight);
+                         int bannerHeight, ControlMetrics metrics = {});
 
 // Two rows of titled frames, each taking what it needs and an even share of the rest.
 DialogLayout settingsDialog(const editions::Edition& edition, const TextWidth& textWidth,

@@ -21,9 +21,9 @@ TEST(EditionCodePageTest, LocaleWithoutLanguageLeavesTheChoiceToTheEdition) {
     testing_support::ScriptedMessageBoxes messageBoxes;
     window_logic::Session session;
     testing_support::TemporaryDirectory directory;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
-                                 textWidths);
+                                 fontMeasures);
     const struct {
         const char* override;
         const char* lcAll;

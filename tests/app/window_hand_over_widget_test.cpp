@@ -52,13 +52,13 @@ class WindowHandOverTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     window_logic::Session session_;
     testing_support::TemporaryDirectory directory_;
-    ui::TextWidths textWidths_;
+    ui::FontMeasures fontMeasures_;
 };
 
 TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilClosed) {
     const auto& edition = editions::edition(GetParam());
     app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini",
-                                 textWidths_);
+                                 fontMeasures_);
 
     const SeenWindow seen = runAndClose(handOver, edition, true);
 
@@ -72,7 +72,7 @@ TEST_P(WindowHandOverTest, LoginWindowRunsModallyWithItsTitleAndFixedSizeUntilCl
 TEST_P(WindowHandOverTest, SettingsWindowRunsModallyWithTheSameTitle) {
     const auto& edition = editions::edition(GetParam());
     app::WindowHandOver handOver(camera_, messageBoxes_, session_, directory_ / "Language.ini",
-                                 textWidths_);
+                                 fontMeasures_);
 
     const SeenWindow seen = runAndClose(handOver, edition, false);
 

@@ -32,7 +32,7 @@ class QtDriver : public testing_support::ScenarioDriver {
                             : testing_support::settingsControls(edition)) {
             names_.emplace(control, QString::fromStdString(name));
         }
-        context_.emplace(ui::Context{services, textWidths_});
+        context_.emplace(ui::Context{services, fontMeasures_});
         if (scenario.login) {
             window_ = std::make_unique<login::LoginWindow>(edition, *context_);
         } else {
@@ -113,7 +113,7 @@ class QtDriver : public testing_support::ScenarioDriver {
     }
 
     std::map<Control, QString> names_;
-    ui::TextWidths textWidths_;
+    ui::FontMeasures fontMeasures_;
     std::optional<ui::Context> context_;
     std::unique_ptr<QDialog> window_;
 };

@@ -34,9 +34,9 @@ class LoginOnEmulatedCameraTest : public testing::TestWithParam<int> {
     testing_support::ScriptedMessageBoxes messageBoxes_;
     RecordingHandOver handOver_;
     window_logic::Session session_;
-    ui::TextWidths textWidths_;
+    ui::FontMeasures fontMeasures_;
     ui::Context context_{{camera_, messageBoxes_, handOver_, session_, directory_ / "Language.ini"},
-                         textWidths_};
+                         fontMeasures_};
 };
 
 TEST_P(LoginOnEmulatedCameraTest, AdministratorPasswordReachesTheSettingsWindow) {
@@ -79,9 +79,9 @@ TEST(LoginWindowChainTest, LoginEndsTheLoginWindowAndRunsTheSettingsWindowUntilI
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes messageBoxes;
     window_logic::Session session;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     app::WindowHandOver handOver(camera, messageBoxes, session, directory / "Language.ini",
-                                 textWidths);
+                                 fontMeasures);
 
     QString settingsWindow;
     bool loginWindowHidden = false;

@@ -140,9 +140,9 @@ class Session {
     testing_support::ScriptedMessageBoxes boxes;
     testing_support::RecordingHandOver handOver;
     window_logic::Session session;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
-                        textWidths};
+                        fontMeasures};
 
   private:
     void checkShownTexts(const QWidget& window) const {

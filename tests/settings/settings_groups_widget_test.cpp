@@ -361,8 +361,8 @@ TEST_P(WindowChainTest, LoginSettingsDefaultsSettingsMassStorageLogin) {
     testing_support::EmulatedCameraLibrary camera(directory.path());
     testing_support::ScriptedMessageBoxes boxes;
     window_logic::Session session;
-    ui::TextWidths textWidths;
-    app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini", textWidths);
+    ui::FontMeasures fontMeasures;
+    app::WindowHandOver handOver(camera, boxes, session, directory / "Language.ini", fontMeasures);
     if (edition.model.usesLongMenuRecord()) {
         auto state = k47::factorySettings(k47::Model::stc);
         camera.setState(state);

@@ -49,7 +49,7 @@ void SettingsFixture::logChangesTo(const std::filesystem::path& file, int editio
                      .session = session,
                      .languageFile = directory / "Language.ini",
                      .changeRefusal = [this] { return logged_->failure(); }},
-                    textWidths});
+                    fontMeasures});
 }
 
 void SettingsFixture::click(std::string_view button) {

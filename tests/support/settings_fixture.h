@@ -66,9 +66,9 @@ class SettingsFixture {
     ScriptedMessageBoxes boxes;
     RecordingHandOver handOver;
     window_logic::Session session;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     ui::Context context{{camera, boxes, handOver, session, directory / "Language.ini"},
-                        textWidths};
+                        fontMeasures};
 
   private:
     std::unique_ptr<change_log::LoggingCameraLibrary> logged_;

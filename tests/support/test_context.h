@@ -15,9 +15,9 @@ struct TestContext {
     RecordingHandOver handOver;
     window_logic::Session session;
     TemporaryDirectory directory;
-    ui::TextWidths textWidths;
+    ui::FontMeasures fontMeasures;
     ui::Context context{{camera, messageBoxes, handOver, session, directory / "Language.ini"},
-                        textWidths};
+                        fontMeasures};
 };
 
 }  // namespace testing_support
