@@ -16,7 +16,13 @@ LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context,
     setObjectName(ui::uiText(edition.loginWindowClass));
     setWindowTitle(ui::uiText(edition.title));
     const auto measures = context.fontMeasures.of(*this);
-    const QPixmap banner(ui::uiText(edition.language.bannerResource));
+    QPixmap banner(ui::uiText(edition.language.bannerResource));
+    // A small font makes a window narrower than the picture, which then shrinks to the window.
+    if (const int width =
+            editions::horizontalPixels(edition.language.loginSize.width, measures.units);
+        banner.width() > width) {
+        banner = banner.scaledToWidth(width, Qt::SmoothTransformation);
+    }
     // The banner's height in whole dialog units, which hold all of it.
     const int bannerHeight =
         (banner.height() * 8 + measures.units.vertical - 1) / measures.units.vertical;

@@ -209,6 +209,8 @@ TEST_P(WindowGeometrySettingTest, WalkPassesInAProcessWithTheSetting) {
 INSTANTIATE_TEST_SUITE_P(DesktopSettings, WindowGeometrySettingTest,
                          testing::Values(Setting{"DefaultFont", {1920, 1080}},
                                          Setting{"TwelvePointFont", {1920, 1080}, "1", "12"},
+                                         // Labels keep their line, the banner its whole picture.
+                                         Setting{"SevenPointFont", {1920, 1080}, "1", "7"},
                                          Setting{"ScaledOneAndAHalf", {1920, 1080}, "1.5"},
                                          Setting{"ScaledTwice", {1920, 1080}, "2"},
                                          Setting{"SmallScreen", {1280, 800}},
