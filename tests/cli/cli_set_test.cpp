@@ -24,6 +24,9 @@ void noChange(k47::CameraState&) {}
 
 TEST(CliSetTest, RefusedRequestsAreEachNamedAndNothingIsWritten) {
     const auto kindOne = [](k47::CameraState& state) { state.deviceAnswer = 2; };
+    const auto unterminated = [](k47::Function read) -> Change {
+        return [read](k47::CameraState& state) { state.faults.unterminated.insert(read); };
+    };
     const struct {
         k47::Model model;
         Change change;
@@ -66,17 +69,13 @@ TEST(CliSetTest, RefusedRequestsAreEachNamedAndNothingIsWritten) {
          {"recording.aes_encryption: changing it formats the memory card, which destroys the "
           "recordings on it; add --format-card to go ahead"}},
         {k47::Model::common,
-         [](k47::CameraState& state) {
-             state.faults.unterminated.insert(k47::Function::Qumat_GetNetConfig);
-         },
+         unterminated(k47::Function::Qumat_GetNetConfig),
          {"network.server_port=1"},
          {"network.server_port: its group goes back whole, and the camera's last read of "
           "network.ssid ran on to its field's end without its terminator; give network.ssid a "
           "value too"}},
         {k47::Model::common,
-         [](k47::CameraState& state) {
-             state.faults.unterminated.insert(k47::Function::Qumat_ApnUser);
-         },
+         unterminated(k47::Function::Qumat_ApnUser),
          {"network.ssid=Depot"},
          {"network.ssid: its group goes back whole, and the camera's last read of "
           "network.apn_user ran on to its field's end without its terminator; give "
