@@ -39,6 +39,14 @@ constexpr int verticalPixels(int dialogUnits, DialogBaseUnits base = kEightPoint
     return (dialogUnits * base.vertical + 4) / 8;
 }
 
+// The dialog units that hold `pixels`, rounded up.
+constexpr int unitsAcross(int pixels, DialogBaseUnits base = kEightPointDialogFont) {
+    return (pixels * 4 + base.horizontal - 1) / base.horizontal;
+}
+constexpr int unitsDown(int pixels, DialogBaseUnits base = kEightPointDialogFont) {
+    return (pixels * 8 + base.vertical - 1) / base.vertical;
+}
+
 // The texts of the login window and of its message boxes.
 struct LoginTexts {
     std::string_view caption;

@@ -24,8 +24,7 @@ LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context,
         banner = banner.scaledToWidth(width, Qt::SmoothTransformation);
     }
     // The banner's height in whole dialog units, which hold all of it.
-    const int bannerHeight =
-        (banner.height() * 8 + measures.units.vertical - 1) / measures.units.vertical;
+    const int bannerHeight = editions::unitsDown(banner.height(), measures.units);
     ui::buildDialog(
         *this,
         window_logic::loginDialog(edition, measures.textWidth, bannerHeight, measures.metrics),

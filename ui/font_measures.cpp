@@ -14,12 +14,8 @@ namespace {
 
 // What the window's style draws its frames' titles, its lists' arrows and its labels with.
 window_logic::ControlMetrics controlMetrics(QWidget& window, editions::DialogBaseUnits units) {
-    const auto across = [units](int pixels) {
-        return (pixels * 4 + units.horizontal - 1) / units.horizontal;
-    };
-    const auto down = [units](int pixels) {
-        return (pixels * 8 + units.vertical - 1) / units.vertical;
-    };
+    const auto across = [units](int pixels) { return editions::unitsAcross(pixels, units); };
+    const auto down = [units](int pixels) { return editions::unitsDown(pixels, units); };
     // Made in the window, they take the font and style its own widgets take.
     QGroupBox frame(QStringLiteral("X"), &window);
     frame.ensurePolished();
@@ -63,15 +59,14 @@ FontMeasures::Measures FontMeasures::of(QWidget& window) {
     }
     auto& widths = known->widths;
     return {known->units, known->metrics,
-            [&widths, metrics = QFontMetrics(font),
-             across = known->units.horizontal](std::string_view text) {
+            [&widths, metrics = QFontMetrics(font), units = known->units](std::string_view text) {
                 auto found = widths.find(text);
                 if (found == widths.end()) {
                     // A label takes the room its glyphs' edges take, which can pass the advance.
                     const QString shown = uiText(text);
                     const int pixels = std::max(metrics.horizontalAdvance(shown),
                                                 metrics.boundingRect(QRect(), 0, shown).width());
-                    found = widths.emplace(text, (pixels * 4 + across - 1) / across).first;
+                    found = widths.emplace(text, editions::unitsAcross(pixels, units)).first;
                 }
                 return found->second;
             }};

@@ -28,8 +28,7 @@ int bannerHeight(HBITMAP banner) {
     if (banner == nullptr || GetObjectW(banner, sizeof(bitmap), &bitmap) == 0) {
         return 0;
     }
-    const auto base = editions::kEightPointDialogFont;
-    return (bitmap.bmHeight * 8 + base.vertical - 1) / base.vertical;
+    return editions::unitsDown(bitmap.bmHeight);
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ TextMeasure::TextMeasure()
     SIZE letters{};
     constexpr std::wstring_view kLetters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
     GetTextExtentPoint32W(context_, kLetters.data(), static_cast<int>(kLetters.size()), &letters);
-    baseUnits_ = std::max(editions::DialogBaseUnits::ofFont(letters.cx, letters.cy).horizontal, 1);
+    const auto units = editions::DialogBaseUnits::ofFont(letters.cx, letters.cy);
+    baseUnits_ = {std::max(units.horizontal, 1), std::max(units.vertical, 1)};
 }
 
 TextMeasure::~TextMeasure() {
@@ -29,7 +30,7 @@ int TextMeasure::width(std::string_view text) const {
     const std::wstring wideText = wide(text);
     SIZE size{};
     GetTextExtentPoint32W(context_, wideText.data(), static_cast<int>(wideText.size()), &size);
-    return (size.cx * 4 + baseUnits_ - 1) / baseUnits_;
+    return editions::unitsAcross(size.cx, baseUnits_);
 }
 
 }  // namespace win32

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "edition.h"
+
 namespace win32 {
 
 // Measures texts in the dialog units of the dialogs' font ("MS Shell Dlg", 8 points) at the
@@ -22,7 +24,7 @@ class TextMeasure {
     HDC context_;
     HFONT font_;
     HGDIOBJ previousFont_;
-    int baseUnits_;
+    editions::DialogBaseUnits baseUnits_;
 };
 
 }  // namespace win32

@@ -32,6 +32,15 @@ TEST(DialogUnitsTest, FollowTheFontsLettersAndHeight) {
         EXPECT_EQ(units.vertical, row.units.vertical) << row.font;
         EXPECT_EQ(editions::horizontalPixels(712, units), row.width) << row.font;
         EXPECT_EQ(editions::verticalPixels(321, units), row.windowHeight) << row.font;
+        // The units that hold a width or height hold it back in pixels, and no unit more.
+        for (const int pixels : {1, 13, 100, 1069}) {
+            const int across = editions::unitsAcross(pixels, units);
+            const int down = editions::unitsDown(pixels, units);
+            EXPECT_GE(editions::horizontalPixels(across, units), pixels) << row.font;
+            EXPECT_LE(editions::horizontalPixels(across - 1, units), pixels) << row.font;
+            EXPECT_GE(editions::verticalPixels(down, units), pixels) << row.font;
+            EXPECT_LE(editions::verticalPixels(down - 1, units), pixels) << row.font;
+        }
     }
     EXPECT_EQ(editions::kEightPointDialogFont.horizontal, 6);
     EXPECT_EQ(editions::kEightPointDialogFont.vertical, 13);
