@@ -22,6 +22,10 @@ std::string lineOf(std::size_t line) {
 
 // Why `value` cannot stand in the row's field; empty when it can.
 std::string valueProblem(const camera::CatalogueRow& row, std::string_view value) {
+    // A camera text ends at its first zero byte: the rest would be lost.
+    if (value.find('\0') != std::string_view::npos) {
+        return "holds a NUL byte, which would cut it short";
+    }
     const auto text = platform::fromUtf8(value);
     if (!text) {
         return "is not UTF-8 text";

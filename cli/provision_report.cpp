@@ -23,12 +23,14 @@ std::string ProvisionReport::open(const std::filesystem::path& file) {
         return "it is larger than a report";
     }
     const auto csv = readCsv(whole.text);
+    // A file that is no report is named as such before any of its lines.
+    if ((!csv.records.empty() && csv.records.front().fields != kHeader) ||
+        (csv.records.empty() && !csv.error.empty())) {
+        return "it is not a provisioning report (its first line is not the report's header)";
+    }
     // Rows appended after a row cut short inside its quotes would be read as part of it.
     if (!csv.error.empty()) {
         return "its " + csv.error + ": end or remove that row first";
-    }
-    if (!csv.records.empty() && csv.records.front().fields != kHeader) {
-        return "it is not a provisioning report (its first line is not the report's header)";
     }
     for (const auto& record : csv.records) {
         // A row cut short by a power loss gave nothing.

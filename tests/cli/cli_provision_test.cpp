@@ -243,6 +243,9 @@ TEST(CliProvisionTest, BadInputIsRefusedBeforeAnyCameraCall) {
         {header + "B000001,\xE6\xBC\xA2\n",
          {},
          "line 2: identity.officer_id has characters that code page 1252 lacks"},
+        {header + "B00" + std::string(1, '\0') + "001,200001\n",
+         {},
+         "line 2: identity.device_id holds a NUL byte"},
         {header + "B000001\n", {}, "line 2: has 1 fields, the header 2"},
         {header + "\"B000001,200001\n", {}, "line 2: a quote is never closed"},
         {header, {}, "holds no identities"},
@@ -269,6 +272,13 @@ TEST(CliProvisionTest, BadInputIsRefusedBeforeAnyCameraCall) {
     EXPECT_EQ(outcome.status, 2);
     EXPECT_NE(outcome.errors.find("a quote is never closed"), std::string::npos) << outcome.errors;
     EXPECT_TRUE(torn.camera.journal().empty());
+    // A file named by mistake is said to be no report, not a report with a cut row.
+    write(torn.report, "\"notes, never closed\n");
+    EXPECT_NE(torn.camera
+                  .run({"provision", torn.profile.string(), "--identities",
+                        torn.identities.string(), "--report", torn.report.string()})
+                  .errors.find("it is not a provisioning report"),
+              std::string::npos);
 }
 
 // Without identities each camera keeps its own: the profile's identity lines would give the whole
