@@ -61,8 +61,11 @@ bool CommonMenuModelGroup::read(SettingValues& values) {
 }
 
 GroupWrite CommonMenuModelGroup::write(const GroupWriteRequest& request) {
-    const auto written =
-        recording_.write([&](MenuField field) { return request.position(rowOf(field).key); });
+    // A byte no change names goes back exactly as read, top bits and all.
+    const auto written = recording_.write([&](MenuField field) -> std::optional<int> {
+        const auto key = rowOf(field).key;
+        return request.changes(key) ? std::optional(request.position(key)) : std::nullopt;
+    });
     return settle(recording_, written, request.formatCard);
 }
 

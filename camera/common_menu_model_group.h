@@ -17,7 +17,7 @@ class CommonMenuModelGroup final : public ModelGroup {
     // The read the window makes when it opens: the four capability lists built from the masks,
     // the photo size without its top bit.
     bool read(SettingValues& values) override;
-    // Every list goes back with its wanted position; the bytes no list shows as they were read.
+    // The lists a change names go back with their wanted positions; every other byte as read.
     GroupWrite write(const GroupWriteRequest& request) override;
 
   private:

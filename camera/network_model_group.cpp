@@ -56,25 +56,31 @@ bool NetworkModelGroup::read(SettingValues& values) {
     return record && apnUser && apnPassword;
 }
 
-bool NetworkModelGroup::write(const SettingValues& values, int wifiPosition) {
+bool NetworkModelGroup::write(const SettingValues& values, std::optional<int> wifiPick) {
     NetworkValues texts;
     for (const auto& [key, text] : recordTexts_) {
         texts.record[static_cast<std::size_t>(text)] = textOf(values, key);
     }
     texts.apnUser = textOf(values, keys::kApnUser);
     texts.apnPassword = textOf(values, keys::kApnPassword);
-    return network_.write(texts, wifiPosition);
+    return network_.write(texts, wifiPick);
 }
 
 GroupWrite NetworkModelGroup::write(const GroupWriteRequest& request) {
-    // The record's Wi-Fi station byte follows the WIFI list of the menu, as in the window.
-    return {.written = write(request.wanted, request.position(keys::kWifiMode))};
+    return {.written = write(request.wanted, wifiPick(request))};
+}
+
+// The record's Wi-Fi station byte follows the WIFI list of the menu when a change names it.
+std::optional<int> NetworkModelGroup::wifiPick(const GroupWriteRequest& request) {
+    return request.changes(keys::kWifiMode) ? std::optional(request.position(keys::kWifiMode))
+                                            : std::nullopt;
 }
 
 std::vector<std::string> NetworkModelGroup::alsoChanges(const GroupWriteRequest& request) const {
+    const auto pick = wifiPick(request);
     NetworkRecord sent;
-    sent.setWifiStationFromWifiSelection(request.position(keys::kWifiMode));
-    if (!stationRead_ || *stationRead_ == sent.wifiStationPosition()) {
+    sent.setWifiStationFromWifiSelection(pick.value_or(-1));
+    if (!pick || !stationRead_ || *stationRead_ == sent.wifiStationPosition()) {
         return {};
     }
     return {"the network record's Wi-Fi station byte: " + std::to_string(*stationRead_) + " -> " +

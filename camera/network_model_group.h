@@ -25,14 +25,17 @@ class NetworkModelGroup final : public ModelGroup {
     bool read(SettingValues& values) override;
 
     // The APN texts first, their outcome unexamined, then the record; true when the camera took
-    // the record. Only the WIFI list's "STA ON" position turns the Wi-Fi station on.
-    bool write(const SettingValues& values, int wifiPosition);
+    // the record. A WIFI list position the user chose sets the Wi-Fi station byte ("STA ON" turns
+    // it on); without one the byte goes back as read.
+    bool write(const SettingValues& values, std::optional<int> wifiPick);
     GroupWrite write(const GroupWriteRequest& request) override;
-    // The record's Wi-Fi station byte, which the write sets from the WIFI list, when that differs
-    // from the byte read.
+    // The record's Wi-Fi station byte, when a change of the WIFI list sets it to another value
+    // than the byte read.
     std::vector<std::string> alsoChanges(const GroupWriteRequest& request) const override;
 
   private:
+    static std::optional<int> wifiPick(const GroupWriteRequest& request);
+
     NetworkSettings network_;
     // The model's network rows that live in the network record, by key.
     std::vector<std::pair<std::string_view, NetworkText>> recordTexts_;

@@ -27,6 +27,7 @@ class NetworkRecord {
     int wifiStationPosition() const;
     // 1 when the WIFI list has "STA ON" selected; 0 for anything else, "AP ON" included.
     void setWifiStationFromWifiSelection(int selectedPosition);
+    void copyWifiStation(const NetworkRecord& from) { bytes_[0] = from.bytes_[0]; }
 
     std::u16string text(NetworkText field) const;
     // False when the camera left the field without its zero byte: the text runs to the field's

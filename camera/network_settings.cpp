@@ -55,11 +55,16 @@ std::optional<ApnText> NetworkSettings::readApnPassword() {
     return readApnText(camera_, &CameraLibrary::Qumat_ApnPsw, lastApnPassword_);
 }
 
-bool NetworkSettings::write(const NetworkValues& values, int wifiSelection) {
+bool NetworkSettings::write(const NetworkValues& values, std::optional<int> wifiPick) {
     writeApnText(camera_, &CameraLibrary::Qumat_ApnUser, values.apnUser, lastApnUser_);
     writeApnText(camera_, &CameraLibrary::Qumat_ApnPsw, values.apnPassword, lastApnPassword_);
     NetworkRecord record;
-    record.setWifiStationFromWifiSelection(wifiSelection);
+    if (!wifiPick && lastRecord_) {
+        record.copyWifiStation(*lastRecord_);
+    } else {
+        // A record no read gave has no station byte to keep: it goes off unless chosen.
+        record.setWifiStationFromWifiSelection(wifiPick.value_or(-1));
+    }
     for (std::size_t field = 0; field < values.record.size(); ++field) {
         const auto text = static_cast<NetworkText>(field);
         if (lastRecord_ && lastRecord_->text(text) == values.record[field]) {

@@ -29,11 +29,12 @@ class NetworkSettings {
     std::optional<ApnText> readApnPassword();
 
     // The APN texts first, their outcome unexamined, then the record; true when the camera took
-    // the record. `wifiSelection` is the WIFI list's position: only "STA ON" turns the station on.
+    // the record. `wifiPick` is a WIFI list position the user chose: only "STA ON" turns the
+    // station on. Without one the station byte goes back as the last read gave it.
     // A text that is what the last read gave goes back as the bytes it came in, which its
     // conversion might not give again (a character cut at its field's end, a byte the code page
     // leaves undefined).
-    bool write(const NetworkValues& values, int wifiSelection);
+    bool write(const NetworkValues& values, std::optional<int> wifiPick);
 
   private:
     CameraLibrary& camera_;

@@ -109,12 +109,20 @@ std::optional<std::vector<ListChange>> RecordingSettings::read() {
     return changes;
 }
 
-MenuWrite RecordingSettings::write(const std::function<int(MenuField)>& selection) {
-    MenuRecord record = lastRecord_;
-    for (const MenuField field : exchangedFields_) {
-        record.select(field, selection(field));
-    }
+MenuWrite RecordingSettings::write(const std::function<std::optional<int>(MenuField)>& selection) {
     pendingWrite_.reset();
+    // The bytes no list fills must come from the camera: without a read nothing is written.
+    if (!lastRecord_) {
+        return {};
+    }
+    MenuRecord record = *lastRecord_;
+    bool encryptionChosen = false;
+    for (const MenuField field : exchangedFields_) {
+        if (const auto selected = selection(field)) {
+            record.select(field, *selected);
+            encryptionChosen = encryptionChosen || field == aes_encryption;
+        }
+    }
     const int known = lastRead_.encryptionOption;
     const bool written = writeRecord(record);
     if (known == -1) {
@@ -127,7 +135,7 @@ MenuWrite RecordingSettings::write(const std::function<int(MenuField)>& selectio
     pendingChoice_ = record.position(aes_encryption);
     pendingWrite_ = record;
     // A list without a selection changes nothing: its byte goes as it went the first time.
-    const bool chosen = pendingChoice_ >= 0;
+    const bool chosen = encryptionChosen && pendingChoice_ >= 0;
     if (chosen && pendingChoice_ != known) {
         return {.written = true, .needsConfirmation = true};
     }

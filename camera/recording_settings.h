@@ -46,10 +46,11 @@ class RecordingSettings {
     // Get: a selection for every exchanged list, building and disabling nothing.
     std::optional<std::vector<ListChange>> read();
 
-    // Set: the record from the lists' selections (-1 for none). The bytes no list fills carry
-    // what the last successful read gave. Once the encryption option is known, a second write
-    // settles it (completeWrite).
-    MenuWrite write(const std::function<int(MenuField)>& selection);
+    // Set: the record from the lists' selections (-1 for none), over the record the last
+    // successful read gave: a byte whose selection is not given, and every byte no list fills,
+    // goes back as read. Without such a read nothing is written. Once the encryption option is
+    // known, a second write settles it (completeWrite).
+    MenuWrite write(const std::function<std::optional<int>(MenuField)>& selection);
     // The user's answer to a change of the encryption option: yes formats the memory card, no
     // puts the previous option back. The encryption list's position to show.
     int confirm(bool formatCard);
@@ -66,7 +67,7 @@ class RecordingSettings {
     ExtraMenuBytes extra_;
     // The value bytes the lists show and fill, in record order.
     std::vector<MenuField> exchangedFields_;
-    MenuRecord lastRecord_;
+    std::optional<MenuRecord> lastRecord_;
     // What the first write sent and the encryption option it chose, until the second write.
     std::optional<MenuRecord> pendingWrite_;
     int pendingChoice_ = -1;

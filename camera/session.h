@@ -21,6 +21,9 @@ struct LastRead {
     int32_t encryptionOption = 0;
     // A new device ID must keep this length.
     int32_t deviceIdLength = 0;
+    // The WIFI list position the window's reads last selected (-1 for none): a network write
+    // leaves the Wi-Fi station byte as read unless the user chose another.
+    int wifiPosition = -1;
 };
 
 // The device kind for the camera's answer to the device query: 1, 2 or 3 give 0, 1 or 2; any

@@ -1,5 +1,6 @@
 #include "logging_camera_library.h"
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 
@@ -16,6 +17,39 @@ namespace {
 
 constexpr std::size_t kApnTextSize = 33;
 constexpr std::size_t kSerialNumberSize = 16;
+
+constexpr std::string_view kIdentityRecord = "identity_record";
+constexpr std::string_view kNetworkRecord = "network_record";
+constexpr std::string_view kMenuRecord = "menu_record";
+
+// A run of record bytes as the log names it: the Wi-Fi station byte by its name, any other by its
+// place in the record.
+std::string byteRunName(std::string_view record, std::size_t first, std::size_t last) {
+    if (record == kNetworkRecord && first == 0 && last == 0) {
+        return "wifi_station";
+    }
+    std::string name = std::string(record) + "[" + std::to_string(first);
+    if (last != first) {
+        name += ".." + std::to_string(last);
+    }
+    return name + "]";
+}
+
+// The bytes in hex; a network text's bytes are never shown, as they may hold a secret's.
+std::string byteRunValue(std::string_view record, std::span<const std::uint8_t> bytes,
+                         std::size_t first) {
+    if (record == kNetworkRecord && first > 0) {
+        return std::string(kChanged);
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        text += text.empty() ? "0x" : " 0x";
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
 
 std::string textOf(const char* buffer, std::size_t size) {
     return platform::toUtf8(
@@ -88,6 +122,69 @@ std::vector<ChangeEntry> LoggingCameraLibrary::changesTo(const Values& sent) con
                                    secret ? std::string(kChanged) : value->second));
     }
     return changes;
+}
+
+std::vector<ChangeEntry> LoggingCameraLibrary::recordChanges(
+    std::string_view record, ValuesOf valuesOf, std::span<const std::uint8_t> sent) const {
+    const Values values = valuesOf(*model_, sent);
+    auto changes = changesTo(values);
+    const auto known = knownRecords_.find(record);
+    if (!log_ || known == knownRecords_.end() || known->second.size() != sent.size()) {
+        return changes;
+    }
+    const std::vector<std::uint8_t>& before = known->second;
+    const Values valuesBefore = valuesOf(*model_, before);
+    const auto named = [&](const std::string& key) {
+        return std::ranges::any_of(changes,
+                                   [&](const ChangeEntry& entry) { return entry.setting == key; });
+    };
+    // A changed byte is covered when every setting it alone would change has an entry.
+    std::vector<std::uint8_t> probe = before;
+    const auto uncovered = [&](std::size_t byte) {
+        if (before[byte] == sent[byte]) {
+            return false;
+        }
+        probe[byte] = sent[byte];
+        const Values probed = valuesOf(*model_, probe);
+        probe[byte] = before[byte];
+        bool anySetting = false;
+        for (const auto& [key, value] : probed) {
+            const auto old = valuesBefore.find(key);
+            if (old == valuesBefore.end() || old->second != value) {
+                anySetting = true;
+                if (!named(key)) {
+                    return true;
+                }
+            }
+        }
+        return !anySetting;
+    };
+    std::vector<ChangeEntry> bytes;
+    for (std::size_t first = 0; first < sent.size(); ++first) {
+        if (!uncovered(first)) {
+            continue;
+        }
+        std::size_t last = first;
+        // The station byte stands alone; the texts after it run together.
+        while (last + 1 < sent.size() && !(record == kNetworkRecord && first == 0) &&
+               uncovered(last + 1)) {
+            ++last;
+        }
+        const std::size_t count = last - first + 1;
+        bytes.push_back(
+            intended(byteRunName(record, first, last),
+                     byteRunValue(record, std::span(before).subspan(first, count), first),
+                     byteRunValue(record, sent.subspan(first, count), first)));
+        first = last;
+    }
+    changes.insert(changes.end(), bytes.begin(), bytes.end());
+    return changes;
+}
+
+void LoggingCameraLibrary::rememberRecord(std::string_view record,
+                                          std::span<const std::uint8_t> bytes) {
+    knownRecords_.insert_or_assign(std::string(record),
+                                   std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
 std::vector<ChangeEntry> LoggingCameraLibrary::action(std::string_view name,
@@ -171,14 +268,24 @@ void LoggingCameraLibrary::sendAction(std::vector<ChangeEntry> intents, std::str
 
 void LoggingCameraLibrary::sendValues(const Values& sent, std::string_view function, int32_t* flag,
                                       bool answers, const std::function<void()>& call) {
-    auto intents = changesTo(sent);
+    sendValues(changesTo(sent), sent, function, flag, answers, call);
+}
+
+void LoggingCameraLibrary::sendValues(std::vector<ChangeEntry> intents, const Values& sent,
+                                      std::string_view function, int32_t* flag, bool answers,
+                                      const std::function<void()>& call) {
     const auto outcome = send(intents, function, flag, answers, call);
     if (outcome != kWritten && outcome != kSent) {
         return;
     }
+    // A setting's value awaits its read; the bytes of a record no setting shows are not read
+    // back as values.
     for (auto& intent : intents) {
-        const std::string setting = intent.setting;
-        awaitingRead_[setting] = {.intent = std::move(intent), .sent = sent.at(setting)};
+        const auto value = sent.find(intent.setting);
+        if (value != sent.end()) {
+            const std::string setting = intent.setting;
+            awaitingRead_[setting] = {.intent = std::move(intent), .sent = value->second};
+        }
     }
 }
 
@@ -222,6 +329,7 @@ void LoggingCameraLibrary::Init_Device(uint8_t* buffer, int32_t* flag) {
 void LoggingCameraLibrary::Qumat_Login(int32_t userType, const char* password, int32_t* flag) {
     // A new login may be another camera: nothing read or written before it counts.
     known_.clear();
+    knownRecords_.clear();
     awaitingRead_.clear();
     readStarts();
     camera_.Qumat_Login(userType, password, flag);
@@ -236,17 +344,21 @@ void LoggingCameraLibrary::GetZFYInfo(uint8_t* record, const char* password, int
     readStarts();
     camera_.GetZFYInfo(record, password, flag);
     if (*flag != 0) {
-        readBack(identityValues(*model_, std::span(record, camera::IdentityRecord::kSize)));
+        const std::span bytes(record, camera::IdentityRecord::kSize);
+        readBack(identityValues(*model_, bytes));
+        rememberRecord(kIdentityRecord, bytes);
     }
 }
 
 void LoggingCameraLibrary::WriteZFYInfo(const uint8_t* record, const char* password,
                                         int32_t* flag) {
-    const auto sent = identityValues(*model_, std::span(record, camera::IdentityRecord::kSize));
-    sendValues(sent, "WriteZFYInfo", flag, true,
-               [&] { camera_.WriteZFYInfo(record, password, flag); });
+    const std::span bytes(record, camera::IdentityRecord::kSize);
+    const auto sent = identityValues(*model_, bytes);
+    sendValues(recordChanges(kIdentityRecord, identityValues, bytes), sent, "WriteZFYInfo", flag,
+               true, [&] { camera_.WriteZFYInfo(record, password, flag); });
     if (*flag != 0) {
         remember(sent);
+        rememberRecord(kIdentityRecord, bytes);
     }
 }
 
@@ -254,16 +366,20 @@ void LoggingCameraLibrary::Qumat_GetNetConfig(uint8_t* record, int32_t* flag) {
     readStarts();
     camera_.Qumat_GetNetConfig(record, flag);
     if (*flag != 0) {
-        readBack(networkValues(*model_, std::span(record, camera::NetworkRecord::kSize)));
+        const std::span bytes(record, camera::NetworkRecord::kSize);
+        readBack(networkValues(*model_, bytes));
+        rememberRecord(kNetworkRecord, bytes);
     }
 }
 
 void LoggingCameraLibrary::Qumat_SetNetConfig(const uint8_t* record, int32_t* flag) {
-    const auto sent = networkValues(*model_, std::span(record, camera::NetworkRecord::kSize));
-    sendValues(sent, "Qumat_SetNetConfig", flag, true,
-               [&] { camera_.Qumat_SetNetConfig(record, flag); });
+    const std::span bytes(record, camera::NetworkRecord::kSize);
+    const auto sent = networkValues(*model_, bytes);
+    sendValues(recordChanges(kNetworkRecord, networkValues, bytes), sent, "Qumat_SetNetConfig",
+               flag, true, [&] { camera_.Qumat_SetNetConfig(record, flag); });
     if (*flag != 0) {
         remember(sent);
+        rememberRecord(kNetworkRecord, bytes);
     }
 }
 
@@ -306,16 +422,20 @@ void LoggingCameraLibrary::Qumat_GetMenuConfig(uint8_t* record, int32_t size, in
     readStarts();
     camera_.Qumat_GetMenuConfig(record, size, flag);
     if (*flag != 0) {
-        readBack(menuValues(*model_, std::span(record, static_cast<std::size_t>(size))));
+        const std::span bytes(record, static_cast<std::size_t>(size));
+        readBack(menuValues(*model_, bytes));
+        rememberRecord(kMenuRecord, bytes);
     }
 }
 
 void LoggingCameraLibrary::Qumat_SetMenuConfig(const uint8_t* record, int32_t size, int32_t* flag) {
-    const auto sent = menuValues(*model_, std::span(record, static_cast<std::size_t>(size)));
-    sendValues(sent, "Qumat_SetMenuConfig", flag, true,
-               [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
+    const std::span bytes(record, static_cast<std::size_t>(size));
+    const auto sent = menuValues(*model_, bytes);
+    sendValues(recordChanges(kMenuRecord, menuValues, bytes), sent, "Qumat_SetMenuConfig", flag,
+               true, [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
     if (*flag != 0) {
         remember(sent);
+        rememberRecord(kMenuRecord, bytes);
     }
 }
 
@@ -367,6 +487,7 @@ void LoggingCameraLibrary::Qumat_SetDefault(int32_t* flag) {
                [&] { camera_.Qumat_SetDefault(flag); });
     if (*flag != 0) {
         known_.clear();
+        knownRecords_.clear();
         awaitingRead_.clear();
     }
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,9 @@ struct Author {
 
 // Passes every call on to a camera library and logs each change the camera is asked to make
 // ahead of the call: one entry per setting whose value differs from the one last read, one per
-// action, on the disk before the call; then, once the camera has answered, one entry per outcome.
+// run of other bytes of the record that differ from the record last read (a byte no setting
+// shows, a bit a setting's value leaves out), one per action, on the disk before the call; then,
+// once the camera has answered, one entry per outcome.
 // A change whose entries cannot be written is not sent. A read logs nothing, unless it shows a
 // value written since the login other than the one sent: then the change's outcome is "differs".
 class LoggingCameraLibrary final : public camera::CameraLibrary {
@@ -69,6 +72,12 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     void readStarts();
     // One entry per setting of `sent` that differs from what was last known, about to be sent.
     std::vector<ChangeEntry> changesTo(const Values& sent) const;
+    // What a record read or sent holds, setting by setting.
+    using ValuesOf = Values (*)(const camera::CameraModel&, std::span<const std::uint8_t>);
+    // The entries of a record about to be sent: its settings' changes, then one entry per run of
+    // bytes that differ from the record last read or sent and that no setting's change covers.
+    std::vector<ChangeEntry> recordChanges(std::string_view record, ValuesOf valuesOf,
+                                           std::span<const std::uint8_t> sent) const;
     // The entry of an action about to be sent.
     std::vector<ChangeEntry> action(std::string_view name, std::string value) const;
     ChangeEntry intended(std::string setting, std::string oldValue, std::string newValue) const;
@@ -82,6 +91,10 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     // send() for settings: the values sent await the next read of them.
     void sendValues(const Values& sent, std::string_view function, int32_t* flag, bool answers,
                     const std::function<void()>& call);
+    void sendValues(std::vector<ChangeEntry> intents, const Values& sent, std::string_view function,
+                    int32_t* flag, bool answers, const std::function<void()>& call);
+    // A record the camera gave or took: what later writes of it are weighed against.
+    void rememberRecord(std::string_view record, std::span<const std::uint8_t> bytes);
     // Logs "differs" for each value read that is not the one last sent, then remembers them.
     void readBack(const Values& read);
     void appendOutcomes(std::vector<ChangeEntry> outcomes);
@@ -101,6 +114,8 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     const camera::CameraModel* model_ = &camera::commonModel();
     Author author_;
     Values known_;
+    // The bytes of each record last read or written, by record name.
+    std::map<std::string, std::vector<std::uint8_t>, std::less<>> knownRecords_;
     // The changes written since the login, by setting, and the value sent, until a read shows it.
     struct AwaitedRead {
         ChangeEntry intent;

@@ -48,6 +48,7 @@ bool NetworkGroup::readRecord(bool selectWifi) {
     const auto wifiPosition = network_.readRecord(values);
     if (wifiPosition && selectWifi) {
         controls_.select(&row(keys::kWifiMode), *wifiPosition);
+        lastRead().wifiPosition = *wifiPosition;
     }
     recordRead_ = recordRead_ || wifiPosition.has_value();
     show(values);
@@ -74,7 +75,10 @@ void NetworkGroup::set() {
         report(false);
         return;
     }
-    report(network_.write(values, controls_.selection(&row(keys::kWifiMode))));
+    // The station byte follows the WIFI list only when the user chose another entry than read.
+    const int wifi = controls_.selection(&row(keys::kWifiMode));
+    const bool picked = wifi >= 0 && wifi != lastRead().wifiPosition;
+    report(network_.write(values, picked ? std::optional(wifi) : std::nullopt));
 }
 
 }  // namespace window_logic

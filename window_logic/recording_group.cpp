@@ -39,6 +39,7 @@ void RecordingGroup::fillFixedLists() {
     for (const auto& list : editions::recordingLists(edition_)) {
         if (!list.builtFromMasks) {
             controls_.setEntries(listFor(list.field), list.entries);
+            filled_[static_cast<std::size_t>(list.field)] = true;
         }
     }
 }
@@ -58,11 +59,15 @@ void RecordingGroup::apply(const std::vector<camera::ListChange>& changes) {
             const auto words =
                 std::ranges::find(lists, change.field, &editions::RecordingList::field)->entries;
             controls_.setEntries(list, camera::entriesOf(*change.maskBits, words));
+            filled_[static_cast<std::size_t>(change.field)] = true;
         }
         if (change.disable) {
             controls_.disable(list);
         }
         controls_.select(list, change.position);
+        if (change.field == MenuField::wifi_mode) {
+            lastRead().wifiPosition = change.position;
+        }
     }
 }
 
@@ -76,7 +81,14 @@ void RecordingGroup::get() {
 
 void RecordingGroup::set() {
     writeMenu(
-        recording_, [this](MenuField field) { return controls_.selection(listFor(field)); },
+        recording_,
+        [this](MenuField field) {
+            // A list the masks never built (its read failed as the window opened) shows
+            // nothing a user could choose: its byte goes back as read.
+            return filled_[static_cast<std::size_t>(field)]
+                       ? std::optional(controls_.selection(listFor(field)))
+                       : std::nullopt;
+        },
         listFor(MenuField::aes_encryption));
 }
 

@@ -29,6 +29,8 @@ class RecordingGroup : GroupLogic {
     camera::RecordingSettings recording_;
     // By menu byte; none for a byte no list shows.
     std::array<std::optional<Control>, camera::MenuRecord::kSize> lists_{};
+    // Whether a byte's list has its entries.
+    std::array<bool, camera::MenuRecord::kSize> filled_{};
 };
 
 }  // namespace window_logic

@@ -19,6 +19,8 @@ SettingsLogic::SettingsLogic(const editions::Edition& edition, Services& service
 }
 
 void SettingsLogic::open() {
+    // Nothing an earlier window's reads selected is in this window's lists.
+    services_.session.lastRead[static_cast<std::size_t>(edition_.index)].wifiPosition = -1;
     if (stcMenu_) {
         openStc();
     } else {

@@ -38,6 +38,9 @@ bool StcMenuGroup::read() {
         if (change.position) {
             controls_.select(list, *change.position);
         }
+        if (change.list == camera::kStcWifiList) {
+            lastRead().wifiPosition = change.position.value_or(-1);
+        }
     }
     return true;
 }

@@ -59,6 +59,9 @@ TEST(EncryptionGuardTest, CommonModelFormatsOnlyAfterASuccessfulChangingWriteAnd
                     camera::Session session;
                     camera::LastRead lastRead{.encryptionOption = known};
                     camera::RecordingSettings settings(camera.library, session, lastRead);
+                    // Nothing is written over a record never read.
+                    ASSERT_TRUE(settings.read());
+                    lastRead.encryptionOption = known;
                     const bool asked = writeAnswering(
                         settings,
                         [&](camera::MenuField field) {

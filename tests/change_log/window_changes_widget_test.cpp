@@ -70,6 +70,37 @@ TEST(WindowChangesTest, EveryChangeLeavesItsEntryAndItsOutcome) {
         << "each written ahead, then its outcome";
 }
 
+// The log weighs each record sent against the one last read: a byte the window changes that no
+// setting's value shows (the photo size's top bit, the Wi-Fi station that follows the WIFI list)
+// has its entry too.
+TEST(WindowChangesTest, EveryByteAWriteChangesIsLogged) {
+    SettingsFixture fixture;
+    fixture.changeCamera([](k47::CameraState& state) { state.menuRecord[11] |= 0x80; });
+    const auto log = fixture.directory / "changes.log";
+    fixture.logChangesTo(log, editions::kEnglish);
+    fixture.open(editions::kEnglish);
+    const auto photoSize = fixture.camera.state().menuRecord[11];
+
+    fixture.list("wifiModeList")->setCurrentIndex(0);
+    fixture.click("menuSetButton");
+    fixture.type("ssidEdit", "Depot");
+    fixture.click("networkSetButton");
+
+    const auto hex = [](int byte) {
+        static constexpr char kDigits[] = "0123456789abcdef";
+        return std::string("0x") + kDigits[byte >> 4] + kDigits[byte & 0x0F];
+    };
+    std::vector<std::vector<std::string>> logged;
+    for (const auto& entry : change_log::changesOf(fileContents(log))) {
+        logged.push_back({entry.setting, entry.oldValue, entry.newValue, entry.outcome});
+    }
+    EXPECT_EQ(logged, (std::vector<std::vector<std::string>>{
+                          {"wifi_mode", "sta", "off", "written"},
+                          {"menu_record[11]", hex(photoSize), hex(photoSize & 0x7F), "written"},
+                          {"ssid", "FieldOffice", "Depot", "written"},
+                          {"wifi_station", "0x01", "0x00", "written"}}));
+}
+
 TEST(WindowChangesTest, AChangeTheLogCannotTakeIsNotMadeAndTheBoxSaysWhy) {
     SettingsFixture fixture;
     // A folder where the file should be.

@@ -17,6 +17,7 @@ using Arguments = std::vector<std::string>;
 
 constexpr std::size_t kResolutionByte = 0;
 constexpr std::size_t kGpsByte = 9;
+constexpr std::size_t kPhotoSizeByte = 11;
 constexpr std::size_t kEncryptionByte = 27;
 constexpr std::size_t kStcEncryptionByte = 44;
 
@@ -110,14 +111,18 @@ TEST(CliSetTest, WritesTheChangedGroupsAndKeepsWhatItDoesNotChange) {
     CliCamera camera(k47::Model::common, [](k47::CameraState& state) {
         state.deviceAnswer = 2;  // kind 1: 4G and server settings untouchable
         state.wifiStation = 0;
+        state.menuRecord[kPhotoSizeByte] = 0x81;
     });
     auto expected = camera.state();
-    // A dry run lists the byte the network write sets beside the settings named.
-    const auto dryRun = camera.run({"set", "network.ssid=Home Office", "--dry-run"});
-    EXPECT_EQ(dryRun.output,
-              "network.ssid: FieldOffice -> Home Office\n"
-              "also the network record's Wi-Fi station byte: 0 -> 1 (it follows "
-              "recording.wifi_mode)\n");
+    // The station byte follows the WIFI list only when a change names the list, and a dry run
+    // then says so beside the settings named.
+    EXPECT_EQ(camera.run({"set", "network.ssid=Home Office", "--dry-run"}).output,
+              "network.ssid: FieldOffice -> Home Office\n");
+    EXPECT_EQ(
+        camera.run({"set", "network.ssid=Home Office", "recording.wifi_mode=off", "--dry-run"})
+            .output,
+        "network.ssid: FieldOffice -> Home Office\n"
+        "recording.wifi_mode: sta -> off\n");
     // Unchanged values pass every check, even where the device kind forbids a change.
     const auto accepted = camera.run({"set", "recording.gps=off", "network.ssid=Home Office",
                                       "recording.resolution=1920X1080 60p", "network.apn=internet",
@@ -127,8 +132,7 @@ TEST(CliSetTest, WritesTheChangedGroupsAndKeepsWhatItDoesNotChange) {
     expected.menuRecord[kGpsByte] = 0;
     expected.menuRecord[kResolutionByte] = 1;
     expected.ssid = "Home Office";
-    // The Wi-Fi station follows the WIFI list ("STA ON"), as the window's network Set does.
-    expected.wifiStation = 1;
+    // Bytes no change names go back as read: the station, and the photo size's top bit.
     EXPECT_EQ(camera.state(), expected);
 
     const auto again = camera.run({"set", "recording.gps=OFF"});

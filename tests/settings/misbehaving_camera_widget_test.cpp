@@ -169,8 +169,8 @@ class Session {
         for (const Function function : button.reports) {
             fails |= before.faults.fails(function);
         }
-        if (edition_.model.usesLongMenuRecord() &&
-            std::string_view(button.name) == "menuSetButton") {
+        // A menu never read is never written.
+        if (std::string_view(button.name) == "menuSetButton") {
             fails |= before.faults.fails(Function::Qumat_GetMenuConfig);
         }
         // Texts the camera ran on to their fields' ends do not go back as they came.

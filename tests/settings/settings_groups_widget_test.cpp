@@ -260,7 +260,8 @@ TEST_P(NetworkSetTest, SendsTheApnTextsThenTheRecordWithTheStationFromTheWifiLis
 INSTANTIATE_TEST_SUITE_P(Stations, NetworkSetTest,
                          testing::Values(WifiCase{editions::kEnglish, 2, 0},
                                          WifiCase{editions::kRussian, 1, 1},
-                                         WifiCase{editions::kFrench, -1, 0},
+                                         // No choice keeps the station the camera had.
+                                         WifiCase{editions::kFrench, -1, 1},
                                          WifiCase{editions::kPortuguese, 1, 1}));
 
 TEST_F(GroupsTest, NetworkGetSelectsTheWifiEntryOnlyInTheEditionThatDoesSo) {

@@ -230,7 +230,7 @@ TEST_F(RecordingTest, UnsupportedPhotoSizeLeavesItsListEmptyAndDisabled) {
     EXPECT_FALSE(fixture_.list("photoSizeList")->isEnabled());
 }
 
-TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelection) {
+TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNothing) {
     fixture_.changeCamera([](k47::CameraState& state) {
         state.faults.failing.insert(k47::Function::Qumat_GetMenuConfig);
     });
@@ -242,19 +242,27 @@ TEST_F(RecordingTest, FailedMenuReadLeavesTheMaskListsEmptyAndSetWritesNoSelecti
     EXPECT_EQ(fixture_.list("gSensorList")->count(), 4);
     EXPECT_EQ(fixture_.edit("deviceIdEdit")->text(), "A123456");
 
-    // A list without a selection is no change of the encryption option: no question, no
-    // format, and "no selection" in both writes.
+    // Without a record read, a write would wipe every option: nothing is sent, and no question.
     fixture_.mark();
-    fixture_.boxes.answerNext(window_logic::MessageBoxButton::Yes);
+    fixture_.click("menuSetButton");
+    EXPECT_EQ(fixture_.calls(), std::vector<std::string>());
+    EXPECT_EQ(fixture_.boxes.texts(), QStringList({"Fail"}));
+
+    // Once Get reads the record, Set sends it back as read: the lists the masks never built
+    // keep their bytes, and the hidden bytes go as they came.
+    fixture_.changeCamera([](k47::CameraState& state) {
+        state.faults = {};
+        state.menuRecord[11] = 0x81;
+        state.menuRecord[28] = 0x02;
+    });
+    const auto before = fixture_.camera.state().menuRecord;
+    fixture_.click("menuGetButton");
+    fixture_.mark();
     fixture_.click("menuSetButton");
     const auto writes = fixture_.sent("Qumat_SetMenuConfig");
     ASSERT_EQ(writes.size(), 2u);
-    EXPECT_EQ(std::count(writes[0].begin(), writes[0].begin() + 21, 0xFF), 21);
-    EXPECT_EQ(writes[0][kEncryption], 0xFF);
-    EXPECT_EQ(writes[1][kEncryption], 0xFF);
-    EXPECT_EQ(fixture_.calls(),
-              std::vector<std::string>({"Qumat_SetMenuConfig", "Qumat_SetMenuConfig"}));
-    EXPECT_EQ(fixture_.boxes.texts(), QStringList({"Successfully"}));
+    EXPECT_EQ(writes[0], before);
+    EXPECT_EQ(writes[1], before);
 }
 
 TEST_F(RecordingTest, GetKeepsTheListsBuiltAtSetUpAndAFailedGetChangesNothing) {

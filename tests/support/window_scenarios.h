@@ -16,7 +16,8 @@ namespace testing_support {
 
 // One thing a user does in a window.
 struct ScenarioStep {
-    enum class Kind { type, select, press, answerNext, chooseLanguage };
+    // clearFaults: the camera behaves again from then on.
+    enum class Kind { type, select, press, answerNext, chooseLanguage, clearFaults };
     Kind kind;
     window_logic::Control control = editions::Button::identityGet;
     std::string text = {};
@@ -41,6 +42,9 @@ struct WindowScenario {
     std::vector<RecordingHandOver::Run> handOvers = {};
     std::vector<std::pair<window_logic::Control, std::string>> texts = {};
     std::vector<std::pair<window_logic::Control, int>> selections = {};
+    // The camera's menu record, or its Wi-Fi station byte, is as it was before the window opened.
+    bool keepsMenu = false;
+    bool keepsStation = false;
     // The edition the language file names afterwards, when the scenario writes it.
     std::optional<std::string> languageSetting = std::nullopt;
 };
