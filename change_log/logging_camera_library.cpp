@@ -181,6 +181,20 @@ std::vector<ChangeEntry> LoggingCameraLibrary::recordChanges(
     return changes;
 }
 
+void LoggingCameraLibrary::sendRecord(std::string_view record, ValuesOf valuesOf,
+                                      std::span<const std::uint8_t> bytes,
+                                      std::string_view function, int32_t* flag,
+                                      const std::function<void()>& call) {
+    const auto known = knownRecords_.find(record);
+    const bool repeat = known != knownRecords_.end() && std::ranges::equal(known->second, bytes);
+    const auto sent = valuesOf(*model_, bytes);
+    sendValues(recordChanges(record, valuesOf, bytes), sent, function, flag, true, call, repeat);
+    if (*flag != 0) {
+        remember(sent);
+        rememberRecord(record, bytes);
+    }
+}
+
 void LoggingCameraLibrary::rememberRecord(std::string_view record,
                                           std::span<const std::uint8_t> bytes) {
     knownRecords_.insert_or_assign(std::string(record),
@@ -247,8 +261,8 @@ void LoggingCameraLibrary::appendOutcomes(std::vector<ChangeEntry> outcomes) {
 
 std::string_view LoggingCameraLibrary::send(std::vector<ChangeEntry>& intents,
                                             std::string_view function, int32_t* flag, bool answers,
-                                            const std::function<void()>& call) {
-    unsent_ = !announce(intents);
+                                            const std::function<void()>& call, bool repeat) {
+    unsent_ = !(repeat && intents.empty()) && !announce(intents);
     if (unsent_) {
         *flag = 0;
         return {};
@@ -273,8 +287,8 @@ void LoggingCameraLibrary::sendValues(const Values& sent, std::string_view funct
 
 void LoggingCameraLibrary::sendValues(std::vector<ChangeEntry> intents, const Values& sent,
                                       std::string_view function, int32_t* flag, bool answers,
-                                      const std::function<void()>& call) {
-    const auto outcome = send(intents, function, flag, answers, call);
+                                      const std::function<void()>& call, bool repeat) {
+    const auto outcome = send(intents, function, flag, answers, call, repeat);
     if (outcome != kWritten && outcome != kSent) {
         return;
     }
@@ -352,14 +366,8 @@ void LoggingCameraLibrary::GetZFYInfo(uint8_t* record, const char* password, int
 
 void LoggingCameraLibrary::WriteZFYInfo(const uint8_t* record, const char* password,
                                         int32_t* flag) {
-    const std::span bytes(record, camera::IdentityRecord::kSize);
-    const auto sent = identityValues(*model_, bytes);
-    sendValues(recordChanges(kIdentityRecord, identityValues, bytes), sent, "WriteZFYInfo", flag,
-               true, [&] { camera_.WriteZFYInfo(record, password, flag); });
-    if (*flag != 0) {
-        remember(sent);
-        rememberRecord(kIdentityRecord, bytes);
-    }
+    sendRecord(kIdentityRecord, identityValues, std::span(record, camera::IdentityRecord::kSize),
+               "WriteZFYInfo", flag, [&] { camera_.WriteZFYInfo(record, password, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_GetNetConfig(uint8_t* record, int32_t* flag) {
@@ -373,14 +381,8 @@ void LoggingCameraLibrary::Qumat_GetNetConfig(uint8_t* record, int32_t* flag) {
 }
 
 void LoggingCameraLibrary::Qumat_SetNetConfig(const uint8_t* record, int32_t* flag) {
-    const std::span bytes(record, camera::NetworkRecord::kSize);
-    const auto sent = networkValues(*model_, bytes);
-    sendValues(recordChanges(kNetworkRecord, networkValues, bytes), sent, "Qumat_SetNetConfig",
-               flag, true, [&] { camera_.Qumat_SetNetConfig(record, flag); });
-    if (*flag != 0) {
-        remember(sent);
-        rememberRecord(kNetworkRecord, bytes);
-    }
+    sendRecord(kNetworkRecord, networkValues, std::span(record, camera::NetworkRecord::kSize),
+               "Qumat_SetNetConfig", flag, [&] { camera_.Qumat_SetNetConfig(record, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_ApnUser(int32_t direction, char* text, int32_t* flag) {
@@ -429,14 +431,9 @@ void LoggingCameraLibrary::Qumat_GetMenuConfig(uint8_t* record, int32_t size, in
 }
 
 void LoggingCameraLibrary::Qumat_SetMenuConfig(const uint8_t* record, int32_t size, int32_t* flag) {
-    const std::span bytes(record, static_cast<std::size_t>(size));
-    const auto sent = menuValues(*model_, bytes);
-    sendValues(recordChanges(kMenuRecord, menuValues, bytes), sent, "Qumat_SetMenuConfig", flag,
-               true, [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
-    if (*flag != 0) {
-        remember(sent);
-        rememberRecord(kMenuRecord, bytes);
-    }
+    sendRecord(kMenuRecord, menuValues, std::span(record, static_cast<std::size_t>(size)),
+               "Qumat_SetMenuConfig", flag,
+               [&] { camera_.Qumat_SetMenuConfig(record, size, flag); });
 }
 
 void LoggingCameraLibrary::Qumat_GetPsw(int32_t userType, char* password, int32_t* flag) {

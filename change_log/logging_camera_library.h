@@ -84,15 +84,22 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     // Writes the intended entries ahead, makes the call, and logs its outcome: with `answers`,
     // the flag's; without, "sent". Nothing is sent, and the flag is 0, when the entries could not
     // be written; then failure() says why. The outcome logged; empty when nothing was sent.
+    // A repeat, a record as the camera was last read or written with, changes nothing: it goes
+    // even after an outcome the log could not take.
     std::string_view send(std::vector<ChangeEntry>& intents, std::string_view function,
-                          int32_t* flag, bool answers, const std::function<void()>& call);
+                          int32_t* flag, bool answers, const std::function<void()>& call,
+                          bool repeat = false);
     void sendAction(std::vector<ChangeEntry> intents, std::string_view function, int32_t* flag,
                     bool answers, const std::function<void()>& call);
     // send() for settings: the values sent await the next read of them.
     void sendValues(const Values& sent, std::string_view function, int32_t* flag, bool answers,
                     const std::function<void()>& call);
     void sendValues(std::vector<ChangeEntry> intents, const Values& sent, std::string_view function,
-                    int32_t* flag, bool answers, const std::function<void()>& call);
+                    int32_t* flag, bool answers, const std::function<void()>& call,
+                    bool repeat = false);
+    // A record's write, weighed against the record last read or written, which it then is.
+    void sendRecord(std::string_view record, ValuesOf valuesOf, std::span<const std::uint8_t> bytes,
+                    std::string_view function, int32_t* flag, const std::function<void()>& call);
     // A record the camera gave or took: what later writes of it are weighed against.
     void rememberRecord(std::string_view record, std::span<const std::uint8_t> bytes);
     // Logs "differs" for each value read that is not the one last sent, then remembers them.
