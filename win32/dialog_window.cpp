@@ -163,7 +163,15 @@ std::string DialogWindow::text(Control control) const {
 }
 
 void DialogWindow::setText(Control control, std::string_view text) {
-    SetWindowTextW(item(control), wide(text).c_str());
+    HWND window = item(control);
+    SetWindowTextW(window, wide(text).c_str());
+    wchar_t controlClass[8] = {};
+    GetClassNameW(window, controlClass, 8);
+    if (lstrcmpiW(controlClass, L"Edit") == 0) {
+        // A text longer than its field shows its start, not its end.
+        SendMessageW(window, EM_SETSEL, 0, 0);
+        SendMessageW(window, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 void DialogWindow::limitTyping(Control control, int limit) {
