@@ -23,10 +23,14 @@ using window_logic::ItemKind;
 
 // A value the camera gives, in the room the layout made for the text the window opens with: a
 // longer text is cut short with an ellipsis, and moves nothing. A screen reader reads it whole, and
-// so does its tooltip.
+// so does its tooltip, which the keyboard shows too: Tab reaches the value, and its text can be
+// selected and copied.
 class ValueLabel : public QLabel {
   public:
-    using QLabel::QLabel;
+    ValueLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        setFocusPolicy(Qt::TabFocus);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -40,6 +44,13 @@ class ValueLabel : public QLabel {
             &painter, room, QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
             isEnabled(), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()),
             foregroundRole());
+    }
+
+    void focusInEvent(QFocusEvent* event) override {
+        QLabel::focusInEvent(event);
+        if (isCut()) {
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), text(), this);
+        }
     }
 
     bool event(QEvent* event) override {

@@ -26,8 +26,10 @@ DialogTemplate::Item templateItem(const DialogItem& item, const std::wstring& te
             style |= SS_LEFT | SS_NOPREFIX;
             break;
         case ItemKind::valueLabel:
-            // The camera's text as it came, cut with an ellipsis where its place ends.
-            style |= SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS;
+            // The camera's text as it came, in a field without a border that only shows it: Tab
+            // reaches it, and the arrow keys show a text longer than its place.
+            controlClass = Class::edit;
+            style |= ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
             break;
         case ItemKind::edit:
             controlClass = Class::edit;

@@ -97,6 +97,14 @@ TEST(SettingsFramesValueTest, ALongCameraTextMovesNoFrame) {
     QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), value->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(value, &hover);
     EXPECT_EQ(QToolTip::text(), firmware);
+    // The keyboard reaches it, shows it whole, and copies it.
+    QToolTip::hideText();
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(value, &focus);
+    EXPECT_EQ(QToolTip::text(), firmware);
+    EXPECT_TRUE(value->focusPolicy() & Qt::TabFocus);
+    value->setSelection(0, static_cast<int>(firmware.size()));
+    EXPECT_EQ(value->selectedText(), firmware);
 }
 
 }  // namespace
