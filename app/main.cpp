@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "camera_hold.h"
 #include "cli.h"
 #include "command_line.h"
 #include "edition.h"
@@ -76,8 +77,9 @@ int main(int argc, char* argv[]) {
     app::QtMessageBoxes messageBoxes;
     window_logic::Session session;
     ui::FontMeasures fontMeasures;
+    camera::CameraHold cameraHold(camera::cameraLockFile());
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
-                                 fontMeasures);
+                                 fontMeasures, &cameraHold);
 
     const int startEdition = window_logic::chooseStartEdition(editions::kLanguageFile);
     handOver.runLoginWindow(editions::edition(startEdition));

@@ -103,11 +103,13 @@ constexpr std::string_view kWindowsIntroduction =
 
 constexpr std::string_view kExitStatus =
     "\n"
-    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), did not hold\n"
-    "a value written when read back, a camera of provision was not ok, wait timed out, the\n"
-    "output or the change log could not be written, log --verify found the log edited or an\n"
-    "expected hash missing, or memory or the system's text conversion failed; 2 a usage or\n"
-    "input error (nothing written); 3 import --dry-run --exit-code found changes to write.\n";
+    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), was in use\n"
+    "by another program (\"the camera is in use by another program (process N)\"; wait and\n"
+    "provision wait for it instead), did not hold a value written when read back, a camera of\n"
+    "provision was not ok, wait timed out, the output or the change log could not be written,\n"
+    "log --verify found the log edited or an expected hash missing, or memory or the system's\n"
+    "text conversion failed; 2 a usage or input error (nothing written); 3 import --dry-run\n"
+    "--exit-code found changes to write.\n";
 
 // Where the change log and the system log are on this system.
 #ifdef _WIN32

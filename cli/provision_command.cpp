@@ -264,13 +264,25 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
             console.error() << text << '\n';
         }
     };
+    const auto waitFor = [&](bool connected) {
+        return waitForCamera(camera, console,
+                             {.connected = connected,
+                              .timeout = std::nullopt,
+                              .stopped = stopped,
+                              .quiet = options.quiet});
+    };
     bool allOk = true;
     while (run.identitiesLeft()) {
         say("connect a camera (Ctrl-C ends)");
-        if (waitForCamera(camera, true, std::nullopt, stopped) != WaitEnd::reached) {
+        if (const auto end = waitFor(true); end != WaitEnd::reached) {
+            if (end == WaitEnd::failed) {
+                return kCameraFailed;
+            }
             break;
         }
         const auto outcome = run.provision(logged);
+        // Held from the look that found the camera to its read-back.
+        letCameraGo(console);
         allOk = allOk && outcome.ok();
         if (outcome.row != nullptr) {
             run.given.insert(outcome.row->deviceId);
@@ -294,7 +306,10 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
             break;
         }
         say("disconnect the camera");
-        if (waitForCamera(camera, false, std::nullopt, stopped) != WaitEnd::reached) {
+        if (const auto end = waitFor(false); end != WaitEnd::reached) {
+            if (end == WaitEnd::failed) {
+                return kCameraFailed;
+            }
             break;
         }
     }

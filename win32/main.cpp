@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "camera_hold.h"
 #include "language_setting.h"
 #include "library_functions.h"
 #include "native_hand_over.h"
@@ -24,7 +25,9 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
         return 2;
     }
     window_logic::Session session;
-    win32::NativeHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile);
+    camera::CameraHold cameraHold(camera::cameraLockFile());
+    win32::NativeHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
+                                   &cameraHold);
     handOver.runLoginWindow(
         editions::edition(window_logic::chooseStartEdition(editions::kLanguageFile)));
     return 0;

@@ -19,6 +19,12 @@
 #include "temporary_directory.h"
 #include "utf16_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 #ifdef _WIN32
@@ -225,4 +231,40 @@ TEST(PlatformFileLock, GivesUpAfterItsPatienceAndTakesAFreedLock) {
     EXPECT_FALSE(waiter.held());
     holder.release();
     EXPECT_EQ(waiter.take(file, std::chrono::milliseconds(100)), std::nullopt);
+}
+
+// A holder that names itself leaves its process id, whole, over whatever an earlier holder left,
+// for those it keeps out; a lock file that cannot be opened is no holder to wait out.
+TEST(PlatformFileLock, ANamedHolderLeavesItsProcessIdForThoseItKeepsOut) {
+    using std::chrono::milliseconds;
+#ifdef _WIN32
+    const unsigned long self = GetCurrentProcessId();
+#else
+    const unsigned long self = static_cast<unsigned long>(::getpid());
+#endif
+    testing_support::TemporaryDirectory directory;
+    const auto file = directory / "camera.lock";
+    // A holder killed long ago, whose id was longer.
+    std::ofstream(file, std::ios::binary) << "4294967295";
+    platform::FileLock holder;
+    ASSERT_FALSE(holder.takeNamed(file, milliseconds(0)));
+    EXPECT_EQ(platform::FileLock::holderOf(file), self);
+
+    platform::FileLock other;
+    const auto refusal = other.takeNamed(file, milliseconds(50));
+    ASSERT_TRUE(refusal);
+    EXPECT_TRUE(refusal->heldElsewhere);
+    EXPECT_EQ(refusal->reason, "cannot be locked: another process holds it");
+    EXPECT_EQ(platform::FileLock::holderOf(file), self);
+    holder.release();
+    EXPECT_FALSE(other.takeNamed(file, milliseconds(0)));
+
+    const auto unopened = holder.takeNamed(directory / "missing" / "camera.lock", milliseconds(0));
+    ASSERT_TRUE(unopened);
+    EXPECT_FALSE(unopened->heldElsewhere);
+    EXPECT_TRUE(unopened->reason.starts_with("cannot be opened: ")) << unopened->reason;
+    for (const char* text : {"", "12a", "-5", " 7"}) {
+        std::ofstream(directory / "other.lock", std::ios::binary) << text;
+        EXPECT_EQ(platform::FileLock::holderOf(directory / "other.lock"), std::nullopt) << text;
+    }
 }
