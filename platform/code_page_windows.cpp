@@ -18,7 +18,7 @@ bool isKeptByte(std::u16string_view text, std::size_t at) {
 
 // The bytes of `text` with `flags`; whether the default character stood in for one, in
 // `usedDefault` when it is given.
-std::string converted(std::u16string_view text, UINT codePage, DWORD flags, BOOL* usedDefault) {
+std::string encoded(std::u16string_view text, UINT codePage, DWORD flags, BOOL* usedDefault) {
     if (text.empty()) {
         return {};
     }
@@ -41,8 +41,8 @@ std::string withKeptBytes(std::u16string_view text, UINT codePage, DWORD flags, 
             continue;
         }
         BOOL defaulted = FALSE;
-        bytes += converted(text.substr(start, at - start), codePage, flags,
-                           usedDefault != nullptr ? &defaulted : nullptr);
+        bytes += encoded(text.substr(start, at - start), codePage, flags,
+                         usedDefault != nullptr ? &defaulted : nullptr);
         if (usedDefault != nullptr && defaulted) {
             *usedDefault = TRUE;
         }
@@ -55,22 +55,35 @@ std::string withKeptBytes(std::u16string_view text, UINT codePage, DWORD flags, 
 }
 
 // The bytes the character of a double-byte code page at `at` takes, and its text; no text when
-// the platform cannot decode the sequence there.
+// the platform cannot decode the bytes there.
 struct Character {
     int bytes = 1;
     std::u16string text;
 };
 
-Character characterAt(const char* narrow, int length, int at, UINT codePage) {
-    Character found;
-    found.bytes =
-        IsDBCSLeadByteEx(codePage, static_cast<BYTE>(narrow[at])) && at + 1 < length ? 2 : 1;
+std::u16string decoded(const char* narrow, int count, UINT codePage, DWORD flags) {
     wchar_t units[2];
-    const int size =
-        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, narrow + at, found.bytes, units, 2);
-    found.text.assign(reinterpret_cast<const char16_t*>(units),
-                      static_cast<std::size_t>(std::max(size, 0)));
-    return found;
+    const int size = MultiByteToWideChar(codePage, flags, narrow, count, units, 2);
+    return std::u16string(reinterpret_cast<const char16_t*>(units),
+                          static_cast<std::size_t>(std::max(size, 0)));
+}
+
+Character characterAt(const char* narrow, int length, int at, UINT codePage,
+                      char16_t defaultCharacter) {
+    const bool lead = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(narrow[at])) != 0;
+    for (const int count : {lead && at + 1 < length ? 2 : 1, 1}) {
+        if (auto text = decoded(narrow + at, count, codePage, MB_ERR_INVALID_CHARS);
+            !text.empty()) {
+            return {.bytes = count, .text = std::move(text)};
+        }
+    }
+    // A byte the platform's table still maps to a character of its own (code page 936's 0xFF to
+    // a private-use one) is that character; what it only stands in for is kept.
+    auto text = decoded(narrow + at, 1, codePage, 0);
+    if (text == std::u16string(1, defaultCharacter)) {
+        text.clear();
+    }
+    return {.bytes = 1, .text = std::move(text)};
 }
 
 }  // namespace
@@ -125,8 +138,8 @@ std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage
     }
     const auto number = static_cast<UINT>(codePage);
     const auto* narrow = reinterpret_cast<const char*>(bytes.data());
-    CPINFO info{};
-    const bool doubleByte = GetCPInfo(number, &info) && info.MaxCharSize > 1;
+    CPINFOEXW info{};
+    const bool doubleByte = GetCPInfoExW(number, 0, &info) && info.MaxCharSize > 1;
     // A single-byte code page's own table decodes every byte (an undefined one as the control
     // character of its number); a double-byte one fails a sequence it cannot decode.
     if (!doubleByte ||
@@ -140,7 +153,8 @@ std::u16string decodeAnsi(std::span<const std::uint8_t> bytes, CodePage codePage
     // A character at a time, each byte that starts none kept as its lone surrogate.
     std::u16string text;
     for (int at = 0; at < length;) {
-        const Character found = characterAt(narrow, length, at, number);
+        const Character found =
+            characterAt(narrow, length, at, number, static_cast<char16_t>(info.UnicodeDefaultChar));
         if (found.text.empty()) {
             text.push_back(static_cast<char16_t>(0xDC00 + static_cast<BYTE>(narrow[at])));
             ++at;
