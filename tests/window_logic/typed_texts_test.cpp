@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "emulated_camera_library.h"
 #include "fake_window_controls.h"
@@ -22,49 +21,33 @@ using window_logic::Control;
 constexpr std::string_view kRefusal =
     "; a camera text takes no line break, tab, escape or other control character";
 
-// The settings window of an edition, open on an emulated camera.
-class OpenWindow {
-  public:
-    explicit OpenWindow(const editions::Edition& edition,
-                        const std::function<void(k47::CameraState&)>& change = {})
-        : edition_(edition) {
-        // The editions here serve the common model.
+// The settings window of an edition of the common model, open on an emulated camera.
+struct OpenWindow {
+    explicit OpenWindow(
+        const editions::Edition& edition,
+        const std::function<void(k47::CameraState&)>& change = [](auto&) {})
+        : edition(edition) {
         auto state = k47::factorySettings(k47::Model::common);
-        if (change) {
-            change(state);
-        }
+        change(state);
         camera.setState(state);
         EXPECT_TRUE(camera.connectAndLogIn());
-        session_.connected = 1;
-        session_.loginPassword = {'0', '0', '0', '0', '0', '0', '\0'};
-        settings_.open();
-        opened_ = camera.journal().size();
+        session.connected = 1;
+        session.loginPassword = {'0', '0', '0', '0', '0', '0', '\0'};
+        settings.open();
+        opened = camera.journal().size();
     }
 
-    void press(Button button) { settings_.press(button); }
-
-    // The calls since the window opened.
-    std::vector<std::string> callsSinceOpening() const {
-        const auto journal = camera.journal();
-        return {journal.begin() + static_cast<std::ptrdiff_t>(opened_), journal.end()};
-    }
-
-  private:
-    const editions::Edition& edition_;
-    testing_support::TemporaryDirectory directory_;
-
-  public:
-    testing_support::EmulatedCameraLibrary camera{directory_.path()};
+    const editions::Edition& edition;
+    testing_support::TemporaryDirectory directory;
+    testing_support::EmulatedCameraLibrary camera{directory.path()};
     testing_support::ScriptedBoxes boxes;
-    testing_support::FakeWindowControls controls{testing_support::settingsControls(edition_)};
-
-  private:
-    testing_support::RecordingHandOver handOver_;
-    window_logic::Session session_;
-    window_logic::Services services_{camera, boxes, handOver_, session_,
-                                     directory_ / "Language.ini"};
-    window_logic::SettingsLogic settings_{edition_, services_, controls};
-    std::size_t opened_ = 0;
+    testing_support::FakeWindowControls controls{testing_support::settingsControls(edition)};
+    testing_support::RecordingHandOver handOver;
+    window_logic::Session session;
+    window_logic::Services services{camera, boxes, handOver, session, directory / "Language.ini"};
+    window_logic::SettingsLogic settings{edition, services, controls};
+    // The camera's calls when the window had opened.
+    std::size_t opened = 0;
 };
 
 TEST(TypedTextsTest, AControlCharacterTypedOrPastedIsRefusedNamingItsField) {
@@ -79,10 +62,6 @@ TEST(TypedTextsTest, AControlCharacterTypedOrPastedIsRefusedNamingItsField) {
     } cases[] = {
         {english, &english.model.rowAt("ssid"), "Depot\nYard", Button::networkSet,
          "SSID: holds the control character U+000A"},
-        {english, &english.model.rowAt("apn_user"), "\x1B[2Jx", Button::networkSet,
-         "APN User: holds the control character U+001B"},
-        {english, &english.model.rowAt("device_id"), "B76\t432", Button::identitySet,
-         "Device ID: holds the control character U+0009"},
         {russian, &russian.model.rowAt("officer_id"),
          "12\xC2\x9B"
          "456",
@@ -96,11 +75,11 @@ TEST(TypedTextsTest, AControlCharacterTypedOrPastedIsRefusedNamingItsField) {
         OpenWindow window(edition);
         const auto before = window.camera.state();
         window.controls[field].text = typed;
-        window.press(button);
+        window.settings.press(button);
         ASSERT_EQ(window.boxes.shown().size(), 1u) << refusal;
         EXPECT_EQ(window.boxes.shown().front().text, refusal + std::string(kRefusal));
         EXPECT_EQ(window.boxes.shown().front().caption, edition.language.login.caption);
-        EXPECT_EQ(window.callsSinceOpening(), std::vector<std::string>()) << refusal;
+        EXPECT_EQ(window.camera.journal().size(), window.opened) << refusal;
         EXPECT_EQ(window.camera.state(), before) << refusal;
     }
 }
@@ -109,7 +88,7 @@ TEST(TypedTextsTest, AControlCharacterTheCameraGaveGoesBackAsItCame) {
     const auto& english = editions::edition(editions::kEnglish);
     OpenWindow window(english, [](k47::CameraState& state) { state.apn = "in\x1B[0mternet"; });
     window.controls.type(&english.model.rowAt("ssid"), "Depot");
-    window.press(Button::networkSet);
+    window.settings.press(Button::networkSet);
     ASSERT_EQ(window.boxes.shown().size(), 1u);
     EXPECT_EQ(window.boxes.shown().front().text, english.language.settings.success);
     EXPECT_EQ(window.camera.state().ssid, "Depot");
