@@ -10,6 +10,7 @@
 
 #include "camera_hold.h"
 #include "cli.h"
+#include "code_page.h"
 #include "command_line.h"
 #include "edition.h"
 #include "language_setting.h"
@@ -58,6 +59,10 @@ int main(int argc, char* argv[]) {
     }
     if (const auto exitCode = app::handleCommandLine(argc, argv, stdout, stderr)) {
         return *exitCode;
+    }
+    if (const auto refusal = platform::codePageVariableRefusal()) {
+        std::fprintf(stderr, "qumat_pro: %s\n", refusal->c_str());
+        return 2;
     }
     if (!hasDisplay(argc, argv)) {
         std::fputs(

@@ -20,7 +20,8 @@ constexpr CommandHelp kCommands[] = {
     {Command::show, "show [NAME|GROUP...] [--json] [--show-secrets]",
      "  show     print the settings, or those named and the groups' (identity, network,\n"
      "           recording, status), as 'NAME = VALUE'; with --json one object of groups\n",
-     "  --json                 one JSON object: model, device_kind, then one object per group\n"},
+     "  --json                 one JSON object: model, device_kind, then one object per group;\n"
+     "                         a failure, a refused command line too, as {\"error\", \"call\"}\n"},
     {Command::get, "get NAME... [--show-secrets]",
      "  get      print the values alone, one a line, in the order named\n", ""},
     {Command::set, "set NAME=VALUE... [--dry-run] [--format-card] [--show-secrets]",
@@ -134,7 +135,12 @@ constexpr std::string_view kDetails =
     "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
     "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"
     "recording; a failed group stops the ones after it. Secrets print as ******** unless\n"
-    "--show-secrets is given.\n";
+    "--show-secrets is given.\n"
+    "\n"
+    "A camera text takes no control character (line break, tab, escape). A byte of the camera's\n"
+    "that its code page cannot decode prints as \\xHH, which a profile gives back as that byte.\n"
+    "QUMAT_ANSI_CODE_PAGE names that code page: 874, 932, 936, 949, 950 or 1250 to 1258; any\n"
+    "other value is refused.\n";
 
 constexpr std::size_t kValueColumn = 38;
 constexpr std::size_t kWidth = 100;

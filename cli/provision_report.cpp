@@ -1,6 +1,7 @@
 #include "provision_report.h"
 
 #include "csv_text.h"
+#include "utf8.h"
 #include "whole_file.h"
 
 namespace cli {
@@ -11,6 +12,12 @@ const std::vector<std::string> kHeader{"time",       "serial_number", "device_id
 constexpr std::size_t kDeviceIdColumn = 2;
 // Rows of a thousand cameras and far more.
 constexpr std::size_t kReportLimit = 16 * 1024 * 1024;
+
+// A camera's text as a spreadsheet takes it, UTF-8 only: a byte its code page could not decode as
+// U+FFFD.
+std::string cellText(const std::string& text) {
+    return platform::toUtf8(platform::fromUtf8KeepingBytes(text));
+}
 
 }  // namespace
 
@@ -53,8 +60,8 @@ std::string ProvisionReport::append(const ReportRow& row) {
     for (const auto& name : row.differing) {
         differing += (differing.empty() ? "" : " ") + name;
     }
-    const std::string line =
-        csvLine({row.time, row.serialNumber, row.deviceId, row.officerId, row.result, differing});
+    const std::string line = csvLine({row.time, cellText(row.serialNumber), cellText(row.deviceId),
+                                      cellText(row.officerId), row.result, differing});
     const auto error = file_.append(1, [&](std::string_view tail) {
         // Ends a row that a power loss cut short, so that this one stands on its own line.
         return tail == "\n" ? line : "\r\n" + line;

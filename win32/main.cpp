@@ -6,6 +6,7 @@
 #include <string>
 
 #include "camera_hold.h"
+#include "code_page.h"
 #include "language_setting.h"
 #include "library_functions.h"
 #include "native_hand_over.h"
@@ -18,6 +19,11 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     InitCommonControlsEx(&controls);
 
     win32::NativeMessageBoxes messageBoxes;
+    // The window program has no console to say it on.
+    if (const auto refusal = platform::codePageVariableRefusal()) {
+        messageBoxes.show(*refusal, "qumat_pro", window_logic::MessageBoxStyle::WarningOk);
+        return 2;
+    }
     camera::LibraryFunctions camera;
     // Without the camera maker's library no window could reach a camera: say which file it needs.
     if (const std::string failure = camera.load(); !failure.empty()) {

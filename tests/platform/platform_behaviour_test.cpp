@@ -133,6 +133,11 @@ TEST_F(PlatformBehaviour, WritesAKeyAsThePlatformDoes) {
     }
 }
 
+// The lone surrogate that keeps a byte the code page cannot decode.
+std::u16string kept(std::uint8_t byte) {
+    return std::u16string(1, static_cast<char16_t>(0xDC00 + byte));
+}
+
 struct DecodeCase {
     const char* name;
     std::string bytes;
@@ -150,7 +155,10 @@ TEST(PlatformCodePages, DecodeAsThePlatformDoes) {
         {"stops at a zero byte", std::string("A\0B", 3), 1252, u"A"},
         {"Japanese", "\x93\xFA\x96\x7B", 932, u"日本"},
         // Windows's own table gives 0xFF in code page 936 a private-use character.
-        {"lone byte of a double-byte page", "AB\xFF", 936, u"AB\uFFFD", u"AB\uF8F5"},
+        {"lone byte of a double-byte page", "AB\xFF", 936, u"AB" + kept(0xFF), u"AB\uF8F5"},
+        // Kept as the lone surrogate of its byte, which goes back to the camera as it came.
+        {"lead byte at the end", "ab\x93", 932, u"ab" + kept(0x93)},
+        {"lead byte before no second byte", "\x81\x7F", 936, kept(0x81) + u"\u007F"},
     };
     for (const auto& c : cases) {
         const std::span bytes(reinterpret_cast<const std::uint8_t*>(c.bytes.data()),
@@ -179,6 +187,7 @@ TEST(PlatformCodePages, EncodeAsThePlatformDoes) {
         {"letter the code page lacks", u"Я", 1252, "?"},
         {"surrogate pair", u"\U0001F600", 1251, "??"},
         {"undefined byte back", u"\u0081", 1252, "\x81"},
+        {"kept byte back", u"ab" + kept(0x93), 932, "ab\x93"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::encodeAnsi(c.text, platform::CodePage{c.codePage}),
@@ -207,6 +216,10 @@ TEST(PlatformCodePages, EncodeExactlyOrNotAtAll) {
         {"surrogate pair", u"\U0001F600", 1252, std::nullopt},
         {"zero character", std::u16string(u"A\0B", 3), 1252, std::nullopt},
         {"undefined byte back", u"\u0081", 1252, "\x81"},
+        {"kept byte back", u"ab" + kept(0x93), 932, "ab\x93"},
+        {"kept byte that would join the next into a character", kept(0x93) + u"@", 932,
+         std::nullopt},
+        {"kept byte the code page decodes", kept(0xE9), 1252, std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::encodeAnsiExactly(c.text, platform::CodePage{c.codePage}), c.bytes)
