@@ -198,7 +198,7 @@ std::optional<ChangeEntry> fromLine(std::string_view line) {
     return entry;
 }
 
-std::string startLine(std::string_view createdAt) {
+std::string toLine(const StartLine& start) {
     std::string line = "{";
     appendString(line, "log");
     line += ':';
@@ -206,19 +206,54 @@ std::string startLine(std::string_view createdAt) {
     line += ',';
     appendString(line, "created");
     line += ':';
-    appendString(line, createdAt);
+    appendString(line, start.created);
+    if (start.number != 0) {
+        line += ',';
+        appendString(line, "file");
+        line += ':';
+        appendString(line, std::to_string(start.number));
+        line += ',';
+        appendString(line, "previous");
+        line += ':';
+        appendString(line, start.previous);
+    }
     line += '}';
     return line;
 }
 
-bool isStartLine(std::string_view line) {
+std::optional<StartLine> startLineOf(std::string_view line) {
     Reader reader(line);
+    StartLine start;
     if (!reader.take('{') || reader.string() != "log" || !reader.take(':') ||
         reader.string() != kStartMark || !reader.take(',') || reader.string() != "created" ||
         !reader.take(':')) {
-        return false;
+        return std::nullopt;
     }
-    return reader.string() && reader.take('}') && reader.atEnd();
+    auto created = reader.string();
+    if (!created) {
+        return std::nullopt;
+    }
+    start.created = std::move(*created);
+    if (reader.take(',')) {
+        const auto number =
+            reader.string() == "file" && reader.take(':') ? reader.string() : std::nullopt;
+        // Written by the log: digits, the first not 0.
+        if (!number || number->empty() || number->size() > 18 || number->front() == '0' ||
+            number->find_first_not_of("0123456789") != std::string::npos || !reader.take(',') ||
+            reader.string() != "previous" || !reader.take(':')) {
+            return std::nullopt;
+        }
+        auto previous = reader.string();
+        if (!previous) {
+            return std::nullopt;
+        }
+        start.number = std::stoull(*number);
+        start.previous = std::move(*previous);
+    }
+    if (!reader.take('}') || !reader.atEnd()) {
+        return std::nullopt;
+    }
+    return start;
 }
 
 }  // namespace change_log

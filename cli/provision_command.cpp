@@ -265,12 +265,14 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
         }
     };
     bool allOk = true;
+    bool unanchoredSaid = false;
     while (run.identitiesLeft()) {
         say("connect a camera (Ctrl-C ends)");
         if (waitForCamera(camera, true, std::nullopt, stopped) != WaitEnd::reached) {
             break;
         }
         const auto outcome = run.provision(logged);
+        unanchoredSaid = unanchoredSaid || sayUnanchored(logged, console);
         allOk = allOk && outcome.ok();
         if (outcome.row != nullptr) {
             run.given.insert(outcome.row->deviceId);

@@ -201,7 +201,10 @@ TEST_F(ChangeLogTest, OutcomesJoinTheirEntriesAfterAnOlderLogsAndAMissingOneIsUn
 // names the line it came from; nothing goes there of entries that were not appended.
 TEST_F(ChangeLogTest, EachLinesHashGoesToTheAnchorAndIsFoundInTheChain) {
     std::vector<std::string> anchored;
-    const auto anchor = [&anchored](std::string_view message) { anchored.emplace_back(message); };
+    const change_log::Anchor anchor{.send = [&anchored](std::string_view message) {
+        anchored.emplace_back(message);
+        return std::optional<std::string>();
+    }};
     ChangeLog folder(directory_.path(), anchor);
     EXPECT_NE(appendOne(folder, entry("recording.gps", "on")), std::nullopt);
     EXPECT_TRUE(anchored.empty());
