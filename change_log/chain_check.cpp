@@ -76,10 +76,7 @@ std::string ChainCheck::startBreak(std::string_view line) const {
     // The first file's start line names no place: every file had such a line before logs were
     // set aside.
     const std::uint64_t own = start->number == 0 ? 1 : start->number;
-    if (own > number_) {
-        return "it follows " + fileName_(own - 1) + ", which is missing";
-    }
-    if (own < number_) {
+    if (own != number_) {
         return "it starts file " + std::to_string(own) + " of the log where file " +
                std::to_string(number_) + " was due";
     }

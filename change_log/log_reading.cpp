@@ -157,19 +157,29 @@ std::vector<FileProblem> readEntries(const std::filesystem::path& log,
             problems.push_back({file, "the file is missing"});
             continue;
         }
-        const auto problem = readLines(file, [&take](std::string_view line, LineEnd end) {
-            // A log whose line ends a copy changed to CR LF still lists.
-            auto entry =
-                end == LineEnd::cut
-                    ? std::nullopt
-                    : fromLine(line.ends_with('\r') ? line.substr(0, line.size() - 1) : line);
-            if (entry) {
-                take(std::move(*entry));
+        bool first = true;
+        // The file's number in the log, as its start line gives it.
+        std::uint64_t own = 0;
+        const auto problem = readLines(file, [&](std::string_view line, LineEnd end) {
+            if (end == LineEnd::cut) {
+                return true;
             }
+            // A log whose line ends a copy changed to CR LF still lists.
+            line = line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+            if (auto entry = fromLine(line)) {
+                take(std::move(*entry));
+            } else if (const auto start = first ? startLineOf(line) : std::nullopt) {
+                own = std::max<std::uint64_t>(start->number, 1);
+            }
+            first = false;
             return true;
         });
         if (problem) {
             problems.push_back(*problem);
+        } else if (own != 0 && own != number) {
+            problems.push_back({file, "it starts file " + std::to_string(own) +
+                                          " of the log where file " + std::to_string(number) +
+                                          " was due"});
         }
     }
     return problems;
