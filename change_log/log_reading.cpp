@@ -64,7 +64,8 @@ bool isMissing(const std::filesystem::path& file) {
 
 std::filesystem::path setAsideName(const std::filesystem::path& log, std::uint64_t number) {
     auto name = log;
-    name += "." + std::to_string(number);
+    name += ".";
+    name += std::to_string(number);
     return name;
 }
 
