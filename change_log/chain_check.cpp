@@ -1,16 +1,28 @@
 #include "chain_check.h"
 
+#include <algorithm>
+
 #include "change_entry.h"
 #include "sha256.h"
 
 namespace change_log {
 namespace {
 
-// Whether the entry's hash is that of its line without it.
-bool holdsItsOwnHash(ChangeEntry entry) {
-    const std::string hash = std::move(entry.hash);
-    entry.hash.clear();
-    return sha256Hex(toLine(entry)) == hash;
+// Whether the entry's hash is that of its line without it. The line is the entry as the log
+// writes it, its hash the last field: the field is cut off rather than the line written again.
+bool holdsItsOwnHash(std::string_view line, const ChangeEntry& entry) {
+    constexpr std::string_view kField = ",\"hash\":\"";
+    const bool plain = std::ranges::all_of(entry.hash, [](char c) {
+        return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20 && c != 0x7F;
+    });
+    const std::size_t field = kField.size() + entry.hash.size() + 2;
+    if (entry.hash.empty() || !plain || line.size() < field ||
+        !line.substr(line.size() - field).starts_with(kField)) {
+        return false;
+    }
+    std::string hashed(line.substr(0, line.size() - field));
+    hashed += '}';
+    return sha256Hex(hashed) == entry.hash;
 }
 
 }  // namespace
@@ -55,7 +67,7 @@ bool ChainCheck::line(std::string_view line, LineEnd end) {
         if (entry->previous != lastLineHash_) {
             return breaks("the line before it is not the one it follows");
         }
-        if (!holdsItsOwnHash(*entry)) {
+        if (!holdsItsOwnHash(line, *entry)) {
             return breaks("its content was changed");
         }
         ++result_.entries;

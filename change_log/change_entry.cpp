@@ -1,5 +1,6 @@
 #include "change_entry.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -37,21 +38,33 @@ constexpr std::array<Field, 17> kFields{{
     {"hash", &ChangeEntry::hash},
 }};
 
+bool needsEscape(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '"' || c == '\\' || byte < 0x20 || byte == 0x7F;
+}
+
 void appendString(std::string& line, std::string_view text) {
     static constexpr char kDigits[] = "0123456789abcdef";
     line += '"';
-    for (const char c : text) {
+    // Runs that need no escape go in whole: a long log is written and checked line by line.
+    while (!text.empty()) {
+        const auto plain = std::ranges::find_if(text, needsEscape) - text.begin();
+        line.append(text.substr(0, static_cast<std::size_t>(plain)));
+        text.remove_prefix(static_cast<std::size_t>(plain));
+        if (text.empty()) {
+            break;
+        }
+        const char c = text.front();
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             line += '\\';
             line += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else {
             line += "\\u00";
             line += kDigits[byte >> 4];
             line += kDigits[byte & 0x0F];
-        } else {
-            line += c;
         }
+        text.remove_prefix(1);
     }
     line += '"';
 }
@@ -96,6 +109,11 @@ class Reader {
         }
         std::string text;
         while (at_ < line_.size()) {
+            const auto plain = line_.find_first_of("\"\\", at_);
+            if (plain != std::string_view::npos && plain > at_) {
+                text.append(line_.substr(at_, plain - at_));
+                at_ = plain;
+            }
             const char c = line_[at_++];
             if (c == '"') {
                 return text;
