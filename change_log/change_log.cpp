@@ -59,6 +59,21 @@ bool isWholeEntry(std::string_view line) {
     return entry && hashedLine(*entry) == line;
 }
 
+// The size past which the log is set aside; nothing when the variable holds no size.
+std::optional<std::uint64_t> setAsideSize() {
+    const auto text = platform::environmentText("QUMAT_CHANGE_LOG_SIZE");
+    if (!text) {
+        return kSetAsideSize;
+    }
+    std::uint64_t size = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, problem] = std::from_chars(text->data(), end, size);
+    if (problem != std::errc() || stop != end || size == 0) {
+        return std::nullopt;
+    }
+    return size;
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> logFile() {
@@ -81,20 +96,6 @@ Anchor systemLogAnchor() {
     auto systemLog = std::make_shared<platform::SystemLog>();
     return {.send = [systemLog](std::string_view message) { return systemLog->write(message); },
             .required = mode == "required"};
-}
-
-std::optional<std::uint64_t> setAsideSize() {
-    const auto text = platform::environmentText("QUMAT_CHANGE_LOG_SIZE");
-    if (!text) {
-        return kSetAsideSize;
-    }
-    std::uint64_t size = 0;
-    const char* end = text->data() + text->size();
-    const auto [stop, problem] = std::from_chars(text->data(), end, size);
-    if (problem != std::errc() || stop != end || size == 0) {
-        return std::nullopt;
-    }
-    return size;
 }
 
 std::optional<std::string> ChangeLog::open() {

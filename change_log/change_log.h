@@ -33,14 +33,10 @@ struct Anchor {
 // "required" refuses entries whose line it does not take, and anything else sends what it can.
 Anchor systemLogAnchor();
 
-// The size past which the log is set aside and a new file started: QUMAT_CHANGE_LOG_SIZE bytes,
-// else 16 MiB; nothing when the variable holds no size.
-std::optional<std::uint64_t> setAsideSize();
-
 // An append-only log of changes, each line chained to the one before it by its SHA-256, so that
-// an edited, removed or reordered line breaks the chain. Past setAsideSize() the file is set
-// aside under its number ("changes.log.3") and a new one started, whose start line carries the
-// last line's SHA-256: the chain goes on across the files.
+// an edited, removed or reordered line breaks the chain. Past QUMAT_CHANGE_LOG_SIZE bytes (16 MiB
+// when unset) the file is set aside under its number ("changes.log.3") and a new one started,
+// whose start line carries the last line's SHA-256: the chain goes on across the files.
 class ChangeLog {
   public:
     explicit ChangeLog(std::filesystem::path file, Anchor anchor = systemLogAnchor())
