@@ -506,6 +506,7 @@ TEST(CliLogTest, EachLinesHashReachesTheSystemLogBeforeTheCameraIsCalled) {
     for (const auto& line : linesOf(fileContents(camera.changeLog()))) {
         EXPECT_TRUE(systemLog.took(change_log::sha256Hex(line))) << line;
     }
+    ASSERT_FALSE(systemLog.take().empty());
     EXPECT_NE(systemLog.take().front().find("qumat_pro["), std::string::npos);
 }
 
