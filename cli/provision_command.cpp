@@ -272,6 +272,7 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
                               .quiet = options.quiet});
     };
     bool allOk = true;
+    bool unanchoredSaid = false;
     while (run.identitiesLeft()) {
         say("connect a camera (Ctrl-C ends)");
         if (const auto end = waitFor(true); end != WaitEnd::reached) {
@@ -283,6 +284,7 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
         const auto outcome = run.provision(logged);
         // Held from the look that found the camera to its read-back.
         letCameraGo(console);
+        unanchoredSaid = unanchoredSaid || sayUnanchored(logged, console);
         allOk = allOk && outcome.ok();
         if (outcome.row != nullptr) {
             run.given.insert(outcome.row->deviceId);
