@@ -10,6 +10,7 @@
 
 #include "cli.h"
 #include "command_line.h"
+#include "desktop_identity.h"
 #include "edition.h"
 #include "language_setting.h"
 #include "library_functions.h"
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
         return *exitCode;
     }
     application.setApplicationName(QStringLiteral("qumat_pro"));
+    app::identifyToDesktop();
     application.setQuitOnLastWindowClosed(false);
 
     camera::LibraryFunctions camera;

@@ -3,7 +3,7 @@
 function(qumat_program_resource target description)
     set(QUMAT_RESOURCE_PROGRAM ${target})
     set(QUMAT_RESOURCE_DESCRIPTION ${description})
-    set(QUMAT_RESOURCE_ICON ${PROJECT_SOURCE_DIR}/win32/qumat_pro.ico)
+    set(QUMAT_RESOURCE_ICON ${PROJECT_SOURCE_DIR}/packaging/qumat_pro.ico)
     set(resource ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/program.rc.in ${resource} @ONLY)
     target_sources(${target} PRIVATE ${resource})

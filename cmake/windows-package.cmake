@@ -54,7 +54,7 @@ else()
         list(APPEND QUMAT_MSI_DEFINES -D WindowProgram=yes)
     endif()
     add_custom_target(windows_msi
-        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/win32/qumat_pro.ico
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/qumat_pro.ico
                 ${PROJECT_BINARY_DIR}/package/qumat_pro.ico
         COMMAND ${QUMAT_WIXL} -a ${QUMAT_PACKAGE_ARCHITECTURE} ${QUMAT_MSI_DEFINES}
                 -o ${PROJECT_BINARY_DIR}/package/${QUMAT_PACKAGE_NAME}.msi
