@@ -138,16 +138,6 @@ std::error_code AppendFile::append(
     return error;
 }
 
-std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const {
-    std::uint64_t size = 0;
-    if (const auto error = this->size(size)) {
-        return error;
-    }
-    const std::uint64_t start = size > limit ? size - limit : 0;
-    tail.assign(static_cast<std::size_t>(size - start), '\0');
-    return readAt(start, tail);
-}
-
 std::error_code AppendFile::readAt(std::uint64_t offset, std::string& bytes) const {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -175,15 +165,6 @@ std::error_code AppendFile::size(std::uint64_t& bytes) const {
     }
     bytes = static_cast<std::uint64_t>(size.QuadPart);
     return {};
-}
-
-std::error_code AppendFile::readHead(std::size_t limit, std::string& head) const {
-    std::uint64_t size = 0;
-    if (const auto error = this->size(size)) {
-        return error;
-    }
-    head.assign(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)), '\0');
-    return readAt(0, head);
 }
 
 std::error_code AppendFile::copyTo(const std::filesystem::path& aside) const {
