@@ -14,10 +14,10 @@ int32_t scanForCameras();
 
 // A device with the camera's vendor and product IDs, as libusb lists it.
 struct UsbCamera {
-    // Its device file on Linux; libusb-win32's name for it on Windows.
-    std::string place;
+    // Its device file on Linux; libusb-win32's name for it on Windows (\\.\libusb0-0001--...).
+    std::string place{};
     // Why this user may not open it to read and write; empty when they may.
-    std::string refusal;
+    std::string refusal{};
 };
 
 // What the program sees of the USB buses, through the libusb it uses.

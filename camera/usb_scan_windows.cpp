@@ -117,8 +117,8 @@ UsbLook lookAtUsbBuses() {
     usb.init();
     usb.findBusses();
     usb.findDevices();
-    forEachCamera(usb.busses(), [&look](const Bus& bus, const Device& device) {
-        look.cameras.push_back({.place = std::string(bus.dirname) + "/" + device.filename});
+    forEachCamera(usb.busses(), [&look](const Bus&, const Device& device) {
+        look.cameras.push_back({.place = device.filename});
     });
     return look;
 }

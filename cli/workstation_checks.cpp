@@ -115,8 +115,12 @@ Check cameraCheck(const camera::UsbLook& look) {
 #endif
     } else {
         check.holds = true;
+#ifdef _WIN32
+        check.found = cameraIds() + " at " + cameras.front().place + ", served by libusb0.sys";
+#else
         check.found = cameraIds() + " at " + cameras.front().place + ", open to " +
                       platform::userName() + " to read and write";
+#endif
     }
     return check;
 }
@@ -175,6 +179,10 @@ Check languageFolderCheck(const std::filesystem::path& folder) {
     if (const auto refusal = platform::folderWriteRefusal(folder)) {
         check.found = named(folder) + ", the current folder, takes no file: " + *refusal;
         check.advice = kLanguageFolderAdvice;
+    } else if (std::error_code error;
+               isThere(file) && !std::filesystem::is_regular_file(file, error)) {
+        check.found = named(file) + " is not a file";
+        check.advice = "move it away: the window program makes a new one";
     } else if (const auto fileRefusal =
                    isThere(file) ? platform::readWriteRefusal(file) : std::nullopt) {
         check.found = named(file) + " cannot be written: " + *fileRefusal;
