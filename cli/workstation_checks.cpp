@@ -41,8 +41,8 @@ constexpr std::string_view kLanguageFolderAdvice =
     "start qumat_pro in a folder this user may write: its menu entry starts it in "
     "~/.config/qumat_pro";
 constexpr std::string_view kSystemLogAdvice =
-    "start the system's logger (systemd-journald or rsyslog), or set QUMAT_SYSTEM_LOG=off to "
-    "change cameras without it";
+    "start the system's log service, which takes lines on /dev/log, or set QUMAT_SYSTEM_LOG=off "
+    "to change cameras without it";
 constexpr std::string_view kUdevRule = "70-qumat-pro-camera.rules";
 
 // The rule in one of the folders udev reads rules from; empty when it is in none.

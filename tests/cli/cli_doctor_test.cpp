@@ -257,8 +257,8 @@ TEST_F(DoctorTest, EachFailingCheckSaysWhatItFoundAndWhatToDo) {
          kLibraryFound, "system log",
          [this] {
              return "no system log at " + (directory_ / "no.socket").string() +
-                    ": No such file or directory; start the system's logger (systemd-journald or "
-                    "rsyslog), or set QUMAT_SYSTEM_LOG=off to change cameras without it";
+                    ": No such file or directory; start the system's log service, which takes "
+                    "lines on /dev/log, or set QUMAT_SYSTEM_LOG=off to change cameras without it";
          }},
 #endif
     };
