@@ -68,6 +68,13 @@ std::optional<int> handleCommandLine(int argc, const char* const argv[], std::FI
     return refuse(unknown, errors);
 }
 
+void spellDoctorAsCommand(int argc, char* argv[]) {
+    static char command[] = "doctor";
+    if (argc > 1 && std::string_view(argv[1]) == "--doctor") {
+        argv[1] = command;
+    }
+}
+
 std::optional<int> refuseLeftOverArguments(int argc, const char* const argv[], std::FILE* errors) {
     if (argc < 2) {
         return std::nullopt;

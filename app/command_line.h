@@ -11,6 +11,10 @@ namespace app {
 std::optional<int> handleCommandLine(int argc, const char* const argv[], std::FILE* output,
                                      std::FILE* errors);
 
+// `qumat_pro --doctor`, asked as a switch, is the doctor command: a first argument --doctor is
+// given over as "doctor", with the arguments after it.
+void spellDoctorAsCommand(int argc, char* argv[]);
+
 // After QApplication has taken its options out of argv: refuses whatever it left.
 std::optional<int> refuseLeftOverArguments(int argc, const char* const argv[], std::FILE* errors);
 

@@ -55,6 +55,7 @@ bool hasDisplay(int argc, const char* const argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    app::spellDoctorAsCommand(argc, argv);
     if (cli::hasCommand(std::vector<std::string>(argv + 1, argv + argc))) {
         handOverToCommandLine(argv);
     }
@@ -82,6 +83,12 @@ int main(int argc, char* argv[]) {
 
     camera::LibraryFunctions camera;
     app::QtMessageBoxes messageBoxes;
+    // Without the camera maker's library no window could reach a camera: say which file it needs.
+    if (const std::string failure = camera.load(); !failure.empty()) {
+        std::fprintf(stderr, "qumat_pro: %s\n", failure.c_str());
+        messageBoxes.show(failure, "qumat_pro", window_logic::MessageBoxStyle::WarningOk);
+        return 2;
+    }
     window_logic::Session session;
     ui::FontMeasures fontMeasures;
     camera::CameraHold cameraHold(camera::cameraLockFile());

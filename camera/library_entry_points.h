@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
-#include <variant>
+#include <vector>
 
 #include "k47_4g_pc.h"
+#include "library_lookup.h"
 
 namespace camera {
 
@@ -32,10 +35,21 @@ struct LibraryEntryPoints {
     decltype(&::Qumat_SetDefault) Qumat_SetDefault;
 };
 
-// On Linux the functions the program links (the loader has found the library before main); on
-// Windows those of k47_4g_pc.dll, loaded from the program's folder, else from the library search
-// path. When there is none to be had, why, in one line that names the files looked for and the
-// architecture the program needs.
-std::variant<LibraryEntryPoints, std::string> findLibraryEntryPoints();
+// Gives each entry point the address `symbol` gives for its function's name (null for none);
+// the names of those left null, in the library's order.
+std::vector<std::string> resolveEntryPoints(LibraryEntryPoints& points,
+                                            const std::function<void*(const char* name)>& symbol);
+
+struct FoundLibrary {
+    LibraryLookup lookup;
+    // Every function, when the library has them all.
+    std::optional<LibraryEntryPoints> entryPoints;
+};
+
+// The camera library loaded, and what was found: on Linux libk47_4g_pc.so where the loader finds
+// it (LD_LIBRARY_PATH, then the program's run path, then the system's folders); on Windows
+// k47_4g_pc.dll from the program's folder, else from the library search path. A library that
+// lacks a function is let go again.
+FoundLibrary findLibrary();
 
 }  // namespace camera

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -74,19 +75,44 @@ std::optional<WORD> moduleMachine(const std::wstring& file) {
     return headers ? pe.file.Machine : 0;
 }
 
+// What a Windows program or library's machine is, as the messages name it; empty for no machine
+// (a file that is no Windows library).
+std::string machineName(WORD machine) {
+    switch (machine) {
+        case 0:
+            return {};
+        case IMAGE_FILE_MACHINE_AMD64:
+            return "64-bit (x64)";
+        case IMAGE_FILE_MACHINE_I386:
+            return "32-bit (x86)";
+        case IMAGE_FILE_MACHINE_ARM64:
+            return "64-bit (ARM64)";
+        default:
+            break;
+    }
+    char name[32];
+    std::snprintf(name, sizeof name, "machine 0x%04x", static_cast<unsigned>(machine));
+    return name;
+}
+
 // Windows refuses a file that is no library as it refuses one of the other architecture
 // (ERROR_BAD_EXE_FORMAT): the file's headers tell them apart.
-std::string loadFailure(const std::string& name, const std::wstring& file, DWORD error) {
-    if (const auto machine = moduleMachine(file)) {
-        if (*machine == 0) {
-            return name + " is not a Windows library: " + needed();
-        }
-        if (*machine != kMachine) {
-            return name + " is not a " + kArchitecture + " library: " + needed();
-        }
+FoundLibrary loadFailure(const std::string& name, const std::wstring& file, DWORD error) {
+    FoundLibrary found;
+    found.lookup.file = utf8(file);
+    const auto machine = moduleMachine(file);
+    if (machine) {
+        found.lookup.architecture = machineName(*machine);
     }
-    return name + " could not be loaded (" + platform::windowsError(error).message() +
-           "): " + needed();
+    if (machine && *machine == 0) {
+        found.lookup.problem = name + " is not a Windows library: " + needed();
+    } else if (machine && *machine != kMachine) {
+        found.lookup.problem = name + " is not a " + kArchitecture + " library: " + needed();
+    } else {
+        found.lookup.problem = name + " could not be loaded (" +
+                               platform::windowsError(error).message() + "): " + needed();
+    }
+    return found;
 }
 
 // The file the library search path gives for the name, as far as it can be found without loading.
@@ -98,19 +124,11 @@ std::wstring onSearchPath() {
     return path;
 }
 
-template <typename Function>
-void resolve(HMODULE module, const char* name, Function& function, std::string& missing) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    if (function == nullptr && missing.empty()) {
-        missing = name;
-    }
-}
-
 }  // namespace
 
 // The program's own folder comes first: an administrator puts the maker's library there, and a
 // copy elsewhere on the search path must not take its place.
-std::variant<LibraryEntryPoints, std::string> findLibraryEntryPoints() {
+FoundLibrary findLibrary() {
     const std::wstring beside = besideProgram();
     HMODULE module = nullptr;
     if (GetFileAttributesW(beside.c_str()) != INVALID_FILE_ATTRIBUTES) {
@@ -123,43 +141,33 @@ std::variant<LibraryEntryPoints, std::string> findLibraryEntryPoints() {
         if (module == nullptr) {
             const DWORD error = GetLastError();
             if (error == ERROR_MOD_NOT_FOUND) {
-                return "the camera library was not found: no " + utf8(beside) +
-                       " and no k47_4g_pc.dll on the library search path; " + needed();
+                FoundLibrary none;
+                none.lookup.problem = "the camera library was not found: no " + utf8(beside) +
+                                      " and no k47_4g_pc.dll on the library search path; " +
+                                      needed();
+                return none;
             }
             return loadFailure("k47_4g_pc.dll on the library search path", onSearchPath(), error);
         }
     }
+    FoundLibrary found;
+    const std::wstring file = moduleFile(module);
+    found.lookup.file = utf8(file);
+    found.lookup.architecture = machineName(moduleMachine(file).value_or(kMachine));
     LibraryEntryPoints points{};
-    std::string missing;
-    resolve(module, "Init_Device", points.Init_Device, missing);
-    resolve(module, "Qumat_Login", points.Qumat_Login, missing);
-    resolve(module, "Qumat_Get4GDevOrNot", points.Qumat_Get4GDevOrNot, missing);
-    resolve(module, "GetZFYInfo", points.GetZFYInfo, missing);
-    resolve(module, "WriteZFYInfo", points.WriteZFYInfo, missing);
-    resolve(module, "Qumat_GetNetConfig", points.Qumat_GetNetConfig, missing);
-    resolve(module, "Qumat_SetNetConfig", points.Qumat_SetNetConfig, missing);
-    resolve(module, "Qumat_ApnUser", points.Qumat_ApnUser, missing);
-    resolve(module, "Qumat_ApnPsw", points.Qumat_ApnPsw, missing);
-    resolve(module, "Qumat_SN_Info", points.Qumat_SN_Info, missing);
-    resolve(module, "Qumat_GetMenuConfig", points.Qumat_GetMenuConfig, missing);
-    resolve(module, "Qumat_SetMenuConfig", points.Qumat_SetMenuConfig, missing);
-    resolve(module, "Qumat_GetPsw", points.Qumat_GetPsw, missing);
-    resolve(module, "Qumat_ChangePsw", points.Qumat_ChangePsw, missing);
-    resolve(module, "Qumat_GetTFVol", points.Qumat_GetTFVol, missing);
-    resolve(module, "Qumat_GetFwVersion", points.Qumat_GetFwVersion, missing);
-    resolve(module, "ReadDeviceResolution", points.ReadDeviceResolution, missing);
-    resolve(module, "SyncDevTime", points.SyncDevTime, missing);
-    resolve(module, "SetMSDC", points.SetMSDC, missing);
-    resolve(module, "Qumat_FormatTFCard", points.Qumat_FormatTFCard, missing);
-    resolve(module, "Qumat_SetDefault", points.Qumat_SetDefault, missing);
-    if (!missing.empty()) {
-        const std::string file = utf8(moduleFile(module));
+    found.lookup.missing = resolveEntryPoints(points, [module](const char* name) {
+        return reinterpret_cast<void*>(GetProcAddress(module, name));
+    });
+    if (!found.lookup.missing.empty()) {
         FreeLibrary(module);
-        return file + " has no function " + missing +
-               ", so it is not the camera library: " + needed();
+        found.lookup.problem = found.lookup.file + " has no function " +
+                               found.lookup.missing.front() +
+                               ", so it is not the camera library: " + needed();
+        return found;
     }
     // The library stays loaded for the rest of the process, as a linked one would.
-    return points;
+    found.entryPoints = points;
+    return found;
 }
 
 }  // namespace camera

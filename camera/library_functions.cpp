@@ -1,31 +1,24 @@
 #include "library_functions.h"
 
-#include <utility>
-#include <variant>
-
 namespace camera {
 
-std::string LibraryFunctions::load() {
-    if (entryPoints_) {
-        return {};
+const LibraryLookup& LibraryFunctions::lookUp() {
+    if (!found_) {
+        found_ = findLibrary();
     }
-    auto found = findLibraryEntryPoints();
-    if (auto* message = std::get_if<std::string>(&found)) {
-        return std::move(*message);
-    }
-    entryPoints_ = std::get<LibraryEntryPoints>(found);
-    return {};
+    return found_->lookup;
 }
 
 template <auto function, typename... Arguments>
 void LibraryFunctions::call(int32_t* flag, Arguments... arguments) {
-    if (!entryPoints_ && !load().empty()) {
+    lookUp();
+    if (!found_->entryPoints) {
         if (flag != nullptr) {
             *flag = 0;
         }
         return;
     }
-    ((*entryPoints_).*function)(arguments...);
+    ((*found_->entryPoints).*function)(arguments...);
 }
 
 void LibraryFunctions::Init_Device(uint8_t* buffer, int32_t* flag) {

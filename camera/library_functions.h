@@ -9,15 +9,17 @@
 namespace camera {
 
 // The production camera library: each call goes straight to the shared library's C function.
-// On Windows the library is loaded when it is first needed, so that a program without it still
-// starts, says what is missing, and does whatever needs no camera.
+// The library is loaded when it is first needed, so that a program without it still starts, says
+// what is missing, and does whatever needs no camera.
 class LibraryFunctions final : public CameraLibrary {
   public:
-    // Makes the library's functions ready unless they are: empty when they are, else why not, in
-    // one line naming the files looked for and the architecture needed (Windows only; on Linux
-    // the loader has found the library before main). A call that comes first loads it too, and
-    // fails (flag 0) while there is no library.
-    std::string load();
+    // Looks for the library and makes its functions ready, the first time it is asked for (a
+    // call that comes first does so too, and fails with flag 0 while there is no library): what
+    // that look found.
+    const LibraryLookup& lookUp();
+    // Empty when the functions are ready, else why not, in one line naming the files looked for
+    // and the architecture needed.
+    std::string load() { return lookUp().problem; }
 
     void Init_Device(uint8_t* buffer, int32_t* flag) override;
     void Qumat_Login(int32_t userType, const char* password, int32_t* flag) override;
@@ -46,7 +48,7 @@ class LibraryFunctions final : public CameraLibrary {
     template <auto function, typename... Arguments>
     void call(int32_t* flag, Arguments... arguments);
 
-    std::optional<LibraryEntryPoints> entryPoints_;
+    std::optional<FoundLibrary> found_;
 };
 
 }  // namespace camera

@@ -37,7 +37,8 @@ class CallTrace final : public camera::ObservedCameraLibrary::Observer {
     Console& console_;
 };
 
-int runOn(const Options& options, camera::CameraLibrary& camera, Console& console) {
+int runOn(const Options& options, camera::CameraLibrary& camera, Console& console,
+          const CameraLoader& loadCamera) {
     switch (*options.command) {
         case Command::show:
             return runShow(options, camera, console);
@@ -53,6 +54,8 @@ int runOn(const Options& options, camera::CameraLibrary& camera, Console& consol
             return runProvision(options, camera, console);
         case Command::wait:
             return runWait(options, camera, console);
+        case Command::doctor:
+            return runDoctor(options, console, loadCamera);
         case Command::log:
             break;
     }
@@ -90,18 +93,20 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
         refuseUsage(*refusal, json, console);
         return kUsageError;
     }
-    if (*options.command != Command::log && loadCamera) {
-        if (const auto reason = loadCamera(); !reason.empty()) {
-            console.error() << reason << '\n';
+    const bool callsCamera =
+        *options.command != Command::log && *options.command != Command::doctor;
+    if (callsCamera && loadCamera) {
+        if (const auto lookup = loadCamera(); !lookup.problem.empty()) {
+            console.error() << lookup.problem << '\n';
             return kUsageError;
         }
     }
     if (!options.verbose) {
-        return runOn(options, camera, console);
+        return runOn(options, camera, console, loadCamera);
     }
     CallTrace trace(console);
     camera::ObservedCameraLibrary traced(camera, trace);
-    return runOn(options, traced, console);
+    return runOn(options, traced, console, loadCamera);
 }
 
 }  // namespace

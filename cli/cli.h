@@ -7,18 +7,21 @@
 
 #include "camera_library.h"
 #include "console.h"
+#include "library_lookup.h"
 
 namespace cli {
 
 // Whether the program's arguments (after its name) ask for a command rather than the windows.
 bool hasCommand(const std::vector<std::string>& arguments);
 
-// Readies the camera library for a command that calls it: empty when it is ready, else why not.
-using CameraLoader = std::function<std::string()>;
+// Looks for the camera library and readies it for a command that calls it: what the look found,
+// its problem empty when the library is ready.
+using CameraLoader = std::function<camera::LibraryLookup()>;
 
 // Runs one command line (without the program's name, the command first) on the camera; returns
 // the exit status. A command that needs the camera fails with usage status (2) when `loadCamera`
-// gives a reason; help, the version and the log need no camera.
+// finds a problem; help, the version and the log need no camera, and doctor tells what it found.
+// Without `loadCamera` the camera is the program's own, with no library to look for.
 int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera, Console& console,
         const CameraLoader& loadCamera = {});
 

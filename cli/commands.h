@@ -8,6 +8,7 @@
 #include "camera_library.h"
 #include "camera_settings.h"
 #include "change_request.h"
+#include "cli.h"
 #include "console.h"
 #include "logging_camera_library.h"
 #include "options.h"
@@ -31,6 +32,8 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
 int runProvision(const Options& options, camera::CameraLibrary& camera, Console& console);
 // wait: until a camera answers, or none does.
 int runWait(const Options& options, camera::CameraLibrary& camera, Console& console);
+// doctor: whether this computer has what a real camera needs, one line per check; calls no camera.
+int runDoctor(const Options& options, Console& console, const CameraLoader& loadCamera);
 
 // What writing requests to a logged-in camera came to.
 struct WriteResult {

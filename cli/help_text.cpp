@@ -74,6 +74,12 @@ constexpr CommandHelp kCommands[] = {
      "entries\n"
      "  --expect HASH          with --verify: check that the line whose SHA-256 is HASH (from the\n"
      "                         system log, or an earlier --verify) is still in the chain\n"},
+    {Command::doctor, "doctor [--json]",
+     "  doctor   check what a real camera needs of this computer, one line each, ok or FAILED\n"
+     "           with what to do: the camera library and its functions, libusb, the camera on\n"
+     "           USB and this user's access to it, Language.ini's folder, the change log and its\n"
+     "           chain, the system log; calls no camera\n",
+     "  --json                 one JSON object: holds, then per check its holds, found, advice\n"},
 };
 
 constexpr std::string_view kSecretsOption =
@@ -107,11 +113,11 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), was in use\n"
     "by another program (\"the camera is in use by another program (process N)\"; wait and\n"
     "provision wait for it instead), did not hold a value written when read back, a camera of\n"
-    "provision was not ok, wait timed out, the output or the change log could not be written\n"
-    "(QUMAT_SYSTEM_LOG=required: or its hashes reached no system log), log found a file of the\n"
-    "log missing, log --verify found the log edited or an expected hash missing, or memory or\n"
-    "the system's text conversion failed; 2 a usage or input error (nothing written); 3 import\n"
-    "--dry-run --exit-code found changes to write.\n";
+    "provision was not ok, wait timed out, a check of doctor failed, the output or the change\n"
+    "log could not be written (QUMAT_SYSTEM_LOG=required: or its hashes reached no system log),\n"
+    "log found a file of the log missing, log --verify found the log edited or an expected hash\n"
+    "missing, or memory or the system's text conversion failed; 2 a usage or input error\n"
+    "(nothing written); 3 import --dry-run --exit-code found changes to write.\n";
 
 // Where the change log and the system log are on this system.
 #ifdef _WIN32
@@ -209,6 +215,9 @@ std::string usageText(std::string_view program) {
     }
     for (const auto& command : kCommands) {
         text += usageLine(text.empty(), program, command.synopsis);
+    }
+    if (program == kWindowsProgram) {
+        text += usageLine(false, program, "--doctor [--json]   doctor, asked as a switch");
     }
     return text + usageLine(false, program, "--help | COMMAND --help | --version");
 }

@@ -9,11 +9,11 @@ namespace cli {
 namespace {
 
 // In the order of Command.
-constexpr std::array<std::string_view, 8> kCommandNames{"show",   "get", "set",       "export",
-                                                        "import", "log", "provision", "wait"};
+constexpr std::array<std::string_view, 9> kCommandNames{
+    "show", "get", "set", "export", "import", "log", "provision", "wait", "doctor"};
 
 constexpr std::string_view kCommandFirst =
-    "a command first: show, get, set, export, import, provision, wait or log";
+    "a command first: show, get, set, export, import, provision, wait, log or doctor";
 
 constexpr unsigned bit(Command command) {
     return 1U << static_cast<unsigned>(command);
@@ -40,7 +40,7 @@ constexpr Option kOptions[] = {
     {"--version", "-V", 0, &Options::version},
     {"--quiet", "-q", 0, &Options::quiet},
     {"--verbose", "-v", 0, &Options::verbose},
-    {"--json", {}, bit(Command::show) | bit(Command::log), &Options::json},
+    {"--json", {}, bit(Command::show) | bit(Command::log) | bit(Command::doctor), &Options::json},
     {"--show-secrets", {}, bit(Command::show) | bit(Command::get) | kWrites, &Options::showSecrets},
     {"--verify", {}, bit(Command::log), &Options::verify},
     {"--since", {}, bit(Command::log)},
@@ -175,6 +175,7 @@ std::optional<std::string> checkOperands(const Options& options, std::string_vie
         case Command::show:
             return std::nullopt;
         case Command::log:
+        case Command::doctor:
             return count == 0 ? std::nullopt
                               : std::optional(std::string(command) + " takes no operand");
         case Command::get:

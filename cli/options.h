@@ -11,7 +11,7 @@
 
 namespace cli {
 
-enum class Command { show, get, set, exportProfile, importProfile, log, provision, wait };
+enum class Command { show, get, set, exportProfile, importProfile, log, provision, wait, doctor };
 
 std::optional<Command> commandNamed(std::string_view name);
 std::string_view commandName(Command command);

@@ -1,9 +1,10 @@
 # cmake -DREADME=README.md -DOUTPUT=qumat.txt -P readme-sections.cmake: the Windows manual, made of
-# the README's "Command line", "The change log" and "Windows" sections, each up to the next section
-# of its level, without the subsections for Linux and for building, as CRLF text.
+# the README's "Command line", "The change log", "Windows" and "Connecting a real camera" sections,
+# each up to the next section of its level, without the subsections for Linux and for building, as
+# CRLF text.
 file(READ ${README} readme)
 set(text "")
-foreach(title IN ITEMS "Command line" "The change log" "Windows")
+foreach(title IN ITEMS "Command line" "The change log" "Windows" "Connecting a real camera")
     string(FIND "${readme}" "\n## ${title}\n" begin)
     if(begin EQUAL -1)
         message(FATAL_ERROR "${README} has no \"${title}\" section")
@@ -18,7 +19,7 @@ foreach(title IN ITEMS "Command line" "The change log" "Windows")
     string(APPEND text "${section}\n")
 endforeach()
 foreach(title IN ITEMS "Copying a camera's settings, in a Linux shell"
-                       "A training bench without hardware, in a Linux shell"
+                       "A training bench without hardware, in a Linux shell" "On Linux"
                        "How the Windows programs are built and tested")
     string(FIND "${text}" "\n### ${title}\n" begin)
     if(begin EQUAL -1)

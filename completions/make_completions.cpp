@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::string_view kCommands = "show get set export import provision wait log";
+constexpr std::string_view kCommands = "show get set export import provision wait log doctor";
 constexpr std::string_view kCommonOptions =
     "--model --user --password-file -q --quiet -v --verbose -h --help -V --version";
 // The options each command takes besides the common ones.
@@ -25,6 +25,7 @@ constexpr std::pair<std::string_view, std::string_view> kCommandOptions[] = {
     {"provision", "--identities --report --format-card --show-secrets"},
     {"wait", "--connected --disconnected --timeout"},
     {"log", "--json --since --camera --verify --expect"},
+    {"doctor", "--json"},
 };
 
 std::string nameOf(const camera::CatalogueRow& row) {

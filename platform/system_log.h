@@ -24,6 +24,9 @@ class SystemLog {
     // Adds an informational line; why it was not taken, when it was not.
     std::optional<std::string> write(std::string_view message);
 
+    // Where the lines go, in words: the socket's path, or the Application event log.
+    static std::string place();
+
   private:
     std::chrono::steady_clock::duration waited_{};
 #ifndef _WIN32

@@ -60,8 +60,12 @@ SystemLog::~SystemLog() {
     }
 }
 
+std::string SystemLog::place() {
+    return environmentText("QUMAT_SYSTEM_LOG_SOCKET").value_or("/dev/log");
+}
+
 std::optional<std::string> SystemLog::write(std::string_view message) {
-    const std::string place = environmentText("QUMAT_SYSTEM_LOG_SOCKET").value_or("/dev/log");
+    const std::string place = SystemLog::place();
     const std::string line = syslogLine(message);
     bool reconnected = false;
     for (;;) {

@@ -45,6 +45,10 @@ DWORD WINAPI reportEvent(void* argument) {
 
 SystemLog::~SystemLog() = default;
 
+std::string SystemLog::place() {
+    return "the Application event log";
+}
+
 std::optional<std::string> SystemLog::write(std::string_view message) {
     const auto text = fromUtf8(message);
     if (!text) {

@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     camera::LibraryFunctions camera;
-    // The camera library is loaded only for a command that calls it: help and the log work
-    // without it.
-    return cli::runInProcess(argc, argv, camera, [&camera] { return camera.load(); });
+    // The camera library is loaded only for a command that calls it or looks at it: help and the
+    // log work without it.
+    return cli::runInProcess(argc, argv, camera, [&camera] { return camera.lookUp(); });
 }

@@ -31,6 +31,10 @@ for build in "$@"; do
     sh tests/windows/camera_library_loading_test.sh "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" "$other/k47_4g_pc/k47_4g_pc.dll" \
         "$build/tests/windows/fake_libusb0.dll" "$architecture" || status=1
+    sh tests/windows/doctor_test.sh "$build/qumat/qumat.exe" "$build/k47_4g_pc/k47_4g_pc.dll" \
+        "$other/k47_4g_pc/k47_4g_pc.dll" "$build/tests/windows/k47_4g_pc_incomplete.dll" \
+        "$build/tests/windows/fake_libusb0.dll" \
+        "$build/tests/windows/fake_libusb0_without_camera.dll" "$architecture" || status=1
     sh tests/windows/window_program_test.sh "$build/win32/qumat_pro.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" "$build/tests/windows/window_probe.exe" \
         "$architecture" || status=1

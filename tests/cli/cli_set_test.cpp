@@ -276,7 +276,7 @@ TEST(CliSetTest, UsageErrorsGiveExitStatus2BeforeAnyCameraCall) {
         {{"show", "--json=yes"}, "--json takes no value"},
         {{"show", "-x"}, "unknown option '-x' for show"},
         {{"--model", "stc"},
-         "a command first: show, get, set, export, import, provision, wait or log"},
+         "a command first: show, get, set, export, import, provision, wait, log or doctor"},
         {{"get"}, "get needs at least one NAME"},
         {{"import", "a.ini", "--exit-code"}, "--exit-code goes with --dry-run"},
         {{"set"}, "set needs at least one NAME=VALUE"},

@@ -25,6 +25,8 @@ check() {
 }
 
 check 'set' qumat se
+check 'doctor' qumat --model stc d
+check '--json' qumat doctor --j
 check 'export' qumat --model stc --user admin exp
 check '--json' qumat show --j
 check '' qumat set --j

@@ -64,9 +64,12 @@ installed_command=$(sed -n 's/^Exec=//p' "$scratch/installed/share/applications/
 sh "$here/run_path_test.sh" "$root/usr/bin/qumat_pro" "$root/usr/bin/qumat" \
     "$root/usr/lib/qumat_pro/libk47_4g_pc.so" "$scratch/installed/bin/qumat_pro" \
     "$scratch/installed/bin/qumat"
+# Each program loads its camera library from the private folder, as doctor names it.
 for program in qumat_pro qumat; do
-    library=$(ldd "$root/usr/bin/$program" | awk '/libk47_4g_pc/ {print $3}')
-    [ "$(realpath "$library")" = "$(realpath "$root/usr/lib/qumat_pro/libk47_4g_pc.so")" ] || {
+    library=$(QUMAT_CHANGE_LOG=off QUMAT_SYSTEM_LOG=off "$root/usr/bin/$program" doctor --json |
+        sed -n 's/^  "camera_library": {"holds": true, "found": "\([^,]*\), .*/\1/p')
+    [ -n "$library" ] &&
+        [ "$(realpath "$library")" = "$(realpath "$root/usr/lib/qumat_pro/libk47_4g_pc.so")" ] || {
         echo "the installed $program loads '$library'"
         exit 1
     }

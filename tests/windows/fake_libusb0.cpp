@@ -1,6 +1,9 @@
 // A stand-in for libusb-win32's libusb0.dll, for the USB scan's test under Wine: one bus with
-// another maker's device and then the camera (070A:4026), in the library's own record layout.
+// another maker's device and then the camera (070A:4026), in the library's own record layout;
+// built with FAKE_LIBUSB0_WITHOUT_CAMERA, the other device alone, as for a camera that Windows
+// gave another driver.
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -61,8 +64,13 @@ __declspec(dllexport) void usb_init() {
     keyboard.descriptor.idProduct = 0x4026;
     camera.descriptor.idVendor = 0x070A;
     camera.descriptor.idProduct = 0x4026;
+    std::strcpy(bus.dirname, "bus-0");
+    std::strcpy(keyboard.filename, "\\\\.\\libusb0-0001--0x046d-0x4026");
+    std::strcpy(camera.filename, "\\\\.\\libusb0-0002--0x070a-0x4026");
+#ifndef FAKE_LIBUSB0_WITHOUT_CAMERA
     keyboard.next = &camera;
     camera.prev = &keyboard;
+#endif
     keyboard.bus = camera.bus = &bus;
     bus.devices = &keyboard;
 }
