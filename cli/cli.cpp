@@ -49,7 +49,8 @@ int runOn(const Options& options, camera::CameraLibrary& camera, Console& consol
         case Command::importProfile:
             return runImport(options, camera, console);
         case Command::provision:
-            return runProvision(options, camera, console);
+            return options.status || options.release ? runLedger(options, console)
+                                                     : runProvision(options, camera, console);
         case Command::wait:
             return runWait(options, camera, console);
         case Command::log:
@@ -74,7 +75,9 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
         console.output << console.program << ' ' << QUMAT_VERSION << '\n';
         return kDone;
     }
-    if (*options.command != Command::log && loadCamera) {
+    const bool needsCamera =
+        *options.command != Command::log && !options.status && !options.release;
+    if (needsCamera && loadCamera) {
         if (const auto reason = loadCamera(); !reason.empty()) {
             console.error() << reason << '\n';
             return kUsageError;
