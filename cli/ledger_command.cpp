@@ -40,10 +40,9 @@ int printStatus(const IdentityLedger& ledger, const Options& options, Console& c
     console.output << "failed: " << summary.failed << '\n';
     if (identities) {
         console.output << "left: "
-                       << std::ranges::count_if(identities->rows,
-                                                [&](const IdentityRow& row) {
-                                                    return !ledger.isTaken(row.deviceId);
-                                                })
+                       << std::ranges::count_if(
+                              identities->rows,
+                              [&](const IdentityRow& row) { return !ledger.isTaken(row.deviceId); })
                        << '\n';
     }
     return kDone;
@@ -58,8 +57,8 @@ std::variant<Claim, std::string> inDoubtWith(const IdentityLedger& ledger,
     if (holding && holding->inDoubt) {
         return holding->claim;
     }
-    const auto named = std::ranges::find(summary.inDoubt, camera,
-                                         [](const Claim& claim) { return claim.identity.deviceId; });
+    const auto named = std::ranges::find(
+        summary.inDoubt, camera, [](const Claim& claim) { return claim.identity.deviceId; });
     if (named != summary.inDoubt.end()) {
         return *named;
     }
@@ -108,8 +107,7 @@ int release(ProvisionReport& report, const Options& options, Console& console) {
             return kCameraFailed;
         }
     }
-    if (const auto problem = report.release(claim.identity, claim.serialNumber);
-        !problem.empty()) {
+    if (const auto problem = report.release(claim.identity, claim.serialNumber); !problem.empty()) {
         console.error() << "cannot write the report " << escapedText(*options.report) << ": "
                         << problem << '\n';
         return kCameraFailed;
@@ -125,7 +123,8 @@ int runLedger(const Options& options, Console& console) {
     const std::string named = escapedText(*options.report);
     ProvisionReport report;
     // Read alone for a summary, which a run going on may keep appending to; locked for a release.
-    const bool missing = platform::readWholeFile(file, 0).kind == platform::WholeFile::Kind::missing;
+    const bool missing =
+        platform::readWholeFile(file, 0).kind == platform::WholeFile::Kind::missing;
     const auto problem = options.status ? report.read(file)
                          : missing      ? std::string("there is no such file")
                                         : report.open(file);

@@ -77,8 +77,8 @@ std::vector<std::string> differingNames(std::string_view text) {
 
 std::string lineOf(const ReportRow& row) {
     std::vector<std::string> cells;
-    for (const auto* value : {&row.time, &row.serialNumber, &row.deviceId, &row.officerId,
-                              &row.result}) {
+    for (const auto* value :
+         {&row.time, &row.serialNumber, &row.deviceId, &row.officerId, &row.result}) {
         cells.push_back(cellOf(*value));
     }
     cells.push_back(cellOf(differingText(row.differing)));
@@ -337,8 +337,8 @@ void ProvisionReport::apply(const ReportRow& row) {
         return;
     }
     const auto held = holdings_.find(row.deviceId);
-    const bool sameCamera = held != holdings_.end() &&
-                            held->second.claim.serialNumber == row.serialNumber;
+    const bool sameCamera =
+        held != holdings_.end() && held->second.claim.serialNumber == row.serialNumber;
     const Claim claim{.identity = {.deviceId = row.deviceId, .officerId = row.officerId},
                       .serialNumber = row.serialNumber,
                       .workstation = row.workstation,
