@@ -210,8 +210,10 @@ std::string ProvisionReport::open(const std::filesystem::path& file) {
         return error ? error.message() : std::string();
     }
     if (parsed.sixColumns) {
+        // Closed first: Windows renames nothing over a file open for appending. The lock keeps
+        // other runs out meanwhile.
+        file_.reset();
         const auto error = platform::replaceFile(file, withPresentHeader(parsed));
-        // The file is a new one now: rows go to it.
         file_.emplace();
         if (const auto reopened = error ? error : file_->open(file)) {
             file_.reset();
