@@ -8,7 +8,9 @@
 #include <string>
 #include <system_error>
 
+#include "camera_hold.h"
 #include "cli.h"
+#include "code_page.h"
 #include "command_line.h"
 #include "edition.h"
 #include "language_setting.h"
@@ -58,6 +60,10 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = app::handleCommandLine(argc, argv, stdout, stderr)) {
         return *exitCode;
     }
+    if (const auto refusal = platform::codePageVariableRefusal()) {
+        std::fprintf(stderr, "qumat_pro: %s\n", refusal->c_str());
+        return 2;
+    }
     if (!hasDisplay(argc, argv)) {
         std::fputs(
             "qumat_pro: no display found; start it under X (DISPLAY), with xvfb-run, or with "
@@ -76,8 +82,9 @@ int main(int argc, char* argv[]) {
     app::QtMessageBoxes messageBoxes;
     window_logic::Session session;
     ui::FontMeasures fontMeasures;
+    camera::CameraHold cameraHold(camera::cameraLockFile());
     app::WindowHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
-                                 fontMeasures);
+                                 fontMeasures, &cameraHold);
 
     const int startEdition = window_logic::chooseStartEdition(editions::kLanguageFile);
     handOver.runLoginWindow(editions::edition(startEdition));

@@ -9,7 +9,7 @@ namespace app {
 WindowHandOver::WindowHandOver(camera::CameraLibrary& camera,
                                window_logic::MessageBoxes& messageBoxes,
                                window_logic::Session& session, std::filesystem::path languageFile,
-                               ui::FontMeasures& fontMeasures)
+                               ui::FontMeasures& fontMeasures, camera::CameraHold* cameraHold)
     : logged_(camera, change_log::logFile()),
       busyCamera_(logged_, busyCursor_),
       context_{{.camera = busyCamera_,
@@ -17,7 +17,8 @@ WindowHandOver::WindowHandOver(camera::CameraLibrary& camera,
                 .handOver = *this,
                 .session = session,
                 .languageFile = std::move(languageFile),
-                .changeRefusal = [this] { return logged_.failure(); }},
+                .changeRefusal = [this] { return logged_.failure(); },
+                .cameraHold = cameraHold},
                fontMeasures} {}
 
 void WindowHandOver::runLoginWindow(const editions::Edition& edition) {

@@ -12,7 +12,7 @@ class WindowHandOver final : public window_logic::HandOver {
   public:
     WindowHandOver(camera::CameraLibrary& camera, window_logic::MessageBoxes& messageBoxes,
                    window_logic::Session& session, std::filesystem::path languageFile,
-                   ui::FontMeasures& fontMeasures);
+                   ui::FontMeasures& fontMeasures, camera::CameraHold* cameraHold = nullptr);
 
     void runLoginWindow(const editions::Edition& edition) override;
     void runSettingsWindow(const editions::Edition& edition) override;

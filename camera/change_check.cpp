@@ -1,6 +1,8 @@
 #include "change_check.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <span>
 
@@ -91,14 +93,35 @@ std::optional<Refusal> checkListValue(const CatalogueRow& row, const std::string
                    .offered = wanted.offered};
 }
 
+// Whether each byte `text` keeps is one the code page cannot decode, as a read keeps such a byte;
+// a value with any other byte that starts no UTF-8 character is no text.
+bool keepsOnlyUndecodableBytes(std::u16string_view text, platform::CodePage codePage) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const bool lone = at == 0 || text[at - 1] < 0xD800 || text[at - 1] > 0xDBFF;
+        if (!lone || text[at] < 0xDC80 || text[at] > 0xDCFF) {
+            continue;
+        }
+        const auto byte = static_cast<std::uint8_t>(text[at] - 0xDC00);
+        if (platform::decodeAnsi(std::span(&byte, 1), codePage) != std::u16string(1, text[at])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<Refusal> checkText(const CatalogueRow& row, const std::u16string& text,
-                                 const SettingValues& current, int deviceKind) {
+                                 const SettingValues& current, int deviceKind,
+                                 platform::CodePage codePage) {
+    if (const auto control = controlCharacterIn(text)) {
+        return Refusal{.reason = RefusalReason::controlCharacter, .character = *control};
+    }
     const auto limit = static_cast<std::size_t>(row.limitFor(deviceKind));
     if (text.size() > limit) {
         return Refusal{
             .reason = RefusalReason::tooManyCharacters, .size = text.size(), .limit = limit};
     }
-    const auto currentLength = platform::fromUtf8(current.find(row.key)->second.text)->size();
+    const auto currentLength =
+        platform::fromUtf8KeepingBytes(current.find(row.key)->second.text).size();
     if (row.key == keys::kDeviceId && text.size() != currentLength) {
         return Refusal{.reason = RefusalReason::wrongDeviceIdLength,
                        .size = text.size(),
@@ -106,7 +129,6 @@ std::optional<Refusal> checkText(const CatalogueRow& row, const std::u16string& 
     }
     // The camera keeps the text in the code page, cut at its field's bytes: a character the code
     // page lacks would become '?', one cut at the field's end half a character.
-    const auto codePage = platform::ansiCodePage();
     const auto bytes = platform::encodeAnsiExactly(text, codePage);
     if (!bytes) {
         return Refusal{.reason = RefusalReason::codePageLacksCharacters,
@@ -149,27 +171,45 @@ void refuseUnsoundGroups(const std::vector<SettingChange>& changes, const Camera
 
 }  // namespace
 
+std::optional<char16_t> controlCharacterIn(std::u16string_view text) {
+    const auto control = std::ranges::find_if(
+        text, [](char16_t unit) { return unit < 0x20 || (unit >= 0x7F && unit <= 0x9F); });
+    return control == text.end() ? std::nullopt : std::optional(*control);
+}
+
+std::string controlCharacterRefusal(char16_t character) {
+    char code[7];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
+    return std::string("holds the control character ") + code +
+           "; a camera text takes no line break, tab, escape or other control character";
+}
+
 CheckedChanges checkChanges(const std::vector<SettingChange>& changes, const CameraModel& model,
                             const SettingValues& current, int deviceKind, bool formatCard) {
     CheckedChanges result{.wanted = current, .changed = {}, .refusals = {}};
+    const auto codePage = platform::ansiCodePage();
     for (std::size_t index = 0; index < changes.size(); ++index) {
         const SettingChange& change = changes[index];
         const CatalogueRow& row = *change.row;
         SettingValue& wanted = result.wanted.find(row.key)->second;
-        if (change.value == wanted.text) {
+        // A text's bytes as a read keeps them, however the value gave them (\x93 in a profile).
+        const auto text = row.isList()
+                              ? platform::fromUtf8(change.value)
+                              : std::optional(platform::fromUtf8KeepingBytes(change.value));
+        const std::string value = row.isList() ? change.value : platform::toUtf8KeepingBytes(*text);
+        if (value == wanted.text) {
             continue;
         }
-        const auto text = platform::fromUtf8(change.value);
         std::optional<Refusal> refusal;
-        if (!text) {
+        if (!text || !keepsOnlyUndecodableBytes(*text, codePage)) {
             refusal = Refusal{.reason = RefusalReason::notUtf8};
         } else if (row.disabledFor(deviceKind)) {
             refusal = Refusal{.reason = RefusalReason::disabledForDeviceKind};
         } else if (row.isList()) {
             refusal = checkListValue(row, change.value, wanted);
         } else {
-            refusal = checkText(row, *text, current, deviceKind);
-            wanted.text = change.value;
+            refusal = checkText(row, *text, current, deviceKind, codePage);
+            wanted.text = value;
         }
         const bool changes = wanted.text != current.find(row.key)->second.text;
         if (!refusal && changes && row.destroysRecordings && !formatCard) {

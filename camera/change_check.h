@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,11 @@ struct SettingChange {
 };
 
 enum class RefusalReason {
+    // Neither UTF-8 text nor bytes the camera's code page cannot decode, which a read keeps.
     notUtf8,
+    // A C0 or C1 control character or DEL: a line break, a tab or an escape sequence that would
+    // reach the camera and every program that shows the text.
+    controlCharacter,
     // The device kind takes the setting away.
     disabledForDeviceKind,
     // The list is marked as not offered: it takes no value.
@@ -48,6 +53,8 @@ struct Refusal {
     // The most it may have, or the length it must have.
     std::size_t limit = 0;
     int codePage = 0;
+    // The control character it holds first.
+    char16_t character = 0;
     // What the list offers, for a refused list value.
     std::vector<std::string_view> offered{};
     // The text of the group that the last read left unsound.
@@ -62,6 +69,13 @@ struct CheckedChanges {
     // One per refused change, in the changes' order; nothing may be written when there is one.
     std::vector<Refusal> refusals;
 };
+
+// The first control character of a text that goes to the camera (C0, DEL or C1), which no text
+// may hold however it was given: typed, pasted, an argument or a file.
+std::optional<char16_t> controlCharacterIn(std::u16string_view text);
+// Why a text holding that character is refused, after the setting's name, in English as both front
+// ends say it.
+std::string controlCharacterRefusal(char16_t character);
 
 // The checks the window makes as one types or presses Set, against the camera's values: a list
 // takes one of the values the camera offers, by its name or by an alias of one, a text keeps to

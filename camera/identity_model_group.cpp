@@ -13,8 +13,10 @@ IdentityModelGroup::IdentityModelGroup(CameraLibrary& camera, Session& session, 
 bool IdentityModelGroup::readIdentity(SettingValues& values, bool needsFlagOne) {
     const auto reading = identity_.read(needsFlagOne);
     if (reading.identity) {
-        values[std::string(keys::kDeviceId)].text = platform::toUtf8(reading.identity->deviceId);
-        values[std::string(keys::kOfficerId)].text = platform::toUtf8(reading.identity->officerId);
+        values[std::string(keys::kDeviceId)].text =
+            platform::toUtf8KeepingBytes(reading.identity->deviceId);
+        values[std::string(keys::kOfficerId)].text =
+            platform::toUtf8KeepingBytes(reading.identity->officerId);
     }
     return reading.succeeded;
 }
@@ -22,7 +24,7 @@ bool IdentityModelGroup::readIdentity(SettingValues& values, bool needsFlagOne) 
 bool IdentityModelGroup::readSerialNumber(SettingValues& values) {
     const auto serialNumber = serialNumber_.readAtSetUp();
     if (serialNumber) {
-        values[std::string(keys::kSerialNumber)].text = platform::toUtf8(*serialNumber);
+        values[std::string(keys::kSerialNumber)].text = platform::toUtf8KeepingBytes(*serialNumber);
     }
     return serialNumber.has_value();
 }

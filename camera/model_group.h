@@ -11,10 +11,10 @@
 
 namespace camera {
 
-// The value's text as the camera classes take it. The checks and the toolkits let only
-// well-formed UTF-8 through.
+// The value's text as the camera classes take it: the bytes a read could not decode are kept, so
+// that a text not changed goes back as it came.
 inline std::u16string textOf(const SettingValues& values, std::string_view key) {
-    return platform::fromUtf8(values.find(key)->second.text).value_or(std::u16string());
+    return platform::fromUtf8KeepingBytes(values.find(key)->second.text);
 }
 
 // What a group writes: the values its read gave, the values a change wants (the same, but for

@@ -9,7 +9,7 @@ namespace {
 
 bool readText(SettingValues& values, std::string_view key, const std::optional<ApnText>& text) {
     if (text) {
-        values[std::string(key)] = {.text = platform::toUtf8(text->text()),
+        values[std::string(key)] = {.text = platform::toUtf8KeepingBytes(text->text()),
                                     .sound = text->terminated()};
     }
     return text.has_value();
@@ -34,7 +34,7 @@ std::optional<int> NetworkModelGroup::readRecord(SettingValues& values) {
     }
     for (const auto& [key, text] : recordTexts_) {
         auto& value = values[std::string(key)];
-        value.text = platform::toUtf8(record->text(text));
+        value.text = platform::toUtf8KeepingBytes(record->text(text));
         value.sound = record->terminated(text);
     }
     stationRead_ = record->wifiStationPosition();

@@ -43,7 +43,7 @@ std::vector<ReadFailure> SettingsModel::read() {
     DeviceActions device(calls_, session_);
     const auto readStatus = [&](std::string_view key, std::optional<std::u16string> text) {
         if (text) {
-            values_[std::string(key)].text = platform::toUtf8(*text);
+            values_[std::string(key)].text = platform::toUtf8KeepingBytes(*text);
         } else {
             failures.push_back({.group = SettingGroup::status,
                                 .row = model_.row(key),

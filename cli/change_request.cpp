@@ -23,6 +23,8 @@ std::string why(const camera::Refusal& refusal, const std::string& value, int de
     switch (refusal.reason) {
         case notUtf8:
             return "the value is not UTF-8 text";
+        case controlCharacter:
+            return camera::controlCharacterRefusal(refusal.character);
         case disabledForDeviceKind:
             return "cannot be changed on this camera (device kind " + number(deviceKind) + ")";
         case settingNotOffered:

@@ -1,5 +1,6 @@
 #include <utility>
 
+#include "camera_presence.h"
 #include "commands.h"
 #include "input_source.h"
 #include "json_text.h"
@@ -86,7 +87,13 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
     if (!password) {
         return kUsageError;
     }
-    if (const auto failure = settings.logIn(options.userType, *password)) {
+    std::optional<CallFailure> failure;
+    if (auto refusal = holdCamera(console)) {
+        failure = CallFailure{.line = std::move(*refusal), .call = {}};
+    } else {
+        failure = settings.logIn(options.userType, *password);
+    }
+    if (failure) {
         // show --json answers with its error object, however early the camera failed.
         if (options.json) {
             console.output << jsonError(failure->line, failure->call);

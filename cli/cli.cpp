@@ -6,6 +6,7 @@
 #include "code_page.h"
 #include "commands.h"
 #include "help_text.h"
+#include "json_text.h"
 #include "observed_camera_library.h"
 #include "options.h"
 #include "profile_file.h"
@@ -59,11 +60,22 @@ int runOn(const Options& options, camera::CameraLibrary& camera, Console& consol
     return runLog(options, console);
 }
 
+// A usage error, said on the error stream and, for show --json, as its error object too: a script
+// that reads the output gets an answer it can parse.
+void refuseUsage(const std::string& refusal, bool json, Console& console) {
+    if (json) {
+        console.output << jsonError(refusal, std::nullopt);
+    }
+    console.error() << escapedText(refusal) << '\n';
+}
+
 int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary& camera,
                Console& console, const CameraLoader& loadCamera) {
+    const bool json = asksForJson(arguments);
     const auto parsed = parseOptions(arguments);
     if (const auto* refusal = std::get_if<std::string>(&parsed)) {
-        console.error() << escapedText(*refusal) << '\n' << usageText(console.program);
+        refuseUsage(*refusal, json, console);
+        console.errors << usageText(console.program);
         return kUsageError;
     }
     const auto& options = std::get<Options>(parsed);
@@ -74,6 +86,10 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
     if (options.version) {
         console.output << console.program << ' ' << QUMAT_VERSION << '\n';
         return kDone;
+    }
+    if (const auto refusal = platform::codePageVariableRefusal()) {
+        refuseUsage(*refusal, json, console);
+        return kUsageError;
     }
     const bool needsCamera =
         *options.command != Command::log && !options.status && !options.release;

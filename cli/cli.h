@@ -25,7 +25,7 @@ int run(const std::vector<std::string>& arguments, camera::CameraLibrary& camera
 // The name to give in messages: the file name of argv[0], without ".exe".
 std::string programName(std::string_view path);
 
-// run() for main: the process's streams, QUMAT_PASSWORD and its terminal.
+// run() for main: the process's streams, QUMAT_PASSWORD, its terminal and its hold on the camera.
 int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& camera,
                  const CameraLoader& loadCamera = {});
 

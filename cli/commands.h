@@ -24,7 +24,8 @@ int runImport(const Options& options, camera::CameraLibrary& camera, Console& co
 // Prints the change log, or checks its chain; touches no camera.
 int runLog(const Options& options, Console& console);
 
-// The password, the login and the device kind; the exit status when one failed.
+// The password, the camera's hold, the login and the device kind; the exit status when one
+// failed.
 std::optional<int> logIn(CameraSettings& settings, const Options& options, Console& console);
 
 // provision: a line of cameras, each given a profile and its own identity, and read back.

@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+namespace camera {
+class CameraHold;
+}
+
 namespace cli {
 
 enum ExitStatus : int {
@@ -31,6 +35,9 @@ struct Console {
     // Asks for a password or a secret on the terminal without echo, after the prompt; nothing
     // when there is no terminal.
     std::function<std::optional<std::string>(std::string_view prompt)> askHidden;
+    // The camera's lock, which a command holds from its first camera call to its end; none where
+    // no other program reaches the camera (a test's camera of its own).
+    camera::CameraHold* cameraHold = nullptr;
 
     // The error stream after the program's name.
     std::ostream& error() { return errors << program << ": "; }

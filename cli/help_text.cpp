@@ -20,7 +20,8 @@ constexpr CommandHelp kCommands[] = {
     {Command::show, "show [NAME|GROUP...] [--json] [--show-secrets]",
      "  show     print the settings, or those named and the groups' (identity, network,\n"
      "           recording, status), as 'NAME = VALUE'; with --json one object of groups\n",
-     "  --json                 one JSON object: model, device_kind, then one object per group\n"},
+     "  --json                 one JSON object: model, device_kind, then one object per group;\n"
+     "                         a failure, a refused command line too, as {\"error\", \"call\"}\n"},
     {Command::get, "get NAME... [--show-secrets]",
      "  get      print the values alone, one a line, in the order named\n", ""},
     {Command::set, "set NAME=VALUE... [--dry-run] [--format-card] [--show-secrets]",
@@ -111,11 +112,13 @@ constexpr std::string_view kWindowsIntroduction =
 
 constexpr std::string_view kExitStatus =
     "\n"
-    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), did not hold\n"
-    "a value written when read back, a camera of provision was not ok, wait timed out, the\n"
-    "output or the change log could not be written, log --verify found the log edited or an\n"
-    "expected hash missing, or memory or the system's text conversion failed; 2 a usage or\n"
-    "input error (nothing written); 3 import --dry-run --exit-code found changes to write.\n";
+    "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), was in use\n"
+    "by another program (\"the camera is in use by another program (process N)\"; wait and\n"
+    "provision wait for it instead), did not hold a value written when read back, a camera of\n"
+    "provision was not ok, wait timed out, the output or the change log could not be written,\n"
+    "log --verify found the log edited or an expected hash missing, or memory or the system's\n"
+    "text conversion failed; 2 a usage or input error (nothing written); 3 import --dry-run\n"
+    "--exit-code found changes to write.\n";
 
 // Where the change log and the system log are on this system.
 #ifdef _WIN32
@@ -140,7 +143,12 @@ constexpr std::string_view kDetails =
     "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
     "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"
     "recording; a failed group stops the ones after it. Secrets print as ******** unless\n"
-    "--show-secrets is given.\n";
+    "--show-secrets is given.\n"
+    "\n"
+    "A camera text takes no control character (line break, tab, escape). A byte of the camera's\n"
+    "that its code page cannot decode prints as \\xHH, which a profile gives back as that byte.\n"
+    "QUMAT_ANSI_CODE_PAGE names that code page: 874, 932, 936, 949, 950 or 1250 to 1258; any\n"
+    "other value is refused.\n";
 
 constexpr std::size_t kValueColumn = 38;
 constexpr std::size_t kWidth = 100;

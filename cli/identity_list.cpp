@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "change_check.h"
 #include "code_page.h"
 #include "csv_text.h"
 #include "setting_keys.h"
@@ -32,6 +33,9 @@ std::string valueProblem(const camera::CatalogueRow& row, std::string_view value
     }
     if (text->empty()) {
         return "is empty";
+    }
+    if (const auto control = camera::controlCharacterIn(*text)) {
+        return camera::controlCharacterRefusal(*control);
     }
     // The device kind is not known yet: the longer of its limits.
     const auto limit = static_cast<std::size_t>(std::max(row.limitFor(0), row.limitFor(1)));

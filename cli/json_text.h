@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,7 @@ std::string jsonString(std::string_view text);
 std::string withControlCharactersEscaped(std::string_view json);
 
 // What show --json prints instead of the camera's settings: {"error": ..., "call": ...} and its
-// line end.
-std::string jsonError(std::string_view error, std::string_view call);
+// line end; the call is null for an error of the command line itself, before any call.
+std::string jsonError(std::string_view error, std::optional<std::string_view> call);
 
 }  // namespace cli

@@ -252,6 +252,25 @@ std::optional<std::size_t> commandIndex(const std::vector<std::string>& argument
     return std::nullopt;
 }
 
+bool asksForJson(const std::vector<std::string>& arguments) {
+    const auto at = commandIndex(arguments);
+    if (!at || commandNamed(arguments[*at]) != Command::show) {
+        return false;
+    }
+    for (std::size_t index = 0; index < arguments.size() && arguments[index] != "--"; ++index) {
+        const std::string& argument = arguments[index];
+        if (argument == "--json") {
+            return true;
+        }
+        // Another option's value, even when it reads "--json".
+        const Option* option = isOption(argument) ? optionNamed(argument) : nullptr;
+        if (option != nullptr && option->flag == nullptr && argument == option->name) {
+            ++index;
+        }
+    }
+    return false;
+}
+
 std::variant<Options, std::string> parseOptions(const std::vector<std::string>& arguments) {
     Options options;
     const auto at = commandIndex(arguments);

@@ -20,6 +20,10 @@ std::string_view commandName(Command command);
 // option's value ("--model stc show"); nothing when that one is not a command.
 std::optional<std::size_t> commandIndex(const std::vector<std::string>& arguments);
 
+// Whether the arguments ask show for JSON: "--json" among its options, however the rest of them
+// parse, so that a refused command line still answers in JSON.
+bool asksForJson(const std::vector<std::string>& arguments);
+
 // A command line after the program's name: options and operands in any order around the command.
 struct Options {
     // Nothing for --help or --version alone.

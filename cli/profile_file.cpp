@@ -15,6 +15,25 @@ namespace {
 constexpr std::string_view kHeader = "; qumat_pro profile: model ";
 constexpr std::string_view kBlanks = " \t\r";
 
+// The bytes at `at` that print as \xHH escapes, and what they read back as in a profile: a
+// control character's bytes; the camera's byte its code page could not decode, kept, as that byte;
+// or a byte that starts no UTF-8 character. Nothing when the text there prints as it is.
+struct Escaped {
+    std::size_t length = 0;
+    std::string bytes;
+};
+
+Escaped escapedAt(std::string_view value, std::size_t at) {
+    if (const auto kept = platform::keptByteAt(value, at)) {
+        return {.length = 3, .bytes = std::string(1, static_cast<char>(*kept))};
+    }
+    if (platform::utf8CharacterLength(value, at) == 0) {
+        return {.length = 1, .bytes = std::string(value.substr(at, 1))};
+    }
+    const std::size_t length = controlCharacterAt(value, at).length;
+    return {.length = length, .bytes = std::string(value.substr(at, length))};
+}
+
 bool needsQuotes(std::string_view value) {
     if (value.empty()) {
         return false;
@@ -23,8 +42,8 @@ bool needsQuotes(std::string_view value) {
         kBlanks.find(value.back()) != std::string_view::npos || value.front() == '"') {
         return true;
     }
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (controlCharacterAt(value, i).length > 0) {
+    for (std::size_t i = 0; i < value.size(); i += platform::utf8CharacterLength(value, i)) {
+        if (escapedAt(value, i).length > 0) {
             return true;
         }
     }
@@ -39,22 +58,24 @@ std::string escapedText(std::string_view value) {
     }
     std::string text = "\"";
     for (std::size_t i = 0; i < value.size();) {
-        const std::size_t length = controlCharacterAt(value, i).length;
-        if (length > 0) {
-            // Each of its bytes as \xHH, so that it reads back as the same bytes.
-            for (const char byte : value.substr(i, length)) {
+        const Escaped escaped = escapedAt(value, i);
+        if (escaped.length > 0) {
+            // Each byte as \xHH, so that it reads back as the same bytes.
+            for (const char byte : escaped.bytes) {
                 char escape[5];
                 std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(byte));
                 text += escape;
             }
-            i += length;
+            i += escaped.length;
             continue;
         }
-        const char c = value[i++];
-        if (c == '"' || c == '\\') {
+        // A character of its own: a byte within one is no quote.
+        const std::size_t length = platform::utf8CharacterLength(value, i);
+        if (value[i] == '"' || value[i] == '\\') {
             text += '\\';
         }
-        text += c;
+        text += value.substr(i, length);
+        i += length;
     }
     return text + '"';
 }

@@ -383,13 +383,25 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
             console.error() << text << '\n';
         }
     };
+    const auto waitFor = [&](bool connected) {
+        return waitForCamera(camera, console,
+                             {.connected = connected,
+                              .timeout = std::nullopt,
+                              .stopped = stopped,
+                              .quiet = options.quiet});
+    };
     bool allOk = true;
     while (run.identitiesLeft()) {
         say("connect a camera (Ctrl-C ends)");
-        if (waitForCamera(camera, true, std::nullopt, stopped) != WaitEnd::reached) {
+        if (const auto end = waitFor(true); end != WaitEnd::reached) {
+            if (end == WaitEnd::failed) {
+                return kCameraFailed;
+            }
             break;
         }
         const auto outcome = run.provision(logged);
+        // Held from the look that found the camera to its read-back.
+        letCameraGo(console);
         allOk = allOk && outcome.ok();
         // On the disk before it is said: a camera printed is a camera the report holds.
         const auto problem =
@@ -404,7 +416,10 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
             break;
         }
         say("disconnect the camera");
-        if (waitForCamera(camera, false, std::nullopt, stopped) != WaitEnd::reached) {
+        if (const auto end = waitFor(false); end != WaitEnd::reached) {
+            if (end == WaitEnd::failed) {
+                return kCameraFailed;
+            }
             break;
         }
     }

@@ -5,6 +5,7 @@
 #include "csv_text.h"
 #include "profile_file.h"
 #include "replace_file.h"
+#include "utf8.h"
 #include "who_and_when.h"
 #include "whole_file.h"
 
@@ -52,7 +53,10 @@ std::string valueOf(std::string_view cell) {
     if (cell.starts_with('\'')) {
         cell.remove_prefix(1);
     }
-    return unescapedText(cell).value_or(std::string(cell));
+    // A camera's byte its code page could not decode went out as \xHH: it comes back kept as the
+    // camera's text holds it.
+    return platform::toUtf8KeepingBytes(
+        platform::fromUtf8KeepingBytes(unescapedText(cell).value_or(std::string(cell))));
 }
 
 std::string differingText(const std::vector<std::string>& names) {
@@ -186,10 +190,15 @@ std::string ProvisionReport::open(const std::filesystem::path& file) {
     auto lockFile = file;
     lockFile += ".lock";
     // Two runs over one report would give one identity twice: the second is refused at once.
-    if (const auto refusal = lock_.take(lockFile, std::chrono::milliseconds(0))) {
+    if (const auto refusal = lock_.takeNamed(lockFile, std::chrono::milliseconds(0))) {
         file_.reset();
-        return "its lock file " + escapedText(lockFile.string()) + " " + *refusal +
-               " (one run at a time uses a report: another run of provision may be using it)";
+        if (!refusal->heldElsewhere) {
+            return "its lock file " + escapedText(lockFile.string()) + " " + refusal->reason;
+        }
+        const auto holder = platform::FileLock::holderOf(lockFile);
+        return "another run of provision is using it" +
+               (holder ? " (process " + std::to_string(*holder) + ")" : std::string()) +
+               "; one run at a time uses a report";
     }
     const auto whole = platform::readWholeFile(file, kReportLimit);
     auto parsed = parse(whole.text);

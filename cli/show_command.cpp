@@ -51,6 +51,9 @@ int runShow(const Options& options, camera::CameraLibrary& camera, Console& cons
     // A group's settings stay together, in the listing's order, however they were asked for.
     auto selection = selectSettings(table, options.operands, true);
     if (const auto* refusals = std::get_if<std::vector<std::string>>(&selection)) {
+        if (options.json) {
+            console.output << jsonError(refusals->front(), std::nullopt);
+        }
         for (const auto& refusal : *refusals) {
             console.error() << escapedText(refusal) << '\n';
         }

@@ -2,6 +2,7 @@
 #include <iostream>
 #include <new>
 
+#include "camera_hold.h"
 #include "cli.h"
 #include "command_line_process.h"
 #include "console_streams.h"
@@ -34,6 +35,7 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
         if (!arguments.empty()) {
             arguments.erase(arguments.begin());
         }
+        camera::CameraHold cameraHold(camera::cameraLockFile());
         Console console{
             .output = std::cout,
             .errors = std::cerr,
@@ -42,6 +44,7 @@ int runInProcess(int argc, const char* const argv[], camera::CameraLibrary& came
             .passwordVariable = platform::environmentText("QUMAT_PASSWORD"),
             .askHidden =
                 [](std::string_view prompt) { return platform::readLineWithoutEcho(prompt); },
+            .cameraHold = &cameraHold,
         };
         return run(arguments, camera, console, loadCamera);
     } catch (const std::bad_alloc&) {

@@ -10,12 +10,15 @@ int runWait(const Options& options, camera::CameraLibrary& camera, Console& cons
     if (options.timeoutSeconds) {
         timeout = std::chrono::seconds(*options.timeoutSeconds);
     }
-    const auto end =
-        waitForCamera(camera, options.connected, timeout, [] { return Interruption::requested(); });
+    const auto end = waitForCamera(camera, console,
+                                   {.connected = options.connected,
+                                    .timeout = timeout,
+                                    .stopped = [] { return Interruption::requested(); },
+                                    .quiet = options.quiet});
     if (end == WaitEnd::reached) {
         return kDone;
     }
-    if (!options.quiet) {
+    if (!options.quiet && end != WaitEnd::failed) {
         console.error() << (end == WaitEnd::stopped ? "interrupted" : "timed out")
                         << ": the camera is still "
                         << (options.connected ? "not connected" : "connected") << '\n';

@@ -260,7 +260,44 @@ void addDisabled(const LayoutFrame& frame, int deviceKind, std::vector<std::stri
     addButtons(frame.buttons);
 }
 
+// The field of the frame, or of a frame within it, that shows `row`.
+const LayoutField* fieldShowing(const LayoutFrame& frame, const camera::CatalogueRow& row) {
+    std::vector<const std::vector<LayoutField>*> lines;
+    for (const auto* rows : {&frame.rows, &frame.lowerRows}) {
+        for (const auto& line : *rows) {
+            lines.push_back(&line.fields);
+        }
+    }
+    for (const auto& column : frame.columns) {
+        lines.push_back(&column);
+    }
+    for (const auto* fields : lines) {
+        const auto found = std::ranges::find(*fields, &row, &LayoutField::row);
+        if (found != fields->end()) {
+            return &*found;
+        }
+    }
+    for (const auto& inner : frame.frames) {
+        if (const auto* field = fieldShowing(inner, row)) {
+            return field;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+std::string_view settingLabel(const Edition& edition, const camera::CatalogueRow& row) {
+    const auto layout = settingsLayout(edition);
+    for (const auto* frames : {&layout.top, &layout.bottom}) {
+        for (const auto& frame : *frames) {
+            if (const auto* field = fieldShowing(frame, row)) {
+                return field->label;
+            }
+        }
+    }
+    return {};
+}
 
 std::string controlName(const LayoutField& field) {
     constexpr std::string_view kSuffixes[] = {"Edit", "List", "Value"};

@@ -108,6 +108,9 @@ struct SettingsLayout {
 // The edition's settings window, in its texts; rows the edition has no text for are left out.
 SettingsLayout settingsLayout(const Edition& edition);
 
+// The label the edition's settings window gives the setting's field; empty when it has none.
+std::string_view settingLabel(const Edition& edition, const camera::CatalogueRow& row);
+
 // The object names of the controls a camera of this device kind (0, 1 or 2) cannot use, which the
 // settings window disables when it opens.
 std::vector<std::string> disabledByDeviceKind(const Edition& edition, int deviceKind);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <thread>
 #include <vector>
 
 #include "resolution.h"
@@ -359,6 +360,9 @@ void EmulatedCamera::call(Function function, int32_t* flag, const Operation& ope
     if (flag != nullptr) {
         *flag = succeeded ? state_.faults.successFlag(function) : 0;
     }
+    // A slow camera keeps its caller waiting, not the other processes that read its state.
+    lock.reset();
+    std::this_thread::sleep_for(state_.faults.delay(function));
 }
 
 bool EmulatedCamera::canAnswer(Function function) const {

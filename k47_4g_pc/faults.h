@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -21,12 +22,15 @@ struct Faults {
     std::set<Function> unterminated;
     // The flag value reported on success, when not 1.
     std::map<Function, int32_t> successFlags;
+    // How long a function takes to answer, in milliseconds, when not at once: a slow camera.
+    std::map<Function, int32_t> delays;
 
     bool fails(Function function) const { return failing.contains(function); }
     bool leavesUntouched(Function function) const { return untouched.contains(function); }
     bool ignores(Function function) const { return ignored.contains(function); }
     bool leavesUnterminated(Function function) const { return unterminated.contains(function); }
     int32_t successFlag(Function function) const;
+    std::chrono::milliseconds delay(Function function) const;
 
     bool operator==(const Faults&) const = default;
 };

@@ -1,6 +1,7 @@
 #include "state_format.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <functional>
@@ -160,23 +161,36 @@ const std::vector<Key>& keys() {
     return table;
 }
 
-constexpr std::string_view kFlagPrefix = "Flag.";
+// The keys of one function each, "Flag.GetZFYInfo=2": a number per function, kept in a map of
+// the faults.
+struct FunctionKeys {
+    std::string_view prefix;
+    std::map<Function, int32_t> Faults::*member;
+    std::string_view expected;
+    int64_t minimum;
+    int64_t maximum;
 
-Key flagKey(Function function) {
-    return {"Faults", std::string(kFlagPrefix) + std::string(functionName(function)),
-            "a whole number",
-            [function](const CameraState& state) {
-                return std::to_string(state.faults.successFlag(function));
-            },
-            [function](CameraState& state, std::string_view value) {
-                const auto number = parseInteger(value, std::numeric_limits<int32_t>::min(),
-                                                 std::numeric_limits<int32_t>::max());
-                if (number) {
-                    state.faults.successFlags[function] = static_cast<int32_t>(*number);
-                }
-                return number.has_value();
-            }};
-}
+    Key key(Function function) const {
+        return {"Faults", std::string(prefix) + std::string(functionName(function)), expected,
+                [*this, function](const CameraState& state) {
+                    return std::to_string((state.faults.*member).at(function));
+                },
+                [*this, function](CameraState& state, std::string_view value) {
+                    const auto number = parseInteger(value, minimum, maximum);
+                    if (number) {
+                        (state.faults.*member)[function] = static_cast<int32_t>(*number);
+                    }
+                    return number.has_value();
+                }};
+    }
+};
+
+// A delay longer than ten minutes is a mistake.
+constexpr std::array kFunctionKeys{
+    FunctionKeys{"Flag.", &Faults::successFlags, "a whole number",
+                 std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()},
+    FunctionKeys{"Delay.", &Faults::delays, "a number of milliseconds up to 600000", 0, 600000},
+};
 
 struct Assignment {
     Key key;
@@ -186,10 +200,12 @@ struct Assignment {
 
 // The key a "name=value" line of a section sets, if the state file has such a key.
 std::optional<Key> findKey(std::string_view section, std::string_view name) {
-    if (equalsIgnoringCase(section, "Faults") && name.size() > kFlagPrefix.size() &&
-        equalsIgnoringCase(name.substr(0, kFlagPrefix.size()), kFlagPrefix)) {
-        const auto function = functionNamed(name.substr(kFlagPrefix.size()));
-        return function ? std::optional(flagKey(*function)) : std::nullopt;
+    for (const auto& keys : kFunctionKeys) {
+        if (equalsIgnoringCase(section, "Faults") && name.size() > keys.prefix.size() &&
+            equalsIgnoringCase(name.substr(0, keys.prefix.size()), keys.prefix)) {
+            const auto function = functionNamed(name.substr(keys.prefix.size()));
+            return function ? std::optional(keys.key(*function)) : std::nullopt;
+        }
     }
     for (const Key& key : keys()) {
         if (equalsIgnoringCase(key.section, section) && equalsIgnoringCase(key.name, name)) {
@@ -227,9 +243,11 @@ std::string formatState(const CameraState& state) {
         }
         text += key.name + "=" + key.format(state) + "\n";
     }
-    for (const auto& successFlag : state.faults.successFlags) {
-        const Key key = flagKey(successFlag.first);
-        text += key.name + "=" + key.format(state) + "\n";
+    for (const auto& keys : kFunctionKeys) {
+        for (const auto& entry : state.faults.*keys.member) {
+            const Key key = keys.key(entry.first);
+            text += key.name + "=" + key.format(state) + "\n";
+        }
     }
     return text;
 }

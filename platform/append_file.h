@@ -8,6 +8,9 @@
 
 namespace platform {
 
+// Makes `folder` and the folders above it that are missing, each its owner's alone.
+std::error_code makeOwnerOnlyFolders(const std::filesystem::path& folder);
+
 // A file that only grows: every line is appended with one write and on the disk before append
 // returns, so that a process killed at any moment leaves whole lines.
 class AppendFile {

@@ -15,19 +15,6 @@ std::error_code lastError() {
     return {errno, std::generic_category()};
 }
 
-std::error_code makeFolders(const std::filesystem::path& folder) {
-    if (folder.empty() || std::filesystem::is_directory(folder)) {
-        return {};
-    }
-    if (const auto error = makeFolders(folder.parent_path())) {
-        return error;
-    }
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return lastError();
-    }
-    return {};
-}
-
 // Why a write stopped short of `end`: the process's file size limit, when `end` is past it, else a
 // full disk.
 std::error_code shortWriteReason(off_t end) {
@@ -41,6 +28,19 @@ std::error_code shortWriteReason(off_t end) {
 
 }  // namespace
 
+std::error_code makeOwnerOnlyFolders(const std::filesystem::path& folder) {
+    if (folder.empty() || std::filesystem::is_directory(folder)) {
+        return {};
+    }
+    if (const auto error = makeOwnerOnlyFolders(folder.parent_path())) {
+        return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return lastError();
+    }
+    return {};
+}
+
 AppendFile::~AppendFile() {
     if (descriptor_ >= 0) {
         ::close(descriptor_);
@@ -48,7 +48,7 @@ AppendFile::~AppendFile() {
 }
 
 std::error_code AppendFile::open(const std::filesystem::path& file) {
-    if (const auto error = makeFolders(file.parent_path())) {
+    if (const auto error = makeOwnerOnlyFolders(file.parent_path())) {
         return error;
     }
     // A umask only takes permissions away: a new file is its owner's alone.

@@ -26,6 +26,14 @@ std::error_code makeFolders(const std::filesystem::path& folder, OwnerOnlyAccess
 
 }  // namespace
 
+std::error_code makeOwnerOnlyFolders(const std::filesystem::path& folder) {
+    OwnerOnlyAccess folderOnly(OwnerOnlyAccess::Kind::folder);
+    if (folderOnly.error()) {
+        return folderOnly.error();
+    }
+    return makeFolders(folder, folderOnly);
+}
+
 AppendFile::~AppendFile() {
     if (handle_ != nullptr) {
         CloseHandle(handle_);

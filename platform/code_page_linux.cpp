@@ -86,16 +86,23 @@ bool isLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
+// The lone surrogates that stand for the bytes 0x80 to 0xFF a code page could not decode.
+constexpr char16_t kFirstKeptByte = 0xDC80;
+constexpr char16_t kLastKeptByte = 0xDCFF;
+
 bool isSingleByte(CodePage codePage) {
     constexpr std::array kMultiByte{932, 936, 949, 950};
     return std::ranges::find(kMultiByte, static_cast<int>(codePage)) == kMultiByte.end();
 }
 
-// What a byte the code page cannot decode stands for. A single-byte code page's undefined byte
-// below 0xA0 is the control character of its number, which encodes back to it, so camera texts
-// survive a read and a write; anything else is the replacement character.
+// What a byte the code page cannot decode stands for, so that camera texts survive a read and a
+// write. A single-byte code page's undefined byte below 0xA0 is the control character of its
+// number, as on the desktop platform; any other is the lone surrogate that keeps it (every code
+// page decodes ASCII, so it is one of U+DC80 to U+DCFF).
 char16_t undecodable(CodePage codePage, std::uint8_t byte) {
-    return isSingleByte(codePage) && byte >= 0x80 && byte <= 0x9F ? char16_t{byte} : u'\uFFFD';
+    return isSingleByte(codePage) && byte >= 0x80 && byte <= 0x9F
+               ? char16_t{byte}
+               : static_cast<char16_t>(0xDC00 + byte);
 }
 
 // Whether `unit` is a control character that stands for a byte the code page cannot decode.
@@ -178,6 +185,11 @@ char16_t baseLetter(char16_t unit) {
 std::size_t substitute(iconv_t descriptor, CodePage codePage, std::u16string_view rest,
                        std::string& output) {
     const char16_t unit = rest.front();
+    // Lone: the conversion takes a low surrogate after a high one with it.
+    if (unit >= kFirstKeptByte && unit <= kLastKeptByte) {
+        output.push_back(static_cast<char>(unit - kFirstKeptByte + 0x80));
+        return 1;
+    }
     if (unit >= 0xFF01 && unit <= 0xFF5E) {
         output.push_back(static_cast<char>(unit - 0xFEE0));
         return 1;

@@ -8,12 +8,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
 #include <QToolTip>
 #include <vector>
 
 #include "dialog_geometry.h"
+#include "frame_group.h"
 #include "ui_text.h"
 
 namespace ui {
@@ -24,10 +23,14 @@ using window_logic::ItemKind;
 
 // A value the camera gives, in the room the layout made for the text the window opens with: a
 // longer text is cut short with an ellipsis, and moves nothing. A screen reader reads it whole, and
-// so does its tooltip.
+// so does its tooltip, which the keyboard shows too: Tab reaches the value, and its text can be
+// selected and copied.
 class ValueLabel : public QLabel {
   public:
-    using QLabel::QLabel;
+    ValueLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        setFocusPolicy(Qt::TabFocus);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -43,6 +46,13 @@ class ValueLabel : public QLabel {
             foregroundRole());
     }
 
+    void focusInEvent(QFocusEvent* event) override {
+        QLabel::focusInEvent(event);
+        if (isCut()) {
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), text(), this);
+        }
+    }
+
     bool event(QEvent* event) override {
         if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && isCut()) {
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
@@ -55,56 +65,11 @@ class ValueLabel : public QLabel {
     bool isCut() const { return fontMetrics().horizontalAdvance(text()) > contentsRect().width(); }
 };
 
-// What the device kinds disable of a frame: a hidden box of the frame's name and title, whose
-// state the frame's own title and border show.
-class FrameTitle : public QGroupBox {
-  public:
-    using QGroupBox::QGroupBox;
-
-  protected:
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::EnabledChange) {
-            parentWidget()->update();
-        }
-        QGroupBox::changeEvent(event);
-    }
-};
-
-// A frame: its titled border with its controls inside, one group for a screen reader. Disabled
-// itself, it would disable every control in it: its title and border show its FrameTitle's state
-// instead, so each control keeps a state of its own and a label the camera can still use stays
-// enabled in a frame that is not.
-class FrameGroup : public QGroupBox {
-  public:
-    FrameGroup(const QString& title, const QString& name, QWidget* parent)
-        : QGroupBox(title, parent), title_(new FrameTitle(title, this)) {
-        title_->hide();
-        title_->setObjectName(name);
-        // Else a screen reader takes an enclosing frame's title for it.
-        setAccessibleName(title);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        if (!title_->isEnabled()) {
-            option.state &= ~QStyle::State_Enabled;
-            option.palette.setCurrentColorGroup(QPalette::Disabled);
-        }
-        painter.drawComplexControl(QStyle::CC_GroupBox, option);
-    }
-
-  private:
-    FrameTitle* title_;
-};
-
 QWidget* makeWidget(const DialogItem& item, QWidget* parent, const QPixmap& picture) {
     const QString text = uiText(item.text);
     switch (item.kind) {
         case ItemKind::frame:
-            return new FrameGroup(text, uiText(item.name), parent);
+            return new FrameGroup(text, parent);
         case ItemKind::label:
         case ItemKind::valueLabel: {
             auto* label = item.kind == ItemKind::label ? new QLabel(text, parent)
@@ -168,10 +133,7 @@ void buildDialog(QDialog& window, const window_logic::DialogLayout& layout,
         }
         QWidget* parent = frames.empty() ? page : frames.back().second;
         QWidget* widget = makeWidget(item, parent, picture);
-        if (item.kind != ItemKind::frame) {
-            // A frame goes by its FrameTitle's name, which the device kinds disable it by.
-            widget->setObjectName(uiText(item.name));
-        }
+        widget->setObjectName(uiText(item.name));
         widget->setGeometry(frames.empty()
                                 ? pixels(item)
                                 : pixels(item).translated(-pixels(*frames.back().first).topLeft()));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "frame_group.h"
 #include "length_limit.h"
 #include "ui_text.h"
 
@@ -30,6 +31,8 @@ void WidgetControls::setText(window_logic::Control control, std::string_view tex
     QWidget& widget = as<QWidget>(control);
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         edit->setText(uiText(text));
+        // A text longer than its field shows its start, not its end.
+        edit->setCursorPosition(0);
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         label->setText(uiText(text));
     } else {
@@ -69,7 +72,10 @@ void WidgetControls::disableForDeviceKind(int deviceKind) {
         return;
     }
     for (const std::string& name : disabledNames_(deviceKind)) {
-        if (auto* widget = window_.findChild<QWidget*>(QString::fromStdString(name))) {
+        auto* widget = window_.findChild<QWidget*>(QString::fromStdString(name));
+        if (auto* frame = dynamic_cast<FrameGroup*>(widget)) {
+            frame->greyTitle();
+        } else if (widget != nullptr) {
             widget->setEnabled(false);
         }
     }

@@ -26,8 +26,10 @@ DialogTemplate::Item templateItem(const DialogItem& item, const std::wstring& te
             style |= SS_LEFT | SS_NOPREFIX;
             break;
         case ItemKind::valueLabel:
-            // The camera's text as it came, cut with an ellipsis where its place ends.
-            style |= SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS;
+            // The camera's text as it came, in a field without a border that only shows it: Tab
+            // reaches it, and the arrow keys show a text longer than its place.
+            controlClass = Class::edit;
+            style |= ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP;
             break;
         case ItemKind::edit:
             controlClass = Class::edit;
@@ -163,7 +165,15 @@ std::string DialogWindow::text(Control control) const {
 }
 
 void DialogWindow::setText(Control control, std::string_view text) {
-    SetWindowTextW(item(control), wide(text).c_str());
+    HWND window = item(control);
+    SetWindowTextW(window, wide(text).c_str());
+    wchar_t controlClass[8] = {};
+    GetClassNameW(window, controlClass, 8);
+    if (lstrcmpiW(controlClass, L"Edit") == 0) {
+        // A text longer than its field shows its start, not its end.
+        SendMessageW(window, EM_SETSEL, 0, 0);
+        SendMessageW(window, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 void DialogWindow::limitTyping(Control control, int limit) {

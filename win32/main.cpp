@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "camera_hold.h"
+#include "code_page.h"
 #include "language_setting.h"
 #include "library_functions.h"
 #include "native_hand_over.h"
@@ -17,6 +19,11 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     InitCommonControlsEx(&controls);
 
     win32::NativeMessageBoxes messageBoxes;
+    // The window program has no console to say it on.
+    if (const auto refusal = platform::codePageVariableRefusal()) {
+        messageBoxes.show(*refusal, "qumat_pro", window_logic::MessageBoxStyle::WarningOk);
+        return 2;
+    }
     camera::LibraryFunctions camera;
     // Without the camera maker's library no window could reach a camera: say which file it needs.
     if (const std::string failure = camera.load(); !failure.empty()) {
@@ -24,7 +31,9 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
         return 2;
     }
     window_logic::Session session;
-    win32::NativeHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile);
+    camera::CameraHold cameraHold(camera::cameraLockFile());
+    win32::NativeHandOver handOver(camera, messageBoxes, session, editions::kLanguageFile,
+                                   &cameraHold);
     handOver.runLoginWindow(
         editions::edition(window_logic::chooseStartEdition(editions::kLanguageFile)));
     return 0;

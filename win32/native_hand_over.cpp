@@ -8,7 +8,8 @@ namespace win32 {
 
 NativeHandOver::NativeHandOver(camera::CameraLibrary& camera,
                                window_logic::MessageBoxes& messageBoxes,
-                               window_logic::Session& session, std::filesystem::path languageFile)
+                               window_logic::Session& session, std::filesystem::path languageFile,
+                               camera::CameraHold* cameraHold)
     : logged_(camera, change_log::logFile()),
       waitingCamera_(logged_, waitCursor_),
       services_{.camera = waitingCamera_,
@@ -16,7 +17,8 @@ NativeHandOver::NativeHandOver(camera::CameraLibrary& camera,
                 .handOver = *this,
                 .session = session,
                 .languageFile = std::move(languageFile),
-                .changeRefusal = [this] { return logged_.failure(); }} {}
+                .changeRefusal = [this] { return logged_.failure(); },
+                .cameraHold = cameraHold} {}
 
 void NativeHandOver::runLoginWindow(const editions::Edition& edition) {
     // Every change of edition passes here, the first one at start-up.

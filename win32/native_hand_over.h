@@ -12,7 +12,8 @@ namespace win32 {
 class NativeHandOver final : public window_logic::HandOver {
   public:
     NativeHandOver(camera::CameraLibrary& camera, window_logic::MessageBoxes& messageBoxes,
-                   window_logic::Session& session, std::filesystem::path languageFile);
+                   window_logic::Session& session, std::filesystem::path languageFile,
+                   camera::CameraHold* cameraHold = nullptr);
 
     void runLoginWindow(const editions::Edition& edition) override;
     void runSettingsWindow(const editions::Edition& edition) override;

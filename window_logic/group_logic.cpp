@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "change_check.h"
 #include "code_page.h"
+#include "settings_layout.h"
 #include "utf8.h"
 
 namespace window_logic {
@@ -17,17 +19,24 @@ std::u16string GroupLogic::cameraText(Control control) const {
     return platform::fromUtf8(controls_.text(control)).value_or(std::u16string());
 }
 
-void GroupLogic::show(Control control, std::u16string_view text) const {
-    controls_.setText(control, platform::toUtf8(text));
+void GroupLogic::show(Control control, std::u16string_view text) {
+    const std::string shown = platform::toUtf8(text);
+    if (const auto* const* setting = std::get_if<const camera::CatalogueRow*>(&control)) {
+        shown_[std::string((*setting)->key)] = shown;
+    }
+    controls_.setText(control, shown);
 }
 
 void GroupLogic::show(const camera::SettingValues& values) {
     for (const auto& [key, value] : values) {
-        controls_.setText(&row(key), value.text);
+        // A toolkit takes only well-formed text.
+        const std::string shown = platform::toUtf8(platform::fromUtf8KeepingBytes(value.text));
+        controls_.setText(&row(key), shown);
+        shown_[key] = shown;
         if (value.sound) {
             unsound_.erase(key);
         } else {
-            unsound_[key] = value;
+            unsound_[key] = {.text = shown, .sound = false};
         }
     }
 }
@@ -57,6 +66,27 @@ bool GroupLogic::codePageHolds(const camera::SettingValues& values) {
         const auto text = platform::fromUtf8(value.second.text);
         return text && platform::encodeAnsiExactly(*text, codePage).has_value();
     });
+}
+
+bool GroupLogic::refusesControlCharacters(const camera::SettingValues& values) const {
+    for (const auto& [key, value] : values) {
+        const auto shown = shown_.find(key);
+        const auto text = platform::fromUtf8(value.text);
+        const auto control = text ? camera::controlCharacterIn(*text) : std::nullopt;
+        if (!control || (shown != shown_.end() && shown->second == value.text)) {
+            continue;
+        }
+        const auto label = editions::settingLabel(edition_, row(key));
+        refuseControlCharacter(label.empty() ? std::string_view(key) : label, *control);
+        return true;
+    }
+    return false;
+}
+
+void GroupLogic::refuseControlCharacter(std::string_view label, char16_t character) const {
+    // "SSID :" names its field without the colon.
+    const std::string_view name = label.substr(0, label.find_last_not_of(" :") + 1);
+    refuse(std::string(name) + ": " + camera::controlCharacterRefusal(character));
 }
 
 bool GroupLogic::allTyped(const camera::SettingValues& values,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,8 +32,9 @@ class GroupLogic {
     void limitTypingInto(const camera::CatalogueRow& setting) const;
     // A field's text as the camera takes it, and the camera's text shown in a field.
     std::u16string cameraText(Control control) const;
-    void show(Control control, std::u16string_view text) const;
-    // Each value read, in its setting's field, noting the texts the camera sent unsound.
+    void show(Control control, std::u16string_view text);
+    // Each value read, in its setting's field, noting the texts the camera sent unsound. A byte
+    // the code page could not decode shows as U+FFFD.
     void show(const camera::SettingValues& values);
     // The texts of the settings' fields, or of the group's, by setting.
     camera::SettingValues typed(std::span<const camera::CatalogueRow* const> settings) const;
@@ -48,6 +50,12 @@ class GroupLogic {
     // Whether the camera's code page holds every character of the texts, so that each reads back
     // as it was typed: a character it lacks would be sent as '?' or as a look-alike.
     static bool codePageHolds(const camera::SettingValues& values);
+    // Refuses, with the refusal box naming the field, a text typed or pasted with a control
+    // character (a line break, a tab, an escape) that would reach the camera; a text as the camera
+    // gave it goes back as it came.
+    bool refusesControlCharacters(const camera::SettingValues& values) const;
+    // The refusal box of a text with that control character, naming the field by its label.
+    void refuseControlCharacter(std::string_view label, char16_t character) const;
 
     // A camera call's outcome, under the result caption.
     void report(bool succeeded) const;
@@ -79,7 +87,9 @@ class GroupLogic {
     WindowControls& controls_;
 
   private:
-    // The texts the last read of each gave unsound, by setting.
+    // The texts each setting's field last showed from the camera, and those of them the read gave
+    // unsound, by setting.
+    std::map<std::string, std::string, std::less<>> shown_;
     camera::SettingValues unsound_;
 };
 

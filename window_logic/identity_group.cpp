@@ -44,6 +44,9 @@ void IdentityGroup::get() {
 void IdentityGroup::set() {
     const camera::CatalogueRow* const identity[] = {&row(keys::kDeviceId), &row(keys::kOfficerId)};
     const auto values = typed(identity);
+    if (refusesControlCharacters(values)) {
+        return;
+    }
     if ((!read_ && !allTyped(values, identity)) || !codePageHolds(values)) {
         report(false);
         return;
@@ -61,6 +64,9 @@ void IdentityGroup::getSerialNumber() {
 void IdentityGroup::setSerialNumber() {
     const camera::CatalogueRow* const serialNumber[] = {&row(keys::kSerialNumber)};
     const auto values = typed(serialNumber);
+    if (refusesControlCharacters(values)) {
+        return;
+    }
     if (!codePageHolds(values)) {
         report(false);
         return;

@@ -34,9 +34,16 @@ MessageBoxButton LoginLogic::showMessage(std::string_view text) {
 }
 
 void LoginLogic::connect() {
-    if (camera::CameraLogin(services_.camera, services_.session).connect()) {
+    // A camera another program holds fails Connect as one that does not answer: it serves one
+    // program at a time.
+    auto* hold = services_.cameraHold;
+    const bool ours = hold == nullptr || !hold->take(std::chrono::milliseconds(0));
+    if (ours && camera::CameraLogin(services_.camera, services_.session).connect()) {
         controls_.setText(LoginControl::connectButton, edition_.language.login.connectedButton);
         return;
+    }
+    if (hold != nullptr) {
+        hold->release();
     }
     if (edition_.language.relabelsConnectFailBox) {
         services_.messageBoxes.relabelNextBox();

@@ -71,6 +71,9 @@ bool NetworkGroup::complete(const camera::SettingValues& values) const {
 
 void NetworkGroup::set() {
     const auto values = typed(camera::SettingGroup::network);
+    if (refusesControlCharacters(values)) {
+        return;
+    }
     if (!complete(values) || !codePageHolds(values)) {
         report(false);
         return;

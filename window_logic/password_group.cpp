@@ -1,5 +1,6 @@
 #include "password_group.h"
 
+#include "change_check.h"
 #include "code_page.h"
 
 namespace window_logic {
@@ -26,6 +27,11 @@ void PasswordGroup::get() {
 
 void PasswordGroup::modify() {
     const auto password = cameraText(WindowField::newPassword);
+    if (const auto control = camera::controlCharacterIn(password)) {
+        refuseControlCharacter(
+            edition_.language.layoutTexts[editions::SettingsText::newPasswordLabel], *control);
+        return;
+    }
     if (!platform::encodeAnsiExactly(password, platform::ansiCodePage())) {
         report(false);
         return;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "camera_hold.h"
 #include "camera_library.h"
 #include "hand_over.h"
 #include "message_boxes.h"
@@ -21,6 +22,9 @@ struct Services {
     // Why the last call, a change, was not sent (the change log cannot be written); empty
     // otherwise.
     std::function<std::string()> changeRefusal = [] { return std::string(); };
+    // The camera's lock, held from Connect until the windows close; none where no other program
+    // reaches the camera (a test's camera of its own).
+    camera::CameraHold* cameraHold = nullptr;
 };
 
 }  // namespace window_logic

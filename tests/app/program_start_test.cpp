@@ -84,6 +84,28 @@ TEST_F(ProgramStartTest, ChosenEditionLeavesTheFileAsItWas) {
     EXPECT_EQ(languageFileContent(), content);
 }
 
+// A mistyped code page must not pass for the system's: the window does not open.
+TEST(ProgramCodePageTest, AVariableThatNamesNoCodePageEndsTheProgramSayingWhatItTakes) {
+    QTemporaryDir directory;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QUMAT_ANSI_CODE_PAGE", "65001");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(directory.path());
+    process.start(QStringLiteral(QUMAT_BINARY), {});
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        FAIL() << "the window opened";
+    }
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(process.readAllStandardError(),
+              "qumat_pro: QUMAT_ANSI_CODE_PAGE='65001' names no ANSI code page: it takes 874, 932, "
+              "936, 949, 950 or 1250 to 1258; unset it for the system's own\n");
+    EXPECT_FALSE(QFile::exists(directory.filePath("Language.ini")));
+}
+
 class ProgramWithoutDisplayTest : public testing::Test {
   protected:
     // Runs the program to its end with no display in its environment.

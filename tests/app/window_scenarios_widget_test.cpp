@@ -91,6 +91,11 @@ class QtDriver : public testing_support::ScenarioDriver {
         const auto* list = find<QComboBox>(control);
         return list ? list->currentIndex() : -1;
     }
+    // A line edit scrolls to keep its cursor in view.
+    int firstShown(Control control) const override {
+        const auto* edit = find<QLineEdit>(control);
+        return edit ? edit->cursorPosition() : -1;
+    }
     // The logic ends a window with done(Accepted), which hides it.
     bool ended() const override {
         return window_->isHidden() && window_->result() == QDialog::Accepted;

@@ -51,7 +51,8 @@ TEST(IdentityRecordTest, UnterminatedDeviceIdEndsAtItsSeventhByte) {
 
 TEST(IdentityRecordTest, DeviceIdLengthCountsBytesEvenWhenTheyDoNotDecode) {
     const auto record = recordWith("AB\xFF");
-    EXPECT_EQ(record.deviceId(), u"AB\uFFFD");
+    // The byte the code page cannot decode is kept, as the lone surrogate of its number.
+    EXPECT_EQ(record.deviceId(), u"AB" + std::u16string(1, char16_t{0xDCFF}));
     EXPECT_EQ(record.deviceIdLength(), 3u);
 }
 

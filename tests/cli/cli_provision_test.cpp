@@ -10,6 +10,7 @@
 
 #include "cli_fixture.h"
 #include "file_lock.h"
+#include "utf8.h"
 #include "who_and_when.h"
 
 namespace {
@@ -306,21 +307,35 @@ TEST(CliProvisionTest, AClaimInDoubtStaysWithItsCameraUntilReadAgainOrReleased) 
 // Cells a spreadsheet would run, or whose marks would reorder what it shows, are written inert,
 // and a run started again reads them back as they were.
 TEST(CliProvisionTest, TheReportHoldsNoFormulaOrRawMarkAndReadsBackWhatItWrote) {
-    testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", "1255");
-    Bench bench("identity.device_id,identity.officer_id\n+1+2+34,=1+2\n-000002,@2\n");
-    // A left-to-right mark and an escape after a formula.
-    const auto marked = cameraOf("=HYPERLINK(1)\xFD\x1B");
-    const std::string serial = R"("=HYPERLINK(1)\xE2\x80\x8E\x1B")";
-    EXPECT_EQ(bench.provision({marked}).output, serial + " +1+2+34 =1+2 ok\n");
-    const auto report = contentOf(bench.report);
-    EXPECT_NE(report.find(R"(,"""=HYPERLINK(1)\xE2\x80\x8E\x1B""",'+1+2+34,'=1+2,ok,,given,)"),
-              std::string::npos)
-        << report;
-    EXPECT_EQ(report.find("\xE2\x80\x8E"), std::string::npos);
-    EXPECT_EQ(report.find('\x1B'), std::string::npos);
-    EXPECT_EQ(bench.provision({marked, cameraOf("SN2")}).output,
-              serial + " +1+2+34 =1+2 ok\nSN2 -000002 @2 ok\n");
-    EXPECT_NE(contentOf(bench.report).find(",'-000002,'@2,ok,,given,"), std::string::npos);
+    const struct {
+        const char* codePage;
+        std::string serialNumber;
+        std::string printed;
+    } cases[] = {
+        // A left-to-right mark and an escape after a formula.
+        {"1255", "=HYPERLINK(1)\xFD\x1B", R"("=HYPERLINK(1)\xE2\x80\x8E\x1B")"},
+        // A lead byte without its second byte, which the camera's text keeps as it came.
+        {"932", "=SN\x93", R"("=SN\x93")"},
+    };
+    for (const auto& [codePage, serialNumber, printed] : cases) {
+        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", codePage);
+        Bench bench("identity.device_id,identity.officer_id\n+1+2+34,=1+2\n-000002,@2\n");
+        const auto marked = cameraOf(serialNumber);
+        EXPECT_EQ(bench.provision({marked}).output, printed + " +1+2+34 =1+2 ok\n");
+        const auto report = contentOf(bench.report);
+        std::string cell;
+        for (const char c : printed) {
+            cell += c == '"' ? std::string("\"\"") : std::string(1, c);
+        }
+        EXPECT_NE(report.find(",\"" + cell + "\",'+1+2+34,'=1+2,ok,,given,"), std::string::npos)
+            << report;
+        EXPECT_TRUE(platform::fromUtf8(report)) << codePage;
+        EXPECT_EQ(report.find("\xE2\x80\x8E"), std::string::npos);
+        EXPECT_EQ(report.find('\x1B'), std::string::npos);
+        EXPECT_EQ(bench.provision({marked, cameraOf("SN2")}).output,
+                  printed + " +1+2+34 =1+2 ok\nSN2 -000002 @2 ok\n");
+        EXPECT_NE(contentOf(bench.report).find(",'-000002,'@2,ok,,given,"), std::string::npos);
+    }
     testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", nullptr);
 }
 
@@ -334,7 +349,8 @@ TEST(CliProvisionTest, AReportAnotherRunHoldsIsRefusedBeforeAnyCameraCall) {
           Arguments{"provision", "--release", "SN1", "--report", bench.report.string()}}) {
         const auto outcome = bench.camera.run(arguments);
         EXPECT_EQ(outcome.status, 2);
-        EXPECT_NE(outcome.errors.find("another process holds it (one run at a time uses a report"),
+        EXPECT_NE(outcome.errors.find(
+                      "another run of provision is using it; one run at a time uses a report"),
                   std::string::npos)
             << outcome.errors;
     }
@@ -391,6 +407,9 @@ TEST(CliProvisionTest, BadInputIsRefusedBeforeAnyCameraCall) {
         {header + "B00" + std::string(1, '\0') + "001,200001\n",
          {},
          "line 2: identity.device_id holds a NUL byte"},
+        {header + "B000001,\"2000\n01\"\n",
+         {},
+         "line 2: identity.officer_id holds the control character U+000A"},
         {header + "B000001\n", {}, "line 2: has 1 fields, the header 2"},
         {header + "\"B000001,200001\n", {}, "line 2: a quote is never closed"},
         {header, {}, "holds no identities"},

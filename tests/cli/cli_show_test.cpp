@@ -95,33 +95,36 @@ bool isControlButLineEnd(char c) {
 
 // A camera's text must neither forge a line nor drive the terminal, in JSON either; what show
 // prints pastes into a profile and reads back as the same text, and the change list prints it the
-// same way.
+// same way. Another camera takes none of its control characters.
 TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
     const struct {
         const char* what;
         std::string cameraText;
         std::string printed;
         std::string json;
+        // The first control character, which another camera refuses; none when it takes the text.
+        const char* refused;
         const char* codePage = nullptr;  // the default
     } cases[] = {
         {"CR LF", "Home\r\nrecording.gps = OFF", R"("Home\x0D\x0Arecording.gps = OFF")",
-         R"("Home\u000d\u000arecording.gps = OFF")"},
+         R"("Home\u000d\u000arecording.gps = OFF")", "U+000D"},
         {"escape sequences", "\x1B]0;x\x07\x1B[2J", R"("\x1B]0;x\x07\x1B[2J")",
-         R"("\u001b]0;x\u0007\u001b[2J")"},
-        {"a lone CR", "Secret\rShown", R"("Secret\x0DShown")", R"("Secret\u000dShown")"},
-        {"a tab", "a\tb", R"("a\x09b")", R"("a\u0009b")"},
-        {"a backslash beside DEL", "C:\\dir\x7F", R"("C:\\dir\x7F")", R"("C:\\dir\u007f")"},
-        {"a backslash alone", "C:\\dir", R"(C:\dir)", R"("C:\\dir")"},
-        {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9", "\"Depot\xC2\xA9\""},
+         R"("\u001b]0;x\u0007\u001b[2J")", "U+001B"},
+        {"a lone CR", "Secret\rShown", R"("Secret\x0DShown")", R"("Secret\u000dShown")", "U+000D"},
+        {"a tab", "a\tb", R"("a\x09b")", R"("a\u0009b")", "U+0009"},
+        {"a backslash beside DEL", "C:\\dir\x7F", R"("C:\\dir\x7F")", R"("C:\\dir\u007f")",
+         "U+007F"},
+        {"a backslash alone", "C:\\dir", R"(C:\dir)", R"("C:\\dir")", nullptr},
+        {"non-ASCII text", "Depot\xA9", "Depot\xC2\xA9", "\"Depot\xC2\xA9\"", nullptr},
         // Bytes the code page leaves undefined read as C1 controls, which terminals act on.
-        {"C1 controls", "\x81\x9D", R"("\xC2\x81\xC2\x9D")", R"("\u0081\u009d")"},
+        {"C1 controls", "\x81\x9D", R"("\xC2\x81\xC2\x9D")", R"("\u0081\u009d")", "U+0081"},
         // Invisible marks that reorder what a terminal shows around them.
         {"bidirectional marks",
          "a\xFD"
          "b\xFE",
-         R"("a\xE2\x80\x8Eb\xE2\x80\x8F")", R"("a\u200eb\u200f")", "1255"},
+         R"("a\xE2\x80\x8Eb\xE2\x80\x8F")", R"("a\u200eb\u200f")", nullptr, "1255"},
     };
-    for (const auto& [what, cameraText, printed, json, codePage] : cases) {
+    for (const auto& [what, cameraText, printed, json, refused, codePage] : cases) {
         testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", codePage);
         CliCamera camera(k47::Model::common,
                          [&](k47::CameraState& state) { state.apn = cameraText; });
@@ -134,10 +137,21 @@ TEST(CliShowTest, ControlCharactersArePrintedEscapedAsAProfileReadsThem) {
         EXPECT_NE(asJson.output.find("\"apn\": " + json + "\n"), std::string::npos)
             << what << asJson.output;
 
+        std::ofstream(camera.file("pasted.ini")) << "[network]\napn = " << printed << "\n";
+        EXPECT_EQ(camera.run({"import", camera.file("pasted.ini").string(), "--dry-run"}).output,
+                  "nothing to change\n")
+            << what;
         CliCamera other;
         std::ofstream(other.file("pasted.ini")) << "[network]\napn = " << printed << "\n";
         const auto imported = other.run({"import", other.file("pasted.ini").string(), "--dry-run"});
-        EXPECT_EQ(imported.output, "network.apn: internet -> " + printed + "\n") << what;
+        if (refused != nullptr) {
+            EXPECT_EQ(imported.status, 2) << what;
+            EXPECT_TRUE(imported.errors.starts_with(
+                std::string("qumat_pro: network.apn: holds the control character ") + refused))
+                << what << imported.errors;
+        } else {
+            EXPECT_EQ(imported.output, "network.apn: internet -> " + printed + "\n") << what;
+        }
     }
     testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", nullptr);
 }

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <ctime>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "state_format.h"
@@ -440,6 +442,26 @@ TEST_F(EmulatedCameraTest, FlagSetsTheValueReportedOnSuccess) {
     int32_t flag = 0;
     getIdentity(flag);
     EXPECT_EQ(flag, 2);
+}
+
+// A slow camera answers late, and keeps no other process from the state meanwhile.
+TEST_F(EmulatedCameraTest, DelayAnswersLateWithoutHoldingTheState) {
+    using std::chrono::milliseconds;
+    setUpCamera([](CameraState& state) { state.faults.delays = {{Function::SyncDevTime, 600}}; });
+    connectAndLogIn(camera);
+    const auto start = std::chrono::steady_clock::now();
+    std::thread slow([this] {
+        int32_t flag = 0;
+        camera.SyncDevTime("000000", &flag);
+        EXPECT_EQ(flag, 1);
+    });
+    std::this_thread::sleep_for(milliseconds(100));
+    EmulatedCamera other(stateFile);
+    EXPECT_EQ(connect(other), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(450));
+    slow.join();
+    EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(600));
+    EXPECT_FALSE(savedState().clock.empty());
 }
 
 TEST_F(EmulatedCameraTest, UntouchedReportsSuccessAndLeavesTheBufferAsItWas) {

@@ -33,6 +33,7 @@ TEST(StateFormat, EveryStateReadsBackAsItWasWritten) {
     odd.faults.failing = {Function::Init_Device, Function::Qumat_SetDefault};
     odd.faults.untouched = {k47::allFunctions().begin(), k47::allFunctions().end()};
     odd.faults.successFlags = {{Function::GetZFYInfo, 2}, {Function::SetMSDC, -1}};
+    odd.faults.delays = {{Function::Init_Device, 0}, {Function::Qumat_SetNetConfig, 600000}};
 
     for (const CameraState& state : {k47::factorySettings(), odd}) {
         const auto text = k47::formatState(state);
@@ -47,6 +48,7 @@ TEST(StateFormat, HandWrittenFileNeedsOnlyTheKeysItChanges) {
         "[faults]\r\n"
         "  fail = getzfyinfo , Qumat_GetTFVol,\r\n"
         "FLAG.qumat_login=5\r\n"
+        "delay.Qumat_SetNetConfig = 250\r\n"
         "[CAMERA]\r\n"
         "model=stc\r\n"
         "Card=\\xC5\\x9Aroda 8 GB\r\n");
@@ -54,6 +56,7 @@ TEST(StateFormat, HandWrittenFileNeedsOnlyTheKeysItChanges) {
     CameraState expected = k47::factorySettings(Model::stc);
     expected.faults.failing = {Function::GetZFYInfo, Function::Qumat_GetTFVol};
     expected.faults.successFlags = {{Function::Qumat_Login, 5}};
+    expected.faults.delays = {{Function::Qumat_SetNetConfig, 250}};
     expected.card =
         "\xC5\x9A"
         "roda 8 GB";
@@ -87,6 +90,11 @@ TEST(StateFormat, MistakesAreErrorsNamingTheirLine) {
          "line 2: Fail=GetZFYInfo,Format is not function names separated by commas, or all"},
         {"[Faults]\nFlag.Format=1\n", "line 2: unknown key Flag.Format in [Faults]"},
         {"[Faults]\nFlag.SetMSDC=yes\n", "line 2: Flag.SetMSDC=yes is not a whole number"},
+        {"[Faults]\nDelay.Format=1\n", "line 2: unknown key Delay.Format in [Faults]"},
+        {"[Faults]\nDelay.SetMSDC=-1\n",
+         "line 2: Delay.SetMSDC=-1 is not a number of milliseconds up to 600000"},
+        {"[Faults]\nDelay.SetMSDC=600001\n",
+         "line 2: Delay.SetMSDC=600001 is not a number of milliseconds up to 600000"},
         {"[Camera]\nCard=a\0b\n"sv, "the file is not a text file"},
     };
     for (const auto& c : cases) {

@@ -2,13 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include "camera_hold.h"
 #include "edition.h"
 #include "emulated_camera_library.h"
+#include "environment_variable.h"
+#include "file_lock.h"
 #include "login_window.h"
 #include "recording_hand_over.h"
 #include "scripted_message_boxes.h"
@@ -73,6 +79,72 @@ TEST_P(LoginOnEmulatedCameraTest, DetachedCameraCannotBeConnected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, LoginOnEmulatedCameraTest, testing::Range(0, 5));
+
+// While another program holds the camera, Connect shows its failure box and asks the camera
+// nothing; once that program is killed, Connect connects, and the window holds the camera against
+// the next program.
+TEST(LoginCameraHoldTest, ConnectFailsWhileAnotherProgramHoldsTheCamera) {
+    testing_support::TemporaryDirectory directory;
+    testing_support::EmulatedCameraLibrary camera(directory.path());
+    const auto stateFile = QString::fromStdString((directory / "camera.ini").string());
+    testing_support::setEnvironmentVariable("K47_CAMERA_STATE", stateFile.toUtf8().constData());
+    const auto lockFile = camera::cameraLockFile();
+    testing_support::setOrRemoveEnvironmentVariable("K47_CAMERA_STATE", nullptr);
+    camera::CameraHold hold(lockFile);
+    // The other program: a show whose firmware read takes a minute.
+    auto state = camera.state();
+    state.faults.delays = {{k47::Function::Qumat_GetFwVersion, 60000}};
+    camera.setState(state);
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("K47_CAMERA_STATE", stateFile);
+    environment.insert("QUMAT_PASSWORD", "000000");
+    const QString qumat = QFileInfo(QStringLiteral(QUMAT_BINARY)).dir().filePath("qumat");
+    QProcess other;
+    other.setProcessEnvironment(environment);
+    other.start(qumat, {"show"});
+    ASSERT_TRUE(other.waitForStarted());
+    const auto holder = static_cast<unsigned long>(other.processId());
+    for (int tries = 0; tries < 100 && platform::FileLock::holderOf(lockFile) != holder; ++tries) {
+        QTest::qWait(100);
+    }
+    ASSERT_EQ(platform::FileLock::holderOf(lockFile), holder);
+
+    testing_support::ScriptedMessageBoxes messageBoxes;
+    RecordingHandOver handOver;
+    window_logic::Session session;
+    ui::FontMeasures fontMeasures;
+    ui::Context context{{.camera = camera,
+                         .messageBoxes = messageBoxes,
+                         .handOver = handOver,
+                         .session = session,
+                         .languageFile = directory / "Language.ini",
+                         .cameraHold = &hold},
+                        fontMeasures};
+    const auto& english = editions::edition(editions::kEnglish);
+    login::LoginWindow window(english, context);
+    auto* connect = window.findChild<QPushButton*>("connectButton");
+    const QString connectText = connect->text();
+    QTest::mouseClick(connect, Qt::LeftButton);
+    EXPECT_EQ(messageBoxes.texts(),
+              QStringList(QString::fromUtf8(english.language.login.connectFail.data())));
+    EXPECT_EQ(connect->text(), connectText);
+    EXPECT_EQ(session.connected, 0);
+    EXPECT_TRUE(camera.journal().empty());
+
+    other.kill();
+    ASSERT_TRUE(other.waitForFinished());
+    QTest::mouseClick(connect, Qt::LeftButton);
+    EXPECT_EQ(messageBoxes.texts().size(), 1);
+    EXPECT_EQ(connect->text().toStdString(), english.language.login.connectedButton);
+    EXPECT_EQ(session.connected, 1);
+
+    other.start(qumat, {"get", "network.ssid"});
+    ASSERT_TRUE(other.waitForFinished());
+    EXPECT_EQ(other.exitCode(), 1);
+    EXPECT_EQ(other.readAllStandardError().toStdString(),
+              "qumat: the camera is in use by another program (process " +
+                  std::to_string(QCoreApplication::applicationPid()) + ")\n");
+}
 
 TEST(LoginWindowChainTest, LoginEndsTheLoginWindowAndRunsTheSettingsWindowUntilItCloses) {
     testing_support::TemporaryDirectory directory;

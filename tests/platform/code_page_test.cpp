@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ std::vector<std::uint8_t> bytesOf(const std::string& text) {
 
 std::u16string decode(const std::string& bytes, CodePage codePage) {
     return decodeAnsi(bytesOf(bytes), codePage);
+}
+
+// The lone surrogate that keeps a byte the code page cannot decode.
+std::u16string kept(std::uint8_t byte) {
+    return std::u16string(1, static_cast<char16_t>(0xDC00 + byte));
 }
 
 TEST(CodePageTest, RoundTripsWesternAndCyrillicText) {
@@ -121,20 +127,21 @@ TEST(CodePageTest, BytesThatCannotBeDecodedAreReplacedOneByOne) {
          "cd",
          CodePage::western, u"ab\u0081\u008D\u008F\u0090\u009Dcd"},
         {"ok\x98", CodePage::cyrillic, u"ok\u0098"},
-        // Undefined above 0x9F, where no control character has the byte's number.
+        // Undefined above 0x9F, where no control character has the byte's number: the lone
+        // surrogate that keeps the byte.
         {"\x81\xAA"
          "a",
-         CodePage{1253}, u"\u0081\uFFFDa"},
-        {"\xDB", CodePage{874}, u"\uFFFD"},
+         CodePage{1253}, u"\u0081" + kept(0xAA) + u"a"},
+        {"\xDB", CodePage{874}, kept(0xDB)},
         // A letter held back for a combining mark comes before what replaces the next byte.
         {"a\x81", kVietnamese, u"a\u0081"},
         // Double-byte code pages: a byte that starts no character, a lead byte whose second byte
         // is missing or lies beyond the zero byte, and one followed by no valid second byte.
-        {"\xFFx", kChinese, u"\uFFFDx"},
-        {"\x80", CodePage{932}, u"\uFFFD"},
-        {"a\xD6", kChinese, u"a\uFFFD"},
-        {std::string("a\xD6\0\xD0", 4), kChinese, u"a\uFFFD"},
-        {"\xD6 \xD6\xD0", kChinese, u"\uFFFD 中"},
+        {"\xFFx", kChinese, kept(0xFF) + u"x"},
+        {"\x80", CodePage{932}, kept(0x80)},
+        {"a\xD6", kChinese, u"a" + kept(0xD6)},
+        {std::string("a\xD6\0\xD0", 4), kChinese, u"a" + kept(0xD6)},
+        {"\xD6 \xD6\xD0", kChinese, kept(0xD6) + u" 中"},
     };
     for (const DecodeCase& test : cases) {
         EXPECT_EQ(decode(test.bytes, test.codePage), test.text)
@@ -142,21 +149,22 @@ TEST(CodePageTest, BytesThatCannotBeDecodedAreReplacedOneByOne) {
     }
 }
 
-// Every byte of the single-byte code pages that neither combine characters nor leave a byte above
-// 0x9F undefined survives a read and a write, whatever the camera holds.
+// Every byte of the single-byte code pages that do not combine characters survives a read and a
+// write, whatever the camera holds, also one the code page leaves undefined.
 TEST(CodePageTest, SingleByteTextSurvivesDecodingAndEncoding) {
     std::string bytes;
     for (int byte = 1; byte <= 0xFF; ++byte) {
         bytes.push_back(static_cast<char>(byte));
     }
-    for (const int number : {1250, 1251, 1252, 1254, 1256}) {
+    for (const int number : {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257}) {
         const std::u16string text = decode(bytes, CodePage{number});
         EXPECT_EQ(text.size(), bytes.size()) << number;
         EXPECT_EQ(encodeAnsi(text, CodePage{number}), bytes) << number;
     }
 }
 
-// The process code page comes from the environment; an empty variable counts as unset.
+// The process code page comes from the environment; here a value that names no code page counts
+// as unset, which the programs refuse before they get so far.
 TEST(AnsiCodePageTest, ComesFromTheOverrideOrElseTheLocaleLanguage) {
     struct Case {
         const char* override;
@@ -191,6 +199,25 @@ TEST(AnsiCodePageTest, ComesFromTheOverrideOrElseTheLocaleLanguage) {
         EXPECT_EQ(static_cast<int>(ansiCodePage()), test.codePage)
             << test.override << "|" << test.lcAll << "|" << test.lcCtype << "|" << test.lang;
     }
+}
+
+TEST(AnsiCodePageTest, AVariableThatNamesNoCodePageIsRefusedNamingTheOnesItTakes) {
+    const auto refusal = [](const char* value) {
+        setenv("QUMAT_ANSI_CODE_PAGE", value, 1);
+        return platform::codePageVariableRefusal();
+    };
+    for (const char* value : {"874", "1251", "1258"}) {
+        EXPECT_EQ(refusal(value), std::nullopt) << value;
+    }
+    for (const char* value : {"cp1251", "65001", "abc", "0", "", "1251x", " 1251", "01252"}) {
+        EXPECT_EQ(refusal(value), "QUMAT_ANSI_CODE_PAGE='" + std::string(value) +
+                                      "' names no ANSI code page: it takes 874, 932, 936, 949, "
+                                      "950 or 1250 to 1258; unset it for the system's own");
+    }
+    // The value cannot drive the terminal it is shown on.
+    EXPECT_TRUE(refusal("\x1B[2J\\")->starts_with("QUMAT_ANSI_CODE_PAGE='\\x1B[2J\\x5C' names"));
+    unsetenv("QUMAT_ANSI_CODE_PAGE");
+    EXPECT_EQ(platform::codePageVariableRefusal(), std::nullopt);
 }
 
 TEST(AnsiCodePageTest, ConversionsUseTheProcessCodePage) {

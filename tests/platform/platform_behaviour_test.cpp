@@ -19,6 +19,12 @@
 #include "temporary_directory.h"
 #include "utf16_file.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 #ifdef _WIN32
@@ -127,6 +133,11 @@ TEST_F(PlatformBehaviour, WritesAKeyAsThePlatformDoes) {
     }
 }
 
+// The lone surrogate that keeps a byte the code page cannot decode.
+std::u16string kept(std::uint8_t byte) {
+    return std::u16string(1, static_cast<char16_t>(0xDC00 + byte));
+}
+
 struct DecodeCase {
     const char* name;
     std::string bytes;
@@ -144,7 +155,10 @@ TEST(PlatformCodePages, DecodeAsThePlatformDoes) {
         {"stops at a zero byte", std::string("A\0B", 3), 1252, u"A"},
         {"Japanese", "\x93\xFA\x96\x7B", 932, u"日本"},
         // Windows's own table gives 0xFF in code page 936 a private-use character.
-        {"lone byte of a double-byte page", "AB\xFF", 936, u"AB\uFFFD", u"AB\uF8F5"},
+        {"lone byte of a double-byte page", "AB\xFF", 936, u"AB" + kept(0xFF), u"AB\uF8F5"},
+        // Kept as the lone surrogate of its byte, which goes back to the camera as it came.
+        {"lead byte at the end", "ab\x93", 932, u"ab" + kept(0x93)},
+        {"lead byte before no second byte", "\x81\x7F", 936, kept(0x81) + u"\u007F"},
     };
     for (const auto& c : cases) {
         const std::span bytes(reinterpret_cast<const std::uint8_t*>(c.bytes.data()),
@@ -173,6 +187,7 @@ TEST(PlatformCodePages, EncodeAsThePlatformDoes) {
         {"letter the code page lacks", u"Я", 1252, "?"},
         {"surrogate pair", u"\U0001F600", 1251, "??"},
         {"undefined byte back", u"\u0081", 1252, "\x81"},
+        {"kept byte back", u"ab" + kept(0x93), 932, "ab\x93"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::encodeAnsi(c.text, platform::CodePage{c.codePage}),
@@ -201,6 +216,10 @@ TEST(PlatformCodePages, EncodeExactlyOrNotAtAll) {
         {"surrogate pair", u"\U0001F600", 1252, std::nullopt},
         {"zero character", std::u16string(u"A\0B", 3), 1252, std::nullopt},
         {"undefined byte back", u"\u0081", 1252, "\x81"},
+        {"kept byte back", u"ab" + kept(0x93), 932, "ab\x93"},
+        {"kept byte that would join the next into a character", kept(0x93) + u"@", 932,
+         std::nullopt},
+        {"kept byte the code page decodes", kept(0xE9), 1252, std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::encodeAnsiExactly(c.text, platform::CodePage{c.codePage}), c.bytes)
@@ -225,4 +244,40 @@ TEST(PlatformFileLock, GivesUpAfterItsPatienceAndTakesAFreedLock) {
     EXPECT_FALSE(waiter.held());
     holder.release();
     EXPECT_EQ(waiter.take(file, std::chrono::milliseconds(100)), std::nullopt);
+}
+
+// A holder that names itself leaves its process id, whole, over whatever an earlier holder left,
+// for those it keeps out; a lock file that cannot be opened is no holder to wait out.
+TEST(PlatformFileLock, ANamedHolderLeavesItsProcessIdForThoseItKeepsOut) {
+    using std::chrono::milliseconds;
+#ifdef _WIN32
+    const unsigned long self = GetCurrentProcessId();
+#else
+    const unsigned long self = static_cast<unsigned long>(::getpid());
+#endif
+    testing_support::TemporaryDirectory directory;
+    const auto file = directory / "camera.lock";
+    // A holder killed long ago, whose id was longer.
+    std::ofstream(file, std::ios::binary) << "4294967295";
+    platform::FileLock holder;
+    ASSERT_FALSE(holder.takeNamed(file, milliseconds(0)));
+    EXPECT_EQ(platform::FileLock::holderOf(file), self);
+
+    platform::FileLock other;
+    const auto refusal = other.takeNamed(file, milliseconds(50));
+    ASSERT_TRUE(refusal);
+    EXPECT_TRUE(refusal->heldElsewhere);
+    EXPECT_EQ(refusal->reason, "cannot be locked: another process holds it");
+    EXPECT_EQ(platform::FileLock::holderOf(file), self);
+    holder.release();
+    EXPECT_FALSE(other.takeNamed(file, milliseconds(0)));
+
+    const auto unopened = holder.takeNamed(directory / "missing" / "camera.lock", milliseconds(0));
+    ASSERT_TRUE(unopened);
+    EXPECT_FALSE(unopened->heldElsewhere);
+    EXPECT_TRUE(unopened->reason.starts_with("cannot be opened: ")) << unopened->reason;
+    for (const char* text : {"", "12a", "-5", " 7"}) {
+        std::ofstream(directory / "other.lock", std::ios::binary) << text;
+        EXPECT_EQ(platform::FileLock::holderOf(directory / "other.lock"), std::nullopt) << text;
+    }
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolTip>
+#include <functional>
 
 #include "edition.h"
 #include "settings_fixture.h"
@@ -44,6 +45,28 @@ TEST_P(SettingsFramesTest, ControlsAreReadInTheirFramesGroupAndButtonsNameIt) {
     }
 }
 
+// A screen reader meets each frame once: no group inside it goes by its name.
+TEST_P(SettingsFramesTest, EachFrameIsOneGroup) {
+    SettingsFixture fixture;
+    fixture.useModelOf(GetParam());
+    auto& window = fixture.open(GetParam(), 2);
+    int frames = 0;
+    const std::function<void(QAccessibleInterface*, const QString&)> walk =
+        [&](QAccessibleInterface* node, const QString& enclosing) {
+            QString group = enclosing;
+            if (node->role() == QAccessible::Grouping) {
+                ++frames;
+                EXPECT_NE(node->text(QAccessible::Name), enclosing) << enclosing.toStdString();
+                group = node->text(QAccessible::Name);
+            }
+            for (int child = 0; child < node->childCount(); ++child) {
+                walk(node->child(child), group);
+            }
+        };
+    walk(QAccessible::queryAccessibleInterface(&window), QString());
+    EXPECT_EQ(frames, window.findChildren<QGroupBox*>().size());
+}
+
 INSTANTIATE_TEST_SUITE_P(Editions, SettingsFramesTest, testing::Range(0, 5));
 
 TEST(SettingsFramesGreyingTest, TheTitleOfAFrameTheDeviceKindTakesAwayIsGreyed) {
@@ -74,6 +97,14 @@ TEST(SettingsFramesValueTest, ALongCameraTextMovesNoFrame) {
     QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), value->mapToGlobal(QPoint(1, 1)));
     QApplication::sendEvent(value, &hover);
     EXPECT_EQ(QToolTip::text(), firmware);
+    // The keyboard reaches it, shows it whole, and copies it.
+    QToolTip::hideText();
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(value, &focus);
+    EXPECT_EQ(QToolTip::text(), firmware);
+    EXPECT_TRUE(value->focusPolicy() & Qt::TabFocus);
+    value->setSelection(0, static_cast<int>(firmware.size()));
+    EXPECT_EQ(value->selectedText(), firmware);
 }
 
 }  // namespace

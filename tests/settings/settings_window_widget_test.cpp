@@ -25,7 +25,11 @@ constexpr std::size_t kEncryption = 27;
 std::set<std::string> forcedDisabled(const QWidget& window) {
     std::set<std::string> names;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->testAttribute(Qt::WA_ForceDisabled) && !widget->objectName().isEmpty()) {
+        // Disabled itself, not through a frame; a frame greys its title alone.
+        const bool disabled = dynamic_cast<const ui::FrameGroup*>(widget) != nullptr
+                                  ? testing_support::greyed(*widget)
+                                  : widget->testAttribute(Qt::WA_ForceDisabled);
+        if (disabled && !widget->objectName().isEmpty()) {
             names.insert(widget->objectName().toStdString());
         }
     }

@@ -14,6 +14,7 @@
 
 #include "context.h"
 #include "emulated_camera_library.h"
+#include "frame_group.h"
 #include "logging_camera_library.h"
 #include "recording_hand_over.h"
 #include "scripted_message_boxes.h"
@@ -21,6 +22,12 @@
 #include "temporary_directory.h"
 
 namespace testing_support {
+
+// Whether a widget shows as disabled: a frame greys its title alone, keeping its controls' states.
+inline bool greyed(const QWidget& widget) {
+    const auto* frame = dynamic_cast<const ui::FrameGroup*>(&widget);
+    return frame != nullptr ? frame->titleGreyed() : !widget.isEnabled();
+}
 
 // A settings window over the emulated camera, opened as a successful login leaves the session,
 // with the calls the camera received since it opened.

@@ -77,13 +77,16 @@ void addSettingsScenarios(std::vector<WindowScenario>& scenarios,
     const std::string success(says.success);
     const int index = edition.index;
     const auto* deviceId = row(edition, "device_id");
-    scenarios.push_back({.name = "opens and reads everything silently",
-                         .edition = index,
-                         .calls = opening(edition),
-                         .texts = {{deviceId, "A123456"},
-                                   {row(edition, "officer_id"), "100234"},
-                                   {row(edition, "ssid"), "FieldOffice"},
-                                   {row(edition, "card"), "Total 29.72 GB"}}});
+    scenarios.push_back(
+        {.name = "opens and reads everything silently",
+         .edition = index,
+         .calls = opening(edition),
+         .texts = {{deviceId, "A123456"},
+                   {row(edition, "officer_id"), "100234"},
+                   {row(edition, "ssid"), "FieldOffice"},
+                   {row(edition, "card"), "Total 29.72 GB"}},
+         // Texts longer than their fields, shown from their start.
+         .shownFromStart = {row(edition, "wifi_password"), row(edition, "server_ip")}});
     scenarios.push_back(
         {.name = "refuses a device ID of another length, sending nothing",
          .edition = index,
@@ -357,6 +360,9 @@ void runScenario(const WindowScenario& scenario, ScenarioDriver& driver) {
     }
     for (const auto& [control, position] : scenario.selections) {
         EXPECT_EQ(driver.selection(control), position);
+    }
+    for (const auto& control : scenario.shownFromStart) {
+        EXPECT_EQ(driver.firstShown(control), 0);
     }
     if (scenario.keepsMenu) {
         EXPECT_EQ(camera.state().menuRecord, state.menuRecord);

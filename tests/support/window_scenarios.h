@@ -42,6 +42,8 @@ struct WindowScenario {
     std::vector<RecordingHandOver::Run> handOvers = {};
     std::vector<std::pair<window_logic::Control, std::string>> texts = {};
     std::vector<std::pair<window_logic::Control, int>> selections = {};
+    // Fields whose text the window shows from its first character.
+    std::vector<window_logic::Control> shownFromStart = {};
     // The camera's menu record, or its Wi-Fi station byte, is as it was before the window opened.
     bool keepsMenu = false;
     bool keepsStation = false;
@@ -64,6 +66,8 @@ class ScenarioDriver {
     virtual void chooseLanguage(int position) = 0;
     virtual std::string text(window_logic::Control control) const = 0;
     virtual int selection(window_logic::Control control) const = 0;
+    // The first character a field shows: 0 when its text shows from its start.
+    virtual int firstShown(window_logic::Control control) const = 0;
     virtual bool ended() const = 0;
 };
 

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "camera_hold.h"
 #include "dialog_window.h"
 #include "emulated_camera_library.h"
 #include "file_contents.h"
+#include "file_lock.h"
 #include "language_setting.h"
 #include "native_hand_over.h"
 #include "native_message_boxes.h"
@@ -146,10 +148,10 @@ class NativeWindowChainTest : public testing::TestWithParam<int> {
 
     // As the program runs them: the start edition's login window, modally, with the window
     // system's own boxes; returns when every window has ended.
-    void runWindows() {
+    void runWindows(camera::CameraHold* hold = nullptr) {
         win32::NativeMessageBoxes boxes;
         window_logic::Session session;
-        win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini");
+        win32::NativeHandOver handOver(camera, boxes, session, directory / "Language.ini", hold);
         handOver.runLoginWindow(edition);
     }
 
@@ -261,5 +263,98 @@ TEST_P(NativeWindowChainTest, ConnectFailsAndTheLanguageListHandsOver) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, NativeWindowChainTest, testing::Range(0, 5));
+
+// Another program at the same camera: the command line, with the camera library beside it, in a
+// process of its own.
+class NativeLoginHoldTest : public NativeWindowChainTest {
+  protected:
+    ~NativeLoginHoldTest() override {
+        if (other_.hProcess != nullptr) {
+            TerminateProcess(other_.hProcess, 1);
+            WaitForSingleObject(other_.hProcess, INFINITE);
+            CloseHandle(other_.hProcess);
+            CloseHandle(other_.hThread);
+        }
+    }
+
+    // Starts `qumat show` on the window's camera, whose firmware read takes a minute, and waits
+    // until it holds the camera; the camera's lock file.
+    std::filesystem::path startOtherProgram() {
+        auto state = camera.state();
+        state.faults.delays = {{k47::Function::Qumat_GetFwVersion, 60000}};
+        camera.setState(state);
+        std::filesystem::copy_file(QUMAT_COMMAND_LINE, directory / "qumat.exe");
+        std::filesystem::copy_file(K47_LIBRARY, directory / "k47_4g_pc.dll");
+        _wputenv((L"K47_CAMERA_STATE=" + (directory / "camera.ini").wstring()).c_str());
+        _wputenv(L"QUMAT_PASSWORD=000000");
+        const auto lockFile = camera::cameraLockFile();
+        std::wstring commandLine = L"qumat.exe show";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        const bool started =
+            CreateProcessW((directory / "qumat.exe").c_str(), commandLine.data(), nullptr, nullptr,
+                           FALSE, 0, nullptr, nullptr, &startup, &other_);
+        _wputenv(L"K47_CAMERA_STATE=");
+        _wputenv(L"QUMAT_PASSWORD=");
+        EXPECT_TRUE(started);
+        for (int tries = 0; started && tries < 200 && !holdsTheCamera(lockFile); ++tries) {
+            Sleep(100);
+        }
+        EXPECT_TRUE(holdsTheCamera(lockFile));
+        return lockFile;
+    }
+
+    bool holdsTheCamera(const std::filesystem::path& lockFile) const {
+        return platform::FileLock::holderOf(lockFile) == other_.dwProcessId;
+    }
+
+    void killOtherProgram() {
+        TerminateProcess(other_.hProcess, 1);
+        WaitForSingleObject(other_.hProcess, INFINITE);
+    }
+
+  private:
+    PROCESS_INFORMATION other_{};
+};
+
+// While another program holds the camera, Connect shows its failure box and asks the camera
+// nothing; once that program is killed, Connect connects.
+TEST_P(NativeLoginHoldTest, ConnectFailsWhileAnotherProgramHoldsTheCamera) {
+    camera::CameraHold hold(startOtherProgram());
+    const auto& texts = edition.language.login;
+    std::string boxText;
+    std::vector<std::string> journalAtTheBox;
+    User user({
+        clickInLoginWindow("connectButton"),
+        [&] {
+            HWND box =
+                shownWindow([&](HWND window) { return windowText(window) == texts.caption; });
+            if (box != nullptr) {
+                boxText = windowText(GetDlgItem(box, 0xFFFF));
+                journalAtTheBox = camera.journal();
+                killOtherProgram();
+                click(box, GetDlgItem(box, IDOK));
+            }
+            return box != nullptr;
+        },
+        clickInLoginWindow("connectButton"),
+        [&] {
+            HWND login = window(true);
+            if (windowText(control(login, loginLayout, "connectButton")) != texts.connectedButton) {
+                return false;
+            }
+            PostMessageW(login, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+    });
+
+    runWindows(&hold);
+    EXPECT_TRUE(user.done());
+    EXPECT_EQ(boxText, texts.connectFail);
+    EXPECT_EQ(journalAtTheBox, std::vector<std::string>());
+    EXPECT_EQ(camera.journal().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(English, NativeLoginHoldTest, testing::Values(editions::kEnglish));
 
 }  // namespace

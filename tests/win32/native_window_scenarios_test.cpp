@@ -49,6 +49,10 @@ class NativeDriver : public testing_support::ScenarioDriver {
     int selection(Control control) const override {
         return static_cast<int>(SendMessageW(find(control), CB_GETCURSEL, 0, 0));
     }
+    // A one-line edit answers with the first character it shows.
+    int firstShown(Control control) const override {
+        return static_cast<int>(SendMessageW(find(control), EM_GETFIRSTVISIBLELINE, 0, 0));
+    }
     bool ended() const override { return window_->ended(); }
 
   private:

@@ -48,6 +48,8 @@ class LogicDriver : public testing_support::ScenarioDriver {
     }
     std::string text(Control control) const override { return controls_->text(control); }
     int selection(Control control) const override { return controls_->selection(control); }
+    // Plain values show no part of a text: every one shows from its start.
+    int firstShown(Control) const override { return 0; }
     bool ended() const override { return controls_->ended; }
 
   private:

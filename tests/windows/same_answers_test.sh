@@ -65,6 +65,15 @@ for system in linux windows; do
     printf '4321\r\n' >"$folder/pin.txt"
     run "$system" "$folder" set --model stc network.pin=@pin.txt
     run "$system" "$folder" get --model stc network.apn network.pin --show-secrets
+    # A code page variable that names none, and a byte code page 932 cannot decode (a lead byte
+    # without its second), which prints as its escape and goes back as it came.
+    setup="K47_CAMERA_STATE=camera.ini QUMAT_ANSI_CODE_PAGE=cp1251"
+    run "$system" "$folder" show --model stc
+    printf '[Camera]\r\n[Network]\r\nApn=ab\223\r\n' >"$folder/camera-932.ini"
+    setup="K47_CAMERA_STATE=camera-932.ini QUMAT_ANSI_CODE_PAGE=932"
+    run "$system" "$folder" get network.apn
+    run "$system" "$folder" show network.apn --json
+    run "$system" "$folder" set network.ssid=Depot
 
     for locale in en_US ru_RU; do
         folder=$scratch/$system-$locale
@@ -108,6 +117,10 @@ expect() {
         status=1
     fi
 }
+expect linux/err-10 "QUMAT_ANSI_CODE_PAGE='cp1251' names no ANSI code page"
+expect linux/out-11 '"ab\x93"'
+expect linux/out-12 '"apn": "ab\udc93"'
+expect linux/camera-932.ini 'Apn=ab\x93'
 expect linux-en_US/err-0 "network.ssid: has characters that code page 1252 lacks"
 expect linux-en_US/out-2 "Café"
 expect linux-ru_RU/err-1 "network.ssid: has characters that code page 1251 lacks"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # qumat_pro.exe under Wine: alone, it says in a box which camera library it needs; with the
-# emulated camera's library beside it, it opens the start edition's login window and writes the
-# language file into its folder. Runs in the Wine prefix WINEPREFIX names.
+# emulated camera's library beside it, it refuses a code page variable that names none in a box,
+# and otherwise opens the start edition's login window and writes the language file into its
+# folder. Runs in the Wine prefix WINEPREFIX names.
 # Usage: window_program_test.sh WINDOW_PROGRAM CAMERA_LIBRARY WINDOW_PROBE ARCHITECTURE
 set -eu
 program=$1
@@ -25,6 +26,15 @@ case $box in
 esac
 
 cp "$library" "$scratch/"
+# A code page variable that names none: a box says which it takes, and no window opens.
+box=$(cd "$scratch" && QUMAT_ANSI_CODE_PAGE=65001 wine "$probe" qumat_pro qumat_pro.exe |
+    tr -d '\r') || fail "no box for a code page variable that names none"
+case $box in
+*"QUMAT_ANSI_CODE_PAGE='65001' names no ANSI code page: it takes 874, 932"*) ;;
+*) fail "the box does not refuse the code page variable: $box" ;;
+esac
+[ ! -e "$scratch/Language.ini" ] || fail "a refused start wrote the language file"
+
 (cd "$scratch" && wine "$probe" "Corvane 4.1" qumat_pro.exe >/dev/null) ||
     fail "no login window with the camera library beside it"
 grep -q '=1' "$scratch/Language.ini" 2>/dev/null ||
