@@ -31,7 +31,7 @@ struct Claim {
 enum class Fate {
     // The camera holds it.
     given,
-    // The camera holds none of it: the next camera may have it.
+    // The camera holds the identity it had before: the next camera may have this one.
     released,
     // Not known (the read-back failed, or the camera holds part of it): it stays with the camera
     // until the camera is read again or an administrator releases it.
