@@ -114,12 +114,15 @@ gallery: configure
 gallery-windows: windows
 	@$(TEST_ENV) sh scripts/windows-gallery.sh $(WIN64_DIR) $(GALLERY_DIR)/windows
 
-# Measures the windows, the emulated camera and `qumat show` against their baselines in the same
-# run and prints each ratio beside its target; fails when one is missed, after running them all.
+# Measures the windows, the emulated camera, `qumat show` and `qumat log --verify` of a long log
+# against their baselines in the same run and prints each ratio beside its target; fails when one
+# is missed, after running them all.
 bench: configure
-	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe command_bench
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe command_bench \
+		log_bench
 	@status=0; $(BUILD_DIR)/bench/window_bench || status=1; \
-		$(BUILD_DIR)/bench/command_bench || status=1; exit $$status
+		$(BUILD_DIR)/bench/command_bench || status=1; \
+		$(BUILD_DIR)/bench/log_bench || status=1; exit $$status
 
 # The same for the native Windows windows, under Wine, with the programs' sizes.
 bench-windows: windows

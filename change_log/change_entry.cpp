@@ -1,5 +1,6 @@
 #include "change_entry.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -37,21 +38,33 @@ constexpr std::array<Field, 17> kFields{{
     {"hash", &ChangeEntry::hash},
 }};
 
+bool needsEscape(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '"' || c == '\\' || byte < 0x20 || byte == 0x7F;
+}
+
 void appendString(std::string& line, std::string_view text) {
     static constexpr char kDigits[] = "0123456789abcdef";
     line += '"';
-    for (const char c : text) {
+    // Runs that need no escape go in whole: a long log is written and checked line by line.
+    while (!text.empty()) {
+        const auto plain = std::ranges::find_if(text, needsEscape) - text.begin();
+        line.append(text.substr(0, static_cast<std::size_t>(plain)));
+        text.remove_prefix(static_cast<std::size_t>(plain));
+        if (text.empty()) {
+            break;
+        }
+        const char c = text.front();
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             line += '\\';
             line += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else {
             line += "\\u00";
             line += kDigits[byte >> 4];
             line += kDigits[byte & 0x0F];
-        } else {
-            line += c;
         }
+        text.remove_prefix(1);
     }
     line += '"';
 }
@@ -96,6 +109,11 @@ class Reader {
         }
         std::string text;
         while (at_ < line_.size()) {
+            const auto plain = line_.find_first_of("\"\\", at_);
+            if (plain != std::string_view::npos && plain > at_) {
+                text.append(line_.substr(at_, plain - at_));
+                at_ = plain;
+            }
             const char c = line_[at_++];
             if (c == '"') {
                 return text;
@@ -198,7 +216,7 @@ std::optional<ChangeEntry> fromLine(std::string_view line) {
     return entry;
 }
 
-std::string startLine(std::string_view createdAt) {
+std::string toLine(const StartLine& start) {
     std::string line = "{";
     appendString(line, "log");
     line += ':';
@@ -206,19 +224,54 @@ std::string startLine(std::string_view createdAt) {
     line += ',';
     appendString(line, "created");
     line += ':';
-    appendString(line, createdAt);
+    appendString(line, start.created);
+    if (start.number != 0) {
+        line += ',';
+        appendString(line, "file");
+        line += ':';
+        appendString(line, std::to_string(start.number));
+        line += ',';
+        appendString(line, "previous");
+        line += ':';
+        appendString(line, start.previous);
+    }
     line += '}';
     return line;
 }
 
-bool isStartLine(std::string_view line) {
+std::optional<StartLine> startLineOf(std::string_view line) {
     Reader reader(line);
+    StartLine start;
     if (!reader.take('{') || reader.string() != "log" || !reader.take(':') ||
         reader.string() != kStartMark || !reader.take(',') || reader.string() != "created" ||
         !reader.take(':')) {
-        return false;
+        return std::nullopt;
     }
-    return reader.string() && reader.take('}') && reader.atEnd();
+    auto created = reader.string();
+    if (!created) {
+        return std::nullopt;
+    }
+    start.created = std::move(*created);
+    if (reader.take(',')) {
+        const auto number =
+            reader.string() == "file" && reader.take(':') ? reader.string() : std::nullopt;
+        // Written by the log: digits, the first not 0.
+        if (!number || number->empty() || number->size() > 18 || number->front() == '0' ||
+            number->find_first_not_of("0123456789") != std::string::npos || !reader.take(',') ||
+            reader.string() != "previous" || !reader.take(':')) {
+            return std::nullopt;
+        }
+        auto previous = reader.string();
+        if (!previous) {
+            return std::nullopt;
+        }
+        start.number = std::stoull(*number);
+        start.previous = std::move(*previous);
+    }
+    if (!reader.take('}') || !reader.atEnd()) {
+        return std::nullopt;
+    }
+    return start;
 }
 
 }  // namespace change_log

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,8 +59,17 @@ std::string toLine(const ChangeEntry& entry);
 // The entry of a line written by toLine, or nothing when it is not one.
 std::optional<ChangeEntry> fromLine(std::string_view line);
 
-// A line that starts a log, naming when it was made.
-std::string startLine(std::string_view createdAt);
-bool isStartLine(std::string_view line);
+// The line that starts a log's file: when it was made and, in a file that follows one set aside,
+// its number in the log and the SHA-256 of the last line of the file before it. The first file
+// has neither, as every file had before logs were set aside.
+struct StartLine {
+    std::string created{};
+    // 0 in the first file.
+    std::uint64_t number = 0;
+    std::string previous{};
+};
+std::string toLine(const StartLine& start);
+// The start line of a line written by toLine, or nothing when it is not one.
+std::optional<StartLine> startLineOf(std::string_view line);
 
 }  // namespace change_log

@@ -1,9 +1,12 @@
 #include "change_log.h"
 
-#include <map>
+#include <charconv>
+#include <limits>
+#include <memory>
 
+#include "change_join.h"
 #include "environment.h"
-#include "limited_read.h"
+#include "log_reading.h"
 #include "sha256.h"
 #include "system_log.h"
 #include "who_and_when.h"
@@ -12,7 +15,8 @@ namespace change_log {
 namespace {
 
 // An entry holds a few hundred bytes; its line is found in the file's last stretch.
-constexpr std::size_t kTailLimit = 64 * 1024;
+constexpr std::size_t kTailLimit = kLongestLine;
+constexpr std::uint64_t kSetAsideSize = 16 * 1024 * 1024;
 
 std::string reasonOf(const std::error_code& error) {
     // A pipe or a device in the log's place.
@@ -32,10 +36,6 @@ std::string hashedLine(ChangeEntry& entry) {
     return toLine(entry);
 }
 
-std::string withOwnHash(ChangeEntry entry) {
-    return hashedLine(entry);
-}
-
 // The last line of a log's tail, whole or cut short.
 std::string_view lastLineOf(std::string_view tail) {
     if (tail.ends_with('\n')) {
@@ -45,28 +45,33 @@ std::string_view lastLineOf(std::string_view tail) {
     return lastLineStart == std::string_view::npos ? tail : tail.substr(lastLineStart + 1);
 }
 
-constexpr std::string_view kCrLfReason =
-    "it ends in CR LF where the log's lines end in LF alone, as a copy through a tool that "
-    "changes line ends leaves them; with its line ends changed back the chain can be verified";
-
 std::string_view withoutCr(std::string_view line) {
     return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
 }
 
-// Whether the line is an entry as the log writes it, its own hash whole.
-bool isWholeEntry(std::string_view line) {
-    const auto entry = fromLine(line);
-    return entry && withOwnHash(*entry) == line;
+std::string_view firstLineOf(std::string_view head) {
+    return withoutCr(head.substr(0, head.find('\n')));
 }
 
-std::vector<std::string_view> linesOf(std::string_view contents) {
-    std::vector<std::string_view> lines;
-    while (!contents.empty()) {
-        const auto end = contents.find('\n');
-        lines.push_back(contents.substr(0, end));
-        contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
+// Whether the line is an entry as the log writes it, its own hash whole.
+bool isWholeEntry(std::string_view line) {
+    auto entry = fromLine(line);
+    return entry && hashedLine(*entry) == line;
+}
+
+// The size past which the log is set aside; nothing when the variable holds no size.
+std::optional<std::uint64_t> setAsideSize() {
+    const auto text = platform::environmentText("QUMAT_CHANGE_LOG_SIZE");
+    if (!text) {
+        return kSetAsideSize;
     }
-    return lines;
+    std::uint64_t size = 0;
+    const char* end = text->data() + text->size();
+    const auto [stop, problem] = std::from_chars(text->data(), end, size);
+    if (problem != std::errc() || stop != end || size == 0) {
+        return std::nullopt;
+    }
+    return size;
 }
 
 }  // namespace
@@ -83,28 +88,101 @@ std::optional<std::filesystem::path> logFile() {
 }
 
 Anchor systemLogAnchor() {
-    if (platform::environmentText("QUMAT_SYSTEM_LOG") == "off") {
+    const auto mode = platform::environmentText("QUMAT_SYSTEM_LOG");
+    if (mode == "off") {
         return {};
     }
-    return platform::writeSystemLog;
+    // One connection for all the lines of a command, and one patience.
+    auto systemLog = std::make_shared<platform::SystemLog>();
+    return {.send = [systemLog](std::string_view message) { return systemLog->write(message); },
+            .required = mode == "required"};
 }
 
 std::optional<std::string> ChangeLog::open() {
     if (open_) {
         return std::nullopt;
     }
+    const auto size = setAsideSize();
+    if (!size) {
+        return "QUMAT_CHANGE_LOG_SIZE is not a size in bytes";
+    }
+    setAsideSize_ = *size;
     if (const auto error = out_.open(file_)) {
         return reasonOf(error);
     }
-    // A file named by mistake is left as it was, never taken for a log and cut.
-    const auto head = platform::readLimited(file_, kTailLimit, true);
-    if (head.error) {
-        return *head.error;
+    // Its owner could rewrite the entries of whoever appends to it, as root's too.
+    if (const auto owner = out_.foreignOwner(); !owner.empty()) {
+        return "it belongs to " + owner +
+               ", who could rewrite what is appended to it; a log takes the changes of its "
+               "owner and of the administrator only";
     }
-    if (!head.bytes.empty() && !isStartLine(head.bytes)) {
+    // A file named by mistake is left as it was, never taken for a log and cut.
+    std::string head;
+    if (const auto error = out_.readHead(kTailLimit, head)) {
+        return reasonOf(error);
+    }
+    if (!head.empty() && !startLineOf(firstLineOf(head))) {
         return "it is not a change log: its first line is not a log's start line";
     }
     open_ = true;
+    return std::nullopt;
+}
+
+std::optional<std::string> ChangeLog::startLine(std::string& line) const {
+    StartLine start{.created = platform::now().utc};
+    // A log set aside and then emptied by a process killed between the two, or removed by hand,
+    // goes on from the last file set aside.
+    if (const auto last = lastSetAside(file_); last != 0) {
+        std::string lastLine;
+        const auto problem =
+            readLines(setAsideName(file_, last), [&lastLine](std::string_view each, LineEnd) {
+                lastLine = each;
+                return true;
+            });
+        if (problem) {
+            return "the file set aside before it, " + problem->file.filename().string() +
+                   ", cannot be read: " + problem->problem;
+        }
+        start.number = last + 1;
+        start.previous = sha256Hex(lastLine);
+    }
+    line = toLine(start);
+    return std::nullopt;
+}
+
+std::uint64_t ChangeLog::setAsideWhenFull() {
+    std::uint64_t size = 0;
+    std::string head;
+    if (out_.size(size) || size < setAsideSize_ || out_.readHead(kTailLimit, head)) {
+        return 0;
+    }
+    const auto start = startLineOf(firstLineOf(head));
+    const std::uint64_t number = start && start->number != 0 ? start->number : 1;
+    // A file that cannot be set aside takes the entries all the same: the log has no wall.
+    if (out_.copyTo(setAsideName(file_, number)) || out_.dropLast(size)) {
+        return 0;
+    }
+    return number;
+}
+
+std::optional<std::string> ChangeLog::anchor(const std::vector<std::string>& messages) {
+    if (!anchor_.send) {
+        return std::nullopt;
+    }
+    for (const auto& message : messages) {
+        const auto notTaken = anchor_.send(message);
+        if (!notTaken) {
+            continue;
+        }
+        if (anchor_.required) {
+            return "its lines could not be anchored in the system log, which "
+                   "QUMAT_SYSTEM_LOG=required asks for: " +
+                   *notTaken;
+        }
+        if (unanchored_.empty()) {
+            unanchored_ = *notTaken;
+        }
+    }
     return std::nullopt;
 }
 
@@ -114,11 +192,9 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
     }
     const auto place = file_.u8string();
     const std::string prefix = "change log " + std::string(place.begin(), place.end()) + ": ";
-    std::vector<std::string> anchored;
     std::error_code dropError;
     std::optional<std::string> refusal;
     const auto error = out_.append(kTailLimit, [&](std::string_view tail) {
-        anchored.clear();
         std::string bytes;
         // An entry chained to a line that ends in CR would not verify once the line ends are
         // changed back.
@@ -142,9 +218,20 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
                 tail = tail.substr(0, lineStart);
             }
         }
+        std::vector<std::string> anchored;
         std::string previous;
-        if (tail.empty()) {
-            previous = startLine(platform::now().utc);
+        if (const auto number = bytes.empty() && !tail.empty() ? setAsideWhenFull() : 0) {
+            previous = toLine(StartLine{.created = platform::now().utc,
+                                        .number = number + 1,
+                                        .previous = sha256Hex(lastLineOf(tail))});
+            bytes = previous + "\n";
+            anchored.push_back(prefix + "started after " +
+                               setAsideName(file_, number).filename().string() + ", line SHA-256 " +
+                               sha256Hex(previous));
+        } else if (tail.empty()) {
+            if ((refusal = startLine(previous))) {
+                return std::string();
+            }
             bytes = previous + "\n";
             anchored.push_back(prefix + "started, line SHA-256 " + sha256Hex(previous));
         } else {
@@ -157,111 +244,59 @@ std::optional<std::string> ChangeLog::append(std::vector<ChangeEntry>& entries) 
             anchored.push_back(prefix + entry.setting + " " + entry.outcome + ", line SHA-256 " +
                                sha256Hex(previous));
         }
+        // Each hash goes out before its line is written: a process killed between the two
+        // leaves a hash whose line was never written, never a line whose hash went nowhere.
+        refusal = anchor(anchored);
+        if (refusal) {
+            return std::string();
+        }
         return bytes;
     });
     if (error || dropError) {
         return reasonOf(error ? error : dropError);
     }
-    if (refusal) {
-        return refusal;
-    }
-    if (anchor_) {
-        for (const auto& message : anchored) {
-            anchor_(message);
-        }
-    }
-    return std::nullopt;
+    return refusal;
 }
 
 Verification verify(std::string_view contents) {
-    Verification result;
-    const auto lines = linesOf(contents);
-    if (lines.empty()) {
-        return result;
-    }
-    if (!isStartLine(withoutCr(lines.front()))) {
-        return {
-            .entries = 0, .brokenLine = 1, .reason = "the log does not start with its start line"};
-    }
-    // A copy through a tool that changed the line ends changes every line's hash.
-    for (std::size_t at = 0; at < lines.size(); ++at) {
-        if (lines[at].ends_with('\r')) {
-            return {.entries = at == 0 ? 0 : at - 1,
-                    .brokenLine = at + 1,
-                    .reason = std::string(kCrLfReason)};
-        }
-    }
-    if (!contents.ends_with('\n')) {
-        return {.entries = lines.size() - 1,
-                .brokenLine = lines.size(),
-                .reason = "the last line is cut short"};
-    }
-    for (std::size_t at = 1; at < lines.size(); ++at) {
-        const auto broken = [&](std::string reason) {
-            return Verification{
-                .entries = at - 1, .brokenLine = at + 1, .reason = std::move(reason)};
-        };
-        const auto entry = fromLine(lines[at]);
-        if (!entry || toLine(*entry) != lines[at]) {
-            return broken("not an entry as the log writes them");
-        }
-        if (entry->previous != sha256Hex(lines[at - 1])) {
-            return broken("the line before it is not the one it follows");
-        }
-        if (withOwnHash(*entry) != lines[at]) {
-            return broken("its content was changed");
-        }
-        ++result.entries;
-    }
-    result.lastLineHash = sha256Hex(lines.back());
-    return result;
+    ChainCheck check;
+    check.beginFile(0);
+    forEachLine(contents,
+                [&check](std::string_view line, LineEnd end) { return check.line(line, end); });
+    return check.result();
 }
 
 std::size_t lineWithHash(std::string_view contents, std::string_view lineHash) {
-    const auto lines = linesOf(contents);
-    for (std::size_t at = 0; at < lines.size(); ++at) {
-        if (sha256Hex(lines[at]) == lineHash) {
-            return at + 1;
-        }
-    }
-    return 0;
+    std::size_t at = 0;
+    std::size_t found = 0;
+    forEachLine(contents, [&](std::string_view line, LineEnd) {
+        ++at;
+        found = sha256Hex(line) == lineHash ? at : 0;
+        return found == 0;
+    });
+    return found;
 }
 
 std::vector<ChangeEntry> entriesOf(std::string_view contents) {
     std::vector<ChangeEntry> entries;
     // A log whose line ends a copy changed to CR LF still lists.
-    for (const auto line : linesOf(contents)) {
+    forEachLine(contents, [&entries](std::string_view line, LineEnd) {
         if (auto entry = fromLine(withoutCr(line))) {
             entries.push_back(std::move(*entry));
         }
-    }
+        return true;
+    });
     return entries;
 }
 
 std::vector<ChangeEntry> changesOf(std::string_view contents) {
     std::vector<ChangeEntry> changes;
-    // Entries written before a call whose outcome has not come yet, by their hash.
-    std::map<std::string, std::size_t, std::less<>> awaiting;
-    // Those whose outcome has come: a later read may still show that the camera differs.
-    std::map<std::string, std::size_t, std::less<>> settled;
+    ChangeJoin join([&changes](ChangeEntry change) { changes.push_back(std::move(change)); },
+                    std::numeric_limits<std::size_t>::max());
     for (auto& entry : entriesOf(contents)) {
-        if (const auto intent = awaiting.find(entry.intent); intent != awaiting.end()) {
-            changes[intent->second].outcome = entry.outcome;
-            changes[intent->second].reason = entry.reason;
-            settled.insert(awaiting.extract(intent));
-            continue;
-        }
-        if (const auto intent = settled.find(entry.intent); intent != settled.end()) {
-            changes[intent->second].outcome = entry.outcome;
-            changes[intent->second].reason = entry.reason;
-            continue;
-        }
-        if (entry.outcome == kIntended) {
-            awaiting.emplace(entry.hash, changes.size());
-            entry.outcome = kOutcomeUnknown;
-        }
-        changes.push_back(std::move(entry));
+        join.add(std::move(entry));
     }
+    join.finish();
     return changes;
 }
 

@@ -42,6 +42,8 @@ class LoggingCameraLibrary final : public camera::CameraLibrary {
     const std::string& failure() const { return failure_; }
     // Whether the last change asked for was kept from the camera, as the log could not take it.
     bool lastChangeUnsent() const { return unsent_; }
+    // Why lines of the log reached no system log, the first time one did not; empty otherwise.
+    std::string unanchored() const { return log_ ? log_->unanchored() : std::string(); }
 
     void Init_Device(uint8_t* buffer, int32_t* flag) override;
     void Qumat_Login(int32_t userType, const char* password, int32_t* flag) override;

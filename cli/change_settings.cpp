@@ -120,7 +120,19 @@ int changeSettings(const std::vector<Request>& requests, const Options& options,
     if (stopsWrite(settings.read(), console)) {
         return kCameraFailed;
     }
-    return writeRequests(settings, logged, requests, options, console).status;
+    const int status = writeRequests(settings, logged, requests, options, console).status;
+    sayUnanchored(logged, console);
+    return status;
+}
+
+bool sayUnanchored(const change_log::LoggingCameraLibrary& logged, Console& console) {
+    const auto reason = logged.unanchored();
+    if (reason.empty()) {
+        return false;
+    }
+    console.error() << "the change log's line hashes reached no system log (" << escapedText(reason)
+                    << "); QUMAT_SYSTEM_LOG=required refuses a change that cannot be anchored\n";
+    return true;
 }
 
 WriteResult writeRequests(CameraSettings& settings, const change_log::LoggingCameraLibrary& logged,

@@ -57,6 +57,10 @@ WriteResult writeRequests(CameraSettings& settings, const change_log::LoggingCam
                           const std::vector<Request>& requests, const Options& options,
                           Console& console);
 
+// Says once, on the error stream, that the change log's lines reached no system log, when they
+// did not; whether it said so.
+bool sayUnanchored(const change_log::LoggingCameraLibrary& logged, Console& console);
+
 // Set, and import after its list of changes: every request checked against the camera, then the
 // changed groups written, or nothing written when one request is refused.
 int changeSettings(const std::vector<Request>& requests, const Options& options,

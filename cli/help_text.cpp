@@ -115,10 +115,11 @@ constexpr std::string_view kExitStatus =
     "Exit status: 0 done; 1 the camera refused or failed a call (named on stderr), was in use\n"
     "by another program (\"the camera is in use by another program (process N)\"; wait and\n"
     "provision wait for it instead), did not hold a value written when read back, a camera of\n"
-    "provision was not ok, wait timed out, the output or the change log could not be written,\n"
-    "log --verify found the log edited or an expected hash missing, or memory or the system's\n"
-    "text conversion failed; 2 a usage or input error (nothing written); 3 import --dry-run\n"
-    "--exit-code found changes to write.\n";
+    "provision was not ok, wait timed out, the output or the change log could not be written\n"
+    "(QUMAT_SYSTEM_LOG=required: or its hashes reached no system log), log found a file of the\n"
+    "log missing, log --verify found the log edited or an expected hash missing, or memory or\n"
+    "the system's text conversion failed; 2 a usage or input error (nothing written); 3 import\n"
+    "--dry-run --exit-code found changes to write.\n";
 
 // Where the change log and the system log are on this system.
 #ifdef _WIN32
@@ -135,10 +136,14 @@ constexpr std::string_view kDetails =
     "in\n" QUMAT_CHANGE_LOG_PLACE
     ", or in the file\n"
     "QUMAT_CHANGE_LOG names; QUMAT_CHANGE_LOG=off logs nothing. No change is made that the\n"
-    "log cannot take. Each line's SHA-256 also goes to " QUMAT_SYSTEM_LOG_NAME
-    ". After writing, set,\n"
-    "import and provision read the camera back: a value it does not hold is named ('NAME: wrote\n"
-    "X, camera holds Y') and logged with the outcome 'differs'.\n"
+    "log cannot take. Past QUMAT_CHANGE_LOG_SIZE bytes (16 MiB) the log is set aside as\n"
+    "changes.log.1, .2, ... and a new one chained to it; log reads them all in order. Each\n"
+    "line's SHA-256 also goes to " QUMAT_SYSTEM_LOG_NAME
+    ",\n"
+    "before the camera is called; when none takes it this is said once, and\n"
+    "QUMAT_SYSTEM_LOG=required refuses the change. After writing, set, import and provision\n"
+    "read the camera back: a value it does not hold is named ('NAME: wrote X, camera holds Y')\n"
+    "and logged with the outcome 'differs'.\n"
     "\n"
     "A list takes one of its entries that the camera offers; 'unsupported' is a list the camera\n"
     "does not offer, 'none' a value that selects no entry. Groups are written identity, network,\n"

@@ -391,6 +391,7 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
                               .quiet = options.quiet});
     };
     bool allOk = true;
+    bool unanchoredSaid = false;
     while (run.identitiesLeft()) {
         say("connect a camera (Ctrl-C ends)");
         if (const auto end = waitFor(true); end != WaitEnd::reached) {
@@ -402,6 +403,7 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
         const auto outcome = run.provision(logged);
         // Held from the look that found the camera to its read-back.
         letCameraGo(console);
+        unanchoredSaid = unanchoredSaid || sayUnanchored(logged, console);
         allOk = allOk && outcome.ok();
         // On the disk before it is said: a camera printed is a camera the report holds.
         const auto problem =

@@ -1,8 +1,16 @@
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "append_file.h"
 #include "owner_only_access_windows.h"
 #include "system_error_windows.h"
+#include "utf8.h"
 
 namespace platform {
 namespace {
@@ -24,6 +32,25 @@ std::error_code makeFolders(const std::filesystem::path& folder, OwnerOnlyAccess
     return {};
 }
 
+std::string accountName(PSID sid) {
+    std::array<wchar_t, 256> name{};
+    std::array<wchar_t, 256> domain{};
+    DWORD nameSize = static_cast<DWORD>(name.size());
+    DWORD domainSize = static_cast<DWORD>(domain.size());
+    SID_NAME_USE use{};
+    if (LookupAccountSidW(nullptr, sid, name.data(), &nameSize, domain.data(), &domainSize, &use)) {
+        const std::wstring account = std::wstring(domain.data()) + L"\\" + name.data();
+        return toUtf8(std::u16string(account.begin(), account.end()));
+    }
+    wchar_t* text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text)) {
+        return "an unknown account";
+    }
+    const std::wstring number(text);
+    LocalFree(text);
+    return toUtf8(std::u16string(number.begin(), number.end()));
+}
+
 }  // namespace
 
 std::error_code makeOwnerOnlyFolders(const std::filesystem::path& folder) {
@@ -43,6 +70,10 @@ AppendFile::~AppendFile() {
 // A new file and the folders made for it have access lists of their own, their owner's alone:
 // a folder's list, on a share everyone's, is not the log's.
 std::error_code AppendFile::open(const std::filesystem::path& file) {
+    if (handle_ != nullptr) {
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
     OwnerOnlyAccess folderOnly(OwnerOnlyAccess::Kind::folder);
     OwnerOnlyAccess ownerOnly;
     if (folderOnly.error() || ownerOnly.error()) {
@@ -73,6 +104,24 @@ std::error_code AppendFile::open(const std::filesystem::path& file) {
     return {};
 }
 
+std::string AppendFile::foreignOwner() const {
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetSecurityInfo(handle_, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+                        nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::vector<unsigned char> user;
+    std::string foreign;
+    if (!readUser(user) && !EqualSid(owner, reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid) &&
+        !IsWellKnownSid(owner, WinBuiltinAdministratorsSid) &&
+        !IsWellKnownSid(owner, WinLocalSystemSid)) {
+        foreign = accountName(owner);
+    }
+    LocalFree(descriptor);
+    return foreign;
+}
+
 std::error_code AppendFile::append(
     std::size_t tailLimit, const std::function<std::string(std::string_view tail)>& bytesAfter) {
     // Other processes append to a shared log too: each of their lines follows a whole one.
@@ -90,21 +139,24 @@ std::error_code AppendFile::append(
 }
 
 std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const {
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(handle_, &size)) {
-        return lastWindowsError();
+    std::uint64_t size = 0;
+    if (const auto error = this->size(size)) {
+        return error;
     }
-    const auto length = static_cast<std::size_t>(size.QuadPart);
-    const std::size_t start = length > limit ? length - limit : 0;
-    tail.assign(length - start, '\0');
+    const std::uint64_t start = size > limit ? size - limit : 0;
+    tail.assign(static_cast<std::size_t>(size - start), '\0');
+    return readAt(start, tail);
+}
+
+std::error_code AppendFile::readAt(std::uint64_t offset, std::string& bytes) const {
     std::size_t done = 0;
-    while (done < tail.size()) {
+    while (done < bytes.size()) {
         OVERLAPPED at{};
-        const auto offset = static_cast<ULONGLONG>(start + done);
-        at.Offset = static_cast<DWORD>(offset);
-        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        const auto position = static_cast<ULONGLONG>(offset + done);
+        at.Offset = static_cast<DWORD>(position);
+        at.OffsetHigh = static_cast<DWORD>(position >> 32);
         DWORD read = 0;
-        if (!ReadFile(handle_, tail.data() + done, static_cast<DWORD>(tail.size() - done), &read,
+        if (!ReadFile(handle_, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read,
                       &at)) {
             return lastWindowsError();
         }
@@ -114,6 +166,70 @@ std::error_code AppendFile::readTail(std::size_t limit, std::string& tail) const
         done += read;
     }
     return {};
+}
+
+std::error_code AppendFile::size(std::uint64_t& bytes) const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size)) {
+        return lastWindowsError();
+    }
+    bytes = static_cast<std::uint64_t>(size.QuadPart);
+    return {};
+}
+
+std::error_code AppendFile::readHead(std::size_t limit, std::string& head) const {
+    std::uint64_t size = 0;
+    if (const auto error = this->size(size)) {
+        return error;
+    }
+    head.assign(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)), '\0');
+    return readAt(0, head);
+}
+
+std::error_code AppendFile::copyTo(const std::filesystem::path& aside) const {
+    OwnerOnlyAccess ownerOnly;
+    if (ownerOnly.error()) {
+        return ownerOnly.error();
+    }
+    std::uint64_t size = 0;
+    if (const auto error = this->size(size)) {
+        return error;
+    }
+    // Left by a copy that was killed: this one takes its place.
+    auto temporary = aside;
+    temporary += ".tmp";
+    DeleteFileW(temporary.c_str());
+    HANDLE copy =
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, ownerOnly.attributes(), CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (copy == INVALID_HANDLE_VALUE) {
+        return lastWindowsError();
+    }
+    std::error_code error;
+    std::string chunk;
+    for (std::uint64_t done = 0; !error && done < size; done += chunk.size()) {
+        chunk.resize(static_cast<std::size_t>(std::min<std::uint64_t>(256 * 1024, size - done)));
+        error = readAt(done, chunk);
+        DWORD written = 0;
+        if (!error &&
+            !WriteFile(copy, chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr)) {
+            error = lastWindowsError();
+        } else if (!error && written != chunk.size()) {
+            error = std::make_error_code(std::errc::no_space_on_device);
+        }
+    }
+    if (!error && !FlushFileBuffers(copy)) {
+        error = lastWindowsError();
+    }
+    CloseHandle(copy);
+    if (!error && !MoveFileExW(temporary.c_str(), aside.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = lastWindowsError();
+    }
+    if (error) {
+        DeleteFileW(temporary.c_str());
+    }
+    return error;
 }
 
 std::error_code AppendFile::dropLast(std::size_t bytes) {

@@ -2,9 +2,7 @@
 #include "system_error_windows.h"
 
 namespace platform {
-namespace {
 
-// The process's user, as the token holds it (a TOKEN_USER and its SID).
 std::error_code readUser(std::vector<unsigned char>& user) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
@@ -18,8 +16,6 @@ std::error_code readUser(std::vector<unsigned char>& user) {
     CloseHandle(token);
     return error;
 }
-
-}  // namespace
 
 OwnerOnlyAccess::OwnerOnlyAccess(Kind kind) : error_(make(kind)) {}
 

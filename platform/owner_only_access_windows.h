@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// The process's user, as the token holds it (a TOKEN_USER and its SID).
+std::error_code readUser(std::vector<unsigned char>& user);
+
 // Security attributes for a file or folder that its owner alone may use, as mode 0600 (0700 for
 // a folder) is on Linux: an access list of its own that grants the process's user everything and
 // nobody else anything, and takes nothing from its folder's. Without it a new file inherits the

@@ -17,8 +17,9 @@ Moment now();
 std::string userName();
 std::string hostName();
 
-// Where the user's programs keep state of their own: $XDG_STATE_HOME, else ~/.local/state on
-// Linux; %LOCALAPPDATA% on Windows; the current folder when the environment names none.
+// Where the user's programs keep state of their own: $XDG_STATE_HOME when absolute, else
+// ~/.local/state on Linux, the home an absolute $HOME or else the user database gives;
+// %LOCALAPPDATA% on Windows; the current folder when none is named.
 std::filesystem::path userStateFolder();
 
 }  // namespace platform

@@ -39,12 +39,21 @@ std::string userName() {
     return "uid " + std::to_string(::geteuid());
 }
 
+// A relative folder would put the state wherever the program runs: the XDG rules ignore a
+// relative XDG_STATE_HOME, and a relative HOME gives way to the home the user database names.
 std::filesystem::path userStateFolder() {
     if (const char* state = std::getenv("XDG_STATE_HOME"); state != nullptr && *state == '/') {
         return state;
     }
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/') {
         return std::filesystem::path(home) / ".local" / "state";
+    }
+    std::array<char, 4096> buffer{};
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_dir != nullptr && *found->pw_dir == '/') {
+        return std::filesystem::path(found->pw_dir) / ".local" / "state";
     }
     return ".";
 }

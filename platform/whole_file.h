@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,6 +24,11 @@ struct WholeFile {
 // Reads a regular file. Opened without waiting, so that a pipe in its place cannot hang the
 // caller; anything but a regular file is unusable.
 WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit);
+
+// Reads a regular file as readWholeFile does, a stretch at a time, for a file too large to hold:
+// `take` has each stretch in turn, and stops the reading by returning false. No text comes back.
+WholeFile readInChunks(const std::filesystem::path& file,
+                       const std::function<bool(std::string_view chunk)>& take);
 
 // Replaces `file` by a file readable and writable by its owner only, through a temporary
 // "<name>.tmp-" and six letters or digits beside it that is renamed over it, so that a process

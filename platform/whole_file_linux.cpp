@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -34,22 +35,6 @@ bool writeAll(int descriptor, std::string_view text) {
             return false;
         }
         text.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// Up to `limit` bytes and one more, so that a file beyond the limit shows as such.
-bool readAll(int descriptor, std::string& text, std::size_t limit) {
-    char buffer[4096];
-    while (text.size() <= limit) {
-        const auto count = ::read(descriptor, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return count == 0;
-        }
-        text.append(buffer, static_cast<std::size_t>(count));
     }
     return true;
 }
@@ -108,7 +93,8 @@ bool keepsOwner(int descriptor, const std::filesystem::path& original) {
 
 }  // namespace
 
-WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
+WholeFile readInChunks(const std::filesystem::path& file,
+                       const std::function<bool(std::string_view chunk)>& take) {
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0) {
         const int error = errno;
@@ -128,8 +114,19 @@ WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
         whole = {WholeFile::Kind::unusable, {}, unreadable(errno)};
     } else if (!S_ISREG(status.st_mode)) {
         whole = {WholeFile::Kind::unusable, {}, notARegularFile(status.st_mode)};
-    } else if (!readAll(descriptor, whole.text, limit)) {
-        whole = {WholeFile::Kind::unusable, {}, unreadable(errno)};
+    }
+    std::array<char, 64 * 1024> buffer;
+    while (whole.kind == WholeFile::Kind::text) {
+        const auto count = ::read(descriptor, buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            whole = {WholeFile::Kind::unusable, {}, unreadable(errno)};
+        }
+        if (count <= 0 || !take(std::string_view(buffer.data(), static_cast<std::size_t>(count)))) {
+            break;
+        }
     }
     ::close(descriptor);
     return whole;

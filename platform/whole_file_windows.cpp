@@ -75,7 +75,8 @@ HANDLE createTemporary(const std::filesystem::path& file, SECURITY_ATTRIBUTES* s
 
 }  // namespace
 
-WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
+WholeFile readInChunks(const std::filesystem::path& file,
+                       const std::function<bool(std::string_view chunk)>& take) {
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -98,15 +99,15 @@ WholeFile readWholeFile(const std::filesystem::path& file, std::size_t limit) {
     if (GetFileType(handle) != FILE_TYPE_DISK) {
         whole = {WholeFile::Kind::unusable, {}, "it is a device, not a regular file"};
     }
-    std::array<char, 4096> buffer;
-    while (whole.kind == WholeFile::Kind::text && whole.text.size() <= limit) {
+    std::array<char, 64 * 1024> buffer;
+    while (whole.kind == WholeFile::Kind::text) {
         DWORD count = 0;
         if (!ReadFile(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) {
             whole = {WholeFile::Kind::unusable, {}, unreadable(lastWindowsError())};
-        } else if (count == 0) {
+        }
+        if (count == 0 || !take(std::string_view(buffer.data(), count))) {
             break;
         }
-        whole.text.append(buffer.data(), count);
     }
     CloseHandle(handle);
     return whole;

@@ -12,16 +12,20 @@
 #include <sstream>
 
 #include "environment_variable.h"
+#include "log_reading.h"
 #include "owner_alone.h"
+#include "sha256.h"
 #include "temporary_directory.h"
 
 #ifndef _WIN32
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "killed_writer.h"
+#include "system_log_receiver.h"
 #endif
 
 namespace {
@@ -201,7 +205,10 @@ TEST_F(ChangeLogTest, OutcomesJoinTheirEntriesAfterAnOlderLogsAndAMissingOneIsUn
 // names the line it came from; nothing goes there of entries that were not appended.
 TEST_F(ChangeLogTest, EachLinesHashGoesToTheAnchorAndIsFoundInTheChain) {
     std::vector<std::string> anchored;
-    const auto anchor = [&anchored](std::string_view message) { anchored.emplace_back(message); };
+    const change_log::Anchor anchor{.send = [&anchored](std::string_view message) {
+        anchored.emplace_back(message);
+        return std::optional<std::string>();
+    }};
     ChangeLog folder(directory_.path(), anchor);
     EXPECT_NE(appendOne(folder, entry("recording.gps", "on")), std::nullopt);
     EXPECT_TRUE(anchored.empty());
@@ -275,6 +282,103 @@ TEST_F(ChangeLogTest, NothingButPartOfALineIsEverTakenOff) {
     EXPECT_EQ(change_log::entriesOf(crlf).size(), 2u);
 }
 
+// Past its size a log is set aside under its number and goes on in a new file, whose start line
+// follows the last line set aside: the chain is checked across the files, and whatever breaks it
+// is named by its file.
+TEST_F(ChangeLogTest, ALogSetAsideGoesOnInANewFileAndEveryBreakAcrossTheFilesIsNamed) {
+    const testing_support::ScopedEnvironmentVariable size("QUMAT_CHANGE_LOG_SIZE", "1200");
+    for (int change = 0; change < 14; ++change) {
+        write({entry("recording.gps", std::to_string(change))});
+    }
+    const auto aside = [this](std::uint64_t number) {
+        return change_log::setAsideName(file_, number);
+    };
+    const std::uint64_t last = change_log::lastSetAside(file_);
+    ASSERT_GE(last, 4u);
+    std::vector<change_log::HashPlace> expected{
+        {.hash = change_log::verify(fileContents(aside(2))).lastLineHash}};
+    const auto whole = change_log::verifyLog(file_, expected);
+    EXPECT_TRUE(whole.holds()) << whole.file << ": " << whole.reason;
+    EXPECT_EQ(whole.entries, 14u);
+    EXPECT_EQ(whole.lastLineHash, change_log::verify(fileContents(file_)).lastLineHash);
+    EXPECT_EQ(expected.front().file, aside(2));
+    EXPECT_EQ(expected.front().line, linesOf(fileContents(aside(2))).size());
+
+    const auto keep = directory_ / "kept";
+    std::filesystem::copy(file_.parent_path(), keep);
+    const auto restore = [&] {
+        std::filesystem::remove_all(file_.parent_path());
+        std::filesystem::copy(keep, file_.parent_path());
+    };
+    const auto edited = [](const std::filesystem::path& file, std::size_t line) {
+        auto lines = linesOf(fileContents(file));
+        lines[line - 1].replace(lines[line - 1].find("\"new\":\""), 7, "\"new\":\"9");
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << joined(lines);
+    };
+    const struct {
+        const char* edit;
+        std::function<void()> make;
+        std::filesystem::path file;
+        std::size_t brokenLine;
+        std::string reason;
+    } cases[] = {
+        {"a file in the middle removed", [&] { std::filesystem::remove(aside(2)); }, aside(2), 0,
+         "the file is missing"},
+        {"the last file set aside removed", [&] { std::filesystem::remove(aside(last)); }, file_, 1,
+         "it starts file " + std::to_string(last + 1) + " of the log where file " +
+             std::to_string(last) + " was due"},
+        {"an entry of a file set aside changed", [&] { edited(aside(3), 2); }, aside(3), 2,
+         "its content was changed"},
+        {"two files swapped",
+         [&] {
+             std::filesystem::rename(aside(2), directory_ / "2");
+             std::filesystem::rename(aside(3), aside(2));
+             std::filesystem::rename(directory_ / "2", aside(3));
+         },
+         aside(2), 1, "it starts file 3 of the log where file 2 was due"},
+        {"the last line of a file set aside removed",
+         [&] {
+             auto lines = linesOf(fileContents(aside(1)));
+             lines.pop_back();
+             std::ofstream(aside(1), std::ios::binary | std::ios::trunc) << joined(lines);
+         },
+         aside(2), 1,
+         "its start line does not follow the last line of " + aside(1).filename().string()},
+        {"the log started anew",
+         [&] {
+             std::filesystem::remove(file_);
+             write({entry("a", "1")});
+         },
+         file_, 0, ""},
+    };
+    for (const auto& [edit, make, file, brokenLine, reason] : cases) {
+        make();
+        std::vector<change_log::HashPlace> none;
+        const auto verification = change_log::verifyLog(file_, none);
+        EXPECT_EQ(verification.file, reason.empty() ? std::filesystem::path() : file) << edit;
+        EXPECT_EQ(verification.brokenLine, brokenLine) << edit;
+        EXPECT_EQ(verification.reason, reason) << edit;
+        restore();
+    }
+
+    // A process killed between setting the file aside and starting the new one leaves it empty:
+    // the next entry goes on from the file set aside.
+    std::filesystem::copy_file(file_, aside(last + 1));
+    std::ofstream(file_, std::ios::binary | std::ios::trunc).flush();
+    write({entry("recording.gps", "on")});
+    std::vector<change_log::HashPlace> none;
+    EXPECT_TRUE(change_log::verifyLog(file_, none).holds());
+    EXPECT_EQ(change_log::verifyLog(file_, none).entries, 15u);
+
+    // A log of an earlier version, never set aside, holds as it did.
+    std::filesystem::remove_all(file_.parent_path());
+    std::filesystem::create_directories(file_.parent_path());
+    std::ofstream(file_, std::ios::binary) << kOlderLog;
+    const auto older = change_log::verifyLog(file_, none);
+    EXPECT_TRUE(older.holds()) << older.reason;
+    EXPECT_EQ(older.entries, 2u);
+}
+
 #ifndef _WIN32  // the writers are forked processes, and the unwritable places Linux's device files
 // Each entry goes down in one write, so a writer killed at any moment leaves whole lines only.
 TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
@@ -292,6 +396,31 @@ TEST_F(ChangeLogTest, AWriterKilledAtAnyMomentLeavesWholeEntries) {
     const auto verification = change_log::verify(fileContents(file_));
     EXPECT_EQ(verification.brokenLine, 0u) << verification.reason;
     EXPECT_GE(verification.entries, 20u);
+}
+
+// Each line's SHA-256 is sent before the line is written: a writer killed at any moment leaves no
+// line whose hash the system log lacks.
+TEST_F(ChangeLogTest, EveryLineAKilledWriterLeftHasItsHashInTheSystemLog) {
+    const testing_support::ScopedEnvironmentVariable sending("QUMAT_SYSTEM_LOG", "on");
+    testing_support::SystemLogReceiver systemLog(directory_.path());
+    ASSERT_TRUE(systemLog.bound());
+    std::mt19937 random(11);
+    for (int round = 0; round < 30; ++round) {
+        ASSERT_TRUE(testing_support::killWhileWriting(
+            [&] {
+                ChangeLog log(file_);
+                if (appendOne(log, entry("recording.gps", std::to_string(round)))) {
+                    std::_Exit(3);
+                }
+            },
+            std::chrono::microseconds(3000), random));
+        systemLog.take();
+    }
+    const auto lines = linesOf(fileContents(file_));
+    EXPECT_GE(lines.size(), 30u);
+    for (const auto& line : lines) {
+        EXPECT_TRUE(systemLog.took(change_log::sha256Hex(line))) << line;
+    }
 }
 
 // A shared log: writers that append at the same time each follow a whole line.
@@ -383,29 +512,40 @@ TEST_F(ChangeLogTest, AnEntryTheDiskCannotTakeLeavesTheLogAsItWas) {
 #endif
 
 TEST(ChangeLogPlaceTest, TheEnvironmentNamesTheFileOrTurnsLoggingOff) {
+#ifndef _WIN32
+    // A relative folder would put the log wherever the command runs.
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    const auto usersHome =
+        std::filesystem::path(user->pw_dir) / ".local/state/qumat_pro/changes.log";
+#endif
     const struct {
         const char* changeLog;
         const char* stateHome;
+        const char* home;
         std::optional<std::filesystem::path> file;
     } cases[] = {
-        {"off", "/state", std::nullopt},
-        {"/srv/log/fleet.log", "/state", "/srv/log/fleet.log"},
+        {"off", "/state", "/home/admin", std::nullopt},
+        {"/srv/log/fleet.log", "/state", "/home/admin", "/srv/log/fleet.log"},
         // A plain string would be read in another code page than UTF-8 on Windows.
-        {"/srv/журнал/изменения-café.log", "/state",
+        {"/srv/журнал/изменения-café.log", "/state", "/home/admin",
          std::filesystem::path(u8"/srv/журнал/изменения-café.log")},
 #ifndef _WIN32  // the XDG state folder is Linux's; Windows keeps state under LOCALAPPDATA
-        {nullptr, "/state", "/state/qumat_pro/changes.log"},
-        {nullptr, "relative", "/home/admin/.local/state/qumat_pro/changes.log"},
-        {nullptr, nullptr, "/home/admin/.local/state/qumat_pro/changes.log"},
+        {nullptr, "/state", "/home/admin", "/state/qumat_pro/changes.log"},
+        {nullptr, "relative", "/home/admin", "/home/admin/.local/state/qumat_pro/changes.log"},
+        {nullptr, nullptr, "/home/admin", "/home/admin/.local/state/qumat_pro/changes.log"},
+        {nullptr, "relative", "relative", usersHome},
+        {nullptr, nullptr, nullptr, usersHome},
 #endif
     };
     const auto set = testing_support::setOrRemoveEnvironmentVariable;
-    set("HOME", "/home/admin");
-    for (const auto& [changeLog, stateHome, file] : cases) {
+    for (const auto& [changeLog, stateHome, home, file] : cases) {
         set("QUMAT_CHANGE_LOG", changeLog);
         set("XDG_STATE_HOME", stateHome);
+        set("HOME", home);
         EXPECT_EQ(change_log::logFile(), file)
-            << (changeLog ? changeLog : "-") << " " << (stateHome ? stateHome : "-");
+            << (changeLog ? changeLog : "-") << " " << (stateHome ? stateHome : "-") << " "
+            << (home ? home : "-");
     }
 }
 

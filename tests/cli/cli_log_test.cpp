@@ -1,14 +1,19 @@
 // What the command line logs of its changes, and the log command.
 #include <gtest/gtest.h>
 #ifndef _WIN32
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+
+#include "system_log_receiver.h"
 #endif
 
+#include <chrono>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -17,16 +22,27 @@
 #include "cli_fixture.h"
 #include "environment_variable.h"
 #include "file_contents.h"
+#include "sha256.h"
 
 namespace {
 
 using testing_support::fileContents;
 
 using cli_testing::CliCamera;
+using testing_support::ScopedEnvironmentVariable;
 
 bool changesTheCamera(std::string_view function) {
     return function == "WriteZFYInfo" || function == "Qumat_SetNetConfig" ||
            function == "Qumat_SetMenuConfig" || function == "Qumat_FormatTFCard";
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 // The change log's last entry at each call that changes the camera: the change about to be made.
@@ -380,6 +396,238 @@ TEST(CliLogTest, UnderAFileSizeLimitNothingIsSentWhoseEntryDidNotMakeIt) {
         EXPECT_EQ((sent & 2) != 0, intended.contains("gps")) << limit;
     }
     EXPECT_EQ(sentSets, (std::set<int>{0, 1, 3})) << "stopped before either, between, after both";
+}
+#endif
+
+// A log set aside past its size goes on in a new file: the listing, its filters and the check
+// walk the files in order, and one missing from the middle is named.
+TEST(CliLogTest, ALogSetAsideIsListedAndVerifiedAcrossItsFiles) {
+    CliCamera camera;
+    const ScopedEnvironmentVariable size("QUMAT_CHANGE_LOG_SIZE", "1500");
+    std::vector<std::string> made;
+    for (int run = 0; run < 9; ++run) {
+        const bool on = run % 2 == 1;
+        ASSERT_EQ(camera.run({"set", on ? "recording.gps=on" : "recording.gps=off"}).status, 0);
+        made.push_back(on ? "gps: off -> on  written" : "gps: on -> off  written");
+    }
+    const auto aside = [&camera](int number) {
+        return camera.file("changes.log." + std::to_string(number));
+    };
+    ASSERT_TRUE(std::filesystem::exists(aside(3)));
+    EXPECT_LE(std::filesystem::file_size(aside(1)), 1500u + 1000u) << "set aside once past 1500";
+
+    const auto listed = camera.run({"log"});
+    EXPECT_EQ(listed.status, 0) << listed.errors;
+    std::vector<std::string> changes;
+    for (const auto& line : linesOf(listed.output)) {
+        changes.push_back(line.substr(line.find("gps: ")));
+    }
+    EXPECT_EQ(changes, made);
+    EXPECT_EQ(linesOf(camera.run({"log", "--json"}).output).size(), 18u);
+    EXPECT_EQ(camera.run({"log", "--since", "2999-01-01"}).output, "");
+    const auto verified = camera.run({"log", "--verify"});
+    EXPECT_EQ(verified.status, 0) << verified.output;
+    EXPECT_NE(verified.output.find(": 18 entries hold; the last line's SHA-256 is "),
+              std::string::npos)
+        << verified.output;
+
+    std::filesystem::rename(aside(2), camera.file("elsewhere"));
+    const auto broken = camera.run({"log", "--verify"});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(
+        broken.output.find(aside(2).string() + ": the chain breaks here (the file is missing)"),
+        std::string::npos)
+        << broken.output;
+    const auto partial = camera.run({"log"});
+    EXPECT_EQ(partial.status, 1);
+    EXPECT_EQ(partial.errors, "qumat_pro: " + aside(2).string() + ": the file is missing\n");
+    EXPECT_LT(linesOf(partial.output).size(), 9u);
+    // The last file set aside missing: the file after it says where it belongs.
+    std::filesystem::rename(camera.file("elsewhere"), aside(2));
+    std::uint64_t last = 3;
+    while (std::filesystem::exists(aside(static_cast<int>(last + 1)))) {
+        ++last;
+    }
+    std::filesystem::remove(aside(static_cast<int>(last)));
+    const auto lastMissing = camera.run({"log"});
+    EXPECT_EQ(lastMissing.status, 1);
+    EXPECT_EQ(lastMissing.errors, "qumat_pro: " + camera.changeLog().string() +
+                                      ": it starts file " + std::to_string(last + 1) +
+                                      " of the log where file " + std::to_string(last) +
+                                      " was due\n");
+}
+
+#ifdef _WIN32
+// The Application event log takes each line's hash: a change that requires it goes through, and
+// nothing is said of it.
+TEST(CliLogTest, TheEventLogTakesEachLinesHash) {
+    CliCamera camera;
+    const ScopedEnvironmentVariable required("QUMAT_SYSTEM_LOG", "required");
+    const auto set = camera.run({"set", "recording.gps=off", "identity.officer_id=7"});
+    EXPECT_EQ(set.status, 0) << set.errors;
+    EXPECT_EQ(set.errors, "");
+}
+#else  // the system log is a socket of the test's own, the log's owner a Linux user
+// Each line's SHA-256 reaches the system log before the camera is called for it, as the line
+// reaches the file: a program killed at the call leaves no line that the system log lacks.
+TEST(CliLogTest, EachLinesHashReachesTheSystemLogBeforeTheCameraIsCalled) {
+    CliCamera camera;
+    const ScopedEnvironmentVariable sending("QUMAT_SYSTEM_LOG", "on");
+    testing_support::SystemLogReceiver systemLog(camera.file(""));
+    ASSERT_TRUE(systemLog.bound());
+    struct Unanchored : camera::ObservedCameraLibrary::Observer {
+        testing_support::SystemLogReceiver& systemLog;
+        std::filesystem::path log;
+        std::vector<std::string> lines;
+        std::vector<std::string> calls;
+        Unanchored(testing_support::SystemLogReceiver& receiver, std::filesystem::path file)
+            : systemLog(receiver), log(std::move(file)) {}
+        void before(std::string_view function) override {
+            if (!changesTheCamera(function)) {
+                return;
+            }
+            calls.emplace_back(function);
+            systemLog.take();
+            for (const auto& line : linesOf(fileContents(log))) {
+                if (!systemLog.took(change_log::sha256Hex(line))) {
+                    lines.push_back(std::string(function) + ": " + line.substr(0, 60));
+                }
+            }
+        }
+        void after(std::string_view, const int32_t*) override {}
+    } unanchored(systemLog, camera.changeLog());
+    camera.observe(unanchored);
+    const auto set = camera.run({"set", "identity.officer_id=7", "network.ssid=Depot 7",
+                                 "recording.gps=off", "recording.eis=on"});
+    EXPECT_EQ(set.status, 0);
+    EXPECT_EQ(set.errors, "");
+    EXPECT_EQ(unanchored.calls,
+              (std::vector<std::string>{"WriteZFYInfo", "Qumat_SetNetConfig", "Qumat_SetMenuConfig",
+                                        "Qumat_SetMenuConfig"}));
+    EXPECT_EQ(unanchored.lines, std::vector<std::string>());
+    systemLog.take();
+    for (const auto& line : linesOf(fileContents(camera.changeLog()))) {
+        EXPECT_TRUE(systemLog.took(change_log::sha256Hex(line))) << line;
+    }
+    ASSERT_FALSE(systemLog.take().empty());
+    EXPECT_NE(systemLog.take().front().find("qumat_pro["), std::string::npos);
+}
+
+// A system log that takes no more lines holds a change no longer than its patience, and one
+// that is not there at all is said once; an administrator who requires it has the change refused
+// before the camera is called.
+TEST(CliLogTest, AStalledOrAbsentSystemLogNeitherHoldsAChangeNorGoesUnsaid) {
+    const auto timesSaid = [](const std::string& text, std::string_view said) {
+        std::size_t times = 0;
+        for (auto at = text.find(said); at != std::string::npos; at = text.find(said, at + 1)) {
+            ++times;
+        }
+        return times;
+    };
+    const std::string notice = "the change log's line hashes reached no system log";
+    const std::string refusal = "which QUMAT_SYSTEM_LOG=required asks for: ";
+    const struct {
+        const char* mode;
+        bool stalled;
+        int status;
+        std::string said;
+    } cases[] = {
+        {"on", false, 0, notice + " (no system log at "},
+        {"on", true, 0, notice + " (the system log at "},
+        {"required", false, 1, refusal + "no system log at "},
+        {"required", true, 1, refusal + "the system log at "},
+    };
+    for (const auto& [mode, stalled, status, said] : cases) {
+        CliCamera camera;
+        const ScopedEnvironmentVariable sending("QUMAT_SYSTEM_LOG", mode);
+        testing_support::SystemLogReceiver systemLog(camera.file(""));
+        if (stalled) {
+            systemLog.fill();
+        } else {
+            std::filesystem::remove(camera.file("log.socket"));
+        }
+        const auto before = camera.state();
+        const auto start = std::chrono::steady_clock::now();
+        const auto set = camera.run({"set", "identity.officer_id=7", "recording.gps=off"});
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        const std::string name = std::string(mode) + (stalled ? " stalled" : " absent");
+        EXPECT_EQ(set.status, status) << name << set.errors;
+        EXPECT_LT(elapsed, std::chrono::milliseconds(1500)) << name;
+        EXPECT_EQ(timesSaid(set.errors, said), 1u) << name << ": " << set.errors;
+        if (status == 0) {
+            EXPECT_NE(camera.state(), before) << name;
+            EXPECT_EQ(change_log::verify(fileContents(camera.changeLog())).entries, 4u) << name;
+            continue;
+        }
+        EXPECT_EQ(camera.state(), before) << name;
+        for (const auto& call : camera.journal()) {
+            EXPECT_FALSE(changesTheCamera(call.substr(0, call.find(' ')))) << name << call;
+        }
+    }
+}
+
+// A log is verified a line at a time: one much longer than a file is set aside at takes no more
+// memory than a short one.
+#ifndef __SANITIZE_ADDRESS__  // whose quarantine keeps what is freed
+TEST(CliLogTest, AVeryLongLogIsVerifiedInLittleMemory) {
+    CliCamera camera;
+    const auto peakKilobytes = [&camera](std::string& output) {
+        const auto printed = camera.file("verified.txt");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int file = ::open(printed.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(file, STDOUT_FILENO);
+            const std::string qumat =
+                (std::filesystem::path(QUMAT_BINARY).parent_path() / "qumat").string();
+            ::execl(qumat.c_str(), qumat.c_str(), "log", "--verify", nullptr);
+            ::_exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        ::wait4(child, &status, 0, &usage);
+        output = fileContents(printed);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? usage.ru_maxrss : -1;
+    };
+    ASSERT_EQ(camera.run({"set", "recording.gps=off"}).status, 0);
+    std::string output;
+    const long shortLog = peakKilobytes(output);
+    ASSERT_GT(shortLog, 0) << output;
+
+    // 50 000 entries more, some 20 MB: past the 16 MiB at which a file is set aside.
+    {
+        change_log::ChangeLog log(camera.changeLog(), {});
+        const auto entry = change_log::entriesOf(fileContents(camera.changeLog())).front();
+        for (int batch = 0; batch < 50; ++batch) {
+            std::vector<change_log::ChangeEntry> entries(1000, entry);
+            ASSERT_EQ(log.append(entries), std::nullopt);
+        }
+    }
+    ASSERT_TRUE(std::filesystem::exists(camera.file("changes.log.1")));
+    const long longLog = peakKilobytes(output);
+    EXPECT_NE(output.find(": 50002 entries hold"), std::string::npos) << output;
+    EXPECT_LT(longLog - shortLog, 4 * 1024) << longLog << " KB against " << shortLog << " KB";
+}
+#endif
+
+TEST(CliLogTest, ALogAnotherUserOwnsTakesNoChange) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root gives a file to another user";
+    }
+    CliCamera camera;
+    ASSERT_EQ(camera.run({"set", "recording.gps=off"}).status, 0);
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    ASSERT_EQ(::chown(camera.changeLog().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    const auto log = fileContents(camera.changeLog());
+    const auto before = camera.state();
+    const auto refused = camera.run({"set", "recording.gps=on"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("the change log " + camera.changeLog().string() +
+                                  " cannot be written: it belongs to nobody, who could rewrite"),
+              std::string::npos)
+        << refused.errors;
+    EXPECT_EQ(fileContents(camera.changeLog()), log);
+    EXPECT_EQ(camera.state(), before);
 }
 #endif
 

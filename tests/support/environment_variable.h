@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -35,5 +37,25 @@ inline void setOrRemoveEnvironmentVariable(const char* name, const char* value) 
 inline void setEnvironmentVariable(const char* name, const char* value) {
     setOrRemoveEnvironmentVariable(name, value);
 }
+
+// Sets a variable while it lives, then gives back the value it had, or none.
+class ScopedEnvironmentVariable {
+  public:
+    ScopedEnvironmentVariable(const char* name, const char* value) : name_(name) {
+        if (const char* before = std::getenv(name)) {
+            before_ = before;
+        }
+        setOrRemoveEnvironmentVariable(name, value);
+    }
+    ScopedEnvironmentVariable(const ScopedEnvironmentVariable&) = delete;
+    ScopedEnvironmentVariable& operator=(const ScopedEnvironmentVariable&) = delete;
+    ~ScopedEnvironmentVariable() {
+        setOrRemoveEnvironmentVariable(name_, before_ ? before_->c_str() : nullptr);
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> before_;
+};
 
 }  // namespace testing_support
