@@ -12,6 +12,7 @@
 #include "cli.h"
 #include "code_page.h"
 #include "command_line.h"
+#include "desktop_identity.h"
 #include "edition.h"
 #include "language_setting.h"
 #include "library_functions.h"
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
         return *exitCode;
     }
     application.setApplicationName(QStringLiteral("qumat_pro"));
+    app::identifyToDesktop();
     application.setQuitOnLastWindowClosed(false);
 
     camera::LibraryFunctions camera;

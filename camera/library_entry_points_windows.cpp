@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "library_entry_points.h"
@@ -11,6 +12,7 @@ namespace {
 
 constexpr wchar_t kLibraryName[] = L"k47_4g_pc.dll";
 constexpr const char* kArchitecture = sizeof(void*) == 8 ? "64-bit (x64)" : "32-bit (x86)";
+constexpr WORD kMachine = sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386;
 
 std::string utf8(const std::wstring& text) {
     return platform::toUtf8(std::u16string(text.begin(), text.end()));
@@ -46,12 +48,54 @@ std::string needed() {
            " k47_4g_pc.dll beside it";
 }
 
-std::string loadFailure(const std::string& file, DWORD error) {
-    if (error == ERROR_BAD_EXE_FORMAT) {
-        return file + " is not a " + kArchitecture + " library: " + needed();
+// The machine a Windows program or library's headers name; 0 for a file without them, nothing for
+// a file that cannot be read.
+std::optional<WORD> moduleMachine(const std::wstring& file) {
+    HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
     }
-    return file + " could not be loaded (" + platform::windowsError(error).message() +
+    const auto readAt = [handle](LONG offset, void* data, DWORD size) {
+        DWORD read = 0;
+        return SetFilePointer(handle, offset, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER &&
+               ReadFile(handle, data, size, &read, nullptr) && read == size;
+    };
+    IMAGE_DOS_HEADER dos{};
+    struct {
+        DWORD signature;
+        IMAGE_FILE_HEADER file;
+    } pe{};
+    const bool headers = readAt(0, &dos, sizeof(dos)) && dos.e_magic == IMAGE_DOS_SIGNATURE &&
+                         readAt(dos.e_lfanew, &pe, sizeof(pe)) &&
+                         pe.signature == IMAGE_NT_SIGNATURE;
+    CloseHandle(handle);
+    return headers ? pe.file.Machine : 0;
+}
+
+// Windows refuses a file that is no library as it refuses one of the other architecture
+// (ERROR_BAD_EXE_FORMAT): the file's headers tell them apart.
+std::string loadFailure(const std::string& name, const std::wstring& file, DWORD error) {
+    if (const auto machine = moduleMachine(file)) {
+        if (*machine == 0) {
+            return name + " is not a Windows library: " + needed();
+        }
+        if (*machine != kMachine) {
+            return name + " is not a " + kArchitecture + " library: " + needed();
+        }
+    }
+    return name + " could not be loaded (" + platform::windowsError(error).message() +
            "): " + needed();
+}
+
+// The file the library search path gives for the name, as far as it can be found without loading.
+std::wstring onSearchPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    const DWORD length = SearchPathW(nullptr, kLibraryName, nullptr,
+                                     static_cast<DWORD>(path.size()), path.data(), nullptr);
+    path.resize(length < path.size() ? length : 0);
+    return path;
 }
 
 template <typename Function>
@@ -72,7 +116,7 @@ std::variant<LibraryEntryPoints, std::string> findLibraryEntryPoints() {
     if (GetFileAttributesW(beside.c_str()) != INVALID_FILE_ATTRIBUTES) {
         module = LoadLibraryExW(beside.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         if (module == nullptr) {
-            return loadFailure(utf8(beside), GetLastError());
+            return loadFailure(utf8(beside), beside, GetLastError());
         }
     } else {
         module = LoadLibraryW(kLibraryName);
@@ -82,7 +126,7 @@ std::variant<LibraryEntryPoints, std::string> findLibraryEntryPoints() {
                 return "the camera library was not found: no " + utf8(beside) +
                        " and no k47_4g_pc.dll on the library search path; " + needed();
             }
-            return loadFailure("k47_4g_pc.dll on the library search path", error);
+            return loadFailure("k47_4g_pc.dll on the library search path", onSearchPath(), error);
         }
     }
     LibraryEntryPoints points{};

@@ -40,7 +40,8 @@ add_custom_target(windows_package
 add_dependencies(windows_package windows_package_files)
 
 # windows_msi: build/package/qumat_pro-VERSION-windows-ARCH.msi, the same files installed in
-# Program Files (packaging/windows/qumat_pro.wxs says where), built by wixl.
+# Program Files (packaging/windows/qumat_pro.wxs says where), built by wixl, with the program's
+# icon for the list of installed programs beside them.
 find_program(QUMAT_WIXL wixl)
 if(NOT QUMAT_WIXL)
     add_custom_target(windows_msi
@@ -48,11 +49,13 @@ if(NOT QUMAT_WIXL)
         COMMAND ${CMAKE_COMMAND} -E false)
 else()
     set(QUMAT_MSI_DEFINES -D Arch=${QUMAT_PACKAGE_ARCHITECTURE} -D Version=${PROJECT_VERSION}
-                          -D Files=files)
+                          -D Files=files -D Icon=qumat_pro.ico)
     if(TARGET qumat_pro)
         list(APPEND QUMAT_MSI_DEFINES -D WindowProgram=yes)
     endif()
     add_custom_target(windows_msi
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/qumat_pro.ico
+                ${PROJECT_BINARY_DIR}/package/qumat_pro.ico
         COMMAND ${QUMAT_WIXL} -a ${QUMAT_PACKAGE_ARCHITECTURE} ${QUMAT_MSI_DEFINES}
                 -o ${PROJECT_BINARY_DIR}/package/${QUMAT_PACKAGE_NAME}.msi
                 ${PROJECT_SOURCE_DIR}/packaging/windows/qumat_pro.wxs

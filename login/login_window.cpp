@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtMath>
 
 #include "dialog_widgets.h"
 #include "ui_text.h"
@@ -16,15 +17,24 @@ LoginWindow::LoginWindow(const editions::Edition& edition, ui::Context& context,
     setObjectName(ui::uiText(edition.loginWindowClass));
     setWindowTitle(ui::uiText(edition.title));
     const auto measures = context.fontMeasures.of(*this);
-    QPixmap banner(ui::uiText(edition.language.bannerResource));
+    const QString picture = ui::uiText(edition.language.bannerResource);
+    // A screen of higher density shows the banner drawn at twice its size (NAME@2x.png beside
+    // it), which Qt reads as two pixels to the unit.
+    QPixmap banner;
+    if (devicePixelRatioF() <= 1 || !banner.load(QString(picture).replace(".bmp", "@2x.png"))) {
+        banner.load(picture);
+    }
     // A small font makes a window narrower than the picture, which then shrinks to the window.
     if (const int width =
             editions::horizontalPixels(edition.language.loginSize.width, measures.units);
-        banner.width() > width) {
-        banner = banner.scaledToWidth(width, Qt::SmoothTransformation);
+        banner.deviceIndependentSize().width() > width) {
+        const qreal ratio = banner.devicePixelRatio();
+        banner = banner.scaledToWidth(qRound(width * ratio), Qt::SmoothTransformation);
+        banner.setDevicePixelRatio(ratio);
     }
     // The banner's height in whole dialog units, which hold all of it.
-    const int bannerHeight = editions::unitsDown(banner.height(), measures.units);
+    const int bannerHeight =
+        editions::unitsDown(qCeil(banner.deviceIndependentSize().height()), measures.units);
     ui::buildDialog(
         *this,
         window_logic::loginDialog(edition, measures.textWidth, bannerHeight, measures.metrics),

@@ -1,4 +1,6 @@
-// Draws the five login banners into editions/banners/ as 24-bit BMP files.
+// Draws the five login banners into editions/banners/: each as a 24-bit BMP file, which both
+// toolkits show, and at twice the size as NAME@2x.png, which the Qt windows show on a screen of
+// twice the density.
 // Build and run from the repository root when a banner should change:
 //   g++ -std=c++20 -fPIC scripts/make_banners.cpp $(pkg-config --cflags --libs Qt6Gui) \
 //       -o /tmp/make_banners && QT_QPA_PLATFORM=offscreen /tmp/make_banners editions/banners
@@ -12,22 +14,24 @@
 namespace {
 
 struct Banner {
-    const char* file;
+    const char* name;
     int width;
     int height;
     const char* title;
     const char* subtitle;
 };
 
-void draw(const Banner& banner, const QString& directory) {
-    QImage image(banner.width, banner.height, QImage::Format_RGB888);
+// The banner at `scale` times its size, drawn in the units of its size.
+QImage draw(const Banner& banner, int scale) {
+    QImage image(banner.width * scale, banner.height * scale, QImage::Format_RGB888);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     QLinearGradient background(0, 0, banner.width, banner.height);
     background.setColorAt(0, QColor(0x12, 0x2b, 0x4a));
     background.setColorAt(1, QColor(0x1f, 0x4e, 0x79));
-    painter.fillRect(image.rect(), background);
+    painter.fillRect(QRect(0, 0, banner.width, banner.height), background);
 
     // A stylised lens at the left.
     const int diameter = banner.height * 3 / 5;
@@ -56,8 +60,7 @@ void draw(const Banner& banner, const QString& directory) {
                            banner.width - textLeft, banner.height / 4),
                      Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(banner.subtitle));
     painter.end();
-
-    image.save(directory + QLatin1Char('/') + QString::fromLatin1(banner.file), "BMP");
+    return image;
 }
 
 }  // namespace
@@ -66,14 +69,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const Banner banners[] = {
-        {"english.bmp", 481, 132, "Corvane 4.1", "Body camera configuration"},
-        {"russian.bmp", 481, 132, "Corvane 4.1", "Настройка нагрудной камеры"},
-        {"french.bmp", 481, 132, "Corvane 4.1", "Configuration de la camera"},
-        {"spanish.bmp", 481, 132, "Corvane 4.1", "Configuración de la cámara"},
-        {"portuguese.bmp", 600, 100, "KORVATEN 4.0", "Configuração da câmera"},
+        {"english", 481, 132, "Corvane 4.1", "Body camera configuration"},
+        {"russian", 481, 132, "Corvane 4.1", "Настройка нагрудной камеры"},
+        {"french", 481, 132, "Corvane 4.1", "Configuration de la camera"},
+        {"spanish", 481, 132, "Corvane 4.1", "Configuración de la cámara"},
+        {"portuguese", 600, 100, "KORVATEN 4.0", "Configuração da câmera"},
     };
     for (const auto& banner : banners) {
-        draw(banner, directory);
+        const QString path = directory + QLatin1Char('/') + QString::fromLatin1(banner.name);
+        draw(banner, 1).save(path + QStringLiteral(".bmp"), "BMP");
+        draw(banner, 2).save(path + QStringLiteral("@2x.png"), "PNG");
     }
     return 0;
 }

@@ -1,8 +1,8 @@
-// Draws the program's Windows icon, win32/qumat_pro.ico, at the sizes the desktop asks for, from
+// Draws the program's icon file, packaging/qumat_pro.ico, at the sizes the desktop asks for, from
 // the same shapes as packaging/qumat_pro.svg. Build and run from the repository root when the
 // icon should change:
 //   g++ -std=c++20 -fPIC scripts/make_icon.cpp $(pkg-config --cflags --libs Qt6Gui) \
-//       -o /tmp/make_icon && QT_QPA_PLATFORM=offscreen /tmp/make_icon win32/qumat_pro.ico
+//       -o /tmp/make_icon && QT_QPA_PLATFORM=offscreen /tmp/make_icon packaging/qumat_pro.ico
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>

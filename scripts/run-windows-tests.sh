@@ -1,8 +1,8 @@
 #!/bin/sh
 # Runs the Windows builds' tests under Wine, then compares the command line's answers under
-# Linux and under Wine, and installs, upgrades and removes the build's MSI. Each build has its own
-# Wine prefix inside it, made on the first run; one Wine server stays up for the build's whole
-# run, so that Wine starts once.
+# Linux and under Wine, installs, upgrades and removes the build's MSI, and installs both
+# architectures' MSIs side by side. Each build has its own Wine prefix inside it, made on the
+# first run; one Wine server stays up for the build's whole run, so that Wine starts once.
 # Usage: run-windows-tests.sh LINUX_BUILD WINDOWS_BUILD...
 set -eu
 linux_build=$1
@@ -35,6 +35,10 @@ for build in "$@"; do
         "$build/k47_4g_pc/k47_4g_pc.dll" "$build/tests/windows/window_probe.exe" \
         "$architecture" || status=1
     sh tests/windows/msi_test.sh "$build" packaging/windows/qumat_pro.wxs || status=1
+    # Both MSIs side by side, on the Windows that takes both: the 64-bit one.
+    if [ "$architecture" = "64-bit (x64)" ] && [ "$other" != "$build" ]; then
+        sh tests/windows/msi_side_by_side_test.sh "$build" "$other" || status=1
+    fi
     wineserver --kill >/dev/null 2>&1 || true
     [ "$status" -eq 0 ] || exit 1
 done

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "program_icon.h"
 #include "wide_text.h"
 
 namespace win32 {
@@ -113,6 +114,7 @@ INT_PTR CALLBACK DialogWindow::procedure(HWND window, UINT message, WPARAM wPara
         auto* self = reinterpret_cast<DialogWindow*>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->window_ = window;
+        showProgramIcon(window);
         for (std::size_t index = 0; index < self->layout_.items.size(); ++index) {
             const auto& item = self->layout_.items[index];
             // A sorted list holds its preset entries in order.

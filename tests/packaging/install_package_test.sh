@@ -1,10 +1,11 @@
 #!/bin/sh
 # Builds the Debian package, unpacks it into a scratch root and starts the program from there:
-# it must find its camera library through its RPATH, answer --version, and open its window.
+# it must find its camera library through its RPATH, answer --version, and open its window, also
+# as the desktop entry starts it.
 set -eu
 build_dir=$1
 scratch=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch" "${menu_homes:-}"' EXIT
 pid=""
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -20,7 +21,8 @@ package=$(ls "$scratch"/packages/qumat-pro_*.deb)
 {
     dpkg-deb --contents "$package"
     dpkg-deb --ctrl-tarfile "$package" | tar -tvf -
-} | awk -v programs='./usr/bin/qumat_pro ./usr/bin/qumat ./postinst' '
+} | awk -v programs='./usr/bin/qumat_pro ./usr/bin/qumat ./usr/libexec/qumat_pro/start-from-menu
+    ./postinst' '
     BEGIN { split(programs, list, " "); for (i in list) program[list[i]] = 1 }
     {
         expected = $6 ~ /\/$/ ? "drwxr-xr-x" : (($6 in program) ? "-rwxr-xr-x" : "-rw-r--r--")
@@ -49,9 +51,15 @@ done
 gzip -t "$root"/usr/share/man/man1/*.1.gz
 grep -q 'TAG+="uaccess"' "$root/usr/lib/udev/rules.d/70-qumat-pro-camera.rules"
 
-# The desktop entry's command is the installed program.
+# The desktop entry's command is the installed start-from-menu, named where each install put it.
 command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/qumat_pro.desktop")
-[ -x "$root/usr/bin/$command" ] || { echo "desktop entry runs '$command'"; exit 1; }
+case $command in
+/usr/*) [ -x "$root$command" ] ;;
+*) false ;;
+esac || { echo "the package's desktop entry runs '$command'"; exit 1; }
+installed_command=$(sed -n 's/^Exec=//p' "$scratch/installed/share/applications/qumat_pro.desktop")
+[ "$installed_command" = "$scratch/installed${command#/usr}" ] ||
+    { echo "the installed desktop entry runs '$installed_command'"; exit 1; }
 
 sh "$here/run_path_test.sh" "$root/usr/bin/qumat_pro" "$root/usr/bin/qumat" \
     "$root/usr/lib/qumat_pro/libk47_4g_pc.so" "$scratch/installed/bin/qumat_pro" \
@@ -72,6 +80,26 @@ for program in qumat qumat_pro; do
 done
 grep -q '^recording.resolution = ' "$scratch/qumat.out"
 cmp "$scratch/qumat.out" "$scratch/qumat_pro.out"
+
+# Started from the menu, in the home folder, the program writes its Language.ini into the user's
+# configuration folder ($XDG_CONFIG_HOME, else ~/.config), which it makes, and not into the home.
+menu_homes=$(mktemp -d "$PWD/menu-start.XXXXXX")
+for config in "$menu_homes/config" ""; do
+    home=$(mktemp -d "$menu_homes/home.XXXXXX")
+    folder=${config:-$home/.config}/qumat_pro
+    (cd "$home" && HOME=$home XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=offscreen \
+        K47_CAMERA_STATE="$scratch/menu.ini" exec "$root$command") &
+    pid=$!
+    for _ in $(seq 50); do
+        [ -f "$folder/Language.ini" ] && break
+        sleep 0.1
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    [ -f "$folder/Language.ini" ] || { echo "from the menu, no $folder/Language.ini"; exit 1; }
+    [ ! -e "$home/Language.ini" ] || { echo "from the menu, a Language.ini in the home"; exit 1; }
+done
+rm -rf "$menu_homes"
 
 mkdir "$scratch/work"
 cd "$scratch/work"

@@ -111,6 +111,18 @@ TEST_P(NativeWindowLayoutTest, SettingsWindowHoldsEveryControlInPlaceWithItsTypi
     }
 }
 
+// The title bar and the task switcher show the program's icon (this test carries its resource).
+TEST_P(NativeWindowLayoutTest, WindowsShowTheProgramsIconSmallAndLarge) {
+    win32::NativeLoginWindow login(edition, services.services);
+    win32::NativeSettingsWindow settings(edition, services.services);
+    win32::DialogWindow* windows[] = {&login, &settings};
+    for (auto* window : windows) {
+        ASSERT_NE(window->create(), nullptr);
+        EXPECT_NE(SendMessageW(window->handle(), WM_GETICON, ICON_SMALL, 0), 0);
+        EXPECT_NE(SendMessageW(window->handle(), WM_GETICON, ICON_BIG, 0), 0);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Editions, NativeWindowLayoutTest, testing::Range(0, 5));
 
 }  // namespace

@@ -1,8 +1,8 @@
 #!/bin/sh
 # qumat.exe loads k47_4g_pc.dll when a command needs the camera, from its own folder first, then
 # from the library search path; without a library it can use, such a command fails with exit
-# status 2 and one line naming the file and the architecture needed, while help, the version and
-# the log still work.
+# status 2 and one line naming the file, what it is not, and the architecture needed, while help,
+# the version and the log still work.
 # Usage: camera_library_loading_test.sh QUMAT_EXE K47_DLL OTHER_ARCHITECTURE_K47_DLL NOT_K47_DLL
 #        ARCHITECTURE   (ARCHITECTURE as the message words it: "64-bit (x64)" or "32-bit (x86)")
 set -eu
@@ -38,11 +38,16 @@ check none 0 "Usage: qumat" --help
 check none 0 "qumat " --version
 check none 0 "" log
 check "$other_architecture" 2 "qumat: $beside is not a $architecture library: $needs" get network.ssid
+# A text file named as the library is no Windows library at all, whatever its architecture.
+printf 'notes about the camera\r\n' >"$scratch/notes.txt"
+check "$scratch/notes.txt" 2 "qumat: $beside is not a Windows library: $needs" get network.ssid
 check "$not_the_library" 2 "qumat: $beside has no function Init_Device, so it is not the camera library: $needs" show
 check "$library" 0 "FieldOffice" get network.ssid
 # Not beside the program: the library search path (PATH) is looked through next.
-cp "$library" "$scratch/path/k47_4g_pc.dll"
 WINEPATH=$(winepath -w "$scratch/path")
 export WINEPATH
+cp "$scratch/notes.txt" "$scratch/path/k47_4g_pc.dll"
+check none 2 "qumat: k47_4g_pc.dll on the library search path is not a Windows library: $needs" show
+cp "$library" "$scratch/path/k47_4g_pc.dll"
 check none 0 "FieldOffice" get network.ssid
 exit "$status"

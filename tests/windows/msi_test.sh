@@ -1,9 +1,11 @@
 #!/bin/sh
-# The build's MSI under Wine: it installs the package's files in Program Files, qumat.exe runs
-# there, and with the emulated camera's library copied beside it (as an administrator puts the
-# maker's) reads a camera and qumat_pro.exe opens its login window; an MSI of a newer version replaces it (one entry in the uninstall list,
-# the new version's files, the administrator's library kept); removing it takes away every file
-# it installed. Runs in the Wine prefix WINEPREFIX names.
+# The build's MSI under Wine: it installs the package's files in Program Files, its entry in the
+# list of installed programs names this project as publisher, the folder and the program's icon,
+# qumat.exe runs there, and with the emulated camera's library copied beside it (as an
+# administrator puts the maker's) reads a camera and qumat_pro.exe opens its login window; an MSI
+# of a newer version replaces it (one entry in the uninstall list, the new version's files, the
+# administrator's library kept); removing it takes away every file it installed. Runs in the Wine
+# prefix WINEPREFIX names.
 # Usage: msi_test.sh WINDOWS_BUILD WXS
 set -eu
 # The Start-menu entry must not become a menu entry of the desktop in the user's home.
@@ -15,8 +17,14 @@ msi=$(ls "$build"/package/qumat_pro-*-windows-*.msi)
 version=$(basename "$msi" | sed 's/^qumat_pro-\(.*\)-windows-.*$/\1/')
 newer=$(echo "$version" | awk -F. '{ $NF = $NF + 1; print }' OFS=.)
 case $msi in
-*-x64.msi) architecture=x64 title="qumat_pro (64-bit)" view=/reg:64 folder="Program Files" ;;
-*) architecture=x86 title="qumat_pro (32-bit)" view=/reg:32 folder="Program Files (x86)" ;;
+*-x64.msi)
+    architecture=x64 title="qumat_pro (64-bit)" view=/reg:64 folder="Program Files"
+    menu_entry=qumat_pro
+    ;;
+*)
+    architecture=x86 title="qumat_pro (32-bit)" view=/reg:32 folder="Program Files (x86)"
+    menu_entry="qumat_pro (32-bit)"
+    ;;
 esac
 # A 32-bit prefix has one Program Files folder.
 [ -d "$WINEPREFIX/drive_c/$folder" ] || folder="Program Files"
@@ -41,6 +49,12 @@ products() {
             END { flush() }'
 }
 
+# A value of the installed product's entry in the list of installed programs.
+entry() {
+    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\'"$code" /v "$1" \
+        "$view" | tr -d '\r' | awk -v name="$1" '$1 == name { sub(/^ *[^ ]+ +[^ ]+ +/, ""); print }'
+}
+
 # Every file of the package is installed, as the package holds it.
 check_files() {
     (cd "$files" && find . -type f) | while read -r file; do
@@ -49,7 +63,7 @@ check_files() {
 }
 
 shortcut() {
-    find "$WINEPREFIX/drive_c" -name qumat_pro.lnk
+    find "$WINEPREFIX/drive_c" -name "$menu_entry.lnk"
 }
 
 # What an earlier run left installed goes first.
@@ -62,6 +76,13 @@ wine msiexec /i "$msi" /qn || fail "msiexec /i exited $?"
 [ "$(wine "$installed/qumat.exe" --version | tr -d '\r')" = "qumat $version" ] ||
     fail "the installed qumat.exe --version does not say qumat $version"
 [ "$(products | cut -d' ' -f2)" = "$version" ] || fail "uninstall list: $(products)"
+code=$(products | cut -d' ' -f1)
+[ "$(entry Publisher)" = "qumat_pro project" ] || fail "published by '$(entry Publisher)'"
+[ "$(entry InstallLocation)" = "C:\\$folder\\qumat_pro\\" ] ||
+    fail "installed in '$(entry InstallLocation)', says the list"
+# The installer keeps the product's icon for the list, as the package holds it.
+cmp -s "$WINEPREFIX/drive_c/windows/Installer/$code/qumat_pro.ico" "$build/package/qumat_pro.ico" ||
+    fail "the list of installed programs has not the program's icon"
 if [ -f "$files/qumat_pro.exe" ]; then
     # The shortcut starts the window program in the user's own folder, which the installer made.
     user_folder=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')\\qumat_pro
@@ -80,6 +101,7 @@ ssid=$(cd "$scratch" && QUMAT_PASSWORD=000000 K47_CAMERA_STATE=camera.ini QUMAT_
 
 # The newer version: the same files, its manual one line longer.
 cp -r "$files" "$scratch/files"
+cp "$build/package/qumat_pro.ico" "$scratch/"
 echo "version $newer" >>"$scratch/files/qumat.txt"
 window_program=""
 [ -f "$files/qumat_pro.exe" ] && window_program="-D WindowProgram=yes"
@@ -87,7 +109,7 @@ wxs=$(realpath "$wxs")
 # wixl takes sources relative to its folder only.
 # shellcheck disable=SC2086
 (cd "$scratch" && wixl -a "$architecture" -D "Arch=$architecture" -D "Version=$newer" \
-    -D Files=files $window_program -o newer.msi "$wxs")
+    -D Files=files -D Icon=qumat_pro.ico $window_program -o newer.msi "$wxs")
 wine msiexec /i "$scratch/newer.msi" /qn || fail "msiexec /i of version $newer exited $?"
 [ "$(products | cut -d' ' -f2)" = "$newer" ] || fail "uninstall list after the upgrade: $(products)"
 cmp -s "$scratch/files/qumat.txt" "$installed/qumat.txt" || fail "the upgrade kept the old qumat.txt"
