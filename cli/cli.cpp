@@ -51,7 +51,8 @@ int runOn(const Options& options, camera::CameraLibrary& camera, Console& consol
         case Command::importProfile:
             return runImport(options, camera, console);
         case Command::provision:
-            return runProvision(options, camera, console);
+            return options.status || options.release ? runLedger(options, console)
+                                                     : runProvision(options, camera, console);
         case Command::wait:
             return runWait(options, camera, console);
         case Command::doctor:
@@ -93,8 +94,9 @@ int runCommand(const std::vector<std::string>& arguments, camera::CameraLibrary&
         refuseUsage(*refusal, json, console);
         return kUsageError;
     }
-    const bool callsCamera =
-        *options.command != Command::log && *options.command != Command::doctor;
+    const bool callsCamera = *options.command != Command::log &&
+                             *options.command != Command::doctor && !options.status &&
+                             !options.release;
     if (callsCamera && loadCamera) {
         if (const auto lookup = loadCamera(); !lookup.problem.empty()) {
             console.error() << lookup.problem << '\n';

@@ -10,6 +10,7 @@
 #include "change_request.h"
 #include "cli.h"
 #include "console.h"
+#include "identity_list.h"
 #include "logging_camera_library.h"
 #include "options.h"
 
@@ -30,6 +31,12 @@ std::optional<int> logIn(CameraSettings& settings, const Options& options, Conso
 
 // provision: a line of cameras, each given a profile and its own identity, and read back.
 int runProvision(const Options& options, camera::CameraLibrary& camera, Console& console);
+// provision --status and --release: a report's identities, and one in doubt freed by hand;
+// touches no camera.
+int runLedger(const Options& options, Console& console);
+// The identities file --identities names, read and checked; the exit status when it cannot be
+// used, each refusal said.
+std::variant<IdentityList, int> identityFile(const Options& options, Console& console);
 // wait: until a camera answers, or none does.
 int runWait(const Options& options, camera::CameraLibrary& camera, Console& console);
 // doctor: whether this computer has what a real camera needs, one line per check; calls no camera.

@@ -10,7 +10,7 @@ namespace {
 
 struct CommandHelp {
     Command command;
-    // After the program's name.
+    // After the program's name; a line for each way the command is used.
     std::string_view synopsis;
     std::string_view description;
     std::string_view options;
@@ -45,17 +45,25 @@ constexpr CommandHelp kCommands[] = {
      "  --format-card          go ahead with a change of storage encryption, which formats the\n"
      "                         memory card and so destroys the recordings on it\n"},
     {Command::provision,
-     "provision PROFILE|- [--identities FILE.csv] [--report FILE.csv] [--format-card]",
+     "provision PROFILE|- [--identities FILE.csv] [--report FILE.csv] [--format-card]\n"
+     "provision --report FILE.csv --status [--identities FILE.csv] | --release CAMERA",
      "  provision for each camera connected in turn: write PROFILE as import does, and the next\n"
      "           identity of --identities, read it all back, print a line (serial number, device\n"
      "           ID, officer ID, ok or differs: NAMES or failed: why), then wait for the camera "
      "to\n"
-     "           be disconnected; ends when the identities are used up, or at Ctrl-C\n",
+     "           be disconnected; ends when the identities are used up, or at Ctrl-C;\n"
+     "           --status and --release look after a report's identities, with no camera\n",
      "  --identities FILE.csv  CSV with the columns identity.device_id, identity.officer_id and,\n"
      "                         to match cameras by serial number, identity.serial_number; each\n"
      "                         row goes to one camera, and the profile's identity is left out\n"
-     "  --report FILE.csv      append a row per camera (time, serial number, identity, result);\n"
-     "                         a run with the same report skips the identities it has given\n"
+     "  --report FILE.csv      the identities' ledger, locked for the run: a row claims each\n"
+     "                         identity before it is written, a row per camera follows its\n"
+     "                         read-back; a run with the same report gives no identity a camera\n"
+     "                         has or may have, and a camera in it keeps its own\n"
+     "  --status               count the report's identities given, in doubt (naming their\n"
+     "                         cameras), failed and, with --identities, left\n"
+     "  --release CAMERA       free the identity in doubt with a camera that is gone (its serial\n"
+     "                         number, or the device ID claimed); the change log records it\n"
      "  --format-card          go ahead with a change of storage encryption, which formats the\n"
      "                         memory card and so destroys the recordings on it\n"},
     {Command::wait, "wait --connected|--disconnected [--timeout SECONDS]",
@@ -201,8 +209,13 @@ const CommandHelp& helpOf(Command command) {
 }
 
 std::string usageLine(bool first, std::string_view program, std::string_view synopsis) {
-    return std::string(first ? "Usage: " : "       ") + std::string(program) + " " +
-           std::string(synopsis) + '\n';
+    const auto end = synopsis.find('\n');
+    std::string line = std::string(first ? "Usage: " : "       ") + std::string(program) + " " +
+                       std::string(synopsis.substr(0, end)) + '\n';
+    // A command used in two ways has a line for each.
+    return end == std::string_view::npos
+               ? line
+               : line + usageLine(false, program, synopsis.substr(end + 1));
 }
 
 }  // namespace

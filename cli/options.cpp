@@ -49,6 +49,8 @@ constexpr Option kOptions[] = {
     {"--format-card", {}, kWrites, &Options::formatCard},
     {"--identities", {}, bit(Command::provision)},
     {"--report", {}, bit(Command::provision)},
+    {"--status", {}, bit(Command::provision), &Options::status},
+    {"--release", {}, bit(Command::provision)},
     {"--connected", {}, bit(Command::wait), &Options::connected},
     {"--disconnected", {}, bit(Command::wait), &Options::disconnected},
     {"--timeout", {}, bit(Command::wait)},
@@ -135,6 +137,8 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
         options.identities = value;
     } else if (name == "--report") {
         options.report = value;
+    } else if (name == "--release") {
+        options.release = value;
     } else if (name == "--timeout") {
         // A day at most: a longer wait is a mistyped one.
         constexpr unsigned kLongest = 86400;
@@ -191,8 +195,22 @@ std::optional<std::string> checkOperands(const Options& options, std::string_vie
             return count == 0 ? std::nullopt
                               : std::optional(std::string(command) + " takes no operand");
         case Command::provision:
-            return count == 1 ? std::nullopt
-                              : std::optional<std::string>("provision needs one PROFILE");
+            if (!options.status && !options.release) {
+                return count == 1 ? std::nullopt
+                                  : std::optional<std::string>("provision needs one PROFILE");
+            }
+            if (options.status && options.release) {
+                return std::string("provision takes --status or --release, not both");
+            }
+            if (!options.report) {
+                return std::string("provision --status and --release need --report");
+            }
+            if (options.release && options.identities) {
+                return std::string("provision --release takes no --identities");
+            }
+            return count == 0 ? std::nullopt
+                              : std::optional<std::string>(
+                                    "provision --status and --release take no PROFILE");
         case Command::exportProfile:
         case Command::importProfile:
             break;

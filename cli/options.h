@@ -53,6 +53,10 @@ struct Options {
     // provision: the identities to give, one row per camera, and the report of each camera.
     std::optional<std::string> identities;
     std::optional<std::string> report;
+    // provision, with no profile: summarise the report's identities, or free the one in doubt with
+    // this camera (a serial number, or the device ID claimed for a camera without one).
+    bool status = false;
+    std::optional<std::string> release;
     // wait: the state to wait for, and for how long at most (none: for ever).
     bool connected = false;
     bool disconnected = false;

@@ -80,9 +80,7 @@ std::string escapedText(std::string_view value) {
     return text + '"';
 }
 
-namespace {
-
-std::optional<std::string> unquoted(std::string_view value) {
+std::optional<std::string> unescapedText(std::string_view value) {
     if (value.empty() || value.front() != '"') {
         return std::string(value);
     }
@@ -107,6 +105,8 @@ std::optional<std::string> unquoted(std::string_view value) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -235,7 +235,7 @@ ProfileReading readProfile(std::string_view text) {
             error("a setting before the first [section]");
             continue;
         }
-        const auto value = unquoted(trimmed(line.substr(equals + 1)));
+        const auto value = unescapedText(trimmed(line.substr(equals + 1)));
         if (!value) {
             error("a quoted value ends with its quote; inside, only \\\", \\\\ and \\xHH");
             continue;

@@ -26,6 +26,10 @@ std::string profileText(const std::vector<Setting>& table, const camera::Setting
 
 // A value as a profile holds it: as it is, or in quotes when it needs them (see above).
 std::string escapedText(std::string_view value);
+// The value that escapedText wrote as `value` (or a hand's quotes around a value that needs none),
+// a camera's kept byte as the byte itself; nothing when its opening quote is not closed at its
+// end, or an escape inside is not \", \\ or \xHH.
+std::optional<std::string> unescapedText(std::string_view value);
 
 bool holdsSecrets(const std::vector<Setting>& table, ProfileContent content);
 

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
-#include <set>
 
 #include "camera_presence.h"
 #include "commands.h"
+#include "environment.h"
 #include "identity_list.h"
 #include "input_source.h"
 #include "interruption.h"
@@ -13,7 +13,6 @@
 #include "provision_report.h"
 #include "setting_keys.h"
 #include "setting_table.h"
-#include "who_and_when.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -39,35 +38,68 @@ bool outputIsTerminal(const Console& console) {
 // What became of one camera.
 struct CameraOutcome {
     std::string serialNumber;
+    // As the camera held them when it was read, then the identity written to it.
     std::string deviceId;
     std::string officerId;
     std::string result;
     std::vector<std::string> differing;
-    // The identity row given to it: from then on used.
-    const IdentityRow* row = nullptr;
+    // The identity written to it, or found on it as the ledger has it, and what its read-back
+    // showed; nothing when no identity went to it.
+    std::optional<Identity> identity;
+    Fate fate = Fate::given;
+    // The ledger could not take the claim: nothing was written, and the run stops.
+    std::string ledgerFailure;
 
     bool ok() const { return result == "ok"; }
 };
 
-std::vector<Request> identityRequests(const IdentityRow& row) {
-    return {{.name = "identity.device_id", .value = row.deviceId},
-            {.name = "identity.officer_id", .value = row.officerId}};
+std::vector<Request> identityRequests(const Identity& identity) {
+    return {{.name = "identity.device_id", .value = identity.deviceId},
+            {.name = "identity.officer_id", .value = identity.officerId}};
+}
+
+Identity identityOf(const IdentityRow& row) {
+    return {.deviceId = row.deviceId, .officerId = row.officerId};
+}
+
+Identity heldIdentity(const CameraSettings& settings) {
+    const auto value = [&](std::string_view key) {
+        const auto found = settings.values().find(std::string(key));
+        return found == settings.values().end() ? std::string() : found->second.text;
+    };
+    return {.deviceId = value(camera::keys::kDeviceId),
+            .officerId = value(camera::keys::kOfficerId)};
+}
+
+// What the camera, which held `before`, holds of `written` after the write.
+Fate fateOf(CameraSettings& settings, const WriteResult& result, const Identity& before,
+            const Identity& written) {
+    if (before == written) {
+        return Fate::given;
+    }
+    // A failed write leaves the values of the read before it: only a new read tells.
+    if (result.status == kCameraFailed && !settings.read().statusOnly) {
+        return Fate::inDoubt;
+    }
+    const auto held = heldIdentity(settings);
+    return held == written ? Fate::given : held == before ? Fate::released : Fate::inDoubt;
 }
 
 // Why the row's identity cannot be this camera's; empty when it can.
 std::string misfit(const CameraSettings& settings, const IdentityRow& row,
                    const std::vector<Setting>& table) {
-    const auto requests = identityRequests(row);
+    const auto requests = identityRequests(identityOf(row));
     const auto checked = settings.check(settingChanges(requests, table), false);
     const auto lines = refusalLines(checked.refusals, requests, settings.deviceKind());
     return lines.empty() ? std::string()
                          : "line " + std::to_string(row.line) + ": " + lines.front();
 }
 
-// The camera's row: by its serial number, else the first unused one that fits; or why none is.
+// The camera's row: by its serial number, else the first one no camera has that fits; or why none
+// is.
 std::variant<const IdentityRow*, std::string> pickRow(const CameraSettings& settings,
                                                       const IdentityList& identities,
-                                                      const std::set<std::string>& given,
+                                                      const IdentityLedger& ledger,
                                                       const std::vector<Setting>& table,
                                                       const std::string& serialNumber) {
     std::string firstMisfit;
@@ -75,9 +107,10 @@ std::variant<const IdentityRow*, std::string> pickRow(const CameraSettings& sett
         if (identities.bySerial && row.serialNumber != serialNumber) {
             continue;
         }
-        if (given.contains(row.deviceId)) {
+        if (ledger.isTaken(row.deviceId)) {
             if (identities.bySerial) {
-                return "the identity of line " + std::to_string(row.line) + " is given already";
+                return "the identity of line " + std::to_string(row.line) +
+                       " is with another camera";
             }
             continue;
         }
@@ -95,23 +128,78 @@ std::variant<const IdentityRow*, std::string> pickRow(const CameraSettings& sett
     if (identities.bySerial) {
         return "no identity for serial number " + serialNumber;
     }
-    return firstMisfit.empty() ? std::string("no identity left") : firstMisfit;
+    if (!firstMisfit.empty()) {
+        return firstMisfit;
+    }
+    const auto inDoubt = ledger.summary().inDoubt.size();
+    return inDoubt == 0 ? std::string("no identity left")
+                        : "no identity left but the " + std::to_string(inDoubt) +
+                              " in doubt with other cameras";
 }
 
 struct Provisioning {
     const Options& options;
     Options writing;
     Console& console;
+    IdentityLedger& ledger;
+    // The rows of cameras that were given no identity.
+    ProvisionReport& report;
     std::vector<Setting> table;
     std::vector<Request> requests;
     std::optional<IdentityList> identities;
     std::u16string password;
-    std::set<std::string> given;
 
+    // An identity in doubt waits for its camera to come back.
     bool identitiesLeft() const {
-        return !identities || std::ranges::any_of(identities->rows, [&](const IdentityRow& row) {
-            return !given.contains(row.deviceId);
-        });
+        return !identities || !ledger.summary().inDoubt.empty() ||
+               std::ranges::any_of(identities->rows, [&](const IdentityRow& row) {
+                   return !ledger.isTaken(row.deviceId);
+               });
+    }
+
+    // The camera's identity: the one the ledger has with it, in doubt or given, else a free row's;
+    // claimed before it is written unless the ledger has it in doubt with the camera already, or
+    // given and still on it. Why there is none; the ledger's failure also goes to `ledgerFailure`.
+    std::string chooseIdentity(const CameraSettings& settings, CameraOutcome& outcome) {
+        if (const auto holding = ledger.holdingOf(outcome.serialNumber)) {
+            outcome.identity = holding->claim.identity;
+            if (holding->inDoubt || holding->claim.identity == heldIdentity(settings)) {
+                return {};
+            }
+            auto why = claim(outcome);
+            return why.empty() && !outcome.identity
+                       ? "the identity " + holding->claim.identity.deviceId +
+                             " is with another camera"
+                       : why;
+        }
+        for (;;) {
+            const auto picked = pickRow(settings, *identities, ledger, table, outcome.serialNumber);
+            if (const auto* why = std::get_if<std::string>(&picked)) {
+                return *why;
+            }
+            outcome.identity = identityOf(*std::get<const IdentityRow*>(picked));
+            // Another workstation of a shared ledger may take the row first: then the next row.
+            if (auto why = claim(outcome); !why.empty() || outcome.identity) {
+                return why;
+            }
+        }
+    }
+
+    // Claims the outcome's identity for its camera; why not. An identity another camera took is
+    // dropped from the outcome.
+    std::string claim(CameraOutcome& outcome) {
+        auto answer = ledger.claim(*outcome.identity, outcome.serialNumber);
+        switch (answer.kind) {
+            case ClaimAnswer::Kind::claimed:
+                return {};
+            case ClaimAnswer::Kind::taken:
+                outcome.identity.reset();
+                return {};
+            case ClaimAnswer::Kind::failed:
+                break;
+        }
+        outcome.ledgerFailure = std::move(answer.failure);
+        return "the identity could not be claimed: " + outcome.ledgerFailure;
     }
 
     CameraOutcome provision(change_log::LoggingCameraLibrary& logged) {
@@ -123,43 +211,59 @@ struct Provisioning {
             return outcome;
         }
         const auto failures = settings.read();
-        const auto value = [&](std::string_view key) {
-            const auto found = settings.values().find(std::string(key));
-            return found == settings.values().end() ? std::string() : found->second.text;
-        };
-        outcome.serialNumber = value(camera::keys::kSerialNumber);
-        outcome.deviceId = value(camera::keys::kDeviceId);
-        outcome.officerId = value(camera::keys::kOfficerId);
+        const auto serialNumber = settings.values().find(std::string(camera::keys::kSerialNumber));
+        if (serialNumber != settings.values().end()) {
+            outcome.serialNumber = serialNumber->second.text;
+        }
+        const auto before = heldIdentity(settings);
+        outcome.deviceId = before.deviceId;
+        outcome.officerId = before.officerId;
         if (stopsWrite(failures, console)) {
             outcome.result = "failed: " + failures.lines.front();
             return outcome;
         }
         auto requested = requests;
         if (identities) {
-            const auto picked = pickRow(settings, *identities, given, table, outcome.serialNumber);
-            if (const auto* why = std::get_if<std::string>(&picked)) {
-                console.error() << escapedText(*why) << '\n';
-                outcome.result = "failed: " + *why;
+            if (const auto why = chooseIdentity(settings, outcome); !why.empty()) {
+                // The run stops on a ledger's failure, and says so then.
+                if (outcome.ledgerFailure.empty()) {
+                    console.error() << escapedText(why) << '\n';
+                }
+                outcome.identity.reset();
+                outcome.result = "failed: " + why;
                 return outcome;
             }
-            outcome.row = std::get<const IdentityRow*>(picked);
-            const auto identity = identityRequests(*outcome.row);
+            const auto identity = identityRequests(*outcome.identity);
             requested.insert(requested.end(), identity.begin(), identity.end());
         }
         const auto written = writeRequests(settings, logged, requested, writing, console);
-        if (outcome.row != nullptr) {
-            outcome.deviceId = outcome.row->deviceId;
-            outcome.officerId = outcome.row->officerId;
+        if (outcome.identity) {
+            outcome.deviceId = outcome.identity->deviceId;
+            outcome.officerId = outcome.identity->officerId;
+            outcome.fate = fateOf(settings, written, before, *outcome.identity);
         }
         outcome.differing = written.differing;
         outcome.result = written.status == kDone   ? "ok"
                          : written.failure.empty() ? "differs"
                                                    : "failed: " + written.failure;
-        // A refused write sent nothing: the row may go to another camera.
-        if (written.status == kUsageError) {
-            outcome.row = nullptr;
-        }
         return outcome;
+    }
+
+    // The camera's row, and what became of its identity; the reason when the report cannot take
+    // them.
+    std::string record(const CameraOutcome& outcome) {
+        const CameraResult result{.result = outcome.result, .differing = outcome.differing};
+        if (outcome.identity) {
+            return ledger.settle(*outcome.identity, outcome.serialNumber, outcome.fate, result);
+        }
+        return report.record({.time = {},
+                              .serialNumber = outcome.serialNumber,
+                              .deviceId = {},
+                              .officerId = {},
+                              .result = result.result,
+                              .differing = result.differing,
+                              .identity = {},
+                              .workstation = {}});
     }
 
     void print(const CameraOutcome& outcome) {
@@ -170,6 +274,11 @@ struct Provisioning {
                        << shown(outcome.officerId) << ' ' << outcome.result;
         for (std::size_t at = 0; at < outcome.differing.size(); ++at) {
             console.output << (at == 0 ? ": " : ", ") << outcome.differing[at];
+        }
+        if (outcome.identity && outcome.fate != Fate::given) {
+            console.output << (outcome.fate == Fate::released
+                                   ? " (identity released: the camera does not hold it)"
+                                   : " (identity in doubt until this camera is read again)");
         }
         console.output << '\n';
         if (outputIsTerminal(console)) {
@@ -196,23 +305,13 @@ std::optional<int> prepare(Provisioning& run, ProvisionReport& report) {
         return kUsageError;
     }
     if (options.identities) {
-        const std::string& path = *options.identities;
-        const std::string source = path == "-" ? "standard input" : escapedText(path);
-        if (path == "-" && options.operands.front() == "-") {
+        if (*options.identities == "-" && options.operands.front() == "-") {
             run.console.error() << "the profile and the identities cannot both be standard input\n";
             return kUsageError;
         }
-        const auto file = readSource(path, run.console.input, kIdentitiesLimit);
-        if (file.error) {
-            run.console.error() << "cannot read " << source << ": " << *file.error << '\n';
-            return kUsageError;
-        }
-        auto read = readIdentities(file.bytes, *options.model);
-        if (const auto* refusals = std::get_if<std::vector<std::string>>(&read)) {
-            for (const auto& refusal : *refusals) {
-                run.console.error() << source << ": " << escapedText(refusal) << '\n';
-            }
-            return kUsageError;
+        auto read = identityFile(options, run.console);
+        if (const auto* status = std::get_if<int>(&read)) {
+            return *status;
         }
         run.identities = std::move(std::get<IdentityList>(read));
     }
@@ -222,12 +321,12 @@ std::optional<int> prepare(Provisioning& run, ProvisionReport& report) {
         return findSetting(run.table, request.name)->group() == camera::SettingGroup::identity;
     });
     if (options.report) {
-        if (const auto problem = report.open(*options.report); !problem.empty()) {
+        if (const auto problem = report.open(platform::pathFromUtf8(*options.report));
+            !problem.empty()) {
             run.console.error() << "cannot use the report " << escapedText(*options.report) << ": "
                                 << problem << '\n';
             return kUsageError;
         }
-        run.given = report.givenDeviceIds();
     }
     const auto password = loginPassword(options.passwordFile, run.console);
     if (!password) {
@@ -239,19 +338,39 @@ std::optional<int> prepare(Provisioning& run, ProvisionReport& report) {
 
 }  // namespace
 
+std::variant<IdentityList, int> identityFile(const Options& options, Console& console) {
+    const std::string& path = *options.identities;
+    const std::string source = path == "-" ? "standard input" : escapedText(path);
+    const auto file = readSource(path, console.input, kIdentitiesLimit);
+    if (file.error) {
+        console.error() << "cannot read " << source << ": " << *file.error << '\n';
+        return kUsageError;
+    }
+    auto read = readIdentities(file.bytes, *options.model);
+    if (const auto* refusals = std::get_if<std::vector<std::string>>(&read)) {
+        for (const auto& refusal : *refusals) {
+            console.error() << source << ": " << escapedText(refusal) << '\n';
+        }
+        return kUsageError;
+    }
+    return std::move(std::get<IdentityList>(read));
+}
+
 int runProvision(const Options& options, camera::CameraLibrary& camera, Console& console) {
     Options writing = options;
     // One line per camera: the groups written go unsaid.
     writing.quiet = true;
+    // Without a file, the report keeps its rows for the run alone.
+    ProvisionReport report;
     Provisioning run{.options = options,
                      .writing = writing,
                      .console = console,
+                     .ledger = report,
+                     .report = report,
                      .table = settingTable(*options.model),
                      .requests = {},
                      .identities = {},
-                     .password = {},
-                     .given = {}};
-    ProvisionReport report;
+                     .password = {}};
     if (const auto status = prepare(run, report)) {
         return *status;
     }
@@ -286,24 +405,15 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
         letCameraGo(console);
         unanchoredSaid = unanchoredSaid || sayUnanchored(logged, console);
         allOk = allOk && outcome.ok();
-        if (outcome.row != nullptr) {
-            run.given.insert(outcome.row->deviceId);
+        // On the disk before it is said: a camera printed is a camera the report holds.
+        const auto problem =
+            outcome.ledgerFailure.empty() ? run.record(outcome) : outcome.ledgerFailure;
+        if (!problem.empty()) {
+            console.error() << "cannot write the report " << escapedText(*options.report) << ": "
+                            << problem << "; stopped\n";
+            return kCameraFailed;
         }
         run.print(outcome);
-        if (options.report) {
-            const auto problem =
-                report.append({.time = platform::now().utc,
-                               .serialNumber = outcome.serialNumber,
-                               .deviceId = outcome.row != nullptr ? outcome.row->deviceId : "",
-                               .officerId = outcome.row != nullptr ? outcome.row->officerId : "",
-                               .result = outcome.result,
-                               .differing = outcome.differing});
-            if (!problem.empty()) {
-                console.error() << "cannot write the report " << escapedText(*options.report)
-                                << ": " << problem << "; stopped\n";
-                return kCameraFailed;
-            }
-        }
         if (stopped() || !run.identitiesLeft()) {
             break;
         }

@@ -1,12 +1,17 @@
 // provision over a line of emulated cameras plugged in turn, the read-back of set, and wait.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "cli_fixture.h"
+#include "file_lock.h"
+#include "utf8.h"
+#include "who_and_when.h"
 
 namespace {
 
@@ -15,7 +20,7 @@ using Arguments = std::vector<std::string>;
 
 constexpr std::string_view kProfile = "[network]\nssid = Depot\n[recording]\ngps = off\n";
 constexpr std::string_view kReportHeader =
-    "time,serial_number,device_id,officer_id,result,differing\r\n";
+    "time,serial_number,device_id,officer_id,result,differing,identity,workstation\r\n";
 
 std::string contentOf(const std::filesystem::path& file) {
     std::ifstream stream(file, std::ios::binary);
@@ -117,13 +122,17 @@ struct Bench {
     std::vector<k47::CameraState> provisioned;
 };
 
-// Report rows without their time, which is the clock's.
+// Report rows without their time, which is the clock's, and their workstation, this computer.
 std::vector<std::string> reportRows(const std::filesystem::path& report) {
+    const std::string workstation = "," + platform::hostName() + "\r";
     std::vector<std::string> rows;
     std::istringstream lines(contentOf(report));
     std::string line;
     std::getline(lines, line);
     while (std::getline(lines, line)) {
+        if (line.ends_with(workstation)) {
+            line.resize(line.size() - workstation.size());
+        }
         rows.push_back(line.substr(line.find(',') + 1));
     }
     return rows;
@@ -173,7 +182,11 @@ TEST(CliProvisionTest, ALineOfCamerasTakesTheProfileAndOneIdentityEach) {
                 EXPECT_EQ(camera.ssid, "Depot");
             }
         }
-        EXPECT_EQ(reportRows(bench.report).size(), 3U);
+        // A claim before each identity written, then a row per camera.
+        EXPECT_EQ(std::ranges::count_if(
+                      reportRows(bench.report),
+                      [](const std::string& row) { return !row.ends_with(",claimed"); }),
+                  3);
     }
 }
 
@@ -181,7 +194,8 @@ TEST(CliProvisionTest, TheChangeLogAndTheReportRecordACameraThatDiffers) {
     Bench bench("identity.device_id,identity.officer_id\nB000001,200001\n");
     bench.provision({cameraOf("SN1", "A123456", "Qumat_SetNetConfig")});
     EXPECT_EQ(reportRows(bench.report),
-              std::vector<std::string>{"SN1,B000001,200001,differs,network.ssid\r"});
+              (std::vector<std::string>{"SN1,B000001,200001,,,claimed",
+                                        "SN1,B000001,200001,differs,network.ssid,given"}));
     const auto log = bench.camera.run({"log"});
     EXPECT_NE(log.output.find("ssid: FieldOffice -> Depot  differs (the camera holds FieldOffice)"),
               std::string::npos)
@@ -205,8 +219,155 @@ TEST(CliProvisionTest, ARunStoppedAndStartedAgainWithTheSameReportGivesEachIdent
     const auto report = contentOf(bench.report);
     EXPECT_TRUE(report.starts_with(kReportHeader)) << report;
     EXPECT_EQ(reportRows(bench.report),
-              (std::vector<std::string>{"SN1,B000001,200001,ok,\r", "SN9,B0\r",
-                                        "SN2,B000002,200002,ok,\r", "SN3,B000003,200003,ok,\r"}));
+              (std::vector<std::string>{
+                  "SN1,B000001,200001,,,claimed", "SN1,B000001,200001,ok,,given", "SN9,B0\r",
+                  "SN2,B000002,200002,,,claimed", "SN2,B000002,200002,ok,,given",
+                  "SN3,B000003,200003,,,claimed", "SN3,B000003,200003,ok,,given"}));
+}
+
+TEST(CliProvisionTest, AnIdentityTheCameraDoesNotTakeGoesToTheNextCamera) {
+    const struct {
+        std::set<k47::Function> k47::Faults::*fault;
+        std::string line;
+        std::string row;
+    } cases[] = {
+        {&k47::Faults::failing,
+         "SN1 B000001 200001 failed: identity: not written: WriteZFYInfo failed",
+         "SN1,B000001,200001,failed: identity: not written: WriteZFYInfo failed,,released"},
+        // It says it took the write and keeps nothing.
+        {&k47::Faults::ignored,
+         "SN1 B000001 200001 differs: identity.device_id, identity.officer_id",
+         "SN1,B000001,200001,differs,identity.device_id identity.officer_id,released"},
+    };
+    for (const auto& [fault, line, row] : cases) {
+        Bench bench("identity.device_id,identity.officer_id\nB000001,200001\nB000002,200002\n");
+        auto refusing = cameraOf("SN1");
+        (refusing.faults.*fault).insert(k47::Function::WriteZFYInfo);
+        const auto outcome = bench.provision({refusing, cameraOf("SN2")});
+        EXPECT_EQ(outcome.output, line + " (identity released: the camera does not hold it)\n" +
+                                      "SN2 B000001 200001 ok\n");
+        ASSERT_EQ(bench.provisioned.size(), 2U);
+        EXPECT_EQ(bench.provisioned[0].deviceId, "A123456");
+        EXPECT_EQ(bench.provisioned[1].deviceId, "B000001");
+        EXPECT_EQ(reportRows(bench.report)[1], row);
+        EXPECT_EQ(bench.camera
+                      .run({"provision", "--status", "--report", bench.report.string(),
+                            "--identities", bench.identities.string()})
+                      .output,
+                  "given: 1\nin doubt: 0\nfailed: 1\nleft: 1\n");
+    }
+}
+
+// A run killed between a claim and its camera's read-back leaves the claim: its identity goes to
+// no other camera, and its camera, attached again, keeps it, written again if it does not hold it.
+TEST(CliProvisionTest, AClaimInDoubtStaysWithItsCameraUntilReadAgainOrReleased) {
+    Bench bench(
+        "identity.device_id,identity.officer_id\nB000001,200001\nB000002,200002\n"
+        "B000003,200003\nB000004,200004\nB000005,200005\n");
+    write(bench.report, std::string(kReportHeader) +
+                            "2026-12-08T10:00:00Z,SN1,B000001,200001,,,claimed,bench-2\r\n"
+                            "2026-12-08T10:01:00Z,SN3,B000003,200003,,,claimed,bench-2\r\n"
+                            "2026-12-08T10:02:00Z,SN7,B000004,200004,,,claimed,bench-2\r\n");
+    const Arguments status{"provision",           "--status",     "--report",
+                           bench.report.string(), "--identities", bench.identities.string()};
+    EXPECT_EQ(bench.camera.run(status).output,
+              "given: 0\nin doubt: 3\n"
+              "  SN1 B000001 200001 claimed 2026-12-08T10:00:00Z on bench-2\n"
+              "  SN3 B000003 200003 claimed 2026-12-08T10:01:00Z on bench-2\n"
+              "  SN7 B000004 200004 claimed 2026-12-08T10:02:00Z on bench-2\n"
+              "failed: 0\nleft: 2\n");
+    // SN1 was killed before its write, SN3 after it.
+    auto written = cameraOf("SN3", "B000003");
+    written.officerId = "200003";
+    const auto outcome = bench.provision({cameraOf("SN2"), cameraOf("SN1"), written});
+    EXPECT_EQ(outcome.output,
+              "SN2 B000002 200002 ok\nSN1 B000001 200001 ok\nSN3 B000003 200003 ok\n");
+    EXPECT_EQ(reportRows(bench.report).size(), 7U);
+    const auto release = [&](const std::string& camera) {
+        return bench.camera.run(
+            {"provision", "--release", camera, "--report", bench.report.string()});
+    };
+    EXPECT_EQ(release("SN7").output,
+              "released SN7 B000004 200004 claimed 2026-12-08T10:02:00Z on bench-2\n");
+    EXPECT_NE(bench.camera.run({"log"}).output.find(
+                  "B000004  identity_claim: in doubt -> released  written"),
+              std::string::npos);
+    const std::pair<std::string, std::string> refusals[] = {
+        {"SN7", "no identity is in doubt with SN7"},
+        {"SN2", "SN2 holds B000002, given: only an identity in doubt is released"},
+    };
+    for (const auto& [camera, error] : refusals) {
+        const auto refused = release(camera);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.errors, "qumat_pro: " + error + "\n");
+    }
+    EXPECT_EQ(bench.camera.run(status).output, "given: 3\nin doubt: 0\nfailed: 0\nleft: 2\n");
+}
+
+// Cells a spreadsheet would run, or whose marks would reorder what it shows, are written inert,
+// and a run started again reads them back as they were.
+TEST(CliProvisionTest, TheReportHoldsNoFormulaOrRawMarkAndReadsBackWhatItWrote) {
+    const struct {
+        const char* codePage;
+        std::string serialNumber;
+        std::string printed;
+    } cases[] = {
+        // A left-to-right mark and an escape after a formula.
+        {"1255", "=HYPERLINK(1)\xFD\x1B", R"("=HYPERLINK(1)\xE2\x80\x8E\x1B")"},
+        // A lead byte without its second byte, which the camera's text keeps as it came.
+        {"932", "=SN\x93", R"("=SN\x93")"},
+    };
+    for (const auto& [codePage, serialNumber, printed] : cases) {
+        testing_support::setEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", codePage);
+        Bench bench("identity.device_id,identity.officer_id\n+1+2+34,=1+2\n-000002,@2\n");
+        const auto marked = cameraOf(serialNumber);
+        EXPECT_EQ(bench.provision({marked}).output, printed + " +1+2+34 =1+2 ok\n");
+        const auto report = contentOf(bench.report);
+        std::string cell;
+        for (const char c : printed) {
+            cell += c == '"' ? std::string("\"\"") : std::string(1, c);
+        }
+        EXPECT_NE(report.find(",\"" + cell + "\",'+1+2+34,'=1+2,ok,,given,"), std::string::npos)
+            << report;
+        EXPECT_TRUE(platform::fromUtf8(report)) << codePage;
+        EXPECT_EQ(report.find("\xE2\x80\x8E"), std::string::npos);
+        EXPECT_EQ(report.find('\x1B'), std::string::npos);
+        EXPECT_EQ(bench.provision({marked, cameraOf("SN2")}).output,
+                  printed + " +1+2+34 =1+2 ok\nSN2 -000002 @2 ok\n");
+        EXPECT_NE(contentOf(bench.report).find(",'-000002,'@2,ok,,given,"), std::string::npos);
+    }
+    testing_support::setOrRemoveEnvironmentVariable("QUMAT_ANSI_CODE_PAGE", nullptr);
+}
+
+TEST(CliProvisionTest, AReportAnotherRunHoldsIsRefusedBeforeAnyCameraCall) {
+    Bench bench("identity.device_id,identity.officer_id\nB000001,200001\n");
+    platform::FileLock otherRun;
+    ASSERT_FALSE(otherRun.take(bench.report.string() + ".lock"));
+    for (const Arguments& arguments :
+         {Arguments{"provision", bench.profile.string(), "--identities", bench.identities.string(),
+                    "--report", bench.report.string()},
+          Arguments{"provision", "--release", "SN1", "--report", bench.report.string()}}) {
+        const auto outcome = bench.camera.run(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_NE(outcome.errors.find(
+                      "another run of provision is using it; one run at a time uses a report"),
+                  std::string::npos)
+            << outcome.errors;
+    }
+    EXPECT_TRUE(bench.camera.journal().empty());
+}
+
+// A report of six columns, from before identities were claimed, still gives none of its identities:
+// its rows are kept under the present header.
+TEST(CliProvisionTest, AReportOfSixColumnsIsReadAndGoesOnUnderThePresentHeader) {
+    Bench bench("identity.device_id,identity.officer_id\nB000001,200001\nB000002,200002\n");
+    write(bench.report,
+          "time,serial_number,device_id,officer_id,result,differing\r\n"
+          "2026-12-08T10:00:00Z,SN1,B000001,200001,\"failed: identity: not written\",\r\n");
+    EXPECT_EQ(bench.provision({cameraOf("SN2")}).output, "SN2 B000002 200002 ok\n");
+    EXPECT_TRUE(contentOf(bench.report).starts_with(kReportHeader));
+    EXPECT_EQ(reportRows(bench.report).front(),
+              "SN1,B000001,200001,failed: identity: not written,,given,\r");
 }
 
 TEST(CliProvisionTest, CtrlCBetweenCamerasEndsTheRunWithTheCamerasDone) {
