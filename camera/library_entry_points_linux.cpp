@@ -114,13 +114,28 @@ FoundLibrary loadFailure(const std::string& architecture, const std::string& nee
     return found;
 }
 
+// Opens the library where the loader would find it, folder by folder: a sanitizer's dlopen runs
+// from its own library, whose run path is not the program's. The system's cache comes last.
+void* openLibrary() {
+    for (const auto& folder : searchPath()) {
+        const auto file = std::filesystem::path(folder) / kLibraryName;
+        std::error_code error;
+        if (std::filesystem::exists(file, error)) {
+            if (void* library = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+                return library;
+            }
+        }
+    }
+    return ::dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
+}
+
 }  // namespace
 
 FoundLibrary findLibrary() {
     const std::string architecture = elfArchitecture("/proc/self/exe");
     const std::string needed = "this program needs the camera maker's " + architecture + " " +
                                kLibraryName + " in its library folder or on LD_LIBRARY_PATH";
-    void* library = ::dlopen(kLibraryName, RTLD_NOW | RTLD_LOCAL);
+    void* library = openLibrary();
     if (library == nullptr) {
         const char* loaderSays = ::dlerror();
         return loadFailure(architecture, needed, loaderSays != nullptr ? loaderSays : "");
