@@ -1,6 +1,8 @@
 // The shared identity ledger against a PostgreSQL server of the test's own, through ODBC.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <thread>
 #include <variant>
 
 #include "database_ledger.h"
@@ -111,6 +113,48 @@ TEST_F(DatabaseLedgerTest, ClaimsSettlementsAndReleasesAsEveryWorkstationSeesThe
     EXPECT_FALSE(summary.inDoubt.front().workstation.empty());
     EXPECT_EQ(summary.failed, 1u);
     EXPECT_EQ(other.lookFailure(), "");
+}
+
+// Four workstations claiming every identity at once, each from a different row: each identity is
+// claimed once.
+TEST_F(DatabaseLedgerTest, ConcurrentClaimsGetEachIdentityOnce) {
+    constexpr int kWorkstations = 4;
+    constexpr int kIdentities = 40;
+    cli::IdentityList list;
+    for (int row = 0; row < kIdentities; ++row) {
+        list.rows.push_back({.line = std::size_t(row + 2),
+                             .deviceId = "C" + std::to_string(row),
+                             .officerId = "30" + std::to_string(row),
+                             .serialNumber = {}});
+    }
+    ASSERT_EQ(ledger.load(list), std::vector<std::string>());
+    std::vector<std::map<std::string, ClaimAnswer::Kind>> answers(kWorkstations);
+    std::vector<std::thread> workstations;
+    for (int bench = 0; bench < kWorkstations; ++bench) {
+        workstations.emplace_back([&, bench] {
+            DatabaseLedger own;
+            ASSERT_EQ(own.open(connection), "");
+            for (int at = 0; at < kIdentities; ++at) {
+                const auto& row =
+                    list.rows[(at + bench * kIdentities / kWorkstations) % kIdentities];
+                answers[bench][row.deviceId] =
+                    own.claim({.deviceId = row.deviceId, .officerId = row.officerId},
+                              "SN" + std::to_string(bench))
+                        .kind;
+            }
+        });
+    }
+    for (auto& workstation : workstations) {
+        workstation.join();
+    }
+    for (const auto& row : list.rows) {
+        int claimed = 0;
+        for (const auto& answer : answers) {
+            EXPECT_NE(answer.at(row.deviceId), ClaimAnswer::Kind::failed);
+            claimed += answer.at(row.deviceId) == ClaimAnswer::Kind::claimed ? 1 : 0;
+        }
+        EXPECT_EQ(claimed, 1) << row.deviceId;
+    }
 }
 
 // A list is added once: the same rows again change nothing, rows that differ are refused by their
