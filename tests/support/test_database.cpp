@@ -41,7 +41,7 @@ std::string quoted(const std::filesystem::path& path) {
 
 }  // namespace
 
-TestDatabase::TestDatabase(std::filesystem::path folder)
+TestDatabase::TestDatabase(std::filesystem::path folder, Sync sync)
     : folder_(std::move(folder)), binaries_(serverBinaries()) {
     if (binaries_.empty()) {
         missing_ = "no PostgreSQL server programs under /usr/lib/postgresql (install postgresql)";
@@ -60,7 +60,8 @@ TestDatabase::TestDatabase(std::filesystem::path folder)
                    " --no-sync --auth=trust -U qumat -E UTF8 --no-locale -D " + quoted(data)) &&
                run(quoted(binaries_ / "pg_ctl") + " -w -s -D " + quoted(data) + " -l " +
                    quoted(folder_ / "server.log") + " -o \"-p " + std::to_string(port_) + " -k " +
-                   quoted(folder_) + " -c listen_addresses=127.0.0.1 -c fsync=off\" start");
+                   quoted(folder_) + " -c listen_addresses=127.0.0.1" +
+                   (sync == Sync::off ? " -c fsync=off" : "") + "\" start");
     if (!started_) {
         missing_ =
             "the test's PostgreSQL server did not start; see " + (folder_ / "server.log").string();

@@ -10,7 +10,10 @@ namespace testing_support {
 // No system cluster, and nothing in the user's home.
 class TestDatabase {
   public:
-    explicit TestDatabase(std::filesystem::path folder);
+    // A server for tests skips syncing its files; a server measured syncs them, as in use.
+    enum class Sync { off, on };
+
+    explicit TestDatabase(std::filesystem::path folder, Sync sync = Sync::off);
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
