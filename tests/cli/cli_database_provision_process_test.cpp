@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -28,21 +29,49 @@ testing_support::TestDatabase& server() {
     return database;
 }
 
-// The built qumat with the bench's camera state file, its output and errors read through one pipe.
+// The Windows build's qumat.exe, beside its camera library, that one bench runs under Wine when
+// the Windows tests name it; nothing otherwise.
+const char* windowsProgram() {
+    return std::getenv("QUMAT_WINDOWS_QUMAT");
+}
+
+// A file of this system as the Windows program names it: Wine's drive Z: is the root.
+std::string windowsPath(std::string path) {
+    std::ranges::replace(path, '/', '\\');
+    return "Z:" + path;
+}
+
+// The built qumat with the bench's camera state file, its output and errors read through one pipe;
+// on Windows, the Windows build under Wine with the same ledger's connection string, unchanged.
 class QumatRun {
   public:
     QumatRun(std::vector<std::string> arguments, const std::filesystem::path& camera,
-             const std::filesystem::path& folder) {
+             const std::filesystem::path& folder, bool windows = false) {
         int output[2];
         if (::pipe(output) != 0) {
             return;
         }
-        const std::vector<std::string> environment{
-            "K47_CAMERA_STATE=" + camera.string(),
-            "QUMAT_CHANGE_LOG=" + (folder / (camera.stem().string() + ".log")).string(),
+        const auto file = [&](const std::filesystem::path& path) {
+            return windows ? windowsPath(path.string()) : path.string();
+        };
+        std::vector<std::string> environment{
+            "K47_CAMERA_STATE=" + file(camera),
+            "QUMAT_CHANGE_LOG=" + file(folder / (camera.stem().string() + ".log")),
             "QUMAT_PASSWORD=000000", "QUMAT_SYSTEM_LOG=off",
             "HOME=" + std::string(std::getenv("HOME"))};
-        arguments.insert(arguments.begin(), QUMAT_COMMAND_LINE_BINARY);
+        if (windows) {
+            for (auto& argument : arguments) {
+                argument = argument.starts_with('/') ? windowsPath(argument) : argument;
+            }
+            arguments.insert(arguments.begin(), {"/usr/bin/wine", windowsProgram()});
+            for (const char* name : {"WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES", "PATH"}) {
+                if (const char* value = std::getenv(name)) {
+                    environment.push_back(std::string(name) + "=" + value);
+                }
+            }
+        } else {
+            arguments.insert(arguments.begin(), QUMAT_COMMAND_LINE_BINARY);
+        }
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(output[1], STDOUT_FILENO);
@@ -192,7 +221,8 @@ class DatabaseProvisionProcessTest : public testing::Test {
 };
 
 // Four benches at once over one ledger, each loading the same list and provisioning five cameras:
-// every identity ends on exactly one camera, and none is skipped.
+// every identity ends on exactly one camera, and none is skipped. With the Windows build named,
+// the last bench is the Windows program under Wine.
 TEST_F(DatabaseProvisionProcessTest, FourBenchesAtOnceGiveEachIdentityToOneCamera) {
     constexpr int kBenches = 4;
     constexpr int kCamerasEach = 5;
@@ -204,8 +234,9 @@ TEST_F(DatabaseProvisionProcessTest, FourBenchesAtOnceGiveEachIdentityToOneCamer
         auto unplugged = camera("none");
         unplugged.attached = false;
         k47::StateFile(fleet.bench(bench)).save(unplugged);
-        runs.push_back(std::make_unique<QumatRun>(fleet.provision(bench), fleet.bench(bench),
-                                                  fleet.folder.path()));
+        runs.push_back(std::make_unique<QumatRun>(
+            fleet.provision(bench), fleet.bench(bench), fleet.folder.path(),
+            bench == kBenches - 1 && windowsProgram() != nullptr));
     }
     for (int bench = 0; bench < kBenches; ++bench) {
         drivers.emplace_back([&, bench] {
