@@ -45,7 +45,6 @@ StatementResult failureOf(SQLSMALLINT type, SQLHANDLE handle, std::string_view d
         result.failure += (result.failure.empty() ? "" : "; ") + text + " (SQLSTATE " + code + ")";
     }
     if (result.failure.empty()) {
-        // Wine's 32-bit odbc32 without a 32-bit driver manager behind it answers so.
         result.failure = std::string(doing) + " failed without a reason (no ODBC driver manager?)";
     }
     return result;
@@ -92,6 +91,8 @@ OdbcConnection::~OdbcConnection() {
 }
 
 std::string OdbcConnection::connect(std::string_view connectionString) {
+    // Wine's odbc32 answers so, and nothing more, when the host has no unixODBC of the program's
+    // architecture (the 32-bit program needs libodbc2:i386).
     if (!succeeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment_))) {
         environment_ = nullptr;
         return "no ODBC environment could be made (is an ODBC driver manager installed?)";
