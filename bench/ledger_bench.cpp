@@ -95,13 +95,8 @@ double claimAtOnce(const std::string& connection, const cli::IdentityList& list)
     return failed ? -1 : elapsed.count();
 }
 
-}  // namespace
-
-int main() {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("qumat-ledger-bench-" + std::to_string(::getpid()));
-    testing_support::TestDatabase server(folder / "server",
-                                         testing_support::TestDatabase::Sync::on);
+// Both measures in `folder`; the exit status.
+int measure(testing_support::TestDatabase& server, const std::filesystem::path& folder) {
     if (!server.missing().empty()) {
         std::fprintf(stderr, "qumat ledger bench: %s\n", server.missing().c_str());
         return 1;
@@ -167,7 +162,6 @@ int main() {
             reportRuns = {};
         }
     }
-    std::filesystem::remove_all(folder / "claims.csv");
     if (ledgerRuns.failed || reportRuns.failed) {
         return 1;
     }
@@ -195,4 +189,19 @@ int main() {
     std::printf("%-44s %6.2f ms target <= 50 ms   %s\n", "one camera, --ledger minus --report",
                 added, addedMet ? "met" : "MISSED");
     return met && addedMet ? 0 : 1;
+}
+
+}  // namespace
+
+int main() {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("qumat-ledger-bench-" + std::to_string(::getpid()));
+    int status = 1;
+    {
+        testing_support::TestDatabase server(folder / "server",
+                                             testing_support::TestDatabase::Sync::on);
+        status = measure(server, folder);
+    }
+    std::filesystem::remove_all(folder);
+    return status;
 }

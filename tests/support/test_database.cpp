@@ -42,7 +42,9 @@ std::string quoted(const std::filesystem::path& path) {
 }  // namespace
 
 TestDatabase::TestDatabase(std::filesystem::path folder, Sync sync)
-    : folder_(std::move(folder)), binaries_(serverBinaries()) {
+    // A folder of the process's own: the test runner starts each test in a process of its own,
+    // several at once.
+    : folder_(folder / std::to_string(::getpid())), binaries_(serverBinaries()) {
     if (binaries_.empty()) {
         missing_ = "no PostgreSQL server programs under /usr/lib/postgresql (install postgresql)";
         return;

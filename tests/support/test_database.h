@@ -5,9 +5,9 @@
 
 namespace testing_support {
 
-// A PostgreSQL server of the test's own: made with initdb in `folder`, started on a free local
-// port, stopped and removed at the end. Run as root, it runs as nobody, which the server needs.
-// No system cluster, and nothing in the user's home.
+// A PostgreSQL server of the test's own: made with initdb in a folder of the process's own inside
+// `folder`, started on a free local port, stopped and removed at the end. Run as root, it runs as
+// nobody, which the server needs. No system cluster, and nothing in the user's home.
 class TestDatabase {
   public:
     // A server for tests skips syncing its files; a server measured syncs them, as in use.
