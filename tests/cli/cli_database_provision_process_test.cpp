@@ -349,4 +349,50 @@ TEST_F(DatabaseProvisionProcessTest, RefusedIdentityGoesToTheNextCamera) {
     EXPECT_EQ(status.rest(), "given: 1\nin doubt: 0\nfailed: 1\nleft: 2\n");
 }
 
+// The connection lost while the camera takes its identity: the run stops without giving the next
+// camera anything, the identity stays in doubt with the camera, and the camera's next run settles
+// it as given, the camera holding it.
+TEST_F(DatabaseProvisionProcessTest, LostConnectionLeavesTheIdentityWithItsCamera) {
+    Fleet fleet(2);
+    auto slow = camera("SN0");
+    slow.faults.delays[k47::Function::WriteZFYInfo] = 500;
+    k47::StateFile(fleet.bench(0)).save(slow);
+    // Makes the tables the run then finds.
+    cli::DatabaseLedger ledger;
+    ASSERT_EQ(ledger.open(fleet.ledger), "");
+    {
+        QumatRun run(fleet.provision(0), fleet.bench(0), fleet.folder.path());
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        auto holding = ledger.holdingOf("SN0");
+        while (!holding && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(5ms);
+            holding = ledger.holdingOf("SN0");
+        }
+        ASSERT_TRUE(holding.has_value());
+        EXPECT_TRUE(holding->inDoubt);
+        server().dropConnections(fleet.ledger);
+        const auto said = run.rest();
+        EXPECT_EQ(run.status(), 1);
+        EXPECT_NE(said.find("cannot write the ledger: "), std::string::npos) << said;
+        EXPECT_EQ(said.find("SN0 B000100"), std::string::npos) << said;
+    }
+    cli::DatabaseLedger after;
+    ASSERT_EQ(after.open(fleet.ledger), "");
+    EXPECT_TRUE(after.holdingOf("SN0")->inDoubt);
+    EXPECT_FALSE(after.isTaken("B000101"));
+
+    auto state = k47::StateFile(fleet.bench(0)).load().value();
+    state.faults.delays.clear();
+    k47::StateFile(fleet.bench(0)).save(state);
+    QumatRun again(fleet.provision(0), fleet.bench(0), fleet.folder.path());
+    auto line = again.line();
+    while (line.find("connect a camera") != std::string::npos) {
+        line = again.line();
+    }
+    EXPECT_EQ(line, "SN0 B000100 200100 ok\n");
+    const auto holding = after.holdingOf("SN0");
+    ASSERT_TRUE(holding.has_value());
+    EXPECT_FALSE(holding->inDoubt);
+}
+
 }  // namespace
