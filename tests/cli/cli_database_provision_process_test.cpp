@@ -378,7 +378,7 @@ TEST_F(DatabaseProvisionProcessTest, LostConnectionLeavesTheIdentityWithItsCamer
     }
     cli::DatabaseLedger after;
     ASSERT_EQ(after.open(fleet.ledger), "");
-    EXPECT_TRUE(after.holdingOf("SN0")->inDoubt);
+    EXPECT_TRUE(after.holdingOf("SN0").value_or(cli::Holding{}).inDoubt);
     EXPECT_FALSE(after.isTaken("B000101"));
 
     auto state = k47::StateFile(fleet.bench(0)).load().value();
