@@ -45,10 +45,10 @@ constexpr CommandHelp kCommands[] = {
      "  --format-card          go ahead with a change of storage encryption, which formats the\n"
      "                         memory card and so destroys the recordings on it\n"},
     {Command::provision,
-     "provision PROFILE|- [--identities FILE.csv] [--report FILE.csv] [--ledger CONNECTION]\n"
-     "          [--format-card]\n"
+     "provision PROFILE|- [--identities FILE.csv] [--report FILE.csv] [--format-card]\n"
+     "provision PROFILE|- [--identities FILE.csv] --ledger CONNECTION [--report FILE.csv]\n"
      "provision --report FILE.csv|--ledger CONNECTION --status [--identities FILE.csv]\n"
-     "          | --release CAMERA",
+     "provision --report FILE.csv|--ledger CONNECTION --release CAMERA",
      "  provision for each camera connected in turn: write PROFILE as import does, and the next\n"
      "           identity of --identities, read it all back, print a line (serial number, device\n"
      "           ID, officer ID, ok or differs: NAMES or failed: why), then wait for the camera "
