@@ -119,10 +119,11 @@ gallery-windows: windows
 # is missed, after running them all.
 bench: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target window_bench memory_probe command_bench \
-		log_bench
+		log_bench ledger_bench
 	@status=0; $(BUILD_DIR)/bench/window_bench || status=1; \
 		$(BUILD_DIR)/bench/command_bench || status=1; \
-		$(BUILD_DIR)/bench/log_bench || status=1; exit $$status
+		$(BUILD_DIR)/bench/log_bench || status=1; \
+		$(BUILD_DIR)/bench/ledger_bench || status=1; exit $$status
 
 # The same for the native Windows windows, under Wine, with the programs' sizes.
 bench-windows: windows

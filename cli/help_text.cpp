@@ -46,7 +46,9 @@ constexpr CommandHelp kCommands[] = {
      "                         memory card and so destroys the recordings on it\n"},
     {Command::provision,
      "provision PROFILE|- [--identities FILE.csv] [--report FILE.csv] [--format-card]\n"
-     "provision --report FILE.csv --status [--identities FILE.csv] | --release CAMERA",
+     "provision PROFILE|- [--identities FILE.csv] --ledger CONNECTION [--report FILE.csv]\n"
+     "provision --report FILE.csv|--ledger CONNECTION --status [--identities FILE.csv]\n"
+     "provision --report FILE.csv|--ledger CONNECTION --release CAMERA",
      "  provision for each camera connected in turn: write PROFILE as import does, and the next\n"
      "           identity of --identities, read it all back, print a line (serial number, device\n"
      "           ID, officer ID, ok or differs: NAMES or failed: why), then wait for the camera "
@@ -60,7 +62,11 @@ constexpr CommandHelp kCommands[] = {
      "                         identity before it is written, a row per camera follows its\n"
      "                         read-back; a run with the same report gives no identity a camera\n"
      "                         has or may have, and a camera in it keeps its own\n"
-     "  --status               count the report's identities given, in doubt (naming their\n"
+     "  --ledger CONNECTION    the identities' ledger that several workstations share: a\n"
+     "                         database named by an ODBC connection string (DSN=fleet); the\n"
+     "                         identities file is added to it once, and the report keeps this\n"
+     "                         workstation's cameras\n"
+     "  --status               count the ledger's identities given, in doubt (naming their\n"
      "                         cameras), failed and, with --identities, left\n"
      "  --release CAMERA       free the identity in doubt with a camera that is gone (its serial\n"
      "                         number, or the device ID claimed); the change log records it\n"

@@ -92,6 +92,9 @@ class IdentityLedger {
     // is not in doubt with that camera or could not be freed.
     virtual std::string release(const Identity& identity, std::string_view serialNumber) = 0;
     virtual LedgerSummary summary() const = 0;
+    // Why the last look (holdingOf, isTaken, summary) could not read the ledger; empty when it
+    // could. A look that fails answers as if the identity were taken and the camera held none.
+    virtual std::string lookFailure() const = 0;
 };
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 
 #include "change_log.h"
 #include "commands.h"
+#include "database_ledger.h"
 #include "environment.h"
 #include "profile_file.h"
 #include "provision_report.h"
@@ -22,8 +23,9 @@ std::string claimLine(const Claim& claim) {
            shown(claim.workstation);
 }
 
-int printStatus(const IdentityLedger& ledger, const Options& options, Console& console) {
-    std::optional<IdentityList> identities;
+// The shared ledger's own list stands in for an identities file.
+int printStatus(const IdentityLedger& ledger, std::optional<IdentityList> identities,
+                const Options& options, Console& console) {
     if (options.identities) {
         auto read = identityFile(options, console);
         if (const auto* status = std::get_if<int>(&read)) {
@@ -32,6 +34,10 @@ int printStatus(const IdentityLedger& ledger, const Options& options, Console& c
         identities = std::move(std::get<IdentityList>(read));
     }
     const auto summary = ledger.summary();
+    if (const auto failure = ledger.lookFailure(); !failure.empty()) {
+        console.error() << "cannot read the ledger: " << failure << '\n';
+        return kCameraFailed;
+    }
     console.output << "given: " << summary.given.size() << '\n'
                    << "in doubt: " << summary.inDoubt.size() << '\n';
     for (const auto& claim : summary.inDoubt) {
@@ -90,8 +96,13 @@ change_log::ChangeEntry releaseEntry(const Claim& claim, const Options& options)
             .outcome = std::string(change_log::kWritten)};
 }
 
-int release(ProvisionReport& report, const Options& options, Console& console) {
-    const auto found = inDoubtWith(report, *options.release);
+int release(IdentityLedger& ledger, const std::string& named, const Options& options,
+            Console& console) {
+    const auto found = inDoubtWith(ledger, *options.release);
+    if (const auto failure = ledger.lookFailure(); !failure.empty()) {
+        console.error() << "cannot read " << named << ": " << failure << '\n';
+        return kCameraFailed;
+    }
     if (const auto* why = std::get_if<std::string>(&found)) {
         console.error() << *why << '\n';
         return kUsageError;
@@ -107,9 +118,8 @@ int release(ProvisionReport& report, const Options& options, Console& console) {
             return kCameraFailed;
         }
     }
-    if (const auto problem = report.release(claim.identity, claim.serialNumber); !problem.empty()) {
-        console.error() << "cannot write the report " << escapedText(*options.report) << ": "
-                        << problem << '\n';
+    if (const auto problem = ledger.release(claim.identity, claim.serialNumber); !problem.empty()) {
+        console.error() << "cannot write " << named << ": " << problem << '\n';
         return kCameraFailed;
     }
     console.output << "released " << claimLine(claim) << '\n';
@@ -119,6 +129,22 @@ int release(ProvisionReport& report, const Options& options, Console& console) {
 }  // namespace
 
 int runLedger(const Options& options, Console& console) {
+    if (options.ledger) {
+        DatabaseLedger shared;
+        if (const auto problem = shared.open(*options.ledger); !problem.empty()) {
+            console.error() << "cannot use the ledger: " << problem << '\n';
+            return kUsageError;
+        }
+        if (options.release) {
+            return release(shared, "the ledger", options, console);
+        }
+        auto list = shared.identities();
+        if (const auto* problem = std::get_if<std::string>(&list)) {
+            console.error() << "cannot read the ledger: " << *problem << '\n';
+            return kCameraFailed;
+        }
+        return printStatus(shared, std::move(std::get<IdentityList>(list)), options, console);
+    }
     const auto file = platform::pathFromUtf8(*options.report);
     const std::string named = escapedText(*options.report);
     ProvisionReport report;
@@ -132,8 +158,8 @@ int runLedger(const Options& options, Console& console) {
         console.error() << "cannot use the report " << named << ": " << problem << '\n';
         return kUsageError;
     }
-    return options.status ? printStatus(report, options, console)
-                          : release(report, options, console);
+    return options.status ? printStatus(report, std::nullopt, options, console)
+                          : release(report, "the report " + named, options, console);
 }
 
 }  // namespace cli

@@ -49,6 +49,7 @@ constexpr Option kOptions[] = {
     {"--format-card", {}, kWrites, &Options::formatCard},
     {"--identities", {}, bit(Command::provision)},
     {"--report", {}, bit(Command::provision)},
+    {"--ledger", {}, bit(Command::provision)},
     {"--status", {}, bit(Command::provision), &Options::status},
     {"--release", {}, bit(Command::provision)},
     {"--connected", {}, bit(Command::wait), &Options::connected},
@@ -137,6 +138,8 @@ std::optional<std::string> applyValue(std::string_view name, const std::string& 
         options.identities = value;
     } else if (name == "--report") {
         options.report = value;
+    } else if (name == "--ledger") {
+        options.ledger = value;
     } else if (name == "--release") {
         options.release = value;
     } else if (name == "--timeout") {
@@ -202,8 +205,13 @@ std::optional<std::string> checkOperands(const Options& options, std::string_vie
             if (options.status && options.release) {
                 return std::string("provision takes --status or --release, not both");
             }
-            if (!options.report) {
-                return std::string("provision --status and --release need --report");
+            if (!options.report && !options.ledger) {
+                return std::string("provision --status and --release need --report or --ledger");
+            }
+            if (options.report && options.ledger) {
+                return std::string(
+                    "provision --status and --release take --report or --ledger, "
+                    "not both");
             }
             if (options.release && options.identities) {
                 return std::string("provision --release takes no --identities");

@@ -53,6 +53,9 @@ struct Options {
     // provision: the identities to give, one row per camera, and the report of each camera.
     std::optional<std::string> identities;
     std::optional<std::string> report;
+    // provision: the ODBC connection string of the ledger the workstations share, instead of the
+    // report's.
+    std::optional<std::string> ledger;
     // provision, with no profile: summarise the report's identities, or free the one in doubt with
     // this camera (a serial number, or the device ID claimed for a camera without one).
     bool status = false;

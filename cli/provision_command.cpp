@@ -4,6 +4,7 @@
 
 #include "camera_presence.h"
 #include "commands.h"
+#include "database_ledger.h"
 #include "environment.h"
 #include "identity_list.h"
 #include "input_source.h"
@@ -107,6 +108,7 @@ std::variant<const IdentityRow*, std::string> pickRow(const CameraSettings& sett
         if (identities.bySerial && row.serialNumber != serialNumber) {
             continue;
         }
+        // A ledger that cannot be read answers taken: the run stops on its failure.
         if (ledger.isTaken(row.deviceId)) {
             if (identities.bySerial) {
                 return "the identity of line " + std::to_string(row.line) +
@@ -161,7 +163,13 @@ struct Provisioning {
     // claimed before it is written unless the ledger has it in doubt with the camera already, or
     // given and still on it. Why there is none; the ledger's failure also goes to `ledgerFailure`.
     std::string chooseIdentity(const CameraSettings& settings, CameraOutcome& outcome) {
-        if (const auto holding = ledger.holdingOf(outcome.serialNumber)) {
+        const auto holding = ledger.holdingOf(outcome.serialNumber);
+        // A camera the ledger could not look up may hold an identity in doubt already.
+        if (auto failure = ledger.lookFailure(); !failure.empty()) {
+            outcome.ledgerFailure = std::move(failure);
+            return "the ledger could not be read: " + outcome.ledgerFailure;
+        }
+        if (holding) {
             outcome.identity = holding->claim.identity;
             if (holding->inDoubt || holding->claim.identity == heldIdentity(settings)) {
                 return {};
@@ -175,6 +183,10 @@ struct Provisioning {
         for (;;) {
             const auto picked = pickRow(settings, *identities, ledger, table, outcome.serialNumber);
             if (const auto* why = std::get_if<std::string>(&picked)) {
+                if (auto failure = ledger.lookFailure(); !failure.empty()) {
+                    outcome.ledgerFailure = std::move(failure);
+                    return "the ledger could not be read: " + outcome.ledgerFailure;
+                }
                 return *why;
             }
             outcome.identity = identityOf(*std::get<const IdentityRow*>(picked));
@@ -249,21 +261,39 @@ struct Provisioning {
         return outcome;
     }
 
-    // The camera's row, and what became of its identity; the reason when the report cannot take
-    // them.
+    // Where the run keeps its identities, as its messages name it.
+    std::string ledgerName() const {
+        return options.ledger ? std::string("the ledger")
+                              : "the report " + escapedText(options.report.value_or("-"));
+    }
+
+    // The camera's row, and what became of its identity; what could not take them, and why.
     std::string record(const CameraOutcome& outcome) {
         const CameraResult result{.result = outcome.result, .differing = outcome.differing};
         if (outcome.identity) {
-            return ledger.settle(*outcome.identity, outcome.serialNumber, outcome.fate, result);
+            if (auto problem =
+                    ledger.settle(*outcome.identity, outcome.serialNumber, outcome.fate, result);
+                !problem.empty()) {
+                return ledgerName() + ": " + problem;
+            }
+            // The shared ledger holds the identities; this workstation's report, its cameras.
+            if (&ledger == &report) {
+                return {};
+            }
         }
-        return report.record({.time = {},
-                              .serialNumber = outcome.serialNumber,
-                              .deviceId = {},
-                              .officerId = {},
-                              .result = result.result,
-                              .differing = result.differing,
-                              .identity = {},
-                              .workstation = {}});
+        const bool shared = &ledger != &report && outcome.identity;
+        auto problem =
+            report.record({.time = {},
+                           .serialNumber = outcome.serialNumber,
+                           .deviceId = shared ? outcome.deviceId : std::string(),
+                           .officerId = shared ? outcome.officerId : std::string(),
+                           .result = result.result,
+                           .differing = result.differing,
+                           .identity = shared ? std::string(fateName(outcome.fate)) : std::string(),
+                           .workstation = {}});
+        return problem.empty()
+                   ? problem
+                   : "the report " + escapedText(options.report.value_or("-")) + ": " + problem;
     }
 
     void print(const CameraOutcome& outcome) {
@@ -288,9 +318,35 @@ struct Provisioning {
     }
 };
 
+// Connects to the shared ledger, adds the identities file's rows to it, and takes its list; the
+// exit status when it cannot be used. The connection string may hold a password: it goes unsaid.
+std::optional<int> openLedger(Provisioning& run, DatabaseLedger& ledger) {
+    if (const auto problem = ledger.open(*run.options.ledger); !problem.empty()) {
+        run.console.error() << "cannot use the ledger: " << problem << '\n';
+        return kUsageError;
+    }
+    if (run.identities) {
+        const auto refusals = ledger.load(*run.identities);
+        for (const auto& refusal : refusals) {
+            run.console.error() << escapedText(*run.options.identities) << ": "
+                                << escapedText(refusal) << '\n';
+        }
+        if (!refusals.empty()) {
+            return kUsageError;
+        }
+    }
+    auto list = ledger.identities();
+    if (const auto* problem = std::get_if<std::string>(&list)) {
+        run.console.error() << "cannot use the ledger: " << *problem << '\n';
+        return kUsageError;
+    }
+    run.identities = std::move(std::get<IdentityList>(list));
+    return std::nullopt;
+}
+
 // The profile, the identities and the report, each checked before any camera is asked; the exit
 // status when one cannot be used.
-std::optional<int> prepare(Provisioning& run, ProvisionReport& report) {
+std::optional<int> prepare(Provisioning& run, ProvisionReport& report, DatabaseLedger& shared) {
     const auto& options = run.options;
     auto profile = profileRequests(options, run.console);
     if (const auto* status = std::get_if<int>(&profile)) {
@@ -314,6 +370,11 @@ std::optional<int> prepare(Provisioning& run, ProvisionReport& report) {
             return *status;
         }
         run.identities = std::move(std::get<IdentityList>(read));
+    }
+    if (run.options.ledger) {
+        if (const auto status = openLedger(run, shared)) {
+            return *status;
+        }
     }
     // Each camera's identity is its row's, or its own, never the profile's: the batch would share
     // one device ID.
@@ -362,16 +423,17 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
     writing.quiet = true;
     // Without a file, the report keeps its rows for the run alone.
     ProvisionReport report;
+    DatabaseLedger shared;
     Provisioning run{.options = options,
                      .writing = writing,
                      .console = console,
-                     .ledger = report,
+                     .ledger = options.ledger ? static_cast<IdentityLedger&>(shared) : report,
                      .report = report,
                      .table = settingTable(*options.model),
                      .requests = {},
                      .identities = {},
                      .password = {}};
-    if (const auto status = prepare(run, report)) {
+    if (const auto status = prepare(run, report, shared)) {
         return *status;
     }
     change_log::LoggingCameraLibrary logged(camera, change_log::logFile());
@@ -406,11 +468,11 @@ int runProvision(const Options& options, camera::CameraLibrary& camera, Console&
         unanchoredSaid = unanchoredSaid || sayUnanchored(logged, console);
         allOk = allOk && outcome.ok();
         // On the disk before it is said: a camera printed is a camera the report holds.
-        const auto problem =
-            outcome.ledgerFailure.empty() ? run.record(outcome) : outcome.ledgerFailure;
+        const auto problem = outcome.ledgerFailure.empty()
+                                 ? run.record(outcome)
+                                 : run.ledgerName() + ": " + outcome.ledgerFailure;
         if (!problem.empty()) {
-            console.error() << "cannot write the report " << escapedText(*options.report) << ": "
-                            << problem << "; stopped\n";
+            console.error() << "cannot write " << problem << "; stopped\n";
             return kCameraFailed;
         }
         run.print(outcome);

@@ -25,18 +25,6 @@ constexpr std::string_view kReleased = "released";
 constexpr std::string_view kInDoubt = "in doubt";
 constexpr std::string_view kReleasedByHand = "released by hand";
 
-std::string_view fateName(Fate fate) {
-    switch (fate) {
-        case Fate::given:
-            return kGiven;
-        case Fate::released:
-            return kReleased;
-        case Fate::inDoubt:
-            break;
-    }
-    return kInDoubt;
-}
-
 // A value as the report holds it: as the terminal shows it, so that no camera text hides or
 // reorders what a reader sees, and after a ' where a spreadsheet would run it as a formula (or
 // drop a ' of its own).
@@ -176,6 +164,18 @@ std::string readProblem(const platform::WholeFile& whole) {
 }
 
 }  // namespace
+
+std::string_view fateName(Fate fate) {
+    switch (fate) {
+        case Fate::given:
+            return kGiven;
+        case Fate::released:
+            return kReleased;
+        case Fate::inDoubt:
+            break;
+    }
+    return kInDoubt;
+}
 
 ProvisionReport::ProvisionReport() : workstation_(platform::hostName()) {}
 
@@ -324,6 +324,10 @@ LedgerSummary ProvisionReport::summary() const {
     }
     summary.failed = failed_;
     return summary;
+}
+
+std::string ProvisionReport::lookFailure() const {
+    return {};
 }
 
 std::string ProvisionReport::append(ReportRow row) {

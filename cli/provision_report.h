@@ -12,6 +12,9 @@
 
 namespace cli {
 
+// The word the report and the shared ledger write for an identity's fate.
+std::string_view fateName(Fate fate);
+
 // One row of the report: a camera's outcome, or what became of an identity.
 struct ReportRow {
     std::string time;
@@ -54,6 +57,8 @@ class ProvisionReport final : public IdentityLedger {
                        const CameraResult& result) override;
     std::string release(const Identity& identity, std::string_view serialNumber) override;
     LedgerSummary summary() const override;
+    // The report is read whole when it is opened: a look never fails.
+    std::string lookFailure() const override;
 
   private:
     // Writes the row, stamped now, and applies it; the reason when it could not be written.

@@ -22,7 +22,7 @@ constexpr std::pair<std::string_view, std::string_view> kCommandOptions[] = {
     {"set", "--dry-run --format-card --show-secrets"},
     {"export", "--include-identity --include-secrets"},
     {"import", "--dry-run --exit-code --format-card --show-secrets"},
-    {"provision", "--identities --report --status --release --format-card --show-secrets"},
+    {"provision", "--identities --report --ledger --status --release --format-card --show-secrets"},
     {"wait", "--connected --disconnected --timeout"},
     {"log", "--json --since --camera --verify --expect"},
     {"doctor", "--json"},
@@ -151,7 +151,7 @@ _qumat() {
             --) ended=1; continue ;;
             --model=*) model=${word#--model=}; continue ;;
             --model) model=${words[i + 1]}; ((i++)); continue ;;
-            --user | --password-file | --since | --camera | --identities | --report | --release | --timeout) ((i++)); continue ;;
+            --user | --password-file | --since | --camera | --identities | --report | --ledger | --release | --timeout) ((i++)); continue ;;
             -?*) continue ;;
             esac
         fi
@@ -172,7 +172,7 @@ _qumat() {
     --model) COMPREPLY=($(compgen -W 'common stc' -- "$cur")); return ;;
     --user) COMPREPLY=($(compgen -W 'admin user' -- "$cur")); return ;;
     --password-file | --identities | --report) COMPREPLY=($(compgen -f -- "$cur")); return ;;
-    --since | --camera | --release | --timeout) COMPREPLY=(); return ;;
+    --since | --camera | --ledger | --release | --timeout) COMPREPLY=(); return ;;
     esac
     case $name in
     --model) COMPREPLY=($(compgen -P "$prefix" -W 'common stc' -- "$value")); return ;;
@@ -232,7 +232,7 @@ for ((i = 2; i < CURRENT; i++)); do
         --) ended=1; continue ;;
         --model=*) model=${word#--model=}; continue ;;
         --model) model=${words[i + 1]}; ((i++)); continue ;;
-        --user | --password-file | --since | --camera | --identities | --report | --release | --timeout) ((i++)); continue ;;
+        --user | --password-file | --since | --camera | --identities | --report | --ledger | --release | --timeout) ((i++)); continue ;;
         -?*) continue ;;
         esac
     fi
@@ -244,7 +244,7 @@ case $prev in
 --model) compadd -- common stc; return ;;
 --user) compadd -- admin user; return ;;
 --password-file | --identities | --report) _files; return ;;
---since | --camera | --release | --timeout) return 1 ;;
+--since | --camera | --ledger | --release | --timeout) return 1 ;;
 esac
 if ((!ended)) && [[ $cur == -* ]]; then
     compadd -- ${=command_options[common]} ${=command_options[$command]}

@@ -7,7 +7,8 @@ packages="build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev 
 qt6-base-dev libqt6opengl6-dev libgl-dev libusb-dev libgtest-dev libgmock-dev libbenchmark-dev \
 clang-format xvfb xauth dpkg-dev file jq python3 groff-base zsh \
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386 fonts-wine \
-msitools wixl locales"
+msitools wixl locales unixodbc-dev odbc-postgresql postgresql \
+libodbc2:i386 odbc-postgresql:i386"
 
 missing=""
 for package in $packages; do

@@ -28,6 +28,8 @@ for build in "$@"; do
     (cd "$build" && ctest --output-on-failure) || status=1
     sh tests/windows/same_answers_test.sh "$linux_build/app/qumat" "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" || status=1
+    sh tests/windows/shared_ledger_test.sh "$linux_build" "$build/qumat/qumat.exe" \
+        "$build/k47_4g_pc/k47_4g_pc.dll" || status=1
     sh tests/windows/camera_library_loading_test.sh "$build/qumat/qumat.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" "$other/k47_4g_pc/k47_4g_pc.dll" \
         "$build/tests/windows/fake_libusb0.dll" "$architecture" || status=1
