@@ -1,7 +1,5 @@
 #include "scrolled_page.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "window_dpi.h"
@@ -57,13 +55,6 @@ ScrolledPage::ScrolledPage(HWND window, SIZE units, std::vector<Control> control
     MapDialogRect(window_, &base);
     baseUnits_ = {base.right, base.bottom};
     leaveDpiChangesToDialog(window_);
-    for (const auto& control : controls_) {
-        // What Tab reaches is what the keyboard gives the focus to.
-        if ((GetWindowLongW(control.window, GWL_STYLE) & WS_TABSTOP) != 0) {
-            SetWindowSubclass(control.window, &controlProcedure, 0,
-                              reinterpret_cast<DWORD_PTR>(this));
-        }
-    }
     // Centred in the work area, as DS_CENTER centres it in its monitor's, and no larger.
     RECT outside{};
     GetWindowRect(window_, &outside);
@@ -117,26 +108,22 @@ bool ScrolledPage::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
             return true;
         }
+        case WM_NEXTDLGCTL:
+            // Tab, Shift+Tab and the arrow keys move the focus so, before the dialog manager
+            // does: the control it goes to scrolls into view first. A control the mouse clicks
+            // is in view, and stays under the mouse.
+            if (LOWORD(lParam) != 0) {
+                show(reinterpret_cast<HWND>(wParam));
+            } else {
+                show(GetNextDlgTabItem(window_, GetFocus(), wParam != 0));
+            }
+            return false;
         case WM_DPICHANGED:
             changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return true;
         default:
             return false;
     }
-}
-
-LRESULT CALLBACK ScrolledPage::controlProcedure(HWND control, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR, DWORD_PTR page) {
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(control, &controlProcedure, 0);
-    }
-    const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-    // A control clicked into focus is under the mouse already, and moving it from under the
-    // pressed button would lose the click.
-    if (message == WM_SETFOCUS && GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0) {
-        reinterpret_cast<ScrolledPage*>(page)->show(control);
-    }
-    return result;
 }
 
 int ScrolledPage::across(int units, UINT dpi) const {
@@ -176,7 +163,7 @@ void ScrolledPage::place(const RECT& window) {
     ShowScrollBar(window_, SB_VERT, bars.down);
     RECT client{};
     GetClientRect(window_, &client);
-    // The bars keep the position within the range the client leaves.
+    position_ = within(position_);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -188,17 +175,25 @@ void ScrolledPage::place(const RECT& window) {
     info.nPage = static_cast<UINT>(client.bottom);
     info.nPos = position_.y;
     SetScrollInfo(window_, SB_VERT, &info, TRUE);
-    position_ = {GetScrollPos(window_, SB_HORZ), GetScrollPos(window_, SB_VERT)};
 }
 
 void ScrolledPage::scrollTo(POINT position) {
-    SetScrollPos(window_, SB_HORZ, position.x, TRUE);
-    SetScrollPos(window_, SB_VERT, position.y, TRUE);
-    const POINT kept{GetScrollPos(window_, SB_HORZ), GetScrollPos(window_, SB_VERT)};
+    const POINT kept = within(position);
+    // The bars are drawn again only for a change.
     if (kept.x != position_.x || kept.y != position_.y) {
         position_ = kept;
-        layOut();
+        SetScrollPos(window_, SB_HORZ, position_.x, TRUE);
+        SetScrollPos(window_, SB_VERT, position_.y, TRUE);
+        layOut(SWP_NOSIZE);
     }
+}
+
+POINT ScrolledPage::within(POINT position) const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const SIZE page = pageAt(dpi_);
+    return {std::clamp<LONG>(position.x, 0, std::max<LONG>(page.cx - client.right, 0)),
+            std::clamp<LONG>(position.y, 0, std::max<LONG>(page.cy - client.bottom, 0))};
 }
 
 void ScrolledPage::scroll(int bar, int request, int thumb) {
@@ -251,6 +246,9 @@ void ScrolledPage::wheel(int bar, int delta) {
 }
 
 void ScrolledPage::show(HWND control) {
+    if (control == nullptr) {
+        return;
+    }
     RECT shown{};
     GetWindowRect(control, &shown);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&shown), 2);
@@ -289,17 +287,17 @@ void ScrolledPage::changeDpi(UINT dpi, const RECT& suggested) {
     const int top = std::clamp(static_cast<int>(suggested.top), static_cast<int>(area.top),
                                static_cast<int>(area.bottom) - shownHeight);
     place({left, top, left + shownWidth, top + shownHeight});
-    layOut();
+    layOut(0);
 }
 
-void ScrolledPage::layOut() {
+void ScrolledPage::layOut(UINT keep) {
     // Moved without drawing, then drawn once.
     HDWP moves = BeginDeferWindowPos(static_cast<int>(controls_.size()));
     for (const auto& control : controls_) {
         moves = DeferWindowPos(
             moves, control.window, nullptr, across(control.x, dpi_) - position_.x,
             down(control.y, dpi_) - position_.y, across(control.width, dpi_),
-            down(control.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+            down(control.height, dpi_), keep | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
     EndDeferWindowPos(moves);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

@@ -30,13 +30,11 @@ class ScrolledPage {
     ScrolledPage(const ScrolledPage&) = delete;
     ScrolledPage& operator=(const ScrolledPage&) = delete;
 
-    // Acts on a scroll bar, the mouse wheel or a new DPI; false for any other message.
+    // Acts on a scroll bar, the mouse wheel, the keyboard's moving the focus or a new DPI; false
+    // for any other message, and for the focus, which the dialog manager then moves.
     bool handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    static LRESULT CALLBACK controlProcedure(HWND control, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR page);
-
     // Dialog units in pixels at a DPI, as the dialog manager maps them at the DPI it made the
     // window at.
     int across(int units, UINT dpi) const;
@@ -46,13 +44,17 @@ class ScrolledPage {
     // Sizes the window to the rectangle and gives it the scroll bars the page needs there.
     void place(const RECT& window);
     void scrollTo(POINT position);
+    // The position nearest to that which the client's size leaves the page.
+    POINT within(POINT position) const;
     void scroll(int bar, int request, int thumb);
     void wheel(int bar, int delta);
     // Scrolls the least that shows the control whole, or its start where it is larger than the
     // window.
     void show(HWND control);
     void changeDpi(UINT dpi, const RECT& suggested);
-    void layOut();
+    // Places every control for the position and DPI; keep: SWP_NOSIZE where only the position
+    // changed.
+    void layOut(UINT keep);
 
     HWND window_;
     SIZE units_;
