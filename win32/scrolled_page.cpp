@@ -151,19 +151,31 @@ RECT ScrolledPage::workAreaFor(const RECT& window) const {
 }
 
 void ScrolledPage::place(const RECT& window) {
-    // Without the bars, the client is all the room the rectangle leaves the page.
-    ShowScrollBar(window_, SB_BOTH, FALSE);
-    SetWindowPos(window_, nullptr, window.left, window.top, width(window), height(window),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Without the bars, the client is all the room the rectangle leaves the page. A window that
+    // opens where the dialog manager put it, without bars, is left as it is.
+    if ((GetWindowLongW(window_, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0) {
+        ShowScrollBar(window_, SB_BOTH, FALSE);
+    }
+    RECT shown{};
+    GetWindowRect(window_, &shown);
+    if (!EqualRect(&shown, &window)) {
+        SetWindowPos(window_, nullptr, window.left, window.top, width(window), height(window),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     RECT room{};
     GetClientRect(window_, &room);
     const SIZE page = pageAt(dpi_);
     const Bars bars = barsFor(page, {room.right, room.bottom}, barsAt(dpi_));
-    ShowScrollBar(window_, SB_HORZ, bars.across);
-    ShowScrollBar(window_, SB_VERT, bars.down);
+    if (bars.across || bars.down) {
+        ShowScrollBar(window_, SB_HORZ, bars.across);
+        ShowScrollBar(window_, SB_VERT, bars.down);
+    }
     RECT client{};
     GetClientRect(window_, &client);
     position_ = within(position_);
+    if (!bars.across && !bars.down) {
+        return;
+    }
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
