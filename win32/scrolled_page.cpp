@@ -211,9 +211,9 @@ POINT ScrolledPage::within(POINT position) const {
 void ScrolledPage::scroll(int bar, int request, int thumb) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.fMask = SIF_RANGE | SIF_PAGE;
     GetScrollInfo(window_, bar, &info);
-    int to = info.nPos;
+    int to = bar == SB_HORZ ? position_.x : position_.y;
     switch (request) {
         case SB_LINEUP:
             to -= down(kLineUnits, dpi_);

@@ -98,7 +98,8 @@ std::string misfit(HWND window, const RECT& area) {
     return faults;
 }
 
-// The controls that dragging the scroll bars' thumbs to them leaves out of view.
+// The controls that the scroll bars leave out of view, their thumbs dragged (across) and dropped
+// (down) at each.
 std::string outOfReachOfTheBars(const win32::DialogWindow& window) {
     HWND handle = window.handle();
     std::string missed;
