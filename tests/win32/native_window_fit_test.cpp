@@ -120,8 +120,9 @@ std::string outOfReachOfTheBars(const win32::DialogWindow& window) {
     return missed;
 }
 
-// The controls that Tab, going round the window once, leaves out of view or never reaches.
-std::string outOfReachOfTab(const win32::DialogWindow& window) {
+// The controls that Tab, or Shift+Tab, going round the window once, leaves out of view or never
+// reaches.
+std::string outOfReachOfTab(const win32::DialogWindow& window, bool backwards = false) {
     HWND handle = window.handle();
     ShowWindow(handle, SW_SHOW);
     auto controls = shownControls(window);
@@ -129,8 +130,13 @@ std::string outOfReachOfTab(const win32::DialogWindow& window) {
         return (GetWindowLongW(control.first, GWL_STYLE) & WS_TABSTOP) == 0 ||
                !IsWindowEnabled(control.first);
     });
-    // From the last control, so that every control is checked after a Tab has reached it.
-    SetFocus(GetNextDlgTabItem(handle, GetNextDlgTabItem(handle, nullptr, FALSE), TRUE));
+    // From the control before the first, so that each is checked once a key has reached it.
+    HWND first = GetNextDlgTabItem(handle, nullptr, FALSE);
+    SetFocus(backwards ? first : GetNextDlgTabItem(handle, first, TRUE));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = backwards ? 0x80 : 0;
+    SetKeyboardState(keys);
     std::string missed;
     const std::size_t stops = controls.size();
     for (std::size_t stop = 0; stop < stops; ++stop) {
@@ -145,6 +151,8 @@ std::string outOfReachOfTab(const win32::DialogWindow& window) {
         }
         controls.erase(control);
     }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
     for (const auto& [control, name] : controls) {
         missed += name + " (not reached) ";
     }
@@ -345,7 +353,7 @@ TEST_P(NativeWindowFitTest, ANewDpiOnASmallerMonitorKeepsToItsWorkArea) {
                      reinterpret_cast<LPARAM>(&suggested));
         EXPECT_TRUE(inside(rectOf(handle), area));
         EXPECT_EQ(outOfReachOfTheBars(*window), "");
-        EXPECT_EQ(outOfReachOfTab(*window), "");
+        EXPECT_EQ(outOfReachOfTab(*window, true), "");
     }
 }
 
