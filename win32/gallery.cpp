@@ -1,5 +1,6 @@
 // Renders the ten windows to PNG files against the emulated camera with every value filled, at the
-// DPI the system is set to, so that their layouts can be reviewed: qumat_gallery.exe FOLDER.
+// DPI the system is set to, so that their layouts can be reviewed, and a settings window that
+// scrolls on the screen also scrolled to its other end: qumat_gallery.exe FOLDER.
 #include <windows.h>
 
 #include <array>

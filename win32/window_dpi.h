@@ -4,8 +4,8 @@
 
 namespace win32 {
 
-// What a window needs of the DPI it is drawn at. Windows before 10 have one DPI for every window,
-// and lack the calls that take one: there each answers for the system's DPI.
+// What a window needs of the DPI it is drawn at. Windows 8.1 and the first Windows 10 lack the
+// calls that take a DPI: there each answers for the system's, the DPI a window is made at there.
 
 UINT dpiOf(HWND window);
 
