@@ -30,7 +30,7 @@ int systemMetricAt(int index, UINT dpi) {
 }
 
 SIZE frameAt(HWND window, UINT dpi) {
-    // Scroll bars are no part of the frame here, whatever the style says.
+    // Whatever the style says, scroll bars do not count in the frame here.
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, 0, 0};
