@@ -59,6 +59,19 @@ DialogTemplate::Item templateItem(const DialogItem& item, const std::wstring& te
             static_cast<DWORD>(id)};
 }
 
+// Every control at its template's place, for the page to place again when it scrolls or the DPI
+// changes.
+std::vector<ScrolledPage::Control> pageControls(HWND window, const DialogLayout& layout) {
+    const std::wstring noText;
+    std::vector<ScrolledPage::Control> controls;
+    for (std::size_t index = 0; index < layout.items.size(); ++index) {
+        const int id = DialogWindow::itemId(index);
+        const auto place = templateItem(layout.items[index], noText, id);
+        controls.push_back({GetDlgItem(window, id), place.x, place.y, place.width, place.height});
+    }
+    return controls;
+}
+
 }  // namespace
 
 DialogWindow::DialogWindow(DialogLayout layout, DisabledNames disabledNames)
@@ -101,6 +114,7 @@ void DialogWindow::run() {
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), nullptr, &procedure,
                             reinterpret_cast<LPARAM>(this));
     window_ = nullptr;
+    page_.reset();
 }
 
 HWND DialogWindow::create() {
@@ -123,10 +137,15 @@ INT_PTR CALLBACK DialogWindow::procedure(HWND window, UINT message, WPARAM wPara
                                     reinterpret_cast<LPARAM>(wide(entry).c_str()));
             }
         }
+        self->page_.emplace(window, SIZE{self->layout_.size.width, self->layout_.size.height},
+                            pageControls(window, self->layout_), self->workArea_);
         self->opened();
         return TRUE;
     }
     auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (self != nullptr && self->page_ && self->page_->handle(message, wParam, lParam)) {
+        return TRUE;
+    }
     if (self == nullptr || message != WM_COMMAND) {
         return FALSE;
     }

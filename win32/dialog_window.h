@@ -4,11 +4,13 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "dialog_layout.h"
 #include "dialog_template.h"
+#include "scrolled_page.h"
 #include "window_controls.h"
 
 namespace win32 {
@@ -32,6 +34,9 @@ class DialogWindow : public window_logic::WindowControls {
     // Makes the window without showing or running it, as a test drives it; it lives as long as
     // this object.
     HWND create();
+    // The work area the window opens in, and keeps to at a new DPI, in place of its monitor's: a
+    // screen of any size for a test.
+    void keepWithin(RECT workArea) { workArea_ = workArea; }
 
     HWND handle() const { return window_; }
     // The window as the window system makes it: its layout in dialog units.
@@ -70,7 +75,10 @@ class DialogWindow : public window_logic::WindowControls {
     DisabledNames disabledNames_;
     std::map<window_logic::Control, int> ids_;
     std::map<std::string, int, std::less<>> names_;
+    std::optional<RECT> workArea_;
     HWND window_ = nullptr;
+    // From the window's making until it is gone.
+    std::optional<ScrolledPage> page_;
     bool modal_ = false;
     bool ended_ = false;
 };

@@ -1,5 +1,6 @@
 // Renders the ten windows to PNG files against the emulated camera with every value filled, at the
-// DPI the system is set to, so that their layouts can be reviewed: qumat_gallery.exe FOLDER.
+// DPI the system is set to, so that their layouts can be reviewed, and a settings window that
+// scrolls on the screen also scrolled to its other end: qumat_gallery.exe FOLDER.
 #include <windows.h>
 
 #include <array>
@@ -89,13 +90,17 @@ void pumpMessages() {
     }
 }
 
-bool save(win32::DialogWindow& window, const std::filesystem::path& file) {
+HWND show(win32::DialogWindow& window) {
     HWND handle = window.create();
     ShowWindow(handle, SW_SHOW);
     SetForegroundWindow(handle);
+    return handle;
+}
+
+// The window as the screen shows it: children and frame, painted by the window system.
+bool save(HWND handle, const std::filesystem::path& file) {
     UpdateWindow(handle);
     pumpMessages();
-    // The window as the screen shows it: children and frame, painted by the window system.
     Sleep(300);
     pumpMessages();
     RECT bounds{};
@@ -164,9 +169,16 @@ int main(int argc, char* argv[]) {
             letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
         }
         win32::NativeLoginWindow login(edition, services.services);
-        allSaved &= save(login, folder / (name + "-login.png"));
+        allSaved &= save(show(login), folder / (name + "-login.png"));
         win32::NativeSettingsWindow settings(edition, services.services);
-        allSaved &= save(settings, folder / (name + "-settings.png"));
+        HWND shown = show(settings);
+        allSaved &= save(shown, folder / (name + "-settings.png"));
+        // A window larger than the screen scrolls: its other end too, where the last controls are.
+        if ((GetWindowLongW(shown, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0) {
+            SendMessageW(shown, WM_HSCROLL, SB_RIGHT, 0);
+            SendMessageW(shown, WM_VSCROLL, SB_BOTTOM, 0);
+            allSaved &= save(shown, folder / (name + "-settings-scrolled.png"));
+        }
     }
     std::filesystem::remove_all(scratch, error);
     return allSaved ? 0 : 1;
