@@ -9,7 +9,7 @@
 namespace cli {
 namespace {
 
-std::vector<Check> checksOfThisComputer(const CameraLoader& loadCamera) {
+std::vector<Check> checksOfThisComputer(const Options& options, const CameraLoader& loadCamera) {
     std::vector<Check> checks;
     // A camera built into the program, as the tests' is, has no library to look for.
     if (loadCamera) {
@@ -30,7 +30,9 @@ std::vector<Check> checksOfThisComputer(const CameraLoader& loadCamera) {
     }
     checks.push_back(changeLogCheck());
     checks.push_back(systemLogCheck());
-    // A shared identity ledger, once one can be named, is checked here too: only when named.
+    if (options.ledger) {
+        checks.push_back(ledgerCheck(*options.ledger));
+    }
     return checks;
 }
 
@@ -48,7 +50,7 @@ void printJson(const std::vector<Check>& checks, bool holds, Console& console) {
 }  // namespace
 
 int runDoctor(const Options& options, Console& console, const CameraLoader& loadCamera) {
-    const auto checks = checksOfThisComputer(loadCamera);
+    const auto checks = checksOfThisComputer(options, loadCamera);
     const bool holds = std::ranges::all_of(checks, &Check::holds);
     if (options.json) {
         printJson(checks, holds, console);

@@ -88,12 +88,13 @@ constexpr CommandHelp kCommands[] = {
      "entries\n"
      "  --expect HASH          with --verify: check that the line whose SHA-256 is HASH (from the\n"
      "                         system log, or an earlier --verify) is still in the chain\n"},
-    {Command::doctor, "doctor [--json]",
+    {Command::doctor, "doctor [--json] [--ledger CONNECTION]",
      "  doctor   check what a real camera needs of this computer, one line each, ok or FAILED\n"
      "           with what to do: the camera library and its functions, libusb, the camera on\n"
      "           USB and this user's access to it, Language.ini's folder, the change log and its\n"
      "           chain, the system log; calls no camera\n",
-     "  --json                 one JSON object: holds, then per check its holds, found, advice\n"},
+     "  --json                 one JSON object: holds, then per check its holds, found, advice\n"
+     "  --ledger CONNECTION    also check that the shared identity ledger answers\n"},
 };
 
 constexpr std::string_view kSecretsOption =

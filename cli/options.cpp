@@ -49,7 +49,7 @@ constexpr Option kOptions[] = {
     {"--format-card", {}, kWrites, &Options::formatCard},
     {"--identities", {}, bit(Command::provision)},
     {"--report", {}, bit(Command::provision)},
-    {"--ledger", {}, bit(Command::provision)},
+    {"--ledger", {}, bit(Command::provision) | bit(Command::doctor)},
     {"--status", {}, bit(Command::provision), &Options::status},
     {"--release", {}, bit(Command::provision)},
     {"--connected", {}, bit(Command::wait), &Options::connected},

@@ -5,6 +5,7 @@
 
 #include "access_check.h"
 #include "change_log.h"
+#include "database_ledger.h"
 #include "environment.h"
 #include "log_reading.h"
 #include "system_log.h"
@@ -240,6 +241,29 @@ Check changeLogCheck() {
         check.found = named(*file) + ": " + std::to_string(verification.entries) +
                       (verification.entries == 1 ? " entry holds" : " entries hold");
     }
+    return check;
+}
+
+Check ledgerCheck(std::string_view connectionString) {
+    Check check{.key = "ledger", .title = "identity ledger"};
+    DatabaseLedger ledger;
+    // Opening makes the tables when they are missing, as the first run of provision would.
+    std::string failure = ledger.open(connectionString);
+    LedgerSummary summary;
+    if (failure.empty()) {
+        summary = ledger.summary();
+        failure = ledger.lookFailure();
+    }
+    if (!failure.empty()) {
+        check.found = "cannot be reached: " + failure;
+        check.advice =
+            "check the connection string, the ODBC driver and data source it names, "
+            "and that the database server takes connections from this computer";
+        return check;
+    }
+    check.holds = true;
+    check.found = "answers: " + std::to_string(summary.given.size()) + " given, " +
+                  std::to_string(summary.inDoubt.size()) + " in doubt";
     return check;
 }
 

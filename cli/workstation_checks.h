@@ -32,5 +32,8 @@ Check languageFolderCheck(const std::filesystem::path& folder);
 Check changeLogCheck();
 // Whether the system log takes the change log's hashes: a line is sent to find out.
 Check systemLogCheck();
+// Whether the shared identity ledger the connection string names answers; the string itself,
+// which may hold a password, is never shown.
+Check ledgerCheck(std::string_view connectionString);
 
 }  // namespace cli

@@ -17,6 +17,7 @@
 #ifndef _WIN32
 #include "fake_usb_tree.h"
 #include "system_log_receiver.h"
+#include "test_database.h"
 #endif
 
 namespace {
@@ -246,6 +247,27 @@ TEST_F(DoctorTest, EachFailingCheckSaysWhatItFoundAndWhatToDo) {
         EXPECT_EQ(lineOf(outcome.output, each.title), line) << outcome.output;
     }
 }
+
+#ifndef _WIN32
+// A ledger named is checked too, and its connection string, which may hold a password, is never
+// shown.
+TEST_F(DoctorTest, ANamedLedgerIsCheckedWithoutShowingItsConnection) {
+    const auto failed = doctor({"--ledger", "Driver=qumat-no-such-driver;Pwd=secret-7"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(lineOf(failed.output, "identity ledger")
+                    .starts_with("FAILED  identity ledger: cannot be reached: "))
+        << failed.output;
+    EXPECT_EQ(failed.output.find("secret-7"), std::string::npos) << failed.output;
+    EXPECT_EQ(lineOf(doctor().output, "identity ledger"), "") << "none named, none checked";
+
+    testing_support::TestDatabase server(directory_.path());
+    if (!server.missing().empty()) {
+        GTEST_SKIP() << server.missing();
+    }
+    EXPECT_EQ(lineOf(doctor({"--ledger", server.freshDatabase()}).output, "identity ledger"),
+              "ok      identity ledger: answers: 0 given, 0 in doubt");
+}
+#endif
 
 // What root, or Wine's user, may write whatever its mode says, fails only for another user.
 TEST_F(DoctorTest, WhatThisUserMayNotWriteFails) {
