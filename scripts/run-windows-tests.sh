@@ -39,7 +39,7 @@ for build in "$@"; do
         "$build/tests/windows/fake_libusb0_without_camera.dll" "$architecture" || status=1
     sh tests/windows/window_program_test.sh "$build/win32/qumat_pro.exe" \
         "$build/k47_4g_pc/k47_4g_pc.dll" "$build/tests/windows/window_probe.exe" \
-        "$architecture" || status=1
+        "$architecture" "$build/qumat/qumat.exe" || status=1
     sh tests/windows/msi_test.sh "$build" packaging/windows/qumat_pro.wxs || status=1
     # Both MSIs side by side, on the Windows that takes both: the 64-bit one.
     if [ "$architecture" = "64-bit (x64)" ] && [ "$other" != "$build" ]; then
