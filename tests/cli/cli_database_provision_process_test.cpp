@@ -61,6 +61,10 @@ class QumatRun {
             "QUMAT_CHANGE_LOG=" + file(folder / (camera.stem().string() + ".log")),
             "QUMAT_PASSWORD=000000", "QUMAT_SYSTEM_LOG=off",
             "HOME=" + std::string(std::getenv("HOME"))};
+        // The test's own state folder, where the camera's lock is kept.
+        if (const char* stateHome = std::getenv("XDG_STATE_HOME")) {
+            environment.push_back(std::string("XDG_STATE_HOME=") + stateHome);
+        }
         if (windows) {
             for (auto& argument : arguments) {
                 argument = argument.starts_with('/') ? windowsPath(argument) : argument;

@@ -37,6 +37,8 @@ class ProvisionRun {
         const std::string profile = (folder / "fleet.ini").string();
         const std::string identities = (folder / "identities.csv").string();
         const std::string report = (folder / "report.csv").string();
+        const std::string home = "HOME=" + (folder / "home").string();
+        const std::string stateHome = "XDG_STATE_HOME=" + (folder / "home" / "state").string();
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(output[1], STDOUT_FILENO);
@@ -52,8 +54,14 @@ class ProvisionRun {
                                        "--report",
                                        report.c_str(),
                                        nullptr};
-            const char* environment[] = {state.c_str(), log.c_str(), "QUMAT_PASSWORD=000000",
-                                         "QUMAT_SYSTEM_LOG=off", nullptr};
+            // The test's own home and state folder: the camera's lock is kept there.
+            const char* environment[] = {state.c_str(),
+                                         log.c_str(),
+                                         "QUMAT_PASSWORD=000000",
+                                         "QUMAT_SYSTEM_LOG=off",
+                                         home.c_str(),
+                                         stateHome.c_str(),
+                                         nullptr};
             ::execve(arguments[0], const_cast<char**>(arguments), const_cast<char**>(environment));
             ::_exit(127);
         }
